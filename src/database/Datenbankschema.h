@@ -1,0 +1,56 @@
+#pragma once
+#include "Katalog.h"
+
+#include <QString>
+
+class Verbindung;
+struct Programmzustand;
+struct Datenbankobjekte;
+
+// The one place where the layout of a collection file is fixed: the five
+// fixed tables, the picture table of an album, the presentation table, the
+// picture key, and how files, albums and their folders are made.
+namespace Datenbankschema {
+
+Tabelle Daten();
+Tabelle Praesentationen();
+Tabelle Schluesselbegriffe();
+Tabelle Alben();
+Tabelle TempAlbum();
+Tabelle Bildtabelle(const QString& albumNummer);
+Tabelle Praesentationstabelle(const QString& name);
+
+// "P" + number padded to four digits; longer numbers unpadded (P0001, P12345).
+QString PraesentationstabellenName(qint64 nummer);
+
+// Throws DatenbankFehler unless the connection holds a collection: the fixed
+// tables with their columns and the one row of `Daten`.
+void Pruefen(Verbindung& verbindung);
+
+}  // namespace Datenbankschema
+
+// Creates a new collection file with the fixed tables and the `Daten` row.
+// An existing file at the path is replaced, but only once the new one is
+// complete. Throws DatenbankFehler; leaves nothing open.
+void DatenbankErstellen(const QString& pfad);
+
+// The nine-character picture key: album number padded to 4, picture number to 5.
+QString DBNummerBilden(const QString& bildNummer, const QString& albumNummer);
+
+// Creates picture directory + name, appending "_BV001", "_BV002" ... while
+// the name is taken; creates a missing picture directory first. Returns the
+// name created, or the empty text when no folder could be made.
+QString OrdnerAnlegen(const Programmzustand& zustand, const QString& name);
+
+// The next folder name candidate after a clash (Urlaub -> Urlaub_BV001 -> Urlaub_BV002).
+QString NaechsterOrdnername(const QString& name);
+
+// Adds the album row and its picture table, refills the chooser list and
+// returns the folder made in the picture directory ("" when none). The
+// source folder decides CD albums and albums left in place. Throws
+// DatenbankFehler; then nothing of the album is stored.
+QString AlbumAnlegen(Programmzustand& zustand, Datenbankobjekte& db, const QString& name,
+                     const QString& quellordner);
+
+// Adds the presentation row and its table; returns the table name.
+QString PraesentationstabelleAnlegen(Datenbankobjekte& db, const QString& name);

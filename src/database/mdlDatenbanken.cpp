@@ -1,0 +1,297 @@
+#include "mdlDatenbanken.h"
+
+#include "DatenbankFehler.h"
+#include "Datenbankobjekte.h"
+#include "Datenbankschema.h"
+#include "Programmzustand.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+const QString Alben = QStringLiteral("Alben");
+
+QString mitSchraegstrich(const QString& ordner)
+{
+    if (ordner.isEmpty() || ordner.endsWith(QLatin1Char('/')))
+        return ordner;
+    return ordner + QLatin1Char('/');
+}
+
+// Connections and the recordsets both open routines set up alike.
+void verbindenUndEinrichten(Datenbankobjekte& db, const QString& pfad, const QString& albenOrdnung)
+{
+    db.AllesSchliessen();
+    db.conLesen.Oeffnen(pfad, Verbindung::Lesen);
+    db.conDaten.Oeffnen(pfad, Verbindung::LesenSchreiben);
+    Datenbankschema::Pruefen(db.conDaten);
+
+    db.rsDaten.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::Pessimistisch);
+    db.rsDaten.Oeffnen(Abfrage::Tabelle(QStringLiteral("Daten")));
+
+    Abfrage alben = Abfrage::MitWert(Alben, QStringLiteral("Nummer"));
+    alben.ordnung = albenOrdnung;
+    db.rsAlben.Einrichten(&db.conDaten, Recordset::Dynamisch, Recordset::Pessimistisch);
+    db.rsAlben.Oeffnen(alben);
+
+    Abfrage begriffe = Abfrage::MitWert(QStringLiteral("Schluesselbegriffe"), QStringLiteral("Nummer"));
+    begriffe.ordnung = QStringLiteral("Schluesselbegriff");
+    db.rsBegriffe.Einrichten(&db.conDaten, Recordset::Dynamisch, Recordset::Pessimistisch);
+    db.rsBegriffe.Oeffnen(begriffe);
+}
+
+void restlicheEinrichten(Datenbankobjekte& db)
+{
+    db.rsImport.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::Pessimistisch);
+    db.rsPraesentationen.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::Pessimistisch);
+    db.rsPraesentationen.Oeffnen(Abfrage::MitWert(QStringLiteral("Praesentationen"), QStringLiteral("PraeName")));
+    db.rsPraesentation.Einrichten(&db.conDaten, Recordset::Dynamisch, Recordset::Pessimistisch);
+    db.rsNachschlagen.Einrichten(&db.conLesen, Recordset::Keyset, Recordset::NurLesen);
+}
+
+void geoeffnet(Programmzustand& z, const QString& pfad)
+{
+    z.ui().StatusleisteSetzen(QStringLiteral("Geladene Datenbank:"), pfad);
+    z.aktuelleDatenbank = pfad;
+    z.datenbankOffen = true;
+    z.datenbankGeoeffnet = true;
+}
+
+void fehlgeschlagen(Programmzustand& z, Datenbankobjekte& db)
+{
+    db.AllesSchliessen();
+    z.datenbankOffen = false;
+}
+
+}  // namespace
+
+void Datenbankobjekte::AllesSchliessen()
+{
+    for (Recordset* rs : {&rsDaten, &rsAlben, &rsBegriffe, &rsAlbum, &rsImport, &rsPraesentationen,
+                          &rsPraesentation, &rsNachschlagen, &rsBegriffeBild})
+        rs->Schliessen();
+    conLesen.Schliessen();
+    conDaten.Schliessen();
+    conErstellen.Schliessen();
+}
+
+QString AlbenauswahlAufforderung()
+{
+    return QStringLiteral("Bitte Album auswählen:");
+}
+
+bool DatenbankOeffnen(Programmzustand& z, Datenbankobjekte& db, const QString& pfad)
+{
+    try {
+        verbindenUndEinrichten(db, pfad, QStringLiteral("Albenname"));
+        QString nummer = FeldLesen(db.rsDaten, QStringLiteral("Album"));
+
+        Recordset& rsAlben = db.rsAlben;
+        rsAlben.Filter(QStringLiteral("Nummer"), nummer);
+        if (rsAlben.RecordCount() == 0) {
+            rsAlben.FilterEntfernen();
+            if (rsAlben.RecordCount() == 0)
+                throw DatenbankFehler(QStringLiteral("Kein Album angelegt."));
+            rsAlben.MoveFirst();
+            nummer = FeldLesen(rsAlben, QStringLiteral("Nummer"));
+        }
+        rsAlben.FilterEntfernen();
+        z.albumNummer = nummer;
+
+        AlbenauswahlFuellen(z, db);
+        rsAlben.MoveFirst();
+        int position = 1;
+        while (!rsAlben.Eof() && FeldLesen(rsAlben, QStringLiteral("Nummer")) != nummer) {
+            rsAlben.MoveNext();
+            ++position;
+        }
+        z.albenauswahlIndex = position;
+        z.albumName = FeldLesen(rsAlben, QStringLiteral("Albenname"));
+        z.albumPfad = FeldLesen(rsAlben, QStringLiteral("Pfad"));
+        z.albumCDName = FeldLesen(rsAlben, QStringLiteral("CD-Name"));
+        z.suchergebnisAngezeigt = false;
+        z.ui().AlbenauswahlGeaendert();
+
+        db.rsAlbum.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::Pessimistisch);
+        db.rsAlbum.Oeffnen(Abfrage::MitWert(nummer, QStringLiteral("Dateiname")));
+        restlicheEinrichten(db);
+        z.ui().PraesentationsBefehleSetzen(db.rsPraesentationen.RecordCount() > 0);
+
+        QCoreApplication::processEvents();
+        z.bilderverzeichnis = mitSchraegstrich(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")));
+        // An empty stored directory would put relative albums at the file system root.
+        if (z.bilderverzeichnis.isEmpty() || !AlbenOrdnerPruefen(z, db))
+            z.bilderverzeichnis = z.StandardBilderverzeichnis();
+        FeldSchreiben(db.rsDaten, QStringLiteral("Bilderverzeichnis"), z.bilderverzeichnis);
+
+        geoeffnet(z, pfad);
+        z.ui().AlbumAnsichtenZeigen();
+        z.ui().DatenbankBefehleFreigeben(true);
+        return true;
+    } catch (const DatenbankFehler&) {
+        fehlgeschlagen(z, db);
+        return false;
+    }
+}
+
+bool DatenbankOhneAlbenOeffnen(Programmzustand& z, Datenbankobjekte& db, const QString& pfad)
+{
+    try {
+        verbindenUndEinrichten(db, pfad, QStringLiteral("Nummer"));
+        db.rsAlbum.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::Pessimistisch);
+        restlicheEinrichten(db);
+
+        if (z.bilderverzeichnis.isEmpty())
+            z.bilderverzeichnis = z.StandardBilderverzeichnis();
+        FeldSchreiben(db.rsDaten, QStringLiteral("Bilderverzeichnis"), z.bilderverzeichnis);
+
+        z.albumNummer.clear();
+        z.albumName.clear();
+        z.albumPfad.clear();
+        z.albumCDName.clear();
+        z.anzahlAlben = 0;
+        z.albenauswahl.clear();
+        z.albenauswahlIndex = -1;
+        z.ui().AlbenauswahlGeaendert();
+
+        z.ui().PraesentationsBefehleSetzen(db.rsPraesentationen.RecordCount() > 0);
+        z.ui().DatenbankBefehleFreigeben(false);
+        geoeffnet(z, pfad);
+    } catch (const DatenbankFehler&) {
+        fehlgeschlagen(z, db);
+        return false;
+    }
+    const QChar cr(13);
+    z.Meldung(QStringLiteral("In der Datenbank ") + pfad + QStringLiteral(" sind noch keine Alben vorhanden!") + cr + cr
+                  + QStringLiteral("Um mit Kolvar arbeiten zu können, müssen Sie zuerst ein Album anlegen.") + cr
+                  + QStringLiteral("(Menüpunkt: Datenbank / Neues Album)"),
+              Meldungen::Information, QStringLiteral("Kein Album angelegt!"));
+    return true;
+}
+
+void DatenbankSchliessen(Programmzustand& z, Datenbankobjekte& db)
+{
+    db.AllesSchliessen();
+    z.datenbankOffen = false;
+}
+
+bool AlbenOrdnerPruefen(const Programmzustand& z, Datenbankobjekte& db)
+{
+    Recordset& rs = db.rsAlben;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        const QString pfad = FeldLesen(rs, QStringLiteral("Pfad"));
+        const QString cdName = FeldLesen(rs, QStringLiteral("CD-Name"));
+        if (pfad.isEmpty() || !cdName.isEmpty() || QDir::isAbsolutePath(pfad))
+            continue;
+        if (!QDir(z.bilderverzeichnis + pfad).exists())
+            return false;
+    }
+    return true;
+}
+
+void AlbumOeffnen(Programmzustand& z, Datenbankobjekte& db, const QString& nummer)
+{
+    try {
+        db.rsAlbum.Schliessen();
+        db.rsAlbum.Oeffnen(Abfrage::MitWert(nummer, QStringLiteral("Dateiname")));
+    } catch (const DatenbankFehler&) {
+        // The views then show an empty album.
+    }
+    z.albumNummer = nummer;
+    FeldSchreiben(db.rsDaten, QStringLiteral("Album"), nummer);
+}
+
+void AlbenauswahlFuellen(Programmzustand& z, Datenbankobjekte& db)
+{
+    Recordset& rs = db.rsAlben;
+    z.albenauswahl.clear();
+    z.albenauswahlIndex = -1;
+    z.anzahlAlben = 0;
+    if (rs.RecordCount() > 0) {
+        z.albenauswahl << AlbenauswahlAufforderung();
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+            const QString name = FeldLesen(rs, QStringLiteral("Albenname"));
+            z.albenauswahl << name;
+            ++z.anzahlAlben;
+            if (!z.albumName.isEmpty() && name == z.albumName)
+                z.albenauswahlIndex = static_cast<int>(z.albenauswahl.size()) - 1;
+        }
+        rs.MoveFirst();
+    }
+    z.ui().AlbenauswahlGeaendert();
+}
+
+QString FeldLesen(const Recordset& rs, const QString& spalte)
+{
+    if (!rs.IstOffen() || rs.RecordCount() == 0)
+        return QString();
+    QVariant wert;
+    try {
+        wert = rs.Feld(spalte);
+    } catch (const DatenbankFehler&) {
+        if (rs.Bof() || rs.Eof())
+            return QString();
+        throw;
+    }
+    if (wert.isNull())
+        return QString();
+    if (wert.metaType().id() == QMetaType::QDate)
+        return DatumText(wert.toDate());
+    return wert.toString();
+}
+
+void FeldSchreiben(Recordset& rs, const QString& spalte, const QString& wert)
+{
+    try {
+        rs.FeldSetzen(spalte, wert);
+        rs.Update();
+    } catch (const DatenbankFehler&) {
+        rs.CancelUpdate();
+    }
+}
+
+void BildFeldSchreiben(Datenbankobjekte& db, const QString& spalte, const QString& wert)
+{
+    db.rsAlbum.FeldSetzen(spalte, wert);
+    db.rsAlbum.Update();
+}
+
+void BildEintragen(Datenbankobjekte& db, const QString& dateiname, int id, const QString& datum)
+{
+    Recordset& rs = db.rsAlbum;
+    rs.AddNew();
+    rs.FeldSetzen(QStringLiteral("Dateiname"), dateiname);
+    rs.FeldSetzen(QStringLiteral("ID"), id);
+    rs.FeldSetzen(QStringLiteral("Datum"), datum);
+    rs.Update();
+    DoppeltesBildEntfernen(db);
+}
+
+void DoppeltesBildEntfernen(Datenbankobjekte& db)
+{
+    Recordset& rs = db.rsAlbum;
+    rs.Requery();
+    rs.Sort(QStringLiteral("Nummer ASC"));
+    rs.MoveLast();
+    const QString name = FeldLesen(rs, QStringLiteral("Dateiname"));
+    rs.Filter(QStringLiteral("Dateiname"), name);
+    rs.Sort(QStringLiteral("Nummer ASC"));
+    if (rs.RecordCount() > 1) {
+        rs.MoveLast();
+        rs.Delete();
+    }
+    rs.FilterEntfernen();
+    rs.Requery();
+    rs.Sort(QStringLiteral("Dateiname ASC"));
+}
+
+void ImportBildEintragen(Datenbankobjekte& db, const QString& dateiname, int id, const QString& datum)
+{
+    Recordset& rs = db.rsImport;
+    rs.AddNew();
+    rs.FeldSetzen(QStringLiteral("Dateiname"), dateiname);
+    rs.FeldSetzen(QStringLiteral("ID"), id);
+    rs.FeldSetzen(QStringLiteral("Datum"), datum);
+    rs.Update();
+}

@@ -1,0 +1,49 @@
+#pragma once
+#include <QString>
+
+class Registry;
+
+// All user settings with their defaults, in one typed place. Read once when
+// the main window loads, written once when it unloads; in between only the
+// values in memory change.
+struct Einstellungen {
+    int GroesseVorschauBild = 80;        // browser cell edge in pixels: 80, 100, 120
+    int AnzahlBrowserZeilen = 3;         // browser rows: 2, 3, 4
+    float BilderFormGroesseX = 9000;     // zoom window width, twips
+    float BilderFormGroesseY = 7000;     // zoom window height, twips
+    int lngBehandlungNeueAlben = 0;      // 0 (and 1) copy/move into the picture directory, 2 leave in place
+    int lngBehandlungNeueCDAlben = 1;    // 0 copy from CD, 1 leave on CD
+    int lngBehandlungBilder = 0;         // added pictures: 0 copy, 1 move
+    bool blnPraeBilderAngleichen = true; // slide show: every picture as large as possible
+    bool blnTastenTausch = false;        // slide show: mouse buttons swapped
+    bool MdacOK = false;                 // database components passed the start test
+};
+
+// The main window's normal-state geometry in twips and its window state.
+struct Fenstergeometrie {
+    enum Zustand { Normal = 0, Minimiert = 1, Maximiert = 2 };
+    int hoehe = 9000;
+    int breite = 12000;
+    int links = 0;
+    int oben = 0;
+    int status = Normal;
+};
+
+// What the settings load hands to the program.
+struct GeladeneEinstellungen {
+    QString aktuelleDatenbank;  // " " and "" both mean: none
+    Fenstergeometrie geometrie;
+    Einstellungen optionen;
+};
+
+// Reads every value with its default, in the stored order; a value that is
+// not a number of the right size yields its default.
+GeladeneEinstellungen EinstellungenLaden(const Registry& registry);
+
+// Writes every value in the stored order; an empty database path is kept as " ".
+void EinstellungenSpeichern(Registry& registry, const QString& programmordner,
+                            const QString& aktuelleDatenbank, const Fenstergeometrie& geometrie,
+                            const Einstellungen& optionen, const QString& versionstext);
+
+// Text forms used in the store.
+QString WahrheitswertText(bool wert);

@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+// The one way the program asks or tells the user something in a message box.
+// The shell installs the real dialog; tests install a recorder with scripted
+// answers, so core code never opens a window itself.
+namespace Meldungen {
+
+// Message box styles as the program has always numbered them.
+enum Stil {
+    Normal = 0,       // OK only, no icon
+    Frage = 36,       // question icon, Yes / No
+    Warnung = 49,     // exclamation icon, OK / Cancel
+    Information = 64  // information icon, OK
+};
+
+enum class Antwort { OK, Abbrechen, Ja, Nein };
+
+class Dienst {
+public:
+    virtual ~Dienst() = default;
+    // text may contain '\r' for line breaks; titel empty = the program's name.
+    virtual Antwort zeigen(const QString& text, Stil stil, const QString& titel) = 0;
+};
+
+// Turns the carriage returns of message texts into line breaks.
+QString zeilenumbrueche(const QString& text);
+
+}  // namespace Meldungen

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+// What core routines (opening a database, album maintenance) need of the
+// main window: command states, status bar and the views. The main window
+// implements it; without a window (tests, benchmarks) nothing happens.
+class Oberflaeche {
+public:
+    virtual ~Oberflaeche() = default;
+    // Presentation commands and button after a database was opened.
+    virtual void PraesentationsBefehleSetzen(bool praesentationenVorhanden) { (void)praesentationenVorhanden; }
+    // mitAlben: browser, list, search, album commands; otherwise the album command only.
+    virtual void DatenbankBefehleFreigeben(bool mitAlben) { (void)mitAlben; }
+    virtual void StatusleisteSetzen(const QString& feld1, const QString& feld2) { (void)feld1; (void)feld2; }
+    // Show the album viewer and the picture list for the current album.
+    virtual void AlbumAnsichtenZeigen() {}
+    // The album chooser's entries or selection changed.
+    virtual void AlbenauswahlGeaendert() {}
+};

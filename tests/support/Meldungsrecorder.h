@@ -1,0 +1,24 @@
+#pragma once
+#include "Meldungen.h"
+
+#include <QList>
+#include <QStringList>
+
+// Stands in for the message boxes in tests: records every message and
+// answers from a script (OK, or Ja for questions, when the script is empty).
+class Meldungsrecorder : public Meldungen::Dienst {
+public:
+    struct Eintrag {
+        QString text;
+        Meldungen::Stil stil;
+        QString titel;
+    };
+    Meldungen::Antwort zeigen(const QString& text, Meldungen::Stil stil, const QString& titel) override;
+
+    QList<Eintrag> meldungen;
+    QList<Meldungen::Antwort> antworten;  // taken from the front
+
+    QStringList texte() const;
+    QStringList titel() const;
+    void leeren() { meldungen.clear(); }
+};
