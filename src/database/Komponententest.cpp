@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -39,11 +40,13 @@ void testdatenbankPruefen(const QString& pfad)
 
 }  // namespace
 
-bool MdacTest(Programmzustand& z)
+bool MdacTest(Programmzustand& z, const QString& testordner)
 {
     try {
         // A temporary folder: the working folder may not be writable.
-        QTemporaryDir ordner;
+        if (testordner.isEmpty() || !QFileInfo(testordner).isDir())
+            throw DatenbankFehler(QStringLiteral("Kein temporärer Ordner."));
+        QTemporaryDir ordner(testordner + QStringLiteral("/kolvar-test-XXXXXX"));
         if (!ordner.isValid())
             throw DatenbankFehler(QStringLiteral("Kein temporärer Ordner."));
         testdatenbankPruefen(ordner.filePath(QStringLiteral("mdactest.mdb")));

@@ -1,4 +1,6 @@
 #pragma once
+#include <QDir>
+#include <QString>
 
 struct Programmzustand;
 
@@ -7,4 +9,4 @@ struct Programmzustand;
 // failure the user is told (and may start the installer when one is
 // shipped) and the result is false: the caller ends the program without
 // writing settings.
-bool MdacTest(Programmzustand& zustand);
+bool MdacTest(Programmzustand& zustand, const QString& testordner = QDir::tempPath());

@@ -209,6 +209,8 @@ void AlbenauswahlFuellen(Programmzustand& z, Datenbankobjekte& db)
     z.albenauswahlIndex = -1;
     z.anzahlAlben = 0;
     if (rs.RecordCount() > 0) {
+        // The chooser lists the albums by name, whatever order rsAlben was opened in.
+        rs.Sort(QStringLiteral("Albenname ASC"));
         z.albenauswahl << AlbenauswahlAufforderung();
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
             const QString name = FeldLesen(rs, QStringLiteral("Albenname"));

@@ -1,0 +1,322 @@
+#include "DatenbankFehler.h"
+#include "Datenbankobjekte.h"
+#include "Datenbankschema.h"
+#include "FalscheLaufwerke.h"
+#include "Komponententest.h"
+#include "Meldungsrecorder.h"
+#include "Programmzustand.h"
+#include "mdlDatenbanken.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A collection as the program sees it: creating files and albums, opening
+// and the picture-row operations.
+class TestSammlung : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_ordner;
+    Programmzustand z;
+    Datenbankobjekte db;
+    Meldungsrecorder meldungen;
+    FalscheLaufwerke laufwerke;
+    QString m_pfad;
+
+    QStringList tabellen(const QString& pfad)
+    {
+        Verbindung v;
+        v.Oeffnen(pfad, Verbindung::Lesen);
+        QSqlQuery q = v.Abfragen(QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite%' ORDER BY name"));
+        QStringList namen;
+        while (q.next())
+            namen << q.value(0).toString();
+        return namen;
+    }
+
+    // A new collection, opened without albums and with the given albums made.
+    void sammlungMit(const QStringList& alben)
+    {
+        DatenbankErstellen(m_pfad);
+        QVERIFY(DatenbankOhneAlbenOeffnen(z, db, m_pfad));
+        for (const QString& a : alben)
+            AlbumAnlegen(z, db, a, z.programmordner);
+    }
+
+private slots:
+    void init()
+    {
+        const QString basis = m_ordner.filePath(QString::fromLatin1(QTest::currentTestFunction()));
+        QDir().mkpath(basis + QStringLiteral("/programm"));
+        z = Programmzustand();
+        z.programmordner = basis + QStringLiteral("/programm");
+        z.meldungen = &meldungen;
+        laufwerke.liste.clear();
+        laufwerke.hinzufuegen(QStringLiteral("/"), Laufwerk::Festplatte, QString());
+        z.laufwerksliste = &laufwerke;
+        meldungen.leeren();
+        m_pfad = basis + QStringLiteral("/Sammlung.mdb");
+    }
+    void cleanup() { DatenbankSchliessen(z, db); }
+
+    void neueDateiHatGenauDieFuenfTabellen()
+    {
+        DatenbankErstellen(m_pfad);
+        QCOMPARE(tabellen(m_pfad),
+                 QStringList({"Alben", "Daten", "Praesentationen", "Schluesselbegriffe", "TempAlbum"}));
+        Verbindung v;
+        v.Oeffnen(m_pfad, Verbindung::Lesen);
+        QSqlQuery q = v.Abfragen(QStringLiteral("SELECT Album, Bilderverzeichnis FROM Daten"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("1"));
+        QVERIFY(q.value(1).isNull());
+        QVERIFY(!q.next());
+    }
+
+    void erstellenErsetztEineVorhandeneDatei()
+    {
+        sammlungMit({QStringLiteral("Urlaub")});
+        DatenbankSchliessen(z, db);
+        QVERIFY(tabellen(m_pfad).contains(QStringLiteral("1")));
+        DatenbankErstellen(m_pfad);
+        QVERIFY(!tabellen(m_pfad).contains(QStringLiteral("1")));
+        QVERIFY(!QFile::exists(m_pfad + QStringLiteral(".neu")));
+    }
+
+    void schluesselUndTabellennamen()
+    {
+        QCOMPARE(DBNummerBilden(QStringLiteral("3"), QStringLiteral("12")), QStringLiteral("001200003"));
+        QCOMPARE(DBNummerBilden(QStringLiteral("27"), QStringLiteral("3")), QStringLiteral("000300027"));
+        QCOMPARE(DBNummerBilden(QStringLiteral("123456"), QStringLiteral("12345")), QStringLiteral("12345123456"));
+        QCOMPARE(Datenbankschema::PraesentationstabellenName(1), QStringLiteral("P0001"));
+        QCOMPARE(Datenbankschema::PraesentationstabellenName(12345), QStringLiteral("P12345"));
+    }
+
+    void ordnernamenBeiKollision()
+    {
+        QCOMPARE(NaechsterOrdnername(QStringLiteral("Urlaub")), QStringLiteral("Urlaub_BV001"));
+        QCOMPARE(NaechsterOrdnername(QStringLiteral("Urlaub_BV001")), QStringLiteral("Urlaub_BV002"));
+        QCOMPARE(NaechsterOrdnername(QStringLiteral("Rom")), QStringLiteral("Rom_BV001"));
+        QCOMPARE(NaechsterOrdnername(QStringLiteral("A_BV009")), QStringLiteral("A_BV010"));
+
+        z.bilderverzeichnis = z.programmordner + QStringLiteral("/fehlt/noch/");
+        QCOMPARE(OrdnerAnlegen(z, QStringLiteral("Urlaub")), QStringLiteral("Urlaub"));  // directory made first
+        QCOMPARE(OrdnerAnlegen(z, QStringLiteral("Urlaub")), QStringLiteral("Urlaub_BV001"));
+        QCOMPARE(OrdnerAnlegen(z, QStringLiteral("Urlaub")), QStringLiteral("Urlaub_BV002"));
+        QVERIFY(QDir(z.bilderverzeichnis + QStringLiteral("Urlaub_BV002")).exists());
+
+        // A folder that can never be made ends the retries with "".
+        QFile sperre(z.programmordner + QStringLiteral("/datei"));
+        QVERIFY(sperre.open(QIODevice::WriteOnly));
+        sperre.close();
+        z.bilderverzeichnis = z.programmordner + QStringLiteral("/datei/");
+        QCOMPARE(OrdnerAnlegen(z, QStringLiteral("X")), QString());
+    }
+
+    void albenBekommenOrdnerNummernUndTabellen()
+    {
+        sammlungMit({QStringLiteral("Urlaub"), QStringLiteral("Apfel")});
+        QCOMPARE(z.albenauswahl, QStringList({"Bitte Album auswählen:", "Apfel", "Urlaub"}));
+        QCOMPARE(z.anzahlAlben, 2);
+        QVERIFY(tabellen(m_pfad).contains(QStringLiteral("1")));
+        QVERIFY(tabellen(m_pfad).contains(QStringLiteral("2")));
+        QVERIFY(QDir(z.bilderverzeichnis + QStringLiteral("Urlaub")).exists());
+        db.rsAlben.Filter(QStringLiteral("Albenname"), QStringLiteral("Urlaub"));
+        QCOMPARE(FeldLesen(db.rsAlben, QStringLiteral("Pfad")), QStringLiteral("Urlaub/"));
+        QCOMPARE(FeldLesen(db.rsAlben, QStringLiteral("Nummer")), QStringLiteral("1"));
+        db.rsAlben.FilterEntfernen();
+
+        // Its folder left behind by a deleted album: the next one of that name gets "_BV001".
+        QCOMPARE(AlbumAnlegen(z, db, QStringLiteral("Urlaub2"), z.programmordner), QStringLiteral("Urlaub2"));
+        QCOMPARE(AlbumAnlegen(z, db, QStringLiteral("Urlaub"), z.programmordner), QStringLiteral("Urlaub_BV001"));
+    }
+
+    void albenVonCDUndAmOrt()
+    {
+        const QString cd = m_ordner.filePath(QStringLiteral("cd-") + QString::fromLatin1(QTest::currentTestFunction()));
+        QDir().mkpath(cd + QStringLiteral("/Fotos/Urlaub"));
+        laufwerke.hinzufuegen(cd, Laufwerk::CDROM, QStringLiteral("URLAUB2003"));
+        sammlungMit({});
+
+        QCOMPARE(AlbumAnlegen(z, db, QStringLiteral("VonCD"), cd + QStringLiteral("/Fotos/Urlaub/")), QString());
+        z.einstellungen.lngBehandlungNeueCDAlben = 0;
+        QCOMPARE(AlbumAnlegen(z, db, QStringLiteral("KopieVonCD"), cd + QStringLiteral("/Fotos/Urlaub/")),
+                 QStringLiteral("KopieVonCD"));
+        z.einstellungen.lngBehandlungNeueAlben = 2;
+        QCOMPARE(AlbumAnlegen(z, db, QStringLiteral("AmOrt"), m_ordner.path() + QStringLiteral("/")), QString());
+
+        Recordset& rs = db.rsAlben;
+        rs.Filter(QStringLiteral("Albenname"), QStringLiteral("VonCD"));
+        QCOMPARE(FeldLesen(rs, QStringLiteral("CD-Name")), QStringLiteral("URLAUB2003"));
+        QCOMPARE(FeldLesen(rs, QStringLiteral("Pfad")), QStringLiteral("Fotos/Urlaub/"));
+        rs.Filter(QStringLiteral("Albenname"), QStringLiteral("KopieVonCD"));
+        QCOMPARE(FeldLesen(rs, QStringLiteral("CD-Name")), QString());
+        QCOMPARE(FeldLesen(rs, QStringLiteral("Pfad")), QStringLiteral("KopieVonCD/"));
+        rs.Filter(QStringLiteral("Albenname"), QStringLiteral("AmOrt"));
+        QVERIFY(rs.Feld(QStringLiteral("Pfad")).isNull());
+        QVERIFY(rs.Feld(QStringLiteral("CD-Name")).isNull());
+        rs.FilterEntfernen();
+    }
+
+    void albumAnlegenOhneOrdnerSpeichertNichts()
+    {
+        sammlungMit({});
+        QFile sperre(z.programmordner + QStringLiteral("/datei"));
+        QVERIFY(sperre.open(QIODevice::WriteOnly));
+        sperre.close();
+        z.bilderverzeichnis = z.programmordner + QStringLiteral("/datei/");
+        QVERIFY_THROWS_EXCEPTION(DatenbankFehler, AlbumAnlegen(z, db, QStringLiteral("X"), z.programmordner));
+        db.rsAlben.Requery();
+        QCOMPARE(db.rsAlben.RecordCount(), 0);
+        QCOMPARE(tabellen(m_pfad).size(), 5);
+    }
+
+    void oeffnenMitUndOhneAlben()
+    {
+        DatenbankErstellen(m_pfad);
+        // No albums: the first routine fails, the second opens with its message.
+        QVERIFY(!DatenbankOeffnen(z, db, m_pfad));
+        QVERIFY(!z.datenbankOffen);
+        QVERIFY(DatenbankOhneAlbenOeffnen(z, db, m_pfad));
+        QCOMPARE(meldungen.titel(), QStringList({"Kein Album angelegt!"}));
+        QVERIFY(meldungen.texte().first().startsWith(QStringLiteral("In der Datenbank ") + m_pfad));
+        QCOMPARE(meldungen.meldungen.first().stil, Meldungen::Information);
+        // A fresh file gets the default picture directory.
+        QCOMPARE(z.bilderverzeichnis, z.programmordner + QStringLiteral("/BilderVerzeichnis/"));
+
+        AlbumAnlegen(z, db, QStringLiteral("Zebra"), z.programmordner);
+        AlbumAnlegen(z, db, QStringLiteral("Affe"), z.programmordner);
+        DatenbankSchliessen(z, db);
+        meldungen.leeren();
+
+        // "Album" of Daten is still "1": Zebra (number 1) is current at position 2 by name.
+        QVERIFY(DatenbankOeffnen(z, db, m_pfad));
+        QVERIFY(meldungen.meldungen.isEmpty());
+        QCOMPARE(z.albumNummer, QStringLiteral("1"));
+        QCOMPARE(z.albumName, QStringLiteral("Zebra"));
+        QCOMPARE(z.albenauswahlIndex, 2);
+        QCOMPARE(z.aktuelleDatenbank, m_pfad);
+        QVERIFY(db.rsAlbum.IstOffen());
+
+        // A stale album number: the first album by name becomes current.
+        FeldSchreiben(db.rsDaten, QStringLiteral("Album"), QStringLiteral("77"));
+        QVERIFY(DatenbankOeffnen(z, db, m_pfad));
+        QCOMPARE(z.albumName, QStringLiteral("Affe"));
+        QCOMPARE(z.albenauswahlIndex, 1);
+    }
+
+    void verschobeneSammlungFaelltAufsStandardverzeichnisZurueck()
+    {
+        sammlungMit({QStringLiteral("Urlaub")});
+        const QString eigenes = m_ordner.filePath(QStringLiteral("eigenes/"));
+        QDir().mkpath(eigenes + QStringLiteral("Urlaub"));
+        FeldSchreiben(db.rsDaten, QStringLiteral("Bilderverzeichnis"), eigenes);
+        QVERIFY(DatenbankOeffnen(z, db, m_pfad));
+        QCOMPARE(z.bilderverzeichnis, eigenes);  // all album folders there: kept
+
+        QDir(eigenes + QStringLiteral("Urlaub")).removeRecursively();
+        QVERIFY(DatenbankOeffnen(z, db, m_pfad));
+        QCOMPARE(z.bilderverzeichnis, z.StandardBilderverzeichnis());
+        QCOMPARE(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")), z.StandardBilderverzeichnis());
+    }
+
+    void fremdeDateienWerdenNichtGeoeffnetUndNichtVeraendert()
+    {
+        const QString muell = m_ordner.filePath(QStringLiteral("muell.mdb"));
+        QFile f(muell);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Das ist keine Datenbank, nur Text.\n");
+        f.close();
+        const QString fremd = m_ordner.filePath(QStringLiteral("fremd.mdb"));
+        {
+            Verbindung v;
+            v.Erstellen(fremd);
+            v.Ausfuehren(QStringLiteral("CREATE TABLE Kunden (Name TEXT)"));
+        }
+        QFile fremdDatei(fremd);
+        QVERIFY(fremdDatei.open(QIODevice::ReadOnly));
+        const QByteArray fremdInhalt = fremdDatei.readAll();
+        fremdDatei.close();
+        const QString fehlt = m_ordner.filePath(QStringLiteral("fehlt.mdb"));
+
+        for (const QString& pfad : {muell, fremd, fehlt}) {
+            QVERIFY(!DatenbankOeffnen(z, db, pfad));
+            QVERIFY(!DatenbankOhneAlbenOeffnen(z, db, pfad));
+            QVERIFY(!z.datenbankOffen);
+            QVERIFY(!db.conDaten.IstOffen());
+        }
+        QVERIFY(meldungen.meldungen.isEmpty());
+        QVERIFY(!QFile::exists(fehlt));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("Das ist keine Datenbank, nur Text.\n"));
+        QVERIFY(fremdDatei.open(QIODevice::ReadOnly));
+        QCOMPARE(fremdDatei.readAll(), fremdInhalt);
+    }
+
+    void gleicherDateinameBehaeltDieAeltereZeile()
+    {
+        sammlungMit({QStringLiteral("Urlaub")});
+        AlbumOeffnen(z, db, QStringLiteral("1"));
+        QCOMPARE(FeldLesen(db.rsAlbum, QStringLiteral("Dateiname")), QString());  // empty album
+
+        BildEintragen(db, QStringLiteral("b.jpg"), 0, QStringLiteral("01.02.2003"));
+        BildEintragen(db, QStringLiteral("a.jpg"), 0, QStringLiteral("05.06.2007"));
+        db.rsAlbum.Filter(QStringLiteral("Dateiname"), QStringLiteral("a.jpg"));
+        BildFeldSchreiben(db, QStringLiteral("Bemerkung"), QStringLiteral("das erste"));
+        db.rsAlbum.FilterEntfernen();
+        BildEintragen(db, QStringLiteral("a.jpg"), 0, QStringLiteral("09.09.2009"));
+
+        QCOMPARE(db.rsAlbum.RecordCount(), 2);
+        db.rsAlbum.MoveFirst();
+        QCOMPARE(FeldLesen(db.rsAlbum, QStringLiteral("Dateiname")), QStringLiteral("a.jpg"));
+        QCOMPARE(FeldLesen(db.rsAlbum, QStringLiteral("Bemerkung")), QStringLiteral("das erste"));
+        QCOMPARE(FeldLesen(db.rsAlbum, QStringLiteral("Datum")), QStringLiteral("05.06.2007"));
+        QCOMPARE(FeldLesen(db.rsDaten, QStringLiteral("Album")), QStringLiteral("1"));
+    }
+
+    void importZeilenOhnePruefung()
+    {
+        sammlungMit({QStringLiteral("Import")});
+        db.rsImport.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        ImportBildEintragen(db, QStringLiteral("x.jpg"), 0, QStringLiteral("01.01.2001"));
+        ImportBildEintragen(db, QStringLiteral("x.jpg"), 0, QStringLiteral("01.01.2001"));
+        db.rsImport.Requery();
+        QCOMPARE(db.rsImport.RecordCount(), 2);
+    }
+
+    void praesentationstabellen()
+    {
+        sammlungMit({});
+        QCOMPARE(PraesentationstabelleAnlegen(db, QStringLiteral("Sommer")), QStringLiteral("P0001"));
+        QCOMPARE(PraesentationstabelleAnlegen(db, QStringLiteral("Winter")), QStringLiteral("P0002"));
+        QVERIFY(tabellen(m_pfad).contains(QStringLiteral("P0002")));
+        QCOMPARE(db.rsPraesentationen.RecordCount(), 2);
+    }
+
+    void komponententest()
+    {
+        QVERIFY(MdacTest(z));
+        QVERIFY(z.einstellungen.MdacOK);
+        QVERIFY(meldungen.meldungen.isEmpty());
+
+        // Without a usable temporary folder the test fails with its message.
+        z.einstellungen.MdacOK = false;
+        meldungen.antworten << Meldungen::Antwort::Abbrechen;
+        QVERIFY(!MdacTest(z, m_ordner.filePath(QStringLiteral("gibtsnicht"))));
+        QVERIFY(!z.einstellungen.MdacOK);
+        QCOMPARE(meldungen.titel(), QStringList({"Falsche MDAC-Version!"}));
+        QCOMPARE(meldungen.meldungen.first().stil, Meldungen::Warnung);
+        QVERIFY(meldungen.texte().first().contains(QStringLiteral("Dannach können Sie Kolvar wieder starten.")));
+    }
+};
+
+int testeSammlung(int argc, char** argv)
+{
+    TestSammlung t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_sammlung.moc"
