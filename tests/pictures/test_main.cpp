@@ -1,0 +1,12 @@
+#include <QGuiApplication>
+#include <QtTest>
+
+int testeDatentraeger(int argc, char** argv);
+
+// All core tests of the picture subsystem in one program.
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    int fehler = testeDatentraeger(argc, argv);
+    return fehler;
+}
