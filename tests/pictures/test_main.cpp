@@ -2,11 +2,13 @@
 #include <QtTest>
 
 int testeDatentraeger(int argc, char** argv);
+int testeBildorte(int argc, char** argv);
 
 // All core tests of the picture subsystem in one program.
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     int fehler = testeDatentraeger(argc, argv);
+    fehler += testeBildorte(argc, argv);
     return fehler;
 }

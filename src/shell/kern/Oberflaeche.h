@@ -16,4 +16,21 @@ public:
     virtual void AlbumAnsichtenZeigen() {}
     // The album chooser's entries or selection changed.
     virtual void AlbenauswahlGeaendert() {}
+
+    // Thumbnail browser (frmVorschau), for the picture locations: show the
+    // current album anew from its first picture, when the browser is open.
+    virtual void VorschauNeuesAlbumAnzeigen() {}
+    // Place the browser (below the storyboard when that is open, else at the
+    // top of the frame) and show it, non-modally.
+    virtual void VorschauZeigen() {}
+    // Redraw the browser's grid, when it is open.
+    virtual void VorschauBilderAnzeigen() {}
+    // Show frmAlbumLaden modally for the current album; it makes the
+    // missing thumbnails.
+    virtual void AlbumLadenZeigen() {}
+    // After albums were imported from folders: show the album chooser when
+    // it is hidden, select its first album and open it.
+    virtual void ErstesAlbumZeigen() {}
+    // Refill the picture list when it is open, otherwise show and fill it.
+    virtual void BilderlisteZeigen() {}
 };

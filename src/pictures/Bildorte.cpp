@@ -1,0 +1,351 @@
+#include "Bildorte.h"
+
+#include "Datenbankobjekte.h"
+#include "DatenbankFehler.h"
+#include "Programmzustand.h"
+#include "Recordset.h"
+#include "Sanduhr.h"
+#include "mdlDatenbanken.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace Pfade {
+
+QString verbinden(const QString& vorne, const QString& hinten)
+{
+    if (vorne.endsWith(QLatin1Char('/')) && hinten.startsWith(QLatin1Char('/')))
+        return vorne + hinten.mid(1);
+    return vorne + hinten;
+}
+
+QString ordner(const QString& pfad)
+{
+    if (pfad.isEmpty() || pfad.endsWith(QLatin1Char('/')))
+        return pfad;
+    return pfad + QLatin1Char('/');
+}
+
+QString ohneSchraegstrich(const QString& pfad)
+{
+    QString p = pfad;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    return p;
+}
+
+}  // namespace Pfade
+
+using Pfade::verbinden;
+
+namespace {
+
+const QString TempBilder = QStringLiteral("TempBilder");
+
+QString dateinameDesBildes(const Datenbankobjekte& db)
+{
+    if (db.rsAlbum.Bof() || db.rsAlbum.Eof())
+        return QString();
+    return FeldLesen(db.rsAlbum, QStringLiteral("Dateiname"));
+}
+
+// Thumbnail folder beside an album folder: "<folder>/TempBilder".
+QString tempBilderVon(const QString& albumordner)
+{
+    return Pfade::ohneSchraegstrich(albumordner) + QLatin1Char('/') + TempBilder;
+}
+
+bool ordnerVorhanden(const QString& pfad)
+{
+    return !pfad.isEmpty() && QFileInfo(pfad).isDir();
+}
+
+// The parts shared by the quiet and the with-message album folder.
+QString albumOrdnerBilden(Programmzustand& z, Datenbankobjekte& db, bool mitMeldung)
+{
+    SuchergebnisAlbumSetzen(z, db);
+    const QString pfad = Pfade::ordner(z.albumPfad);
+    if (!z.albumCDName.isEmpty()) {
+        const QString laufwerk = CDLaufwerk(z);
+        if (laufwerk.isEmpty()) {
+            if (mitMeldung)
+                CDFehltMelden(z, z.albumCDName);
+            return QString();
+        }
+        return verbinden(laufwerk, pfad);
+    }
+    if (QDir::isAbsolutePath(pfad))
+        return pfad;
+    return verbinden(z.bilderverzeichnis, pfad);
+}
+
+}  // namespace
+
+QString NichtGefunden()
+{
+    return QStringLiteral("Nicht gefunden!");
+}
+
+QVector<Laufwerk> LaufwerkeErmitteln(Programmzustand& z)
+{
+    const QVector<Laufwerk> liste = z.laufwerksliste ? z.laufwerksliste->laufwerke() : QVector<Laufwerk>();
+    z.laufwerke.clear();
+    for (const Laufwerk& l : liste)
+        z.laufwerke << l.wurzel;
+    return liste;
+}
+
+QString CDLaufwerkNachName(Programmzustand& z, const QString& name)
+{
+    const QVector<Laufwerk> liste = LaufwerkeErmitteln(z);
+    for (const Laufwerk& l : liste) {
+        // A drive without a medium has no name and so never matches.
+        if (l.typ == Laufwerk::CDROM && !l.name.isEmpty() && l.name == name)
+            return Pfade::ordner(l.wurzel);
+    }
+    return QString();
+}
+
+QString CDLaufwerk(Programmzustand& z)
+{
+    return CDLaufwerkNachName(z, z.albumCDName);
+}
+
+QString Laufwerkstyp(const Programmzustand& z, const QString& pfad)
+{
+    const QVector<Laufwerk> liste = z.laufwerksliste ? z.laufwerksliste->laufwerke() : QVector<Laufwerk>();
+    const Laufwerk l = LaufwerkDesPfads(liste, pfad);
+    return l.wurzel.isEmpty() ? QString() : LaufwerkstypText(l.typ);
+}
+
+QString Datentraegername(const Programmzustand& z, const QString& pfad)
+{
+    const QVector<Laufwerk> liste = z.laufwerksliste ? z.laufwerksliste->laufwerke() : QVector<Laufwerk>();
+    return LaufwerkDesPfads(liste, pfad).name;
+}
+
+void CDFehltMelden(const Programmzustand& z, const QString& cdName)
+{
+    const QChar cr(13);
+    z.Meldung(QStringLiteral("Bitte die CD mit dem Namen:") + cr + cdName + cr + QStringLiteral("einlegen!"),
+              Meldungen::Information, QStringLiteral("CD ist nicht im Laufwerk!"));
+}
+
+QString Dateiname(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    return info.isFile() ? info.fileName() : QString();
+}
+
+QString UebergeordneterOrdner(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    return info.isFile() ? Pfade::ordner(info.absolutePath()) : QString();
+}
+
+QString Dateidatum(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return QString();
+    return DatumText(info.lastModified().date());
+}
+
+bool BilddateiVorhanden(const QString& pfad)
+{
+    return QDir::isAbsolutePath(pfad) && QFileInfo(pfad).isFile();
+}
+
+QString LokalerVorschauOrdner(const Programmzustand& z, const QString& pfad, const QString& cdName)
+{
+    return verbinden(verbinden(z.bilderverzeichnis, QStringLiteral("CD/") + cdName + QLatin1Char('/')),
+                     Pfade::ordner(pfad));
+}
+
+QString BildPfadFuerAlbum(Programmzustand& z, const QString& pfad, const QString& cdName, const QString& dateiname)
+{
+    const QString ordner = Pfade::ordner(pfad);
+    if (!cdName.isEmpty()) {
+        const QString laufwerk = CDLaufwerkNachName(z, cdName);
+        return laufwerk.isEmpty() ? QString() : verbinden(verbinden(laufwerk, ordner), dateiname);
+    }
+    if (QDir::isAbsolutePath(ordner))
+        return verbinden(ordner, dateiname);
+    return verbinden(verbinden(z.bilderverzeichnis, ordner), dateiname);
+}
+
+bool AlbumDesSchluessels(Recordset& rsAlben, const QString& dbNummer, QString& pfad, QString& cdName)
+{
+    bool ok = false;
+    const qlonglong gesucht = dbNummer.left(4).toLongLong(&ok);
+    if (!ok || !rsAlben.IstOffen())
+        return false;
+    const int vorher = rsAlben.AbsolutePosition();
+    bool gefunden = false;
+    for (rsAlben.MoveFirst(); !rsAlben.Eof(); rsAlben.MoveNext()) {
+        bool zahl = false;
+        if (FeldLesen(rsAlben, QStringLiteral("Nummer")).toLongLong(&zahl) == gesucht && zahl) {
+            pfad = FeldLesen(rsAlben, QStringLiteral("Pfad"));
+            cdName = FeldLesen(rsAlben, QStringLiteral("CD-Name"));
+            gefunden = true;
+            break;
+        }
+    }
+    if (vorher != Recordset::PositionUnbekannt)
+        rsAlben.AbsolutePositionSetzen(vorher);
+    return gefunden;
+}
+
+void SuchergebnisAlbumSetzen(Programmzustand& z, Datenbankobjekte& db)
+{
+    if (!z.suchergebnisAngezeigt || db.rsAlbum.Bof() || db.rsAlbum.Eof())
+        return;
+    QString pfad, cdName;
+    if (AlbumDesSchluessels(db.rsAlben, FeldLesen(db.rsAlbum, QStringLiteral("DBNummer")), pfad, cdName)) {
+        z.albumPfad = pfad;
+        z.albumCDName = cdName;
+    }
+}
+
+QString BildPfad(Programmzustand& z, Datenbankobjekte& db)
+{
+    const QString name = dateinameDesBildes(db);
+    if (name.isEmpty())
+        return QString();
+    SuchergebnisAlbumSetzen(z, db);
+    if (!z.albumCDName.isEmpty()) {
+        const QString laufwerk = CDLaufwerk(z);
+        if (laufwerk.isEmpty()) {
+            CDFehltMelden(z, z.albumCDName);
+            return NichtGefunden();
+        }
+        return verbinden(verbinden(laufwerk, Pfade::ordner(z.albumPfad)), name);
+    }
+    return BildPfadFuerAlbum(z, z.albumPfad, QString(), name);
+}
+
+QString BildPfadStill(Programmzustand& z, Datenbankobjekte& db)
+{
+    const QString name = dateinameDesBildes(db);
+    if (name.isEmpty())
+        return QString();
+    SuchergebnisAlbumSetzen(z, db);
+    return BildPfadFuerAlbum(z, z.albumPfad, z.albumCDName, name);
+}
+
+QString VorschauBildPfad(Programmzustand& z, Datenbankobjekte& db)
+{
+    const QString name = dateinameDesBildes(db);
+    if (name.isEmpty())
+        return QString();
+    SuchergebnisAlbumSetzen(z, db);
+    const QString pfad = Pfade::ordner(z.albumPfad);
+    if (!z.albumCDName.isEmpty()) {
+        const QString lokal = verbinden(LokalerVorschauOrdner(z, pfad, z.albumCDName), name);
+        if (QFileInfo::exists(lokal))
+            return lokal;
+        const QString laufwerk = CDLaufwerk(z);
+        if (laufwerk.isEmpty())
+            return NichtGefunden();
+        return verbinden(verbinden(laufwerk, pfad), TempBilder + QLatin1Char('/') + name);
+    }
+    const QString ordner = QDir::isAbsolutePath(pfad) ? pfad : verbinden(z.bilderverzeichnis, pfad);
+    return verbinden(ordner, TempBilder + QLatin1Char('/') + name);
+}
+
+QString AlbumOrdner(Programmzustand& z, Datenbankobjekte& db)
+{
+    return albumOrdnerBilden(z, db, true);
+}
+
+QString AlbumOrdnerStill(Programmzustand& z, Datenbankobjekte& db)
+{
+    return albumOrdnerBilden(z, db, false);
+}
+
+void BildPfadeLaden(Programmzustand& z, Datenbankobjekte& db)
+{
+    Recordset& rs = db.rsAlbum;
+    z.bildPfade.clear();
+    z.bildDBNummern.clear();
+    if (!rs.IstOffen() || rs.RecordCount() == 0) {
+        z.ui().VorschauNeuesAlbumAnzeigen();
+        return;
+    }
+    const int position = rs.AbsolutePosition();
+    const bool warEof = rs.Eof();
+    const int anzahl = rs.RecordCount();
+    {
+        Sanduhr sanduhr;
+        rs.MoveFirst();
+        for (int i = 0; i < anzahl && !rs.Eof(); ++i) {
+            QString pfad = VorschauBildPfad(z, db);
+            if (!BilddateiVorhanden(pfad))
+                pfad = BildPfadStill(z, db);
+            z.bildPfade << pfad;
+            z.bildDBNummern << FeldLesen(rs, QStringLiteral("DBNummer"));
+            rs.MoveNext();
+        }
+        if (position != Recordset::PositionUnbekannt) {
+            rs.AbsolutePositionSetzen(position);
+        } else if (warEof) {
+            rs.MoveLast();
+            rs.MoveNext();
+        } else {
+            rs.MoveFirst();
+            rs.MovePrevious();
+        }
+    }
+    z.ui().VorschauNeuesAlbumAnzeigen();
+    z.ui().VorschauZeigen();
+}
+
+bool VorschauOrdnerVorhanden(Programmzustand& z, Datenbankobjekte& db)
+{
+    SuchergebnisAlbumSetzen(z, db);
+    if (!z.albumCDName.isEmpty()) {
+        if (ordnerVorhanden(LokalerVorschauOrdner(z, z.albumPfad, z.albumCDName)))
+            return true;
+        const QString ordner = AlbumOrdnerStill(z, db);
+        return !ordner.isEmpty() && ordnerVorhanden(tempBilderVon(ordner));
+    }
+    const QString ordner = AlbumOrdner(z, db);
+    return !ordner.isEmpty() && ordnerVorhanden(tempBilderVon(ordner));
+}
+
+void OrdnerMitDateienLoeschen(const QString& ordner)
+{
+    if (ordner.isEmpty())
+        return;
+    QDir verzeichnis(ordner);
+    if (!verzeichnis.exists())
+        return;
+    const QStringList dateien = verzeichnis.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& datei : dateien)
+        verzeichnis.remove(datei);
+    QDir().rmdir(Pfade::ohneSchraegstrich(ordner));
+}
+
+void VorschaubilderAktualisieren(Programmzustand& z, Datenbankobjekte& db)
+{
+    SuchergebnisAlbumSetzen(z, db);
+    const bool cdAlbum = !z.albumCDName.isEmpty();
+    const bool cdDa = cdAlbum && !CDLaufwerk(z).isEmpty();
+    QString ordner;
+    if (cdAlbum) {
+        const QString lokal = LokalerVorschauOrdner(z, z.albumPfad, z.albumCDName);
+        if (ordnerVorhanden(lokal) || !cdDa)
+            ordner = lokal;
+        else
+            ordner = tempBilderVon(AlbumOrdnerStill(z, db));
+    } else {
+        const QString albumordner = AlbumOrdner(z, db);
+        // Without a folder there is nothing of this album to delete.
+        if (!albumordner.isEmpty())
+            ordner = tempBilderVon(albumordner);
+    }
+    OrdnerMitDateienLoeschen(Pfade::ohneSchraegstrich(ordner));
+    if (!cdAlbum || cdDa)
+        z.ui().AlbumLadenZeigen();
+    z.ui().VorschauBilderAnzeigen();
+}
