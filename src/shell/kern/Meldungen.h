@@ -9,6 +9,7 @@ namespace Meldungen {
 // Message box styles as the program has always numbered them.
 enum Stil {
     Normal = 0,       // OK only, no icon
+    Fehler = 16,      // error icon, OK
     Frage = 36,       // question icon, Yes / No
     Warnung = 49,     // exclamation icon, OK / Cancel
     Information = 64  // information icon, OK

@@ -1,0 +1,23 @@
+#pragma once
+#include <QUrl>
+#include <QWidget>
+
+class QTextBrowser;
+
+// The help window: one for the whole program, showing one page of the
+// help folder at a time, with back, forward and start page.
+class frmHilfe : public QWidget {
+    Q_OBJECT
+public:
+    // The one help window, made on first use; nullptr before that.
+    static frmHilfe* instanz();
+    static frmHilfe* oeffnen(const QString& hilfeordner);
+
+    void seiteZeigen(const QString& seite);
+    QUrl aktuelleSeite() const;
+
+private:
+    explicit frmHilfe(const QString& hilfeordner);
+    QString m_ordner;
+    QTextBrowser* m_browser;
+};

@@ -1,0 +1,116 @@
+#pragma once
+#include "Bildliste.h"
+#include "Einstellungen.h"
+#include "Knopfgruppe.h"
+#include "Oberflaeche.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QSize>
+#include <QTimer>
+#include <functional>
+
+class Bildknopf;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class Registry;
+struct Datenbankobjekte;
+struct Programmzustand;
+
+// The main window: the frame of every view, with the menu bar, the toolbar
+// of picture buttons, the status bar and the timers that bring the views up
+// to date. It carries the commands and their enabled states; the work is
+// done by the subsystems it calls.
+class mdiHauptform : public QMainWindow, public Oberflaeche {
+    Q_OBJECT
+public:
+    mdiHauptform(Programmzustand& zustand, Datenbankobjekte& db, Registry& registry);
+    ~mdiHauptform() override;
+
+    // What happens while the window loads: settings, component test, the
+    // last database. False when the component test failed: the program
+    // then ends without writing settings.
+    bool Laden();
+
+    // Public routines other windows call.
+    void NormaleButtons();
+    void mnuBilderListe_Click();
+    void mnuPraeSchliessen_Click();
+    void SucheAnzeigen();
+
+    // Commands, as the menu entries and buttons run them.
+    void DatenbankOeffnenBefehl();
+    void NeueDatenbankBefehl();
+    void DatenbankSchliessenBefehl();
+    void AlbumLoeschenBefehl();
+    void AlbumUmbenennenBefehl();
+    void PraesentationLoeschenBefehl();
+    void SucheBefehl();
+    void BrowserBefehl();
+    void HilfeBefehl();
+    void UeberBefehl();
+
+    // Menus and buttons by their names, for the windows that change them.
+    QAction* aktion(const QString& name) const;
+    QMenu* menue(const QString& name) const;
+    Bildknopf* knopf(const QString& name) const;
+    QString statusfeld(int nummer) const;
+    QMdiArea* flaeche() const { return m_flaeche; }
+    const Bildliste& bilder() const { return m_bilder; }
+    Knopfgruppe& knopfgruppe() { return m_knoepfe; }
+
+    // The file dialogs; tests put in their own answer. speichern: the save
+    // dialog of "Neue Datenbank"; the result is empty on Cancel.
+    std::function<QString(bool speichern)> dateiWaehlen;
+
+    // The main window's geometry in twips as the settings keep it.
+    Fenstergeometrie geometrie() const;
+    void geometrieAnwenden(const Fenstergeometrie& g);
+
+    // Oberflaeche
+    void PraesentationsBefehleSetzen(bool praesentationenVorhanden) override;
+    void DatenbankBefehleFreigeben(bool mitAlben) override;
+    void StatusleisteSetzen(const QString& feld1, const QString& feld2) override;
+    void AlbumAnsichtenZeigen() override;
+    void AlbenauswahlGeaendert() override;
+
+    static constexpr int MindestBreiteTwips = 11000;
+    static constexpr int MindestHoeheTwips = 8000;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void menuesAufbauen();
+    void werkzeugleisteAufbauen();
+    QAction* neueAktion(QMenu* menue, const QString& name, const QString& text, void (mdiHauptform::*befehl)() = nullptr);
+    QMenu* neuesMenue(QMenu* eltern, const QString& name, const QString& text);
+    void knopfSetzen(const QString& name, bool aktiv);
+    void befehleOhneDatenbank();
+    void datenbankOeffnenMit(const QString& pfad);
+    void timResizeAbgelaufen();
+    void timAlbenanzeigeAbgelaufen();
+    void KindfensterSchliessen();
+
+    Programmzustand& z;
+    Datenbankobjekte& db;
+    Registry& m_registry;
+    Bildliste m_bilder;
+    Knopfgruppe m_knoepfe;
+    QMdiArea* m_flaeche = nullptr;
+    QToolBar* m_sspSymbole = nullptr;
+    QLabel* m_status1 = nullptr;
+    QLabel* m_status2 = nullptr;
+    QHash<QString, QAction*> m_aktionen;
+    QHash<QString, QMenu*> m_menues;
+    QTimer m_timAlbenanzeige;
+    QTimer m_timSuche;
+    QTimer m_timResize;
+    QSize m_letzteGroesse;
+    bool m_einstellungenSpeichern = false;
+};

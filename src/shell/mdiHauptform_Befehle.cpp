@@ -1,0 +1,228 @@
+// The commands of the main window and the command states they leave.
+#include "Bildknopf.h"
+#include "DatenbankFehler.h"
+#include "Datenbankobjekte.h"
+#include "Datenbankschema.h"
+#include "Programmzustand.h"
+#include "frmInfos.h"
+#include "mdiHauptform.h"
+#include "mdlDatenbanken.h"
+#include "mdlHilfe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+QString dateidialog(QWidget* eltern, bool speichern)
+{
+    QFileDialog dialog(eltern);
+    dialog.setNameFilters({QStringLiteral("mdb-Datei (*.mdb)"), QStringLiteral("Alle Dateien (*)")});
+    dialog.setDirectory(QDir::currentPath());
+    if (speichern) {
+        dialog.setWindowTitle(QStringLiteral("Neue Datenbank"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QStringLiteral("mdb"));
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    } else {
+        dialog.setWindowTitle(QStringLiteral("Datenbank öffnen"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+void mdiHauptform::knopfSetzen(const QString& name, bool aktiv)
+{
+    Bildknopf* k = knopf(name);
+    if (!k)
+        return;
+    if (aktiv)
+        k->freigeben();
+    else
+        k->sperren();
+    k->tag.clear();
+}
+
+void mdiHauptform::befehleOhneDatenbank()
+{
+    for (const char* name : {"mnuAnzeige", "mnuPraesentation", "mnuSuche", "mnuDatenbank", "mnuLoeschenAlbum",
+                             "mnuEinstellungenBV", "mnuDateiSchliessen"})
+        aktion(QLatin1String(name))->setEnabled(false);
+    for (const char* name : {"cmdBrowser", "cmdListe", "cmdPraesentation", "cmdSuche", "cmdAlbum"})
+        knopfSetzen(QLatin1String(name), false);
+    StatusleisteSetzen(QString(), QString());
+}
+
+void mdiHauptform::PraesentationsBefehleSetzen(bool vorhanden)
+{
+    aktion(QStringLiteral("mnuPraeOeffnen"))->setEnabled(vorhanden);
+    aktion(QStringLiteral("mnuLoeschenPraesentation"))->setEnabled(vorhanden);
+    knopfSetzen(QStringLiteral("cmdPraesentation"), vorhanden);
+    if (!vorhanden)
+        aktion(QStringLiteral("mnuPraeSchliessen"))->setEnabled(false);
+}
+
+void mdiHauptform::DatenbankBefehleFreigeben(bool mitAlben)
+{
+    if (mitAlben) {
+        for (const char* name : {"mnuAnzeige", "mnuPraesentation", "mnuSuche"})
+            aktion(QLatin1String(name))->setEnabled(true);
+        for (const char* name : {"cmdBrowser", "cmdListe", "cmdSuche"})
+            knopfSetzen(QLatin1String(name), true);
+    }
+    for (const char* name : {"mnuLoeschenAlbum", "mnuDatenbank", "mnuEinstellungenBV", "mnuDateiSchliessen"})
+        aktion(QLatin1String(name))->setEnabled(true);
+    knopfSetzen(QStringLiteral("cmdAlbum"), true);
+}
+
+void mdiHauptform::StatusleisteSetzen(const QString& feld1, const QString& feld2)
+{
+    m_status1->setText(feld1);
+    m_status2->setText(feld2);
+}
+
+void mdiHauptform::AlbumAnsichtenZeigen()
+{
+    // The album viewer and the picture list join here once they exist.
+}
+
+void mdiHauptform::AlbenauswahlGeaendert()
+{
+    // The album chooser window joins here once it exists.
+}
+
+void mdiHauptform::datenbankOeffnenMit(const QString& pfad)
+{
+    if (pfad.trimmed().isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool offen = DatenbankOeffnen(z, db, pfad) || DatenbankOhneAlbenOeffnen(z, db, pfad);
+    QApplication::restoreOverrideCursor();
+    if (offen)
+        return;
+    z.aktuelleDatenbank.clear();
+    befehleOhneDatenbank();
+    const QChar cr(13);
+    z.Meldung(QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad) + QStringLiteral(" kann nicht geöffnet werden.")
+                  + cr + cr
+                  + QStringLiteral("Sie ist keine Kolvar-Datenbank, ist beschädigt oder lässt sich nicht lesen und schreiben."),
+              Meldungen::Fehler, QStringLiteral("Datenbank öffnen"));
+}
+
+void mdiHauptform::DatenbankOeffnenBefehl()
+{
+    const QString pfad = dateiWaehlen ? dateiWaehlen(false) : dateidialog(this, false);
+    if (pfad.isEmpty())
+        return;
+    DatenbankSchliessenBefehl();
+    datenbankOeffnenMit(pfad);
+}
+
+void mdiHauptform::NeueDatenbankBefehl()
+{
+    const QString pfad = dateiWaehlen ? dateiWaehlen(true) : dateidialog(this, true);
+    if (pfad.isEmpty())
+        return;
+    DatenbankSchliessenBefehl();
+    try {
+        DatenbankErstellen(pfad);
+    } catch (const DatenbankFehler& f) {
+        const QChar cr(13);
+        z.Meldung(QStringLiteral("Die Datenbank ") + QDir::toNativeSeparators(pfad)
+                      + QStringLiteral(" kann nicht erstellt werden.") + cr + cr + f.text(),
+                  Meldungen::Fehler, QStringLiteral("Neue Datenbank"));
+        return;
+    }
+    datenbankOeffnenMit(pfad);
+}
+
+void mdiHauptform::DatenbankSchliessenBefehl()
+{
+    KindfensterSchliessen();
+    DatenbankSchliessen(z, db);
+    z.aktuelleDatenbank.clear();
+    befehleOhneDatenbank();
+}
+
+void mdiHauptform::AlbumLoeschenBefehl()
+{
+    if (db.rsAlben.RecordCount() == 0) {
+        z.Meldung(QStringLiteral("Es wurden noch keine Alben erstellt!"));
+        return;
+    }
+    // The delete dialog joins here once it exists.
+}
+
+void mdiHauptform::AlbumUmbenennenBefehl()
+{
+    if (db.rsAlben.RecordCount() == 0) {
+        z.Meldung(QStringLiteral("Es wurden noch keine Alben erstellt!"));
+        return;
+    }
+    // The rename dialog joins here once it exists.
+}
+
+void mdiHauptform::PraesentationLoeschenBefehl()
+{
+    if (db.rsPraesentationen.RecordCount() == 0) {
+        z.Meldung(QStringLiteral("Es wurden noch keine Präsentationen erstellt!"));
+        return;
+    }
+    // The presentation delete dialog joins here once it exists.
+}
+
+void mdiHauptform::SucheBefehl()
+{
+    // The browser shares the right-hand side with the search: it goes first.
+    m_timSuche.start();
+}
+
+void mdiHauptform::SucheAnzeigen()
+{
+    m_timSuche.stop();
+    // The search window joins here once it exists.
+}
+
+void mdiHauptform::BrowserBefehl()
+{
+    // The thumbnail browser joins here once it exists.
+}
+
+void mdiHauptform::mnuBilderListe_Click()
+{
+    // The picture list joins here once it exists.
+}
+
+void mdiHauptform::mnuPraeSchliessen_Click()
+{
+    // The storyboard joins here once it exists.
+    aktion(QStringLiteral("mnuPraeDummy"))->setEnabled(false);
+    aktion(QStringLiteral("mnuPraeSchliessen"))->setEnabled(false);
+}
+
+void mdiHauptform::timAlbenanzeigeAbgelaufen()
+{
+    m_timAlbenanzeige.stop();
+    AlbumAnsichtenZeigen();
+}
+
+void mdiHauptform::HilfeBefehl()
+{
+    mdlHilfe::HilfeZeigen(z, QString());
+}
+
+void mdiHauptform::UeberBefehl()
+{
+    frmInfos infos(z, this);
+    infos.exec();
+}

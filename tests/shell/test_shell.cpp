@@ -1,0 +1,367 @@
+#include "Anwendung.h"
+#include "Bildknopf.h"
+#include "Datenbankschema.h"
+#include "Meldungsrecorder.h"
+#include "Twips.h"
+#include "frmHilfe.h"
+#include "frmInfos.h"
+#include "frmStart.h"
+#include "mdiHauptform.h"
+#include "mdlDatenbanken.h"
+#include "mdlHilfe.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The program's windows on the offscreen platform: start, main window with
+// its menus, buttons and states, settings at exit, help.
+class TestShell : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_ordner;
+    Meldungsrecorder meldungen;
+
+    std::unique_ptr<Anwendung> neueAnwendung()
+    {
+        auto a = std::make_unique<Anwendung>();
+        const QString programm = m_ordner.filePath(QStringLiteral("programm"));
+        QDir().mkpath(programm);
+        a->Vorbereiten(programm);
+        a->zustand().meldungen = &meldungen;
+        return a;
+    }
+
+    static bool aktiv(mdiHauptform* h, const char* name) { return h->aktion(QLatin1String(name))->isEnabled(); }
+    static QString bild(mdiHauptform* h, const char* name) { return h->knopf(QLatin1String(name))->aktuellesBild(); }
+
+    static void maus(QWidget* w, QEvent::Type art, Qt::MouseButton knopf = Qt::NoButton)
+    {
+        QMouseEvent e(art, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), knopf,
+                      art == QEvent::MouseButtonPress ? knopf : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    }
+    static void mausBewegen(QWidget* w) { maus(w, QEvent::MouseMove); }
+
+    QString sammlung(const QString& name, const QStringList& alben)
+    {
+        const QString pfad = m_ordner.filePath(name);
+        DatenbankErstellen(pfad);
+        Programmzustand z;
+        z.programmordner = m_ordner.path();
+        z.bilderverzeichnis = m_ordner.filePath(QStringLiteral("bilder/"));
+        Datenbankobjekte db;
+        if (!DatenbankOhneAlbenOeffnen(z, db, pfad))
+            return QString();
+        for (const QString& a : alben)
+            AlbumAnlegen(z, db, a, z.programmordner);
+        DatenbankSchliessen(z, db);
+        return pfad;
+    }
+
+    void einstellungenLeeren()
+    {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar")).clear();
+        QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
+        s.setValue(QStringLiteral("Optionen/MdacOK"), QStringLiteral("True"));
+    }
+
+private slots:
+    void init()
+    {
+        meldungen.leeren();
+        einstellungenLeeren();
+    }
+
+    void startfensterZeigtDasHauptfensterGenauEinmal()
+    {
+        int gezeigt = 0;
+        auto* start = new frmStart([&] { ++gezeigt; });
+        QPointer<frmStart> wache(start);
+        start->show();
+        QTest::mouseClick(start, Qt::LeftButton);
+        QCOMPARE(gezeigt, 1);
+        QTRY_VERIFY(!wache);  // the start window closed itself
+
+        auto* zweites = new frmStart([&] { ++gezeigt; });
+        zweites->show();
+        zweites->Timer1().setInterval(10);
+        zweites->Timer1().start();
+        QTRY_COMPARE(gezeigt, 2);
+        QTest::qWait(50);
+        QCOMPARE(gezeigt, 2);
+    }
+
+    void hauptfensterMenuesUndTexte()
+    {
+        auto a = neueAnwendung();
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+        QCOMPARE(h->windowTitle(), QStringLiteral("Kolvar"));
+        QStringList leiste;
+        for (QAction* act : h->menuBar()->actions())
+            leiste << act->text();
+        QCOMPARE(leiste, QStringList({"Datei", "Album", "Präsentation", "Suche", "Anzeige", "Einstellungen", "?"}));
+        QStringList datei;
+        for (QAction* act : h->menue(QStringLiteral("mnuDatei"))->actions())
+            datei << (act->isSeparator() ? QStringLiteral("-") : act->text());
+        QCOMPARE(datei, QStringList({"Neue Datenbank", "Datenbank öffnen", "Datenbank  schliessen", "-", "Kolvar beenden"}));
+        QVERIFY(!h->aktion(QStringLiteral("mnuAlbenauswahl"))->isVisible());
+        QCOMPARE(h->knopf(QStringLiteral("cmdAlbum"))->toolTip(), QStringLiteral("Album aus vorhandenen Ordner erstellen"));
+        QCOMPARE(h->menue(QStringLiteral("mnuPUPrae"))->actions().size(), 5);
+
+        frmInfos infos(a->zustand(), h);
+        QCOMPARE(infos.windowTitle(), QStringLiteral("Über Kolvar"));
+        QCOMPARE(infos.findChild<QLabel*>(QStringLiteral("lblName"))->text(), QStringLiteral("Programmversion:"));
+        QCOMPARE(infos.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("1.0.43"));
+        h->close();
+    }
+
+    void befehlszustaendeInDenDreiDatenbankzustaenden()
+    {
+        const QString mit = sammlung(QStringLiteral("mit.mdb"), {QStringLiteral("Urlaub")});
+        const QString ohne = sammlung(QStringLiteral("ohne.mdb"), {});
+        auto a = neueAnwendung();
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+
+        // Without a database.
+        QVERIFY(!aktiv(h, "mnuDatenbank") && !aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuSuche"));
+        QVERIFY(!aktiv(h, "mnuDateiSchliessen") && !aktiv(h, "mnuEinstellungenBV"));
+        QCOMPARE(bild(h, "cmdBrowser"), QStringLiteral("browser_ef"));
+        QCOMPARE(bild(h, "cmdAlbum"), QStringLiteral("album_ef"));
+        QCOMPARE(bild(h, "cmdNew"), QStringLiteral("new_n"));
+        QCOMPARE(h->statusfeld(1), QString());
+
+        // Without albums: only the album commands, and the message.
+        h->dateiWaehlen = [&](bool) { return ohne; };
+        h->DatenbankOeffnenBefehl();
+        QCOMPARE(meldungen.titel(), QStringList({"Kein Album angelegt!"}));
+        QVERIFY(aktiv(h, "mnuDatenbank") && aktiv(h, "mnuDateiSchliessen") && aktiv(h, "mnuEinstellungenBV"));
+        QVERIFY(!aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuSuche") && !aktiv(h, "mnuPraesentation"));
+        QCOMPARE(bild(h, "cmdAlbum"), QStringLiteral("album_n"));
+        QCOMPARE(bild(h, "cmdSuche"), QStringLiteral("suche_ef"));
+        QCOMPARE(bild(h, "cmdPraesentation"), QStringLiteral("praesentation_ef"));
+        QCOMPARE(h->statusfeld(1), QStringLiteral("Geladene Datenbank:"));
+        QCOMPARE(h->statusfeld(2), ohne);
+        meldungen.leeren();
+        h->AlbumLoeschenBefehl();
+        QCOMPARE(meldungen.texte(), QStringList({"Es wurden noch keine Alben erstellt!"}));
+
+        // With albums.
+        h->dateiWaehlen = [&](bool) { return mit; };
+        h->DatenbankOeffnenBefehl();
+        for (const char* name : {"mnuAnzeige", "mnuPraesentation", "mnuSuche", "mnuDatenbank", "mnuLoeschenAlbum"})
+            QVERIFY2(aktiv(h, name), name);
+        QVERIFY(!aktiv(h, "mnuPraeOeffnen"));  // no presentations yet
+        QCOMPARE(bild(h, "cmdBrowser"), QStringLiteral("browser_n"));
+        QCOMPARE(bild(h, "cmdListe"), QStringLiteral("liste_n"));
+        QCOMPARE(a->zustand().aktuelleDatenbank, mit);
+
+        // Cancel in the dialog changes nothing.
+        h->dateiWaehlen = [](bool) { return QString(); };
+        h->DatenbankOeffnenBefehl();
+        QCOMPARE(a->zustand().aktuelleDatenbank, mit);
+
+        h->DatenbankSchliessenBefehl();
+        QVERIFY(!aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuDatenbank"));
+        QCOMPARE(bild(h, "cmdSuche"), QStringLiteral("suche_ef"));
+        QCOMPARE(h->statusfeld(2), QString());
+        QCOMPARE(a->zustand().aktuelleDatenbank, QString());
+        h->close();
+    }
+
+    void unbrauchbareDateiWirdGemeldetUndNichtVeraendert()
+    {
+        const QString mit = sammlung(QStringLiteral("gut.mdb"), {QStringLiteral("A")});
+        const QString muell = m_ordner.filePath(QStringLiteral("muell.mdb"));
+        QFile f(muell);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("kein SQLite");
+        f.close();
+        auto a = neueAnwendung();
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+        h->dateiWaehlen = [&](bool) { return mit; };
+        h->DatenbankOeffnenBefehl();
+        QVERIFY(a->zustand().datenbankOffen);
+
+        for (const QString& pfad : {muell, m_ordner.filePath(QStringLiteral("gibtsnicht.mdb"))}) {
+            meldungen.leeren();
+            h->dateiWaehlen = [&](bool) { return pfad; };
+            h->DatenbankOeffnenBefehl();
+            QCOMPARE(meldungen.titel(), QStringList({"Datenbank öffnen"}));
+            QVERIFY(meldungen.texte().first().contains(QStringLiteral("kann nicht geöffnet werden")));
+            QVERIFY(!a->zustand().datenbankOffen);
+            QCOMPARE(a->zustand().aktuelleDatenbank, QString());
+            QVERIFY(!aktiv(h, "mnuDatenbank") && !aktiv(h, "mnuDateiSchliessen"));
+        }
+        QVERIFY(!QFile::exists(m_ordner.filePath(QStringLiteral("gibtsnicht.mdb"))));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("kein SQLite"));
+        h->close();
+    }
+
+    void neueDatenbankWirdAngelegtUndGeoeffnet()
+    {
+        auto a = neueAnwendung();
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+        const QString neu = m_ordner.filePath(QStringLiteral("neu.mdb"));
+        h->dateiWaehlen = [&](bool speichern) { return speichern ? neu : QString(); };
+        h->NeueDatenbankBefehl();
+        QVERIFY(QFile::exists(neu));
+        QVERIFY(a->zustand().datenbankOffen);
+        QCOMPARE(meldungen.titel(), QStringList({"Kein Album angelegt!"}));
+        QVERIFY(aktiv(h, "mnuDatenbank"));
+        h->close();
+    }
+
+    void knopfbilderFolgenDerMaus()
+    {
+        auto a = neueAnwendung();
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+        Bildknopf* neu = h->knopf(QStringLiteral("cmdNew"));
+        Bildknopf* oeffnen = h->knopf(QStringLiteral("cmdOpen"));
+        Bildknopf* browser = h->knopf(QStringLiteral("cmdBrowser"));
+
+        mausBewegen(neu);
+        QCOMPARE(neu->aktuellesBild(), QStringLiteral("new"));
+        mausBewegen(oeffnen);  // straight to the next button
+        QCOMPARE(oeffnen->aktuellesBild(), QStringLiteral("open"));
+        QCOMPARE(neu->aktuellesBild(), QStringLiteral("new_n"));
+        mausBewegen(browser);  // disabled: no hover, keeps "_ef"
+        QCOMPARE(browser->aktuellesBild(), QStringLiteral("browser_ef"));
+        QCOMPARE(oeffnen->aktuellesBild(), QStringLiteral("open_n"));
+
+        mausBewegen(neu);
+        maus(neu, QEvent::MouseButtonPress, Qt::LeftButton);
+        QCOMPARE(neu->aktuellesBild(), QStringLiteral("new_u"));
+        h->dateiWaehlen = [](bool) { return QString(); };
+        int geklickt = 0;
+        connect(neu, &Bildknopf::geklickt, this, [&] { ++geklickt; });
+        maus(neu, QEvent::MouseButtonRelease, Qt::LeftButton);
+        QCOMPARE(geklickt, 1);
+        QCOMPARE(neu->aktuellesBild(), QStringLiteral("new"));
+        mausBewegen(h->findChild<QWidget*>(QStringLiteral("sspSymbole")));
+        QCOMPARE(neu->aktuellesBild(), QStringLiteral("new_n"));
+        h->close();
+    }
+
+    void mindestgroesseWirdWiederhergestellt()
+    {
+        auto a = neueAnwendung();
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+        h->resize(300, 200);
+        QTRY_COMPARE(h->width(), Twips::zuPixel(mdiHauptform::MindestBreiteTwips));
+        QTRY_COMPARE(h->height(), Twips::zuPixel(mdiHauptform::MindestHoeheTwips));
+        h->resize(1000, 700);
+        QTest::qWait(400);
+        QCOMPARE(h->size(), QSize(1000, 700));
+        h->close();
+    }
+
+    void einstellungenBeimBeendenUndBeimNaechstenStart()
+    {
+        const QString mit = sammlung(QStringLiteral("zuletzt.mdb"), {QStringLiteral("A")});
+        {
+            auto a = neueAnwendung();
+            QVERIFY(a->HauptfensterZeigen());
+            a->hauptfenster()->dateiWaehlen = [&](bool) { return mit; };
+            a->hauptfenster()->DatenbankOeffnenBefehl();
+            a->hauptfenster()->close();
+        }
+        QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
+        QCOMPARE(s.value(QStringLiteral("Pfade/AktuelleDatenbank")).toString(), mit);
+        QCOMPARE(s.value(QStringLiteral("Version/Version")).toString(), QStringLiteral("1.0.43"));
+        QVERIFY(s.value(QStringLiteral("Pfade/Kolvar-Verz")).toString().endsWith(QLatin1String("programm")));
+
+        // The next start reopens it.
+        {
+            auto a = neueAnwendung();
+            QVERIFY(a->HauptfensterZeigen());
+            QVERIFY(a->zustand().datenbankOffen);
+            QCOMPARE(a->zustand().aktuelleDatenbank, mit);
+            a->hauptfenster()->close();
+        }
+        // A stored path whose file is gone opens nothing, creates nothing and is forgotten.
+        QFile::remove(mit);
+        {
+            auto a = neueAnwendung();
+            QVERIFY(a->HauptfensterZeigen());
+            QVERIFY(!a->zustand().datenbankOffen);
+            QVERIFY(meldungen.meldungen.isEmpty());
+            a->hauptfenster()->close();
+        }
+        QVERIFY(!QFile::exists(mit));
+        s.sync();
+        QCOMPARE(s.value(QStringLiteral("Pfade/AktuelleDatenbank")).toString(), QStringLiteral(" "));
+    }
+
+    void fehlgeschlagenerKomponententestSchreibtNichts()
+    {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar")).clear();
+        const QByteArray alt = qgetenv("TMPDIR");
+        qputenv("TMPDIR", m_ordner.filePath(QStringLiteral("gibtsnicht")).toLocal8Bit());
+        meldungen.antworten << Meldungen::Antwort::Abbrechen;
+        auto a = neueAnwendung();
+        const bool gezeigt = a->HauptfensterZeigen();
+        qputenv("TMPDIR", alt);
+        QVERIFY(!gezeigt);
+        QCOMPARE(meldungen.titel(), QStringList({"Falsche MDAC-Version!"}));
+        QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
+        QVERIFY(s.allKeys().isEmpty());
+
+        // Passed once, it is remembered.
+        auto b = neueAnwendung();
+        QVERIFY(b->HauptfensterZeigen());
+        b->hauptfenster()->close();
+        s.sync();
+        QCOMPARE(s.value(QStringLiteral("Optionen/MdacOK")).toString(), QStringLiteral("True"));
+    }
+
+    void f1OeffnetDasThemaDesFensters()
+    {
+        const QString hilfe = m_ordner.filePath(QStringLiteral("hilfe"));
+        QDir().mkpath(hilfe);
+        for (const char* seite : {"index.htm", "suche.htm"}) {
+            QFile f(hilfe + QLatin1Char('/') + QLatin1String(seite));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<html><body><h1>Seite</h1></body></html>");
+        }
+        Programmzustand z;
+        z.meldungen = &meldungen;
+        z.hilfedatei = hilfe + QStringLiteral("/index.htm");
+
+        QWidget fenster;
+        auto* feld = new QLineEdit(&fenster);
+        mdlHilfe::HilfeTasteEinrichten(&fenster, z, QStringLiteral("suche.htm"));
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        feld->setFocus();
+        QTest::keyClick(feld, Qt::Key_F1);
+        QVERIFY(frmHilfe::instanz());
+        QVERIFY(frmHilfe::instanz()->aktuelleSeite().toLocalFile().endsWith(QLatin1String("/suche.htm")));
+        QCOMPARE(feld->text(), QString());
+
+        mdlHilfe::HilfeZeigen(z, QString());  // the menu's "Hilfe": start page
+        QVERIFY(frmHilfe::instanz()->aktuelleSeite().toLocalFile().endsWith(QLatin1String("/index.htm")));
+        frmHilfe::instanz()->close();
+
+        z.hilfedatei = m_ordner.filePath(QStringLiteral("keinehilfe/index.htm"));
+        mdlHilfe::HilfeZeigen(z, QStringLiteral("suche.htm"));
+        QCOMPARE(meldungen.titel(), QStringList({"HTML-Hilfe funktionuert nicht!"}));
+        QCOMPARE(meldungen.texte(), QStringList({"Auf Ihrem System funktioniert die HTML-Hilfe leider nicht! "}));
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"
