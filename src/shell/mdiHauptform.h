@@ -77,6 +77,10 @@ public:
     void AlbumAnsichtenZeigen() override;
     void AlbenauswahlGeaendert() override;
 
+    // --- album chooser and album maintenance (mdiHauptform_Alben.cpp) ---
+
+    // --- album viewer and picture list (mdiHauptform_Ansichten.cpp) ---
+
     static constexpr int MindestBreiteTwips = 11000;
     static constexpr int MindestHoeheTwips = 8000;
 
@@ -113,4 +117,8 @@ private:
     QTimer m_timResize;
     QSize m_letzteGroesse;
     bool m_einstellungenSpeichern = false;
+
+    // --- album chooser and album maintenance: members ---
+
+    // --- album viewer and picture list: members ---
 };

@@ -91,16 +91,6 @@ void mdiHauptform::StatusleisteSetzen(const QString& feld1, const QString& feld2
     m_status2->setText(feld2);
 }
 
-void mdiHauptform::AlbumAnsichtenZeigen()
-{
-    // The album viewer and the picture list join here once they exist.
-}
-
-void mdiHauptform::AlbenauswahlGeaendert()
-{
-    // The album chooser window joins here once it exists.
-}
-
 void mdiHauptform::datenbankOeffnenMit(const QString& pfad)
 {
     if (pfad.trimmed().isEmpty())
@@ -154,24 +144,6 @@ void mdiHauptform::DatenbankSchliessenBefehl()
     befehleOhneDatenbank();
 }
 
-void mdiHauptform::AlbumLoeschenBefehl()
-{
-    if (db.rsAlben.RecordCount() == 0) {
-        z.Meldung(QStringLiteral("Es wurden noch keine Alben erstellt!"));
-        return;
-    }
-    // The delete dialog joins here once it exists.
-}
-
-void mdiHauptform::AlbumUmbenennenBefehl()
-{
-    if (db.rsAlben.RecordCount() == 0) {
-        z.Meldung(QStringLiteral("Es wurden noch keine Alben erstellt!"));
-        return;
-    }
-    // The rename dialog joins here once it exists.
-}
-
 void mdiHauptform::PraesentationLoeschenBefehl()
 {
     if (db.rsPraesentationen.RecordCount() == 0) {
@@ -198,22 +170,11 @@ void mdiHauptform::BrowserBefehl()
     // The thumbnail browser joins here once it exists.
 }
 
-void mdiHauptform::mnuBilderListe_Click()
-{
-    // The picture list joins here once it exists.
-}
-
 void mdiHauptform::mnuPraeSchliessen_Click()
 {
     // The storyboard joins here once it exists.
     aktion(QStringLiteral("mnuPraeDummy"))->setEnabled(false);
     aktion(QStringLiteral("mnuPraeSchliessen"))->setEnabled(false);
-}
-
-void mdiHauptform::timAlbenanzeigeAbgelaufen()
-{
-    m_timAlbenanzeige.stop();
-    AlbumAnsichtenZeigen();
 }
 
 void mdiHauptform::HilfeBefehl()
