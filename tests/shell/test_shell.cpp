@@ -269,6 +269,25 @@ private slots:
         h->close();
     }
 
+    void maximiertGespeichertBleibtDieNormaleGeometrie()
+    {
+        auto a = neueAnwendung();
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+        Fenstergeometrie normal{9000, 12300, 300, 450, Fenstergeometrie::Normal};
+        h->geometrieAnwenden(normal);
+        h->showMaximized();
+        QTRY_VERIFY(h->isMaximized());
+        const Fenstergeometrie g = h->geometrie();
+        QCOMPARE(g.status, int(Fenstergeometrie::Maximiert));
+        QVERIFY(qAbs(g.breite - normal.breite) <= 15 && qAbs(g.hoehe - normal.hoehe) <= 15);
+        QVERIFY(qAbs(g.links - normal.links) <= 15 && qAbs(g.oben - normal.oben) <= 15);
+        h->close();
+        QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
+        QCOMPARE(s.value(QStringLiteral("MDI/Status")).toString(), QStringLiteral("2"));
+        QVERIFY(qAbs(s.value(QStringLiteral("MDI/Breite")).toInt() - 12300) <= 15);
+    }
+
     void einstellungenBeimBeendenUndBeimNaechstenStart()
     {
         const QString mit = sammlung(QStringLiteral("zuletzt.mdb"), {QStringLiteral("A")});
