@@ -1,0 +1,44 @@
+#pragma once
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+class QImageReader;
+class Lesewaechter;
+
+// Reads a picture file (JPEG, GIF, BMP, whatever Qt knows) safely and, when
+// asked, already reduced: a JPEG is then decoded at 1/2, 1/4 or 1/8 of its
+// size by the decoder itself, so a camera picture never lies in memory at
+// full size. Only regular files are opened (a named pipe would block the
+// decoder for ever); a file that ends before its picture data does is
+// refused, although Qt would hand back a picture padded with grey.
+class Bildleser {
+public:
+    Bildleser();
+    ~Bildleser();
+    Bildleser(const Bildleser&) = delete;
+    Bildleser& operator=(const Bildleser&) = delete;
+
+    // Opens the file and reads the picture's header. False with fehler() set
+    // when it is not a regular file, cannot be opened or is no picture.
+    bool Oeffnen(const QString& pfad);
+    // Size in pixels as the header gives it; valid after Oeffnen.
+    QSize Groesse() const { return m_groesse; }
+    // Decodes the picture scaled to the size (its own size when invalid).
+    // A null picture with fehler() set on failure. Once per Oeffnen.
+    QImage Lesen(const QSize& skaliert = QSize());
+    // Why the last step failed, in German.
+    QString fehler() const { return m_fehler; }
+
+private:
+    bool Fehler(const QString& text);
+    bool Vollstaendig() const;
+
+    std::unique_ptr<Lesewaechter> m_datei;
+    std::unique_ptr<QImageReader> m_leser;
+    QByteArray m_format;
+    QSize m_groesse;
+    QString m_fehler;
+};
