@@ -33,4 +33,41 @@ public:
     virtual void ErstesAlbumZeigen() {}
     // Refill the picture list when it is open, otherwise show and fill it.
     virtual void BilderlisteZeigen() {}
+
+    // Album viewer (frmAlbenAnzeige), when it is open: show rsAlbum's
+    // current row; lock its navigation buttons at the ends; show the current
+    // album anew; write a remark edited there before moving away from the
+    // picture; list the keywords of the picture anew.
+    virtual void AlbenAnzeigeBildAnzeigen() {}
+    virtual void AlbenAnzeigeNaviPruefung() {}
+    virtual void AlbenAnzeigeNeuesAlbum() {}
+    virtual void AlbenAnzeigeBemerkungSichern() {}
+    virtual void AlbenAnzeigeBegriffeAktualisieren() {}
+    // Picture list (frmBilderListe), when it is open: rebuild its entries
+    // from rsAlbum; make rsAlbum's current row the only marked entry.
+    virtual void ListeAuffuellen() {}
+    virtual void ListeMarkierungNachfuehren() {}
+    // The marks of the pictures live in the picture list; positions are
+    // rsAlbum's (1-based). Without an open list nothing is marked.
+    virtual bool BildMarkiert(int position) { (void)position; return false; }
+    virtual void BildMarkierungSetzen(int position, bool markiert) { (void)position; (void)markiert; }
+    virtual void NormaleTextfelder(int position) { (void)position; }
+    virtual int AnzahlMarkierteFelder() { return 0; }
+    virtual QString ListenBildname(int position) { (void)position; return QString(); }
+    // Where Shift ranges start: the picture of the last plain or Ctrl click.
+    virtual int KlickAnker() { return 1; }
+    virtual void KlickAnkerSetzen(int position) { (void)position; }
+
+    // Thumbnail browser: re-colour its cells from the list's marks.
+    virtual void VorschauMarkierungAnzeigen() {}
+    // Zoom view (frmBilder): show it (or bring it forward) and draw rsAlbum's
+    // current picture; the same only when it is open already.
+    virtual void ZoomAnsichtZeigen() {}
+    virtual void ZoomBildAnzeigen() {}
+    // Keyword window (frmBegriffe): refill its removal lists for the current
+    // picture; add a keyword typed into its entry field to the picture; open
+    // it, or unload it when it is open.
+    virtual void BegriffeListenAuffuellen() {}
+    virtual void BegriffEingabeUebernehmen() {}
+    virtual void BegriffeFensterUmschalten() {}
 };
