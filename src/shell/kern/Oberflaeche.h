@@ -70,4 +70,21 @@ public:
     virtual void BegriffeListenAuffuellen() {}
     virtual void BegriffEingabeUebernehmen() {}
     virtual void BegriffeFensterUmschalten() {}
+
+    // Album maintenance. Close the zoom view (frmBilder) when it is open,
+    // before another album becomes current.
+    virtual void ZoomAnsichtSchliessen() {}
+    // Before the current album is deleted: close the zoom view, the picture
+    // list and the browser (clearing their open flags) and let the album
+    // viewer show no picture of the album any more.
+    virtual void AlbumAnsichtenSchliessen() {}
+    // Start timAlbenanzeige, which brings the open views up to the album just chosen.
+    virtual void AlbenanzeigeStarten() {}
+    // "Anzeige", "Präsentation", "Suche" and the browser, list and search
+    // buttons: enabled when the first album exists; all disabled, the
+    // presentation button too, when the last album was deleted.
+    virtual void AlbenBefehleSetzen(bool albenVorhanden) { (void)albenVorhanden; }
+    // The mouse is over a child window without picture buttons: the main
+    // window, the album viewer and the browser take back their hover pictures.
+    virtual void KnoepfeZuruecksetzen() {}
 };
