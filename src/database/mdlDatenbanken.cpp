@@ -58,6 +58,15 @@ void geoeffnet(Programmzustand& z, const QString& pfad)
     z.datenbankGeoeffnet = true;
 }
 
+void bildZeileAnhaengen(Recordset& rs, const QString& dateiname, int id, const QString& datum)
+{
+    rs.AddNew();
+    rs.FeldSetzen(QStringLiteral("Dateiname"), dateiname);
+    rs.FeldSetzen(QStringLiteral("ID"), id);
+    rs.FeldSetzen(QStringLiteral("Datum"), datum);
+    rs.Update();
+}
+
 void fehlgeschlagen(Programmzustand& z, Datenbankobjekte& db)
 {
     db.AllesSchliessen();
@@ -261,12 +270,7 @@ void BildFeldSchreiben(Datenbankobjekte& db, const QString& spalte, const QStrin
 
 void BildEintragen(Datenbankobjekte& db, const QString& dateiname, int id, const QString& datum)
 {
-    Recordset& rs = db.rsAlbum;
-    rs.AddNew();
-    rs.FeldSetzen(QStringLiteral("Dateiname"), dateiname);
-    rs.FeldSetzen(QStringLiteral("ID"), id);
-    rs.FeldSetzen(QStringLiteral("Datum"), datum);
-    rs.Update();
+    bildZeileAnhaengen(db.rsAlbum, dateiname, id, datum);
     DoppeltesBildEntfernen(db);
 }
 
@@ -290,10 +294,5 @@ void DoppeltesBildEntfernen(Datenbankobjekte& db)
 
 void ImportBildEintragen(Datenbankobjekte& db, const QString& dateiname, int id, const QString& datum)
 {
-    Recordset& rs = db.rsImport;
-    rs.AddNew();
-    rs.FeldSetzen(QStringLiteral("Dateiname"), dateiname);
-    rs.FeldSetzen(QStringLiteral("ID"), id);
-    rs.FeldSetzen(QStringLiteral("Datum"), datum);
-    rs.Update();
+    bildZeileAnhaengen(db.rsImport, dateiname, id, datum);
 }
