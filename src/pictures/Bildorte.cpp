@@ -156,6 +156,22 @@ bool BilddateiVorhanden(const QString& pfad)
     return QDir::isAbsolutePath(pfad) && QFileInfo(pfad).isFile();
 }
 
+QStringList Bilddateien(const QString& ordner)
+{
+    QStringList namen;
+    const QDir verzeichnis(ordner);
+    for (const char* endung : {"*.jpg", "*.gif", "*.bmp"}) {
+        // Without QDir::CaseSensitive the patterns match "Urlaub.JPG" too.
+        const QFileInfoList treffer = verzeichnis.entryInfoList({QLatin1String(endung)}, QDir::Files,
+                                                                 QDir::Name | QDir::IgnoreCase);
+        for (const QFileInfo& info : treffer) {
+            if (info.isFile())
+                namen << info.fileName();
+        }
+    }
+    return namen;
+}
+
 QString LokalerVorschauOrdner(const Programmzustand& z, const QString& pfad, const QString& cdName)
 {
     return verbinden(verbinden(z.bilderverzeichnis, QStringLiteral("CD/") + cdName + QLatin1Char('/')),

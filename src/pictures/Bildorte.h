@@ -2,6 +2,7 @@
 #include "Laufwerksliste.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 struct Programmzustand;
@@ -49,6 +50,10 @@ QString UebergeordneterOrdner(const QString& pfad);
 QString Dateidatum(const QString& pfad);
 // A regular file at an absolute path ("Nicht gefunden!" and "" are none).
 bool BilddateiVorhanden(const QString& pfad);
+// Names of the pictures an album takes from a folder: the "*.jpg", then the
+// "*.gif", then the "*.bmp" files (endings in any case), each group by name.
+// Only regular files: no folders, pipes or devices; no subfolders.
+QStringList Bilddateien(const QString& ordner);
 
 // --- paths from explicit album values ------------------------------------------
 

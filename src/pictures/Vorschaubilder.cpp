@@ -1,0 +1,117 @@
+#include "Vorschaubilder.h"
+
+#include "Bildorte.h"
+#include "Programmzustand.h"
+#include "Sanduhr.h"
+
+#include "Vorschaubild.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <cmath>
+
+
+Vorschaubilderzeugung::Vorschaubilderzeugung(Programmzustand& z, Datenbankobjekte& db) : m_z(z)
+{
+    const QString albumordner = AlbumOrdnerStill(z, db);
+    m_quellordner = albumordner.isEmpty() ? QString() : Pfade::ohneSchraegstrich(albumordner);
+    const QString tempBilder = m_quellordner.isEmpty() ? QString() : m_quellordner + QStringLiteral("/TempBilder");
+    if (z.albumCDName.isEmpty()) {
+        m_vorschauordner = tempBilder;
+        return;
+    }
+    // A CD album keeps its thumbnails below the picture directory, unless
+    // the disc brings its own and there is no local copy yet.
+    m_vorschauordner = Pfade::ohneSchraegstrich(LokalerVorschauOrdner(z, z.albumPfad, z.albumCDName));
+    if (!QFileInfo(m_vorschauordner).isDir() && !tempBilder.isEmpty() && QFileInfo(tempBilder).isDir())
+        m_vorschauordner = tempBilder;
+}
+
+bool Vorschaubilderzeugung::ordnerAnlegen()
+{
+    return !m_vorschauordner.isEmpty() && QDir().mkpath(m_vorschauordner);
+}
+
+bool Vorschaubilderzeugung::AlbumLaden(const Fortschritt& fortschritt)
+{
+    // Without the pictures' folder (CD not in the drive) an empty thumbnail
+    // folder would only hide the missing thumbnails for ever.
+    if (m_quellordner.isEmpty() || m_vorschauordner.isEmpty() || QFileInfo(m_vorschauordner).isDir())
+        return false;
+    if (!ordnerAnlegen()) {
+        const QChar cr(13);
+        m_z.Meldung(QStringLiteral("Der Ordner für die Vorschaubilder kann nicht angelegt werden:") + cr
+                        + m_vorschauordner,
+                    Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
+        return false;
+    }
+    VorschauBilderErzeugen(fortschritt);
+    return true;
+}
+
+void Vorschaubilderzeugung::VorschauBilderErzeugen(const Fortschritt& fortschritt)
+{
+    Sanduhr sanduhr;
+    const QStringList dateien = Bilddateien(m_quellordner + QLatin1Char('/'));
+    const int anzahl = static_cast<int>(dateien.size());
+    Restzeitschaetzung schaetzung(anzahl);
+    QElapsedTimer uhr;
+    uhr.start();
+    for (int i = 0; i < anzahl; ++i) {
+        QCoreApplication::processEvents();
+        VBEinzeln(m_quellordner + QLatin1Char('/') + dateien.at(i));
+        const QString restzeit = schaetzung.messen(i, uhr.elapsed());
+        if (fortschritt)
+            fortschritt(i + 1, anzahl, restzeit);
+    }
+}
+
+bool Vorschaubilderzeugung::VBEinzeln(const QString& bildpfad)
+{
+    if (!QFileInfo(m_vorschauordner).isDir() && !ordnerAnlegen())
+        return false;
+    // Decoded already reduced, scaled into a cell of 2400 x 2340 twips and
+    // written as JPEG of quality 85.
+    const Vorschauergebnis ergebnis =
+        VorschaubildErzeugen(bildpfad, m_vorschauordner + QLatin1Char('/') + QFileInfo(bildpfad).fileName());
+    if (!ergebnis.ok)
+        m_z.Meldung(ergebnis.fehlertext);
+    return ergebnis.ok;
+}
+
+void Vorschaubilderzeugung::OrdnerLoeschen()
+{
+    OrdnerMitDateienLoeschen(m_vorschauordner);
+}
+
+QString RestzeitText(qint64 sekunden)
+{
+    if (sekunden <= 0)
+        return QString();
+    const qint64 stunden = sekunden / 3600;
+    const qint64 minuten = (sekunden % 3600) / 60;
+    const QString anfang = QStringLiteral("Noch verbleibende Zeit: ca. ");
+    const QString zweiMinuten = QString::number(minuten).rightJustified(2, QLatin1Char('0'));
+    if (stunden == 0)
+        return anfang + QString::number(std::max<qint64>(minuten, 1)) + QStringLiteral(" min");
+    return anfang + QString::number(stunden) + QStringLiteral(" h ") + zweiMinuten + QStringLiteral(" min");
+}
+
+QString Restzeitschaetzung::messen(int k, qint64 jetztMs)
+{
+    if (k <= 0 || k % Blockgroesse != 0)
+        return QString();
+    if (k == Blockgroesse) {
+        m_letzte = jetztMs;
+        return QString();
+    }
+    const qint64 vorige = m_letzte;
+    m_letzte = jetztMs;
+    m_summe += double(m_letzte - vorige);
+    ++m_bloecke;
+    const double schnitt = m_summe / m_bloecke;
+    const double restMs = double(m_anzahl - 1 - k) / Blockgroesse * schnitt;
+    return RestzeitText(std::llround(restMs / 1000.0));
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+struct Programmzustand;
+struct Datenbankobjekte;
+
+// The thumbnail run behind frmAlbumLaden, without a window: one JPEG
+// thumbnail per picture of the current album, named like the picture
+// (extension included), in the album's thumbnail folder. The window shows
+// the progress it reports; the picture list uses VBEinzeln for pictures
+// added later.
+class Vorschaubilderzeugung {
+public:
+    // After each picture: pictures done, their count, and the remaining-time
+    // text for the label ("" = leave the label as it is).
+    using Fortschritt = std::function<void(int erledigt, int anzahl, const QString& restzeit)>;
+
+    // Determines the current album's picture folder and thumbnail folder.
+    Vorschaubilderzeugung(Programmzustand& z, Datenbankobjekte& db);
+
+    // The album's picture folder without trailing "/"; "" when its CD is in no drive.
+    const QString& quellordner() const { return m_quellordner; }
+    // Thumbnail folder, without trailing "/": beside the pictures in
+    // "TempBilder", for CD albums the local copy below the picture directory.
+    const QString& vorschauordner() const { return m_vorschauordner; }
+
+    // Makes the folder and all thumbnails unless the folder exists already.
+    // True when it made them.
+    bool AlbumLaden(const Fortschritt& fortschritt = Fortschritt());
+    // Thumbnails of every picture of the source folder.
+    void VorschauBilderErzeugen(const Fortschritt& fortschritt = Fortschritt());
+    // The thumbnail of one picture; a picture that cannot be read gives
+    // "Fehler beim Laden des Bildes." and no thumbnail.
+    bool VBEinzeln(const QString& bildpfad);
+    // Deletes the thumbnails and their folder.
+    void OrdnerLoeschen();
+
+private:
+    bool ordnerAnlegen();
+
+    Programmzustand& m_z;
+    QString m_quellordner;
+    QString m_vorschauordner;
+};
+
+// Remaining time in whole seconds as the label shows it: "Noch verbleibende
+// Zeit: ca. 12 min", "... ca. 1 h 05 min"; under a minute counts as 1 min;
+// "" for no time left (the label then keeps its text).
+QString RestzeitText(qint64 sekunden);
+
+// The estimate of the remaining time: measured per block of two pictures,
+// the average block time times the blocks still to do.
+class Restzeitschaetzung {
+public:
+    static constexpr int Blockgroesse = 2;
+    explicit Restzeitschaetzung(int anzahl) : m_anzahl(anzahl) {}
+    // k = pictures done before the current one, jetztMs = a steady clock in
+    // milliseconds. Returns the label text, or "" to leave the label.
+    QString messen(int k, qint64 jetztMs);
+
+private:
+    int m_anzahl;
+    qint64 m_letzte = 0;
+    double m_summe = 0;
+    int m_bloecke = 0;
+};
