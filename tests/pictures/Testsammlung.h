@@ -51,6 +51,8 @@ public:
 
     // Creates the album as the import would (settings decide its kind) and returns its number.
     QString albumAnlegen(const QString& name, const QString& quellordner);
+    // Number of the album of that name; "" when there is none.
+    QString albumNummer(const QString& name);
     // Makes the album current as the chooser does and opens rsAlbum on it.
     void albumWaehlen(const QString& nummer);
     void bildEintragen(const QString& dateiname);

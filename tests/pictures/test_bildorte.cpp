@@ -1,5 +1,5 @@
 #include "Bildorte.h"
-#include "Datenbankobjekte.h"
+#include "Datentraegerliste.h"
 #include "Testsammlung.h"
 #include "mdlDatenbanken.h"
 
@@ -9,13 +9,15 @@
 #include <memory>
 
 // Paths of pictures, thumbnails and album folders for the three kinds of
-// albums, CDs found by label, the search result and the path list.
+// albums, CDs found by label, the search result, the path list, and the
+// real volume list.
 class TestBildorte : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Testsammlung> s;
 
-    // An album whose pictures stayed in an own folder: `Pfad` absolute.
+    QString albumImBV(const QString& name) { return s->albumAnlegen(name, s->z.programmordner + QLatin1Char('/')); }
+    // An album whose pictures stayed in their own folder: `Pfad` absolute.
     QString albumImOrdner(const QString& name, const QString& ordner)
     {
         s->z.einstellungen.lngBehandlungNeueAlben = 2;
@@ -24,97 +26,75 @@ class TestBildorte : public QObject {
         s->albumFeldSetzen(nummer, QStringLiteral("Pfad"), ordner);
         return nummer;
     }
-
-    // A search result of the given pictures: rows of TempAlbum with their keys.
-    void suchergebnisZeigen(const QList<QPair<QString, QString>>& schluesselUndNamen)
+    void einBild(const QString& nummer)
     {
-        Recordset& rs = s->db.rsAlbum;
-        rs.Schliessen();
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("TempAlbum"), QStringLiteral("Dateiname")));
-        for (const auto& [schluessel, name] : schluesselUndNamen) {
-            rs.AddNew();
-            rs.FeldSetzen(QStringLiteral("DBNummer"), schluessel);
-            rs.FeldSetzen(QStringLiteral("Dateiname"), name);
-            rs.Update();
-        }
-        rs.Sort(QStringLiteral("Nummer ASC"));
-        rs.MoveFirst();
-        s->z.suchergebnisAngezeigt = true;
+        s->albumWaehlen(nummer);
+        s->bildEintragen(QStringLiteral("a.jpg"));
+        s->db.rsAlbum.MoveFirst();
     }
 
 private slots:
     void init() { s = std::make_unique<Testsammlung>(); }
     void cleanup() { s.reset(); }
 
-    void albumImBilderverzeichnis()
+    void datentraeger()
     {
-        const QString nummer = s->albumAnlegen(QStringLiteral("Urlaub"), s->z.programmordner + QLatin1Char('/'));
-        s->albumWaehlen(nummer);
-        QCOMPARE(s->z.albumPfad, QStringLiteral("Urlaub/"));
-        s->bildEintragen(QStringLiteral("a.jpg"));
-        s->db.rsAlbum.MoveFirst();
+        QCOMPARE(DatentraegerTyp("iso9660", false), int(Laufwerk::CDROM));
+        QCOMPARE(DatentraegerTyp("UDF", true), int(Laufwerk::CDROM));
+        QCOMPARE(DatentraegerTyp("fuse.sshfs", false), int(Laufwerk::Netzwerk));
+        QCOMPARE(DatentraegerTyp("cifs", false), int(Laufwerk::Netzwerk));
+        QCOMPARE(DatentraegerTyp("tmpfs", false), int(Laufwerk::RAMDisk));
+        QCOMPARE(DatentraegerTyp("vfat", true), int(Laufwerk::Wechseldatentraeger));
+        QCOMPARE(DatentraegerTyp("ext4", false), int(Laufwerk::Festplatte));
+        QVERIFY(!IstWechselbar("/dev/gibtesnicht0"));
+        // The real list: sorted by root, so the first match is the same on every call.
+        const QVector<Laufwerk> liste = Datentraegerliste().laufwerke();
+        QVERIFY(!liste.isEmpty());
+        for (int i = 1; i < liste.size(); ++i)
+            QVERIFY(liste[i - 1].wurzel < liste[i].wurzel);
+        QCOMPARE(LaufwerkDesPfads(liste, QDir::rootPath()).wurzel, QStringLiteral("/"));
+    }
+
+    void dreiAlbenarten()
+    {
         const QString bv = s->z.bilderverzeichnis;
+        einBild(albumImBV(QStringLiteral("Urlaub")));
+        QCOMPARE(s->z.albumPfad, QStringLiteral("Urlaub/"));
         QCOMPARE(BildPfad(s->z, s->db), bv + QStringLiteral("Urlaub/a.jpg"));
-        QCOMPARE(BildPfadStill(s->z, s->db), bv + QStringLiteral("Urlaub/a.jpg"));
         QCOMPARE(VorschauBildPfad(s->z, s->db), bv + QStringLiteral("Urlaub/TempBilder/a.jpg"));
         QCOMPARE(AlbumOrdner(s->z, s->db), bv + QStringLiteral("Urlaub/"));
-        QVERIFY(s->meldungen.meldungen.isEmpty());
-    }
 
-    void albumImEigenenOrdner()
-    {
         const QString fotos = s->ordner(QStringLiteral("Fotos"));
-        s->albumWaehlen(albumImOrdner(QStringLiteral("Fotos"), fotos));
-        s->bildEintragen(QStringLiteral("a.jpg"));
-        s->db.rsAlbum.MoveFirst();
+        einBild(albumImOrdner(QStringLiteral("Fotos"), fotos));
         QCOMPARE(BildPfad(s->z, s->db), fotos + QStringLiteral("a.jpg"));
         QCOMPARE(VorschauBildPfad(s->z, s->db), fotos + QStringLiteral("TempBilder/a.jpg"));
-        QCOMPARE(AlbumOrdnerStill(s->z, s->db), fotos);
-    }
 
-    void cdAlbumMitUndOhneScheibe()
-    {
         const QString cd = s->cdEinlegen(QStringLiteral("laufwerk_e"), QStringLiteral("URLAUB2003"));
-        QDir().mkpath(cd + QStringLiteral("Bilder/TempBilder"));
-        const QString nummer = s->albumAnlegen(QStringLiteral("Urlaub 2003"), cd + QStringLiteral("Bilder/"));
-        s->albumWaehlen(nummer);
-        QCOMPARE(s->z.albumCDName, QStringLiteral("URLAUB2003"));
+        einBild(s->albumAnlegen(QStringLiteral("Urlaub 2003"), cd + QStringLiteral("Bilder/")));
         QCOMPARE(s->z.albumPfad, QStringLiteral("Bilder/"));
-        s->bildEintragen(QStringLiteral("a.jpg"));
-        s->db.rsAlbum.MoveFirst();
-
-        // Disc in the drive, no local copy: everything from the disc.
         QCOMPARE(BildPfad(s->z, s->db), cd + QStringLiteral("Bilder/a.jpg"));
         QCOMPARE(VorschauBildPfad(s->z, s->db), cd + QStringLiteral("Bilder/TempBilder/a.jpg"));
         QCOMPARE(AlbumOrdner(s->z, s->db), cd + QStringLiteral("Bilder/"));
-        QVERIFY(VorschauOrdnerVorhanden(s->z, s->db));
-        QVERIFY(s->meldungen.meldungen.isEmpty());
-
         // A local copy of the thumbnail wins over the disc.
-        const QString lokal = s->z.bilderverzeichnis + QStringLiteral("CD/URLAUB2003/Bilder/a.jpg");
-        QCOMPARE(LokalerVorschauOrdner(s->z, s->z.albumPfad, s->z.albumCDName) + QStringLiteral("a.jpg"), lokal);
+        const QString lokal = bv + QStringLiteral("CD/URLAUB2003/Bilder/a.jpg");
         Testsammlung::bildSchreiben(lokal);
         QCOMPARE(VorschauBildPfad(s->z, s->db), lokal);
+        QVERIFY(s->meldungen.meldungen.isEmpty());
 
-        // Disc taken out: the local copy is still used, the picture is not found.
+        // Disc taken out: the local copy is still used; only the
+        // with-message routines ask for the disc.
         s->cdEntnehmen(QStringLiteral("URLAUB2003"));
         QCOMPARE(VorschauBildPfad(s->z, s->db), lokal);
-        QVERIFY(s->meldungen.meldungen.isEmpty());
         QCOMPARE(BildPfadStill(s->z, s->db), QString());
         QCOMPARE(AlbumOrdnerStill(s->z, s->db), QString());
         QVERIFY(s->meldungen.meldungen.isEmpty());
-
         QCOMPARE(BildPfad(s->z, s->db), QStringLiteral("Nicht gefunden!"));
         QCOMPARE(s->meldungen.meldungen.size(), 1);
-        const Meldungsrecorder::Eintrag m = s->meldungen.meldungen.first();
-        QCOMPARE(m.titel, QStringLiteral("CD ist nicht im Laufwerk!"));
-        QCOMPARE(m.stil, Meldungen::Information);
-        QCOMPARE(m.text, QStringLiteral("Bitte die CD mit dem Namen:\rURLAUB2003\reinlegen!"));
-
+        QCOMPARE(s->meldungen.meldungen[0].titel, QStringLiteral("CD ist nicht im Laufwerk!"));
+        QCOMPARE(s->meldungen.meldungen[0].stil, Meldungen::Information);
+        QCOMPARE(s->meldungen.meldungen[0].text, QStringLiteral("Bitte die CD mit dem Namen:\rURLAUB2003\reinlegen!"));
         QCOMPARE(AlbumOrdner(s->z, s->db), QString());
         QCOMPARE(s->meldungen.meldungen.size(), 2);
-
-        // Without the local copy the thumbnail is not found either, still without message.
         QFile::remove(lokal);
         QCOMPARE(VorschauBildPfad(s->z, s->db), QStringLiteral("Nicht gefunden!"));
         QCOMPARE(s->meldungen.meldungen.size(), 2);
@@ -122,100 +102,85 @@ private slots:
 
     void cdLaufwerkeNachName()
     {
-        // A hard disk with the same label comes first but is no CD; of two
-        // discs with that label the first in the list wins; a drive without
-        // medium matches nothing, not even an empty name.
+        // A hard disk with the label comes first but is no CD; of two discs
+        // with the label the first wins; a drive without medium never matches.
         s->laufwerke.hinzufuegen(s->ordner(QStringLiteral("platte")), Laufwerk::Festplatte, QStringLiteral("FOTOS"));
         const QString erste = s->cdEinlegen(QStringLiteral("laufwerk_d"), QStringLiteral("FOTOS"));
         s->cdEinlegen(QStringLiteral("laufwerk_e"), QStringLiteral("FOTOS"));
         s->laufwerke.hinzufuegen(s->ordner(QStringLiteral("leer")), Laufwerk::CDROM, QString());
-
         QCOMPARE(CDLaufwerkNachName(s->z, QStringLiteral("FOTOS")), erste);
         QCOMPARE(CDLaufwerkNachName(s->z, QStringLiteral("fotos")), QString());
         QCOMPARE(CDLaufwerkNachName(s->z, QString()), QString());
-        // The drive scan left every root in the state, in list order.
-        QCOMPARE(s->z.laufwerke.size(), s->laufwerke.liste.size());
+        QCOMPARE(s->z.laufwerke.size(), 5);
         QCOMPARE(s->z.laufwerke.at(2), erste);
-
         QCOMPARE(Laufwerkstyp(s->z, erste + QStringLiteral("Bilder/a.jpg")), QStringLiteral("CD-ROM"));
         QCOMPARE(Laufwerkstyp(s->z, s->wurzel()), QStringLiteral("Fixed"));
         QCOMPARE(Datentraegername(s->z, erste + QStringLiteral("x")), QStringLiteral("FOTOS"));
-        QCOMPARE(Datentraegername(s->z, s->wurzel()), QString());
     }
 
     void suchergebnisAusDreiAlben()
     {
-        const QString imBV = s->albumAnlegen(QStringLiteral("Urlaub"), s->z.programmordner + QLatin1Char('/'));
         const QString fotos = s->ordner(QStringLiteral("Fotos"));
-        const QString imOrdner = albumImOrdner(QStringLiteral("Fotos"), fotos);
         const QString cd = s->cdEinlegen(QStringLiteral("laufwerk_e"), QStringLiteral("SCHEIBE"));
-        const QString aufCD = s->albumAnlegen(QStringLiteral("Scheibe"), cd + QStringLiteral("Reise/"));
-        QCOMPARE(QStringList({imBV, imOrdner, aufCD}), QStringList({"1", "2", "3"}));
+        QCOMPARE(albumImBV(QStringLiteral("Urlaub")), QStringLiteral("1"));
+        albumImOrdner(QStringLiteral("Fotos"), fotos);
+        s->albumAnlegen(QStringLiteral("Scheibe"), cd + QStringLiteral("Reise/"));
+        s->albumWaehlen(QStringLiteral("1"));
 
-        s->albumWaehlen(imBV);
-        suchergebnisZeigen({{QStringLiteral("000200001"), QStringLiteral("b.jpg")},
-                            {QStringLiteral("000100004"), QStringLiteral("a.jpg")},
-                            {QStringLiteral("000300002"), QStringLiteral("c.jpg")},
-                            {QStringLiteral("000900001"), QStringLiteral("d.jpg")}});
         Recordset& rs = s->db.rsAlbum;
-        const int albenZeile = 2;
-        s->db.rsAlben.AbsolutePositionSetzen(albenZeile);
-
+        rs.Schliessen();
+        rs.Oeffnen(Abfrage::Tabelle(QStringLiteral("TempAlbum")));
+        for (const char* zeile : {"000200001 b.jpg", "000100004 a.jpg", "000300002 c.jpg", "000900001 d.jpg"}) {
+            rs.AddNew();
+            rs.FeldSetzen(QStringLiteral("DBNummer"), QString::fromLatin1(zeile).left(9));
+            rs.FeldSetzen(QStringLiteral("Dateiname"), QString::fromLatin1(zeile).mid(10));
+            rs.Update();
+        }
+        s->z.suchergebnisAngezeigt = true;
+        s->db.rsAlben.AbsolutePositionSetzen(2);
+        rs.MoveFirst();
         QCOMPARE(BildPfad(s->z, s->db), fotos + QStringLiteral("b.jpg"));
-        QCOMPARE(s->z.albumPfad, fotos);
         rs.MoveNext();
-        QCOMPARE(BildPfad(s->z, s->db), s->z.bilderverzeichnis + QStringLiteral("Urlaub/a.jpg"));
         QCOMPARE(VorschauBildPfad(s->z, s->db), s->z.bilderverzeichnis + QStringLiteral("Urlaub/TempBilder/a.jpg"));
         rs.MoveNext();
         QCOMPARE(BildPfad(s->z, s->db), cd + QStringLiteral("Reise/c.jpg"));
-        QCOMPARE(s->z.albumCDName, QStringLiteral("SCHEIBE"));
-        // A key of an album that no longer exists leaves the last album's values.
+        // A key of an album that is gone keeps the values of the last one.
         rs.MoveNext();
         QCOMPARE(BildPfad(s->z, s->db), cd + QStringLiteral("Reise/d.jpg"));
-        QCOMPARE(s->z.albumPfad, QStringLiteral("Reise/"));
-        // The look-up does not move the album recordset.
-        QCOMPARE(s->db.rsAlben.AbsolutePosition(), albenZeile);
-
-        QString pfad, cdName;
-        QVERIFY(!AlbumDesSchluessels(s->db.rsAlben, QStringLiteral("abc"), pfad, cdName));
-        QVERIFY(AlbumDesSchluessels(s->db.rsAlben, QStringLiteral("0002"), pfad, cdName));
-        QCOMPARE(pfad, fotos);
+        QCOMPARE(s->z.albumCDName, QStringLiteral("SCHEIBE"));
+        QCOMPARE(s->db.rsAlben.AbsolutePosition(), 2);
     }
 
     void pfadlisteDesAlbums()
     {
-        const QString nummer = s->albumAnlegen(QStringLiteral("Urlaub"), s->z.programmordner + QLatin1Char('/'));
-        s->albumWaehlen(nummer);
+        s->albumWaehlen(albumImBV(QStringLiteral("Urlaub")));
         for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
             s->bildEintragen(QLatin1String(name));
         const QString ordner = s->z.bilderverzeichnis + QStringLiteral("Urlaub/");
         Testsammlung::bildSchreiben(ordner + QStringLiteral("TempBilder/b.jpg"));
-        // Keys as the import writes them.
         Recordset& rs = s->db.rsAlbum;
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
             FeldSchreiben(rs, QStringLiteral("DBNummer"), QStringLiteral("00010000") + FeldLesen(rs, QStringLiteral("Nummer")));
         rs.AbsolutePositionSetzen(3);
 
+        // The thumbnail where there is one, else the picture.
         BildPfadeLaden(s->z, s->db);
-        QCOMPARE(s->z.bildPfade, QStringList({ordner + QStringLiteral("a.jpg"), ordner + QStringLiteral("TempBilder/b.jpg"),
-                                              ordner + QStringLiteral("c.jpg")}));
+        QCOMPARE(s->z.bildPfade, QStringList({ordner + "a.jpg", ordner + "TempBilder/b.jpg", ordner + "c.jpg"}));
         QCOMPARE(s->z.bildDBNummern, QStringList({"000100001", "000100002", "000100003"}));
         QCOMPARE(rs.AbsolutePosition(), 3);
         QCOMPARE(s->ui.aufrufe, QStringList({"VorschauNeuesAlbumAnzeigen", "VorschauZeigen"}));
 
-        // A CD album without its disc: empty entries, no message.
-        s->ui.aufrufe.clear();
+        // A CD album without its disc: an empty entry and no message.
         const QString cd = s->cdEinlegen(QStringLiteral("laufwerk_e"), QStringLiteral("WEG"));
-        s->albumWaehlen(s->albumAnlegen(QStringLiteral("Weg"), cd));
-        s->bildEintragen(QStringLiteral("x.jpg"));
+        einBild(s->albumAnlegen(QStringLiteral("Weg"), cd));
         s->cdEntnehmen(QStringLiteral("WEG"));
         BildPfadeLaden(s->z, s->db);
         QCOMPARE(s->z.bildPfade, QStringList({QString()}));
         QVERIFY(s->meldungen.meldungen.isEmpty());
 
-        // An empty album: empty lists, the browser (if open) shows it, nothing is shown anew.
+        // An empty album is shown anew by an open browser, nothing more.
         s->ui.aufrufe.clear();
-        s->albumWaehlen(s->albumAnlegen(QStringLiteral("Leer"), s->z.programmordner + QLatin1Char('/')));
+        s->albumWaehlen(albumImBV(QStringLiteral("Leer")));
         BildPfadeLaden(s->z, s->db);
         QVERIFY(s->z.bildPfade.isEmpty());
         QCOMPARE(s->ui.aufrufe, QStringList({"VorschauNeuesAlbumAnzeigen"}));
@@ -223,22 +188,19 @@ private slots:
 
     void vorschauordnerPruefenUndErneuern()
     {
-        const QString nummer = s->albumAnlegen(QStringLiteral("Urlaub"), s->z.programmordner + QLatin1Char('/'));
-        s->albumWaehlen(nummer);
+        s->albumWaehlen(albumImBV(QStringLiteral("Urlaub")));
         QVERIFY(!VorschauOrdnerVorhanden(s->z, s->db));
         const QString tb = s->z.bilderverzeichnis + QStringLiteral("Urlaub/TempBilder/");
         Testsammlung::bildSchreiben(tb + QStringLiteral("a.jpg"));
         QVERIFY(VorschauOrdnerVorhanden(s->z, s->db));
-
-        // The loader runs after the folder is gone.
+        // The loader is asked for once the folder is gone.
         bool ordnerWarWeg = false;
         s->ui.beiAlbumLaden = [&] { ordnerWarWeg = !QFileInfo::exists(tb); };
         VorschaubilderAktualisieren(s->z, s->db);
         QVERIFY(ordnerWarWeg);
-        QVERIFY(QFileInfo::exists(s->z.bilderverzeichnis + QStringLiteral("Urlaub")));
         QCOMPARE(s->ui.aufrufe, QStringList({"AlbumLadenZeigen", "VorschauBilderAnzeigen"}));
 
-        // A CD album without disc: the local copy goes, the loader does not run.
+        // A CD album without disc: the local copy goes, the loader is not asked for.
         s->ui.aufrufe.clear();
         const QString cd = s->cdEinlegen(QStringLiteral("laufwerk_e"), QStringLiteral("URLAUB"));
         s->albumWaehlen(s->albumAnlegen(QStringLiteral("CD"), cd + QStringLiteral("Bilder/")));
@@ -250,7 +212,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(lokal));
         QVERIFY(!VorschauOrdnerVorhanden(s->z, s->db));
         QCOMPARE(s->ui.aufrufe, QStringList({"VorschauBilderAnzeigen"}));
-        QVERIFY(s->meldungen.meldungen.isEmpty());
     }
 
     void dateiRoutinen()
@@ -264,13 +225,9 @@ private slots:
         QCOMPARE(Dateidatum(datei), QStringLiteral("14.07.2003"));
         QCOMPARE(Dateiname(datei), QStringLiteral("Bild 1.jpg"));
         QCOMPARE(UebergeordneterOrdner(datei), s->wurzel() + QStringLiteral("Fotos/"));
-        const QString fehlt = s->wurzel() + QStringLiteral("fehlt.jpg");
-        QCOMPARE(Dateiname(fehlt), QString());
-        QCOMPARE(UebergeordneterOrdner(fehlt), QString());
-        QCOMPARE(Dateidatum(fehlt), QString());
+        QCOMPARE(Dateidatum(s->wurzel() + QStringLiteral("fehlt.jpg")), QString());
         QVERIFY(!BilddateiVorhanden(NichtGefunden()));
         QVERIFY(!BilddateiVorhanden(s->wurzel()));
-        QVERIFY(BilddateiVorhanden(datei));
     }
 };
 

@@ -1,7 +1,6 @@
 #include <QGuiApplication>
 #include <QtTest>
 
-int testeDatentraeger(int argc, char** argv);
 int testeBildorte(int argc, char** argv);
 int testeImport(int argc, char** argv);
 int testeVorschau(int argc, char** argv);
@@ -10,8 +9,7 @@ int testeVorschau(int argc, char** argv);
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    int fehler = testeDatentraeger(argc, argv);
-    fehler += testeBildorte(argc, argv);
+    int fehler = testeBildorte(argc, argv);
     fehler += testeImport(argc, argv);
     fehler += testeVorschau(argc, argv);
     return fehler;

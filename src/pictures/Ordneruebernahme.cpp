@@ -1,0 +1,50 @@
+#include "Ordneruebernahme.h"
+
+#include "AlbumImport.h"
+#include "Programmzustand.h"
+#include "frmAlbumLaden.h"
+#include "frmCopyInfo.h"
+#include "frmNamenAbfragen.h"
+#include "frmOrdnerWaehlen.h"
+
+#include <QFileInfo>
+#include <memory>
+
+int OrdnerUebernehmen(Programmzustand& z, Datenbankobjekte& db, QWidget* parent)
+{
+    QStringList ordner;
+    {
+        frmOrdnerWaehlen dialog(z, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return 0;
+        ordner = dialog.ausgewaehlteOrdner();
+    }
+    return OrdnerImportieren(z, db, ordner, parent);
+}
+
+int OrdnerImportieren(Programmzustand& z, Datenbankobjekte& db, const QStringList& ordner, QWidget* parent,
+                      const QString& name)
+{
+    std::unique_ptr<frmCopyInfo> hinweis;
+    Importrueckfragen rueckfragen;
+    rueckfragen.nameAbfragen = [&](const QString& quellordner) {
+        return frmNamenAbfragen::Abfragen(z, db, quellordner, parent);
+    };
+    rueckfragen.hinweisZeigen = [&](Bildbehandlung behandlung) {
+        hinweis = std::make_unique<frmCopyInfo>(HinweisText(behandlung), parent);
+        hinweis->anzeigen();
+    };
+    rueckfragen.hinweisSchliessen = [&] { hinweis.reset(); };
+    return AlbenAusOrdnernAnlegen(z, db, ordner, rueckfragen, name);
+}
+
+bool AlbumLadenAusfuehren(Programmzustand& z, Datenbankobjekte& db, QWidget* parent)
+{
+    frmAlbumLaden dialog(z, db, parent);
+    const Vorschaubilderzeugung& lauf = dialog.erzeugung();
+    // Nothing to do: the window would only flash up.
+    if (lauf.quellordner().isEmpty() || QFileInfo(lauf.vorschauordner()).isDir())
+        return false;
+    dialog.exec();
+    return dialog.vorschaubilderErzeugt();
+}
