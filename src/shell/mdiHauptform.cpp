@@ -121,7 +121,7 @@ void mdiHauptform::menuesAufbauen()
     QMenu* album = neuesMenue(nullptr, QStringLiteral("mnuDatenbank"), QStringLiteral("Album"));
     QMenu* neu = neuesMenue(album, QStringLiteral("mnuNeueAlben"), QStringLiteral("Neu"));
     neueAktion(neu, QStringLiteral("mnuOrdnerUebernehmen"), QStringLiteral("Vorhandenen Ordner übernehmen"));
-    neueAktion(neu, QStringLiteral("mnuLeeresAlbum"), QStringLiteral("Leeres Album anlegen"));
+    neueAktion(neu, QStringLiteral("mnuLeeresAlbum"), QStringLiteral("Leeres Album anlegen"), &mdiHauptform::LeeresAlbumBefehl);
     neueAktion(album, QStringLiteral("mnuLoeschenAlbum"), QStringLiteral("Löschen"), &mdiHauptform::AlbumLoeschenBefehl);
     neueAktion(album, QStringLiteral("mnuUmbenennenAlbum"), QStringLiteral("Umbenennen"), &mdiHauptform::AlbumUmbenennenBefehl);
     album->addSeparator()->setObjectName(QStringLiteral("mnuAlbumTrennstrich1"));

@@ -78,6 +78,15 @@ public:
     void AlbenauswahlGeaendert() override;
 
     // --- album chooser and album maintenance (mdiHauptform_Alben.cpp) ---
+    void LeeresAlbumBefehl();
+    // Shows the album chooser at the top left of the frame, made on first use.
+    class frmAlbenAuswahl* AlbenauswahlZeigen();
+    // The chooser and its frame window while it is loaded, else nullptr.
+    class frmAlbenAuswahl* albenAuswahl() const { return m_albenAuswahl; }
+    class QMdiSubWindow* albenAuswahlFenster() const { return m_albenAuswahlFenster; }
+    void AlbenanzeigeStarten() override;
+    void AlbenBefehleSetzen(bool albenVorhanden) override;
+    void KnoepfeZuruecksetzen() override;
 
     // --- album viewer and picture list (mdiHauptform_Ansichten.cpp) ---
 
@@ -119,6 +128,9 @@ private:
     bool m_einstellungenSpeichern = false;
 
     // --- album chooser and album maintenance: members ---
+    void albenAuswahlEntladen();
+    class frmAlbenAuswahl* m_albenAuswahl = nullptr;
+    class QMdiSubWindow* m_albenAuswahlFenster = nullptr;
 
     // --- album viewer and picture list: members ---
 };

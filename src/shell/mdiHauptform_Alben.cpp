@@ -1,11 +1,93 @@
-// The main window's side of the album chooser and album maintenance.
+// The main window's side of the album chooser and album maintenance: the
+// chooser in the frame, the album commands and the states they leave.
+#include "Albenpflege.h"
+#include "Bildknopf.h"
 #include "Datenbankobjekte.h"
 #include "Programmzustand.h"
+#include "Twips.h"
+#include "frmAlbenAuswahl.h"
+#include "frmAlbumLoeschenListe.h"
+#include "frmAlbumUmbenennen.h"
+#include "frmNameNeuesAlbum.h"
 #include "mdiHauptform.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+
+// As wide as the album viewer below it.
+constexpr int AuswahlBreiteTwips = 7000;
+
+}  // namespace
+
+frmAlbenAuswahl* mdiHauptform::AlbenauswahlZeigen()
+{
+    if (!m_albenAuswahl) {
+        auto* auswahl = new frmAlbenAuswahl(z, db);
+        m_albenAuswahl = auswahl;
+        connect(auswahl, &frmAlbenAuswahl::entladen, this, &mdiHauptform::albenAuswahlEntladen);
+        m_albenAuswahlFenster = m_flaeche->addSubWindow(auswahl, Qt::SubWindow | Qt::WindowTitleHint
+                                                                     | Qt::WindowMinimizeButtonHint
+                                                                     | Qt::WindowCloseButtonHint);
+        m_albenAuswahlFenster->setAttribute(Qt::WA_DeleteOnClose);
+        m_albenAuswahlFenster->adjustSize();
+        m_albenAuswahlFenster->setGeometry(0, 0, Twips::zuPixel(AuswahlBreiteTwips),
+                                           m_albenAuswahlFenster->sizeHint().height());
+        QAction* menue = aktion(QStringLiteral("mnuAlbenauswahl"));
+        menue->setEnabled(true);
+        menue->setChecked(true);
+    }
+    m_albenAuswahlFenster->show();
+    return m_albenAuswahl;
+}
+
+void mdiHauptform::albenAuswahlEntladen()
+{
+    m_albenAuswahl = nullptr;
+    m_albenAuswahlFenster = nullptr;
+    QAction* menue = aktion(QStringLiteral("mnuAlbenauswahl"));
+    menue->setChecked(false);
+    menue->setEnabled(false);
+}
 
 void mdiHauptform::AlbenauswahlGeaendert()
 {
-    // The album chooser window joins here once it exists.
+    // Filling the chooser's list brings the chooser up, as opening a
+    // database with albums or making the first album must.
+    if (!m_albenAuswahl && z.albenauswahl.isEmpty())
+        return;
+    AlbenauswahlZeigen()->ListeAnzeigen();
+}
+
+void mdiHauptform::AlbenanzeigeStarten()
+{
+    m_timAlbenanzeige.start();
+}
+
+void mdiHauptform::AlbenBefehleSetzen(bool albenVorhanden)
+{
+    for (const char* name : {"mnuAnzeige", "mnuPraesentation", "mnuSuche"})
+        aktion(QLatin1String(name))->setEnabled(albenVorhanden);
+    for (const char* name : {"cmdBrowser", "cmdListe", "cmdSuche"})
+        knopfSetzen(QLatin1String(name), albenVorhanden);
+    if (!albenVorhanden)
+        knopfSetzen(QStringLiteral("cmdPraesentation"), false);
+}
+
+void mdiHauptform::KnoepfeZuruecksetzen()
+{
+    m_knoepfe.mausUeberFlaeche();
+}
+
+void mdiHauptform::LeeresAlbumBefehl()
+{
+    frmNameNeuesAlbum dialog(z, db, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    AlbenauswahlZeigen()->NeuesAlbum(dialog.albumname());
+    AlbenBefehleSetzen(true);
 }
 
 void mdiHauptform::AlbumLoeschenBefehl()
@@ -14,7 +96,12 @@ void mdiHauptform::AlbumLoeschenBefehl()
         z.Meldung(QStringLiteral("Es wurden noch keine Alben erstellt!"));
         return;
     }
-    // The delete dialog joins here once it exists.
+    frmAlbumLoeschenListe dialog(z, db, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Albumloeschung ergebnis = AlbumLoeschen(z, db, dialog.name(), dialog.nummer());
+    if (!ergebnis.naechstesAlbum.isEmpty())
+        AlbenauswahlZeigen()->NeuesAlbum(ergebnis.naechstesAlbum);
 }
 
 void mdiHauptform::AlbumUmbenennenBefehl()
@@ -23,5 +110,6 @@ void mdiHauptform::AlbumUmbenennenBefehl()
         z.Meldung(QStringLiteral("Es wurden noch keine Alben erstellt!"));
         return;
     }
-    // The rename dialog joins here once it exists.
+    frmAlbumUmbenennen dialog(z, db, this);
+    dialog.exec();
 }

@@ -1,0 +1,74 @@
+#include "Praesentationspflege.h"
+
+#include "DatenbankFehler.h"
+#include "Datenbankobjekte.h"
+#include "Datenbankschema.h"
+
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace {
+
+QStringList praesentationstabellen(Verbindung& con)
+{
+    QStringList tabellen;
+    QSqlQuery zeilen = con.Abfragen(QStringLiteral("SELECT \"Nummer\" FROM \"Praesentationen\""));
+    while (zeilen.next())
+        tabellen << Datenbankschema::PraesentationstabellenName(zeilen.value(0).toLongLong());
+    return tabellen;
+}
+
+// bedingung compares a number derived from "DBNummer" with the one bound value.
+void zeilenEntfernen(Datenbankobjekte& db, const QString& bedingung, qlonglong wert)
+{
+    QStringList tabellen;
+    try {
+        tabellen = praesentationstabellen(db.conDaten);
+    } catch (const DatenbankFehler&) {
+        return;
+    }
+    // Nothing in this scope may throw past the loop: inside a caller's
+    // transaction a rollback here would undo the caller's work as well.
+    try {
+        Transaktion transaktion(db.conDaten);
+        for (const QString& tabelle : std::as_const(tabellen)) {
+            try {
+                db.conDaten.Ausfuehren(QStringLiteral("DELETE FROM ") + Bezeichner(tabelle) + QStringLiteral(" WHERE ")
+                                           + bedingung,
+                                       {wert});
+            } catch (const DatenbankFehler&) {
+                // A presentation without its table has nothing to remove.
+            }
+        }
+        transaktion.bestaetigen();
+    } catch (const DatenbankFehler&) {
+        return;
+    }
+    // The open presentation's rows were read before; they must not show the removed pictures.
+    if (db.rsPraesentation.IstOffen()) {
+        try {
+            db.rsPraesentation.Requery();
+        } catch (const DatenbankFehler&) {
+        }
+    }
+}
+
+}  // namespace
+
+void AlbumAusPraesentationenEntfernen(Datenbankobjekte& db, const QString& albumNummer)
+{
+    bool zahl = false;
+    const qlonglong nummer = albumNummer.trimmed().toLongLong(&zahl);
+    if (!zahl)
+        return;
+    zeilenEntfernen(db, QStringLiteral("CAST(substr(\"DBNummer\", 1, 4) AS INTEGER) = ?"), nummer);
+}
+
+void BildAusPraesentationenEntfernen(Datenbankobjekte& db, const QString& dbNummer)
+{
+    bool zahl = false;
+    const qlonglong nummer = dbNummer.trimmed().toLongLong(&zahl);
+    if (!zahl)
+        return;
+    zeilenEntfernen(db, QStringLiteral("CAST(\"DBNummer\" AS INTEGER) = ?"), nummer);
+}
