@@ -9,6 +9,8 @@ frmCopyInfo::frmCopyInfo(const QString& art, QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmCopyInfo"));
     setWindowTitle(QStringLiteral("Kolvar"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // The import lets events run while it works; no other command may start meanwhile.
+    setWindowModality(Qt::ApplicationModal);
     auto* titel = new QLabel(QStringLiteral("Gleich geht es weiter!"), this);
     titel->setObjectName(QStringLiteral("lblTitel"));
     QFont schrift = titel->font();

@@ -4,8 +4,8 @@
 class QLabel;
 
 // The notice shown while a folder's pictures are entered, copied or moved:
-// "Gleich geht es weiter!" and what is happening. Not modal; it only has
-// to be painted before the work starts.
+// "Gleich geht es weiter!" and what is happening. Shown without a loop of
+// its own, but modal, so the other windows take no input meanwhile.
 class frmCopyInfo : public QDialog {
     Q_OBJECT
 public:

@@ -59,8 +59,10 @@ private:
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* info = qobject_cast<frmCopyInfo*>(w);
-            if (info && info->isVisible() && (gesehen.isEmpty() || gesehen.last() != info->lblArt->text())) {
-                gesehen << info->lblArt->text();
+            if (info && info->isVisible() && (gesehen.isEmpty() || !gesehen.last().startsWith(info->lblArt->text()))) {
+                // While it shows, no other window takes input.
+                const bool modal = QApplication::activeModalWidget() == info;
+                gesehen << info->lblArt->text() + (modal ? QString() : QStringLiteral(" (nicht modal)"));
                 foto(info, QStringLiteral("frmCopyInfo"));
             }
         }
