@@ -89,6 +89,26 @@ public:
     void KnoepfeZuruecksetzen() override;
 
     // --- album viewer and picture list (mdiHauptform_Ansichten.cpp) ---
+    void BilderlisteZeigen() override;
+    void AlbenAnzeigeBildAnzeigen() override;
+    void AlbenAnzeigeNaviPruefung() override;
+    void AlbenAnzeigeNeuesAlbum() override;
+    void AlbenAnzeigeBemerkungSichern() override;
+    void AlbenAnzeigeBegriffeAktualisieren() override;
+    void ListeAuffuellen() override;
+    void ListeMarkierungNachfuehren() override;
+    bool BildMarkiert(int position) override;
+    void BildMarkierungSetzen(int position, bool markiert) override;
+    void NormaleTextfelder(int position) override;
+    int AnzahlMarkierteFelder() override;
+    QString ListenBildname(int position) override;
+    int KlickAnker() override;
+    void KlickAnkerSetzen(int position) override;
+    void ZoomAnsichtSchliessen() override;
+    void AlbumAnsichtenSchliessen() override;
+    // The two views while they are loaded, else nullptr.
+    class frmAlbenAnzeige* albenAnzeige() const { return m_albenAnzeige; }
+    class frmBilderListe* bilderListe() const { return m_bilderListe; }
 
     static constexpr int MindestBreiteTwips = 11000;
     static constexpr int MindestHoeheTwips = 8000;
@@ -133,4 +153,11 @@ private:
     class QMdiSubWindow* m_albenAuswahlFenster = nullptr;
 
     // --- album viewer and picture list: members ---
+    void albenAnzeigeLaden();
+    void bilderListeLaden();
+    void ansichtenAnordnen();
+    void listeHoeheAnpassen();
+    class frmAlbenAnzeige* m_albenAnzeige = nullptr;
+    class frmBilderListe* m_bilderListe = nullptr;
+    class QObject* m_ansichtenFilter = nullptr;
 };

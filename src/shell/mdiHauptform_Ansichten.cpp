@@ -1,11 +1,177 @@
-// The main window's side of the album viewer and the picture list.
+// The main window's side of the album viewer and the picture list: loading
+// them into the frame, placing them, and passing the other views' calls on.
+#include "Bildorte.h"
 #include "Datenbankobjekte.h"
 #include "Programmzustand.h"
+#include "Twips.h"
+#include "frmAlbenAnzeige.h"
+#include "frmBilderListe.h"
 #include "mdiHauptform.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <functional>
+
+namespace {
+
+constexpr int ListeBreiteTwips = 3900;
+
+// Watches the frame and the two views for the few events the main window
+// reacts to; the main window's own filter belongs to its toolbar.
+class Ansichtenfilter : public QObject {
+public:
+    Ansichtenfilter(std::function<void(QObject*, QEvent*)> reaktion, QObject* eltern)
+        : QObject(eltern), m_reaktion(std::move(reaktion))
+    {
+    }
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        m_reaktion(objekt, ereignis);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> m_reaktion;
+};
+
+QMdiSubWindow* unterfenster(QMdiArea* flaeche, const QString& name)
+{
+    const QList<QMdiSubWindow*> fenster = flaeche->subWindowList();
+    for (QMdiSubWindow* f : fenster) {
+        if (f->widget() && f->widget()->objectName() == name)
+            return f;
+    }
+    return nullptr;
+}
+
+void schliessen(QMdiArea* flaeche, const QString& name)
+{
+    if (QMdiSubWindow* f = unterfenster(flaeche, name))
+        f->close();
+}
+
+QMdiSubWindow* rahmenVon(QWidget* w)
+{
+    return w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr;
+}
+
+}  // namespace
+
+void mdiHauptform::ansichtenAnordnen()
+{
+    int oben = 0;
+    int links = 0;
+    if (QMdiSubWindow* storyboard = unterfenster(m_flaeche, QStringLiteral("frmPraesentationStoryboard")))
+        oben = storyboard->height();
+    // The viewer goes below the album chooser, which lies below an open storyboard.
+    if (QMdiSubWindow* auswahl = unterfenster(m_flaeche, QStringLiteral("frmAlbenAuswahl"))) {
+        links = auswahl->geometry().right() + 1;
+        if (QMdiSubWindow* anzeige = rahmenVon(m_albenAnzeige))
+            anzeige->move(0, auswahl->geometry().bottom() + 1);
+    } else if (QMdiSubWindow* anzeige = rahmenVon(m_albenAnzeige)) {
+        anzeige->move(0, oben);
+    }
+    if (QMdiSubWindow* anzeige = rahmenVon(m_albenAnzeige))
+        links = std::max(links, anzeige->geometry().right() + 1);
+    if (QMdiSubWindow* liste = rahmenVon(m_bilderListe)) {
+        liste->setGeometry(links, oben, Twips::zuPixel(ListeBreiteTwips), liste->height());
+        listeHoeheAnpassen();
+    }
+}
+
+void mdiHauptform::listeHoeheAnpassen()
+{
+    // The list reaches down to the frame's lower edge.
+    if (QMdiSubWindow* liste = rahmenVon(m_bilderListe))
+        liste->resize(liste->width(), std::max(liste->minimumSizeHint().height(),
+                                               m_flaeche->viewport()->height() - liste->y()));
+}
+
+void mdiHauptform::albenAnzeigeLaden()
+{
+    if (m_albenAnzeige)
+        return;
+    if (!m_ansichtenFilter) {
+        m_ansichtenFilter = new Ansichtenfilter(
+            [this](QObject* objekt, QEvent* ereignis) {
+                if (objekt == m_flaeche->viewport()) {
+                    if (ereignis->type() == QEvent::MouseMove && m_albenAnzeige)
+                        m_albenAnzeige->AktiverButtonLeeren();
+                    else if (ereignis->type() == QEvent::Resize)
+                        listeHoeheAnpassen();
+                } else if (ereignis->type() == QEvent::MouseMove) {
+                    // Over a view the toolbar's hover pictures go.
+                    KnoepfeZuruecksetzen();
+                }
+            },
+            this);
+        m_flaeche->viewport()->installEventFilter(m_ansichtenFilter);
+    }
+    auto* anzeige = new frmAlbenAnzeige(z, db, m_bilder);
+    m_albenAnzeige = anzeige;
+    anzeige->installEventFilter(m_ansichtenFilter);
+    anzeige->bilderverzeichnisWaehlen = [this] { aktion(QStringLiteral("mnuEinstellungenBV"))->trigger(); };
+    connect(anzeige, &frmAlbenAnzeige::geschlossen, this, [this, anzeige] {
+        if (m_albenAnzeige == anzeige)
+            m_albenAnzeige = nullptr;
+    });
+    connect(anzeige, &frmAlbenAnzeige::zoomAnsichtSchliessen, this, &mdiHauptform::ZoomAnsichtSchliessen);
+    QMdiSubWindow* rahmen = m_flaeche->addSubWindow(anzeige, Qt::SubWindow | Qt::WindowTitleHint
+                                                                  | Qt::WindowMinimizeButtonHint
+                                                                  | Qt::WindowCloseButtonHint);
+    connect(rahmen, &QMdiSubWindow::aboutToActivate, anzeige, &frmAlbenAnzeige::Aktivieren);
+    rahmen->adjustSize();
+    rahmen->show();
+    ansichtenAnordnen();
+}
+
+void mdiHauptform::bilderListeLaden()
+{
+    if (m_bilderListe)
+        return;
+    auto* liste = new frmBilderListe(z, db);
+    m_bilderListe = liste;
+    if (m_ansichtenFilter)
+        liste->installEventFilter(m_ansichtenFilter);
+    connect(liste, &frmBilderListe::geschlossen, this, [this, liste] {
+        if (m_bilderListe == liste)
+            m_bilderListe = nullptr;
+    });
+    connect(liste, &frmBilderListe::kontextmenueGewuenscht, this,
+            [this](const QPoint& global) { menue(QStringLiteral("mnuBrowserPU"))->popup(global); });
+    QMdiSubWindow* rahmen = m_flaeche->addSubWindow(liste, Qt::SubWindow | Qt::WindowTitleHint
+                                                               | Qt::WindowMinimizeButtonHint
+                                                               | Qt::WindowCloseButtonHint);
+    connect(rahmen, &QMdiSubWindow::aboutToActivate, liste, [this, liste] {
+        liste->Aktivieren();
+        schliessen(m_flaeche, QStringLiteral("frmSuche"));
+    });
+    // The browser takes the list's place while it is open.
+    if (z.offen.vorschau) {
+        liste->tag = QStringLiteral("0");
+        rahmen->hide();
+    } else {
+        liste->tag = QStringLiteral("1");
+        rahmen->show();
+    }
+    ansichtenAnordnen();
+}
 
 void mdiHauptform::AlbumAnsichtenZeigen()
 {
-    // The album viewer and the picture list join here once they exist.
+    if (!db.rsAlbum.IstOffen())
+        return;
+    albenAnzeigeLaden();
+    m_albenAnzeige->BearbeitungFreigeben();
+    m_albenAnzeige->NeuesAlbum();
+    bilderListeLaden();
+    m_bilderListe->ListeAuffuellen();
+    m_bilderListe->ListeMarkierungNachfuehren();
+    if (z.offen.vorschau)
+        BildPfadeLaden(z, db);
 }
 
 void mdiHauptform::timAlbenanzeigeAbgelaufen()
@@ -16,5 +182,133 @@ void mdiHauptform::timAlbenanzeigeAbgelaufen()
 
 void mdiHauptform::mnuBilderListe_Click()
 {
-    // The picture list joins here once it exists.
+    if (!db.rsAlbum.IstOffen())
+        return;
+    const bool neu = !m_bilderListe;
+    if (neu) {
+        bilderListeLaden();
+        m_bilderListe->ListeAuffuellen();
+        m_bilderListe->ListeMarkierungNachfuehren();
+    }
+    QMdiSubWindow* rahmen = rahmenVon(m_bilderListe);
+    if (neu || z.offen.suche || m_bilderListe->tag == QLatin1String("0")) {
+        rahmen->show();
+        m_bilderListe->tag = QStringLiteral("1");
+        schliessen(m_flaeche, QStringLiteral("frmVorschau"));
+        schliessen(m_flaeche, QStringLiteral("frmSuche"));
+    } else {
+        rahmen->hide();
+        m_bilderListe->tag = QStringLiteral("0");
+    }
+}
+
+void mdiHauptform::BilderlisteZeigen()
+{
+    if (m_bilderListe) {
+        m_bilderListe->ListeAuffuellen();
+        m_bilderListe->ListeMarkierungNachfuehren();
+        return;
+    }
+    if (!db.rsAlbum.IstOffen())
+        return;
+    bilderListeLaden();
+    m_bilderListe->ListeAuffuellen();
+    m_bilderListe->ListeMarkierungNachfuehren();
+}
+
+void mdiHauptform::AlbenAnzeigeBildAnzeigen()
+{
+    if (m_albenAnzeige)
+        m_albenAnzeige->BildAnzeigen();
+}
+
+void mdiHauptform::AlbenAnzeigeNaviPruefung()
+{
+    if (m_albenAnzeige)
+        m_albenAnzeige->NaviPruefung();
+}
+
+void mdiHauptform::AlbenAnzeigeNeuesAlbum()
+{
+    if (m_albenAnzeige)
+        m_albenAnzeige->NeuesAlbum();
+}
+
+void mdiHauptform::AlbenAnzeigeBemerkungSichern()
+{
+    if (m_albenAnzeige)
+        m_albenAnzeige->BemerkungSichern();
+}
+
+void mdiHauptform::AlbenAnzeigeBegriffeAktualisieren()
+{
+    if (m_albenAnzeige)
+        m_albenAnzeige->BegriffeAktualisieren();
+}
+
+void mdiHauptform::ListeAuffuellen()
+{
+    if (m_bilderListe)
+        m_bilderListe->ListeAuffuellen();
+}
+
+void mdiHauptform::ListeMarkierungNachfuehren()
+{
+    if (m_bilderListe)
+        m_bilderListe->ListeMarkierungNachfuehren();
+}
+
+bool mdiHauptform::BildMarkiert(int position)
+{
+    return m_bilderListe && m_bilderListe->modell().markiert(position);
+}
+
+void mdiHauptform::BildMarkierungSetzen(int position, bool markiert)
+{
+    if (m_bilderListe)
+        m_bilderListe->modell().markieren(position, markiert);
+}
+
+void mdiHauptform::NormaleTextfelder(int position)
+{
+    if (m_bilderListe)
+        m_bilderListe->NormaleTextfelder(position);
+}
+
+int mdiHauptform::AnzahlMarkierteFelder()
+{
+    return m_bilderListe ? m_bilderListe->AnzahlMarkierteFelder() : 0;
+}
+
+QString mdiHauptform::ListenBildname(int position)
+{
+    if (!m_bilderListe || !m_bilderListe->modell().gueltig(position))
+        return QString();
+    return m_bilderListe->modell().eintrag(position).dateiname;
+}
+
+int mdiHauptform::KlickAnker()
+{
+    return m_bilderListe ? m_bilderListe->modell().anker() : 1;
+}
+
+void mdiHauptform::KlickAnkerSetzen(int position)
+{
+    if (m_bilderListe)
+        m_bilderListe->modell().ankerSetzen(position);
+}
+
+void mdiHauptform::ZoomAnsichtSchliessen()
+{
+    schliessen(m_flaeche, QStringLiteral("frmBilder"));
+}
+
+void mdiHauptform::AlbumAnsichtenSchliessen()
+{
+    ZoomAnsichtSchliessen();
+    if (QMdiSubWindow* liste = rahmenVon(m_bilderListe))
+        liste->close();
+    schliessen(m_flaeche, QStringLiteral("frmVorschau"));
+    if (m_albenAnzeige)
+        m_albenAnzeige->AnzeigeLeeren();
 }
