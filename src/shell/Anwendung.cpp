@@ -1,5 +1,6 @@
 #include "Anwendung.h"
 
+#include "Datentraegerliste.h"
 #include "Version.h"
 #include "frmStart.h"
 #include "mdiHauptform.h"
@@ -25,6 +26,8 @@ Anwendung::Anwendung()
 {
     ressourcenLaden();
     m_zustand.meldungen = &m_meldungen;
+    m_laufwerke = std::make_unique<Datentraegerliste>();
+    m_zustand.laufwerksliste = m_laufwerke.get();
 }
 
 Anwendung::~Anwendung()

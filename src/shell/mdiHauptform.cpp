@@ -120,13 +120,15 @@ void mdiHauptform::menuesAufbauen()
 
     QMenu* album = neuesMenue(nullptr, QStringLiteral("mnuDatenbank"), QStringLiteral("Album"));
     QMenu* neu = neuesMenue(album, QStringLiteral("mnuNeueAlben"), QStringLiteral("Neu"));
-    neueAktion(neu, QStringLiteral("mnuOrdnerUebernehmen"), QStringLiteral("Vorhandenen Ordner übernehmen"));
+    neueAktion(neu, QStringLiteral("mnuOrdnerUebernehmen"), QStringLiteral("Vorhandenen Ordner übernehmen"),
+               &mdiHauptform::OrdnerUebernehmenBefehl);
     neueAktion(neu, QStringLiteral("mnuLeeresAlbum"), QStringLiteral("Leeres Album anlegen"), &mdiHauptform::LeeresAlbumBefehl);
     neueAktion(album, QStringLiteral("mnuLoeschenAlbum"), QStringLiteral("Löschen"), &mdiHauptform::AlbumLoeschenBefehl);
     neueAktion(album, QStringLiteral("mnuUmbenennenAlbum"), QStringLiteral("Umbenennen"), &mdiHauptform::AlbumUmbenennenBefehl);
     album->addSeparator()->setObjectName(QStringLiteral("mnuAlbumTrennstrich1"));
     neueAktion(album, QStringLiteral("mnuAlbumAlsPrae"), QStringLiteral("Album/Suchergebnis als Präsentation anzeigen"));
-    neueAktion(album, QStringLiteral("mnuAlbumVorschaubilder"), QStringLiteral("Vorschaubilder aktualisieren"));
+    neueAktion(album, QStringLiteral("mnuAlbumVorschaubilder"), QStringLiteral("Vorschaubilder aktualisieren"),
+               &mdiHauptform::VorschaubilderBefehl);
 
     QMenu* prae = neuesMenue(nullptr, QStringLiteral("mnuPraesentation"), QStringLiteral("Präsentation"));
     neueAktion(prae, QStringLiteral("mnuPraeNeu"), QStringLiteral("Neu"));

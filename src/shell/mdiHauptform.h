@@ -110,6 +110,12 @@ public:
     class frmAlbenAnzeige* albenAnzeige() const { return m_albenAnzeige; }
     class frmBilderListe* bilderListe() const { return m_bilderListe; }
 
+    // --- folder import and thumbnails (mdiHauptform_Import.cpp) ---
+    void OrdnerUebernehmenBefehl();
+    void VorschaubilderBefehl();
+    void AlbumLadenZeigen() override;
+    void ErstesAlbumZeigen() override;
+
     static constexpr int MindestBreiteTwips = 11000;
     static constexpr int MindestHoeheTwips = 8000;
 

@@ -5,6 +5,7 @@
 #include "Datenbankobjekte.h"
 #include "Programmzustand.h"
 #include "Twips.h"
+#include "frmAlbenAnzeige.h"
 #include "frmAlbenAuswahl.h"
 #include "frmAlbumLoeschenListe.h"
 #include "frmAlbumUmbenennen.h"
@@ -79,6 +80,8 @@ void mdiHauptform::AlbenBefehleSetzen(bool albenVorhanden)
 void mdiHauptform::KnoepfeZuruecksetzen()
 {
     m_knoepfe.mausUeberFlaeche();
+    if (m_albenAnzeige)
+        m_albenAnzeige->AktiverButtonLeeren();
 }
 
 void mdiHauptform::LeeresAlbumBefehl()

@@ -75,6 +75,8 @@ void frmAlbenAuswahl::cboAlben_Click(int eintrag)
 
 bool frmAlbenAuswahl::NeuesAlbum(const QString& name)
 {
+    // A remark typed for the picture shown so far is kept before the album changes.
+    z.ui().AlbenAnzeigeBemerkungSichern();
     z.ui().ZoomAnsichtSchliessen();
     if (!z.datenbankOffen && !DatenbankOhneAlbenOeffnen(z, db, z.aktuelleDatenbank))
         return false;

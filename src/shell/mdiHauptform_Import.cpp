@@ -1,0 +1,32 @@
+// The main window's side of the folder import and the thumbnail run.
+#include "Bildorte.h"
+#include "Datenbankobjekte.h"
+#include "Ordneruebernahme.h"
+#include "Programmzustand.h"
+#include "frmAlbenAuswahl.h"
+#include "mdiHauptform.h"
+
+void mdiHauptform::OrdnerUebernehmenBefehl()
+{
+    OrdnerUebernehmen(z, db, this);
+}
+
+void mdiHauptform::VorschaubilderBefehl()
+{
+    if (z.albumNummer.isEmpty() || !db.rsAlbum.IstOffen())
+        return;
+    VorschaubilderAktualisieren(z, db);
+}
+
+void mdiHauptform::AlbumLadenZeigen()
+{
+    AlbumLadenAusfuehren(z, db, this);
+}
+
+void mdiHauptform::ErstesAlbumZeigen()
+{
+    if (z.albenauswahl.size() < 2)
+        return;
+    AlbenauswahlZeigen()->NeuesAlbum(z.albenauswahl.at(1));
+    AlbenBefehleSetzen(true);
+}
