@@ -11,22 +11,7 @@
 
 Albentestsammlung::Albentestsammlung()
 {
-    z.programmordner = wurzel() + QStringLiteral("programm");
-    QDir().mkpath(z.programmordner);
-    z.meldungen = &meldungen;
     z.oberflaeche = &ui;
-    laufwerke.hinzufuegen(QStringLiteral("/"), Laufwerk::Festplatte, QString());
-    z.laufwerksliste = &laufwerke;
-    z.bilderverzeichnis = wurzel() + QStringLiteral("BilderVerzeichnis/");
-    DatenbankErstellen(datei());
-    if (!DatenbankOhneAlbenOeffnen(z, db, datei()))
-        qFatal("Die Testsammlung lässt sich nicht öffnen.");
-    leeren();
-}
-
-Albentestsammlung::~Albentestsammlung()
-{
-    DatenbankSchliessen(z, db);
 }
 
 void Albentestsammlung::leeren()

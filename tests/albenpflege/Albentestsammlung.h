@@ -1,9 +1,6 @@
 #pragma once
-#include "Datenbankobjekte.h"
-#include "FalscheLaufwerke.h"
-#include "Meldungsrecorder.h"
 #include "Oberflaeche.h"
-#include "Programmzustand.h"
+#include "Sammlungsgeruest.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -24,13 +21,9 @@ public:
 
 // A fresh collection without albums in a temporary folder, opened as the
 // program opens it, with its picture directory and a fixed disk at "/".
-class Albentestsammlung {
+class Albentestsammlung : public Sammlungsgeruest {
 public:
     Albentestsammlung();
-    ~Albentestsammlung();
-
-    QString wurzel() const { return m_ordner.path() + QLatin1Char('/'); }
-    QString datei() const { return wurzel() + QStringLiteral("Sammlung.mdb"); }
 
     // Creates an empty album as the dialog does; returns its number.
     QString album(const QString& name);
@@ -47,12 +40,5 @@ public:
     QStringList reihen(const QString& tabelle) const;
     void leeren();
 
-    Programmzustand z;
-    Datenbankobjekte db;
-    Meldungsrecorder meldungen;
-    FalscheLaufwerke laufwerke;
     Albenoberflaeche ui;
-
-private:
-    QTemporaryDir m_ordner;
 };

@@ -1,9 +1,6 @@
 #pragma once
-#include "Datenbankobjekte.h"
-#include "FalscheLaufwerke.h"
-#include "Meldungsrecorder.h"
 #include "Oberflaeche.h"
-#include "Programmzustand.h"
+#include "Sammlungsgeruest.h"
 
 #include <QSize>
 #include <QStringList>
@@ -37,37 +34,19 @@ public:
 // A fresh collection in a temporary folder: its picture directory, a fixed
 // disk at "/" and room for folders that play CDs. Tests reach the state and
 // database objects directly.
-class Testsammlung {
+class Testsammlung : public Sammlungsgeruest {
 public:
     Testsammlung();
-    ~Testsammlung();
 
-    QString wurzel() const { return m_ordner.path() + QLatin1Char('/'); }
-    // A folder below the sandbox, made on demand, ending with "/".
-    QString ordner(const QString& name) const;
     // A folder that plays a disc with this label, added to the volume list.
     QString cdEinlegen(const QString& ordnername, const QString& label);
     void cdEntnehmen(const QString& label);
 
     // Creates the album as the import would (settings decide its kind) and returns its number.
     QString albumAnlegen(const QString& name, const QString& quellordner);
-    // Number of the album of that name; "" when there is none.
-    QString albumNummer(const QString& name);
-    // Makes the album current as the chooser does and opens rsAlbum on it.
-    void albumWaehlen(const QString& nummer);
     void bildEintragen(const QString& dateiname);
     // Sets a column of an album row.
     void albumFeldSetzen(const QString& nummer, const QString& spalte, const QString& wert);
 
-    // A picture of that size, in the format its suffix says.
-    static void bildSchreiben(const QString& pfad, QSize groesse = QSize(64, 48));
-
-    Programmzustand z;
-    Datenbankobjekte db;
-    Meldungsrecorder meldungen;
-    FalscheLaufwerke laufwerke;
     Oberflaechenrecorder ui;
-
-private:
-    QTemporaryDir m_ordner;
 };

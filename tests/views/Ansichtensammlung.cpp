@@ -46,32 +46,13 @@ void Ansichtenvermittlung::ListeMarkierungNachfuehren()
 
 Ansichtensammlung::Ansichtensammlung() : bilder(QStringLiteral(":/keine-bilder"))
 {
-    z.programmordner = Pfade::ohneSchraegstrich(ordner(QStringLiteral("programm")));
-    z.meldungen = &meldungen;
     z.oberflaeche = &ui;
-    laufwerke.hinzufuegen(QStringLiteral("/"), Laufwerk::Festplatte, QString());
-    z.laufwerksliste = &laufwerke;
-    z.bilderverzeichnis = ordner(QStringLiteral("BilderVerzeichnis"));
-    const QString datei = wurzel() + QStringLiteral("Sammlung.mdb");
-    DatenbankErstellen(datei);
-    if (!DatenbankOhneAlbenOeffnen(z, db, datei))
-        qFatal("Die Testsammlung lässt sich nicht öffnen.");
-    meldungen.leeren();
 }
 
 Ansichtensammlung::~Ansichtensammlung()
 {
     m_anzeige.reset();
     m_liste.reset();
-    z.oberflaeche = nullptr;
-    DatenbankSchliessen(z, db);
-}
-
-QString Ansichtensammlung::ordner(const QString& name) const
-{
-    const QString pfad = wurzel() + name + QLatin1Char('/');
-    QDir().mkpath(pfad);
-    return pfad;
 }
 
 QString Ansichtensammlung::albumImBilderverzeichnis(const QString& name)
@@ -92,21 +73,6 @@ QString Ansichtensammlung::albumMitPfad(const QString& name, const QString& pfad
     FeldSchreiben(db.rsAlben, QStringLiteral("CD-Name"), cdName);
     db.rsAlben.FilterEntfernen();
     return nummer;
-}
-
-void Ansichtensammlung::albumWaehlen(const QString& nummer)
-{
-    Recordset& rs = db.rsAlben;
-    rs.Filter(QStringLiteral("Nummer"), nummer);
-    QVERIFY(rs.RecordCount() == 1);
-    z.albumName = FeldLesen(rs, QStringLiteral("Albenname"));
-    z.albumPfad = FeldLesen(rs, QStringLiteral("Pfad"));
-    z.albumCDName = FeldLesen(rs, QStringLiteral("CD-Name"));
-    rs.FilterEntfernen();
-    z.suchergebnisAngezeigt = false;
-    if (!db.rsAlbum.verbindung())
-        db.rsAlbum.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::Pessimistisch);
-    AlbumOeffnen(z, db, nummer);
 }
 
 QString Ansichtensammlung::albumordner() const
@@ -132,18 +98,6 @@ QString Ansichtensammlung::praesentationMit(const QStringList& dbNummern)
         db.conDaten.Ausfuehren(QStringLiteral("INSERT INTO \"%1\" (Reihenfolge, DBNummer) VALUES (?, ?)").arg(tabelle),
                                {reihenfolge++, nummer});
     return tabelle;
-}
-
-void Ansichtensammlung::bildSchreiben(const QString& pfad, QSize groesse)
-{
-    QImage bild(groesse, QImage::Format_RGB32);
-    bild.fill(Qt::darkGreen);
-    QPainter maler(&bild);
-    maler.fillRect(0, 0, groesse.width() / 2, groesse.height() / 2, Qt::yellow);
-    maler.end();
-    QDir().mkpath(QFileInfo(pfad).absolutePath());
-    if (!bild.save(pfad, "JPG"))
-        qFatal("Testbild %s lässt sich nicht schreiben.", qPrintable(pfad));
 }
 
 void Ansichtensammlung::dateizeitSetzen(const QString& pfad, const QDateTime& zeit)

@@ -1,10 +1,7 @@
 #pragma once
 #include "Bildliste.h"
-#include "Datenbankobjekte.h"
-#include "FalscheLaufwerke.h"
-#include "Meldungsrecorder.h"
 #include "Oberflaeche.h"
-#include "Programmzustand.h"
+#include "Sammlungsgeruest.h"
 
 #include <QDateTime>
 #include <QSize>
@@ -36,21 +33,16 @@ public:
 
 // A fresh collection in a temporary folder with the views' windows on the
 // offscreen screen. Albums are made here with their rows and picture files.
-class Ansichtensammlung {
+class Ansichtensammlung : public Sammlungsgeruest {
 public:
     Ansichtensammlung();
     ~Ansichtensammlung();
 
-    QString wurzel() const { return m_ordner.path() + QLatin1Char('/'); }
-    // A folder below the sandbox, made on demand, ending with "/".
-    QString ordner(const QString& name) const;
 
     // An album with its folder in the picture directory; returns its number.
     QString albumImBilderverzeichnis(const QString& name);
     // An album whose `Pfad` is the given value (absolute, empty) and CD name.
     QString albumMitPfad(const QString& name, const QString& pfad, const QString& cdName = QString());
-    // Makes the album current and opens rsAlbum on it, as the chooser does.
-    void albumWaehlen(const QString& nummer);
     // A picture file in the current album's folder and its row; keys set.
     void bildHinzufuegen(const QString& dateiname, QSize groesse = QSize(64, 48),
                          const QString& datum = QStringLiteral("01.02.2003"));
@@ -58,7 +50,6 @@ public:
     QString praesentationMit(const QStringList& dbNummern);
 
     QString albumordner() const;
-    static void bildSchreiben(const QString& pfad, QSize groesse = QSize(64, 48));
     static void dateizeitSetzen(const QString& pfad, const QDateTime& zeit);
     // A column of the current album's row with that file name.
     QString spalte(const QString& dateiname, const QString& spalte);
@@ -67,15 +58,10 @@ public:
     frmBilderListe& liste();
     frmAlbenAnzeige& anzeige();
 
-    Programmzustand z;
-    Datenbankobjekte db;
-    Meldungsrecorder meldungen;
-    FalscheLaufwerke laufwerke;
     Ansichtenvermittlung ui;
     Bildliste bilder;
 
 private:
-    QTemporaryDir m_ordner;
     std::unique_ptr<frmBilderListe> m_liste;
     std::unique_ptr<frmAlbenAnzeige> m_anzeige;
 };
