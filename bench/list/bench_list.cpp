@@ -1,4 +1,5 @@
 // The picture list over large albums against the sqlite3 tool reading the same rows.
+#include "Benchsammlung.h"
 #include "Datenbankobjekte.h"
 #include "Datenbankschema.h"
 #include "Katalog.h"
@@ -17,38 +18,6 @@
 namespace {
 
 constexpr int Laeufe = 5;
-
-// A collection whose only album "1" holds n pictures.
-void sammlungMachen(const QString& pfad, int n)
-{
-    QFile::remove(pfad);
-    DatenbankErstellen(pfad);
-    Verbindung con;
-    con.Oeffnen(pfad, Verbindung::LesenSchreiben);
-    Katalog(con).TabelleAnhaengen(Datenbankschema::Bildtabelle(QStringLiteral("1")));
-    Transaktion t(con);
-    con.Ausfuehren(QStringLiteral("INSERT INTO Alben (Nummer, Albenname, Pfad) VALUES (1, 'Gross', 'Gross/')"));
-    con.Ausfuehren(QStringLiteral("UPDATE Daten SET Album = '1'"));
-    for (int i = 0; i < n; ++i) {
-        QSqlQuery& q = con.Vorbereitet(QStringLiteral(
-            "INSERT INTO \"1\" (DBNummer, Dateiname, ID, Datum, Schluesselbegriffe, Bemerkung) VALUES (?,?,?,?,?,?)"));
-        q.addBindValue(QStringLiteral("0001%1").arg(i + 1, 5, 10, QLatin1Char('0')));
-        q.addBindValue(QStringLiteral("bild%1.jpg").arg((i * 7919) % n, 5, 10, QLatin1Char('0')));
-        q.addBindValue(0);
-        q.addBindValue(QStringLiteral("2003-07-%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0')));
-        q.addBindValue(QStringLiteral(" 3; 7;"));
-        q.addBindValue(QStringLiteral("Bemerkung zu Bild %1").arg(i));
-        q.exec();
-        q.finish();
-    }
-    t.bestaetigen();
-}
-
-double median(QVector<double> werte)
-{
-    std::sort(werte.begin(), werte.end());
-    return werte[werte.size() / 2];
-}
 
 struct Ergebnis {
     double fuellen = 0;
@@ -91,7 +60,7 @@ Ergebnis kolvar(const QString& pfad, int n, const QString& ordner)
     }
     const double schritt = uhr.nsecsElapsed() / 1e6 / schritte;
     DatenbankSchliessen(z, db);
-    return {median(fuellen), schritt};
+    return {Median(fuellen), schritt};
 }
 
 double sqlite3Werkzeug(const QString& pfad)
@@ -109,7 +78,7 @@ double sqlite3Werkzeug(const QString& pfad)
         if (p.exitCode() != 0)
             std::fprintf(stderr, "sqlite3: Fehler %d\n", p.exitCode());
     }
-    return median(zeiten);
+    return Median(zeiten);
 }
 
 }  // namespace
@@ -124,7 +93,7 @@ int main(int argc, char** argv)
     double sqliteGross = 0;
     for (int n : {1000, 10000}) {
         const QString pfad = ordner + QStringLiteral("/liste%1.mdb").arg(n);
-        sammlungMachen(pfad, n);
+        GrosseSammlungMachen(pfad, n);
         const Ergebnis k = kolvar(pfad, n, ordner);
         const double s = sqlite3Werkzeug(pfad);
         std::printf("%5d Zeilen: füllen %.1f ms, ein Schritt %.3f ms; sqlite3 %.1f ms\n", n, k.fuellen, k.schritt, s);

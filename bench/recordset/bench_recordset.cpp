@@ -1,6 +1,5 @@
 // Recordset speed against the sqlite3 command-line tool on the same file.
-#include "Datenbankschema.h"
-#include "Katalog.h"
+#include "Benchsammlung.h"
 #include "Recordset.h"
 #include "Verbindung.h"
 
@@ -17,35 +16,6 @@ namespace {
 constexpr int Zeilen = 10000;
 constexpr int NeueZeilen = 1000;
 const QString Gesucht = QStringLiteral("bild05000.jpg");
-
-QString dateiname(int i)
-{
-    return QStringLiteral("bild%1.jpg").arg(i, 5, 10, QLatin1Char('0'));
-}
-
-// A collection with album "1" holding 10,000 pictures.
-void sammlungMachen(const QString& pfad)
-{
-    QFile::remove(pfad);
-    DatenbankErstellen(pfad);
-    Verbindung con;
-    con.Oeffnen(pfad, Verbindung::LesenSchreiben);
-    Katalog(con).TabelleAnhaengen(Datenbankschema::Bildtabelle(QStringLiteral("1")));
-    Transaktion t(con);
-    for (int i = 0; i < Zeilen; ++i) {
-        QSqlQuery& q = con.Vorbereitet(QStringLiteral(
-            "INSERT INTO \"1\" (DBNummer, Dateiname, ID, Datum, Schluesselbegriffe, Bemerkung) VALUES (?,?,?,?,?,?)"));
-        q.addBindValue(QStringLiteral("0001%1").arg(i + 1, 5, 10, QLatin1Char('0')));
-        q.addBindValue(dateiname((i * 7919) % Zeilen));
-        q.addBindValue(0);
-        q.addBindValue(QStringLiteral("2003-07-%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0')));
-        q.addBindValue(QStringLiteral(" 3; 7;"));
-        q.addBindValue(QStringLiteral("Bemerkung zu Bild %1").arg(i));
-        q.exec();
-        q.finish();
-    }
-    t.bestaetigen();
-}
 
 double kolvar(const QString& pfad)
 {
@@ -101,12 +71,6 @@ double sqlite3Werkzeug(const QString& pfad)
     return ms;
 }
 
-double median(QVector<double> werte)
-{
-    std::sort(werte.begin(), werte.end());
-    return werte[werte.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -116,7 +80,7 @@ int main(int argc, char** argv)
     QDir().mkpath(ordner);
     const QString vorlage = ordner + QStringLiteral("/vorlage.mdb");
     const QString arbeit = ordner + QStringLiteral("/arbeit.mdb");
-    sammlungMachen(vorlage);
+    GrosseSammlungMachen(vorlage, Zeilen);
 
     QVector<double> k, s;
     for (int lauf = 0; lauf < 5; ++lauf) {
@@ -128,7 +92,7 @@ int main(int argc, char** argv)
         s << sqlite3Werkzeug(arbeit);
         std::printf("Lauf %d: kolvar %.1f ms, sqlite3 %.1f ms\n", lauf + 1, k.last(), s.last());
     }
-    const double km = median(k), sm = median(s);
+    const double km = Median(k), sm = Median(s);
     std::printf("recordset: kolvar %.0f ms, sqlite3 %.0f ms, ratio %.2f\n", km, sm, km / sm);
     return 0;
 }

@@ -10,8 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
-#include <QPainter>
 #include <QtTest>
 
 void Ansichtenvermittlung::AlbenAnzeigeBildAnzeigen()
