@@ -214,6 +214,7 @@ void AlbumOeffnen(Programmzustand& z, Datenbankobjekte& db, const QString& numme
 void AlbenauswahlFuellen(Programmzustand& z, Datenbankobjekte& db)
 {
     Recordset& rs = db.rsAlben;
+    const int bisher = z.albenauswahlIndex;
     z.albenauswahl.clear();
     z.albenauswahlIndex = -1;
     z.anzahlAlben = 0;
@@ -230,6 +231,9 @@ void AlbenauswahlFuellen(Programmzustand& z, Datenbankobjekte& db)
         }
         rs.MoveFirst();
     }
+    // Without the current album in the list the selection stays where it was.
+    if (z.albenauswahlIndex < 0 && bisher >= 0 && bisher < z.albenauswahl.size())
+        z.albenauswahlIndex = bisher;
     z.ui().AlbenauswahlGeaendert();
 }
 
