@@ -33,7 +33,8 @@ QString Abfrage::sql() const
     if (!bedingung.isEmpty())
         text += QStringLiteral(" WHERE ") + bedingung;
     if (!ordnung.isEmpty())
-        text += QStringLiteral(" ORDER BY ") + Bezeichner(ordnung);
+        // Lists read alphabetically whatever the case; numbers sort as numbers anyway.
+        text += QStringLiteral(" ORDER BY ") + Bezeichner(ordnung) + QStringLiteral(" COLLATE NOCASE");
     return text;
 }
 

@@ -30,6 +30,16 @@ Spalte text(const char* name, int groesse, bool leerErlaubt)
     return s;
 }
 
+// A name the user gives (album, presentation, keyword): "Urlaub" and
+// "urlaub" are the same name. File names and paths stay exact, as the file
+// system keeps them.
+Spalte name(const char* spalte, int groesse)
+{
+    Spalte s = text(spalte, groesse, false);
+    s.grossKleinEgal = true;
+    return s;
+}
+
 Spalte spalte(const char* name, SpaltenTyp typ)
 {
     return Spalte{QLatin1String(name), typ};
@@ -67,14 +77,14 @@ Tabelle Daten()
 Tabelle Praesentationen()
 {
     Tabelle t{QStringLiteral("Praesentationen"), {}};
-    t.SpalteAnhaengen(nummer()).SpalteAnhaengen(text("PraeName", 50, false));
+    t.SpalteAnhaengen(nummer()).SpalteAnhaengen(name("PraeName", 50));
     return t;
 }
 
 Tabelle Schluesselbegriffe()
 {
     Tabelle t{QStringLiteral("Schluesselbegriffe"), {}};
-    t.SpalteAnhaengen(nummer()).SpalteAnhaengen(text("Schluesselbegriff", 50, false));
+    t.SpalteAnhaengen(nummer()).SpalteAnhaengen(name("Schluesselbegriff", 50));
     return t;
 }
 
@@ -82,7 +92,7 @@ Tabelle Alben()
 {
     Tabelle t{QStringLiteral("Alben"), {}};
     t.SpalteAnhaengen(nummer())
-        .SpalteAnhaengen(text("Albenname", 50, false))
+        .SpalteAnhaengen(name("Albenname", 50))
         .SpalteAnhaengen(text("Pfad", 255, true))
         .SpalteAnhaengen(text("CD-Name", 255, true));
     return t;

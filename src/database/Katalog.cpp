@@ -16,11 +16,13 @@ QString Katalog::Anweisung(const Tabelle& tabelle)
                                     : QStringLiteral(" INTEGER");
             break;
         case SpaltenTyp::Text:
-            // Names compare without regard to case, as the file format always did.
-            teil += QStringLiteral(" TEXT COLLATE NOCASE CHECK (length(%1) <= %2)").arg(name).arg(s.groesse);
+            teil += QStringLiteral(" TEXT");
+            if (s.grossKleinEgal)
+                teil += QStringLiteral(" COLLATE NOCASE");
+            teil += QStringLiteral(" CHECK (length(%1) <= %2)").arg(name).arg(s.groesse);
             break;
         case SpaltenTyp::Memo:
-            teil += QStringLiteral(" TEXT COLLATE NOCASE");
+            teil += QStringLiteral(" TEXT");
             break;
         case SpaltenTyp::Datum:
             teil += QLatin1Char(' ') + QLatin1String(DatumsTypName());

@@ -18,6 +18,7 @@ struct Spalte {
     int groesse = 0;                // Text(n)
     bool autoIncrement = false;     // numbers rows 1, 2, 3 ... and never reuses one
     bool leerErlaubt = true;        // "allow zero length": false refuses ''
+    bool grossKleinEgal = false;    // names compare without regard to case; file names and paths do not
     bool aufsteigend = false;       // sort-order attribute; the file keeps no indexes, readers sort
 };
 

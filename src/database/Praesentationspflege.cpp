@@ -18,8 +18,8 @@ QStringList praesentationstabellen(Verbindung& con)
     return tabellen;
 }
 
-// bedingung compares a number derived from "DBNummer" with the one bound value.
-void zeilenEntfernen(Datenbankobjekte& db, const QString& bedingung, qlonglong wert)
+// bedingung compares "DBNummer" (or its album part) with the one bound value.
+void zeilenEntfernen(Datenbankobjekte& db, const QString& bedingung, const QVariant& wert)
 {
     QStringList tabellen;
     try {
@@ -66,9 +66,10 @@ void AlbumAusPraesentationenEntfernen(Datenbankobjekte& db, const QString& album
 
 void BildAusPraesentationenEntfernen(Datenbankobjekte& db, const QString& dbNummer)
 {
-    bool zahl = false;
-    const qlonglong nummer = dbNummer.trimmed().toLongLong(&zahl);
-    if (!zahl)
+    // The key as text: as numbers "0003123456" (album 3) and "003123456"
+    // (album 31) would be the same picture.
+    const QString schluessel = dbNummer.trimmed();
+    if (schluessel.isEmpty())
         return;
-    zeilenEntfernen(db, QStringLiteral("CAST(\"DBNummer\" AS INTEGER) = ?"), nummer);
+    zeilenEntfernen(db, QStringLiteral("\"DBNummer\" = ?"), schluessel);
 }

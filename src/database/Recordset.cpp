@@ -101,6 +101,18 @@ void Recordset::Oeffnen(const Abfrage& quelle)
     }
     if (m_spalten.isEmpty())
         throw DatenbankFehler(QStringLiteral("Die Tabelle %1 gibt es nicht.").arg(quelle.tabelle));
+    // Which columns compare without regard to case, from the table's own definition.
+    QSqlQuery definition = m_verbindung->Abfragen(
+        QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ?"), {quelle.tabelle});
+    const QString sql = definition.next() ? definition.value(0).toString() : QString();
+    definition.finish();
+    for (const QString& spalte : std::as_const(m_spalten)) {
+        const int anfang = sql.indexOf(Bezeichner(spalte) + QLatin1Char(' '));
+        int ende = anfang < 0 ? -1 : sql.indexOf(QLatin1String(", \""), anfang);
+        if (ende < 0)
+            ende = sql.size();
+        m_grossKleinEgal << (anfang >= 0 && sql.mid(anfang, ende - anfang).contains(QLatin1String("COLLATE NOCASE"), Qt::CaseInsensitive));
+    }
     laden();
     m_offen = true;
     sichtAufbauen();
@@ -111,6 +123,7 @@ void Recordset::Schliessen()
     m_offen = false;
     m_spalten.clear();
     m_arten.clear();
+    m_grossKleinEgal.clear();
     m_autoSpalte = -1;
     m_zeilen.clear();
     m_sicht.clear();
@@ -171,7 +184,18 @@ int Recordset::vergleiche(int spalte, const QVariant& a, const QVariant& b) cons
         const qlonglong y = b.toLongLong();
         return x == y ? 0 : (x < y ? -1 : 1);
     }
-    return vergleicheOhneGrossKlein(a.toString(), b.toString());
+    const int v = vergleicheOhneGrossKlein(a.toString(), b.toString());
+    // "a.jpg" and "A.jpg" are two pictures: a fixed order between them too.
+    return v != 0 ? v : a.toString().compare(b.toString());
+}
+
+bool Recordset::gleich(int spalte, const QVariant& a, const QVariant& b) const
+{
+    if (m_arten[spalte] == Art::Ganzzahl)
+        return vergleiche(spalte, a, b) == 0;
+    if (m_grossKleinEgal[spalte])
+        return vergleicheOhneGrossKlein(a.toString(), b.toString()) == 0;
+    return a.toString() == b.toString();
 }
 
 bool Recordset::passtZumFilter(const Zeile& zeile) const
@@ -179,7 +203,7 @@ bool Recordset::passtZumFilter(const Zeile& zeile) const
     if (m_filterWert.isNull())
         return false;
     const QVariant& wert = zeile.werte[m_filterSpalte];
-    return !wert.isNull() && vergleiche(m_filterSpalte, wert, m_filterWert) == 0;
+    return !wert.isNull() && gleich(m_filterSpalte, wert, m_filterWert);
 }
 
 QVariant Recordset::speicherwert(int spalte, const QVariant& wert) const

@@ -85,7 +85,10 @@ private:
     bool passtZumFilter(const Zeile& zeile) const;
     QVariant speicherwert(int spalte, const QVariant& wert) const;
     QVariant lesewert(int spalte, const QVariant& gespeichert) const;
+    // Order of two stored values: texts alphabetically without regard to case.
     int vergleiche(int spalte, const QVariant& a, const QVariant& b) const;
+    // Equality as the column defines it: exact, or without regard to case.
+    bool gleich(int spalte, const QVariant& a, const QVariant& b) const;
     void bearbeitungSichern();
 
     Verbindung* m_verbindung = nullptr;
@@ -96,6 +99,7 @@ private:
 
     QStringList m_spalten;
     QVector<Art> m_arten;
+    QVector<bool> m_grossKleinEgal;
     int m_autoSpalte = -1;
 
     std::vector<Zeile> m_zeilen;   // every row read, in statement order (deleted ones removed)

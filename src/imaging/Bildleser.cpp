@@ -92,9 +92,17 @@ bool Bildleser::Vollstaendig() const
     if (m_format == "jpeg")
         return !m_datei->ueberDasEnde;
     if (m_format == "gif") {
-        // A complete GIF ends with its trailer ';'.
-        char letztes = 0;
-        return m_datei->seek(m_datei->size() - 1) && m_datei->getChar(&letztes) && letztes == ';';
+        // A complete GIF ends with its trailer ';'; padding behind it (zero
+        // bytes, a line end) is harmless and common.
+        const qint64 groesse = m_datei->size();
+        const qint64 ab = qMax<qint64>(0, groesse - 1024);
+        if (!m_datei->seek(ab))
+            return false;
+        const QByteArray ende = m_datei->read(groesse - ab);
+        qsizetype i = ende.size() - 1;
+        while (i >= 0 && (ende.at(i) == '\0' || ende.at(i) == '\n' || ende.at(i) == '\r' || ende.at(i) == ' '))
+            --i;
+        return i >= 0 && ende.at(i) == ';';
     }
     if (m_format == "bmp") {
         if (!m_datei->seek(0))

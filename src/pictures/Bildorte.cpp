@@ -174,7 +174,13 @@ QStringList Bilddateien(const QString& ordner)
 
 QString LokalerVorschauOrdner(const Programmzustand& z, const QString& pfad, const QString& cdName)
 {
-    return verbinden(verbinden(z.bilderverzeichnis, QStringLiteral("CD/") + cdName + QLatin1Char('/')),
+    // The label comes from the disc: it must not lead out of "CD/" (a label
+    // ".." would put thumbnails among another album's pictures).
+    QString ordnername = cdName;
+    ordnername.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
+    if (ordnername.isEmpty() || ordnername == QLatin1String(".") || ordnername == QLatin1String(".."))
+        ordnername.prepend(QLatin1Char('_'));
+    return verbinden(verbinden(z.bilderverzeichnis, QStringLiteral("CD/") + ordnername + QLatin1Char('/')),
                      Pfade::ordner(pfad));
 }
 

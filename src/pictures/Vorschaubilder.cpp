@@ -31,7 +31,9 @@ Vorschaubilderzeugung::Vorschaubilderzeugung(Programmzustand& z, Datenbankobjekt
 
 bool Vorschaubilderzeugung::ordnerAnlegen()
 {
-    return !m_vorschauordner.isEmpty() && QDir().mkpath(m_vorschauordner);
+    // Only beside pictures that are there: a folder made for a missing album
+    // (a stick unplugged, a folder moved) would hide it and later collide.
+    return !m_vorschauordner.isEmpty() && QFileInfo(m_quellordner).isDir() && QDir().mkpath(m_vorschauordner);
 }
 
 bool Vorschaubilderzeugung::AlbumLaden(const Fortschritt& fortschritt)
@@ -40,6 +42,12 @@ bool Vorschaubilderzeugung::AlbumLaden(const Fortschritt& fortschritt)
     // folder would only hide the missing thumbnails for ever.
     if (m_quellordner.isEmpty() || m_vorschauordner.isEmpty() || QFileInfo(m_vorschauordner).isDir())
         return false;
+    if (!QFileInfo(m_quellordner).isDir()) {
+        const QChar cr(13);
+        m_z.Meldung(QStringLiteral("Der Ordner des Albums wurde nicht gefunden:") + cr + m_quellordner,
+                    Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
+        return false;
+    }
     if (!ordnerAnlegen()) {
         const QChar cr(13);
         m_z.Meldung(QStringLiteral("Der Ordner für die Vorschaubilder kann nicht angelegt werden:") + cr

@@ -27,6 +27,10 @@ void mdiHauptform::ErstesAlbumZeigen()
 {
     if (z.albenauswahl.size() < 2)
         return;
-    AlbenauswahlZeigen()->NeuesAlbum(z.albenauswahl.at(1));
     AlbenBefehleSetzen(true);
+    // The chooser comes up with its list; an album the user is looking at
+    // stays current, only a collection without one opens its first album.
+    frmAlbenAuswahl* auswahl = AlbenauswahlZeigen();
+    if (z.albumNummer.isEmpty() || !db.rsAlbum.IstOffen())
+        auswahl->NeuesAlbum(z.albenauswahl.at(1));
 }

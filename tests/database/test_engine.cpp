@@ -123,6 +123,32 @@ private slots:
         QVERIFY(QSqlQuery(m_con.datenbank()).exec(QStringLiteral("SELECT * FROM Daten")));
     }
 
+    void dateinamenGenauNamenOhneGrossKlein()
+    {
+        albumtabelle(QStringLiteral("1"));
+        Recordset rs;
+        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
+        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        bild(rs, QStringLiteral("a.jpg"));
+        bild(rs, QStringLiteral("A.jpg"));
+        rs.Filter(QStringLiteral("Dateiname"), QStringLiteral("A.jpg"));
+        QCOMPARE(rs.RecordCount(), 1);  // two files on this file system
+        QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), QStringLiteral("A.jpg"));
+        Recordset genau;
+        genau.Einrichten(&m_con, Recordset::Keyset, Recordset::NurLesen);
+        genau.Oeffnen(Abfrage::Gleich(QStringLiteral("1"), QStringLiteral("Dateiname"), QStringLiteral("a.jpg")));
+        QCOMPARE(genau.RecordCount(), 1);
+
+        Recordset alben;
+        alben.Einrichten(&m_con, Recordset::Dynamisch, Recordset::Pessimistisch);
+        alben.Oeffnen(Abfrage::MitWert(QStringLiteral("Alben"), QStringLiteral("Albenname")));
+        alben.AddNew();
+        alben.FeldSetzen(QStringLiteral("Albenname"), QStringLiteral("Urlaub"));
+        alben.Update();
+        alben.Filter(QStringLiteral("Albenname"), QStringLiteral("URLAUB"));
+        QCOMPARE(alben.RecordCount(), 1);  // an album name is the same name in any case
+    }
+
     void filterAufZahlenVergleichtDenWert()
     {
         albumtabelle(QStringLiteral("1"));

@@ -268,8 +268,12 @@ private slots:
         BildFeldSchreiben(db, QStringLiteral("Bemerkung"), QStringLiteral("das erste"));
         db.rsAlbum.FilterEntfernen();
         BildEintragen(db, QStringLiteral("a.jpg"), 0, QStringLiteral("09.09.2009"));
-
         QCOMPARE(db.rsAlbum.RecordCount(), 2);
+        BildEintragen(db, QStringLiteral("B.jpg"), 0, QStringLiteral("09.09.2009"));  // another file than b.jpg
+        QCOMPARE(db.rsAlbum.RecordCount(), 3);
+        db.rsAlbum.Filter(QStringLiteral("Dateiname"), QStringLiteral("B.jpg"));
+        db.rsAlbum.Delete();
+        db.rsAlbum.FilterEntfernen();
         db.rsAlbum.MoveFirst();
         QCOMPARE(FeldLesen(db.rsAlbum, QStringLiteral("Dateiname")), QStringLiteral("a.jpg"));
         QCOMPARE(FeldLesen(db.rsAlbum, QStringLiteral("Bemerkung")), QStringLiteral("das erste"));

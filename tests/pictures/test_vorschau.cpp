@@ -133,6 +133,14 @@ private slots:
         QVERIFY(!QFileInfo::exists(ordner));
         QVERIFY(lauf.VBEinzeln(s->z.bilderverzeichnis + QStringLiteral("Ferien/hoch.jpg")));
         QCOMPARE(QDir(ordner).entryList(QDir::Files), QStringList({"hoch.jpg"}));
+
+        // The album's folder gone (a stick unplugged): nothing is made again, it is said.
+        QVERIFY(QDir(s->z.bilderverzeichnis + QStringLiteral("Ferien")).removeRecursively());
+        s->meldungen.leeren();
+        QVERIFY(!Vorschaubilderzeugung(s->z, s->db).AlbumLaden());
+        QVERIFY(!lauf.VBEinzeln(s->z.bilderverzeichnis + QStringLiteral("Ferien/hoch.jpg")));
+        QVERIFY(!QFileInfo::exists(s->z.bilderverzeichnis + QStringLiteral("Ferien")));
+        QCOMPARE(s->meldungen.titel(), QStringList({"Keine Vorschaubilder!"}));
     }
 
     void cdAlbumVorschaubilder()
@@ -171,6 +179,12 @@ private slots:
         QDir().mkpath(quelle + QStringLiteral("TempBilder"));
         QCOMPARE(Vorschaubilderzeugung(s->z, s->db).vorschauordner(), quelle + QStringLiteral("TempBilder"));
         QVERIFY(!Vorschaubilderzeugung(s->z, s->db).AlbumLaden());
+
+        // A disc label never leads the local copy out of "CD/".
+        for (const QString& label : {QStringLiteral(".."), QStringLiteral("../Ferien"), QString()}) {
+            const QString ort = QDir::cleanPath(LokalerVorschauOrdner(s->z, QStringLiteral("Urlaub/"), label));
+            QVERIFY2(ort.startsWith(s->z.bilderverzeichnis + QStringLiteral("CD/")), qPrintable(ort));
+        }
     }
 };
 

@@ -121,6 +121,19 @@ void TestBilderpflege::zweiBilderLoeschenAuchSchwierigeNamen()
     QVERIFY(QFile::exists(s.albumordner() + QStringLiteral("xay.jpg")));
     // The viewer shows what is left, from the first picture.
     QCOMPARE(anzeige.findChild<QLineEdit*>(QStringLiteral("txtBildname"))->text(), QStringLiteral("100%_echt.jpg"));
+
+    // Names that differ only in case are two files here; only the marked one goes.
+    s.bildHinzufuegen(QStringLiteral("Zug.jpg"));
+    s.bildHinzufuegen(QStringLiteral("zug.jpg"));
+    liste.ListeAuffuellen();
+    QCOMPARE(liste.modell().anzahl(), 4);
+    QCOMPARE(liste.modell().eintrag(3).dateiname, QStringLiteral("Zug.jpg"));
+    markieren(liste, {3});
+    liste.BildLoeschen();
+    QCOMPARE(liste.modell().anzahl(), 3);
+    QCOMPARE(liste.modell().eintrag(3).dateiname, QStringLiteral("zug.jpg"));
+    QVERIFY(!QFile::exists(s.albumordner() + QStringLiteral("Zug.jpg")));
+    QVERIFY(QFile::exists(s.albumordner() + QStringLiteral("zug.jpg")));
 }
 
 void TestBilderpflege::loeschenAufCDVerweigert()
