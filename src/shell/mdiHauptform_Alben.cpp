@@ -7,12 +7,14 @@
 #include "Twips.h"
 #include "frmAlbenAnzeige.h"
 #include "frmAlbenAuswahl.h"
+#include "frmBilderListe.h"
 #include "frmAlbumLoeschenListe.h"
 #include "frmAlbumUmbenennen.h"
 #include "frmNameNeuesAlbum.h"
 #include "mdiHauptform.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -114,5 +116,13 @@ void mdiHauptform::AlbumUmbenennenBefehl()
         return;
     }
     frmAlbumUmbenennen dialog(z, db, this);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The views carry the album's name in their captions.
+    if (m_albenAnzeige)
+        m_albenAnzeige->setWindowTitle(z.albumName);
+    if (m_bilderListe) {
+        if (auto* titel = m_bilderListe->findChild<QLabel*>(QStringLiteral("lblTabellenname")))
+            titel->setText(z.albumName);
+    }
 }
