@@ -1,0 +1,413 @@
+#include "AlbumImport.h"
+#include "Bildorte.h"
+#include "DatenbankFehler.h"
+#include "Datentraegerliste.h"
+#include "Testsammlung.h"
+#include "Vorschaubilder.h"
+
+#include <QImageReader>
+#include <QtTest>
+#include <memory>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+// The picture core: paths of the three kinds of albums and of CDs, the
+// folder import in its three modes, and the thumbnail run.
+class TestBilder : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Testsammlung> s;
+    QStringList hinweise;
+
+    // Makes the album current with a.jpg as its current row.
+    void einBild(const QString& nummer)
+    {
+        s->albumWaehlen(nummer);
+        BildEintragen(s->db, u"a.jpg"_s, 0, u"01.02.2003"_s);
+        s->db.rsAlbum.MoveFirst();
+    }
+    QString bild() { return BildPfad(s->z, s->db); }
+    QString vorschau() { return VorschauBildPfad(s->z, s->db); }
+
+    // Urlaub.JPG, a.gif, b.bmp and c.png with distinct dates, a named pipe
+    // called x.jpg and a folder called y.jpg.
+    QString ferienordner(const QString& name)
+    {
+        const QString ordner = s->ordner(name);
+        for (const auto& [datei, datum] : {std::pair{"Urlaub.JPG", QDate(2003, 7, 14)}, {"a.gif", QDate(2004, 1, 2)},
+                                           {"b.bmp", QDate(1999, 12, 31)}, {"c.png", QDate(2000, 1, 1)}}) {
+            Testsammlung::bildSchreiben(ordner + datei);
+            QFile f(ordner + datei);
+            if (!f.open(QIODevice::ReadWrite)
+                || !f.setFileTime(QDateTime(datum, QTime(12, 0)), QFileDevice::FileModificationTime))
+                qFatal("Dateizeit");
+        }
+        if (mkfifo(QFile::encodeName(ordner + "x.jpg").constData(), 0644) != 0 || !QDir().mkpath(ordner + "y.jpg"))
+            qFatal("mkfifo");
+        return ordner;
+    }
+    // "Dateiname Datum DBNummer" of every row, by `Nummer`.
+    QStringList zeilen(const QString& albumname)
+    {
+        Recordset rs;
+        rs.Einrichten(&s->db.conDaten, Recordset::Keyset, Recordset::NurLesen);
+        rs.Oeffnen(Abfrage::Tabelle(s->albumNummer(albumname)));
+        QStringList ergebnis;
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+            ergebnis << FeldLesen(rs, u"Dateiname"_s) + ' ' + FeldLesen(rs, u"Datum"_s) + ' '
+                            + FeldLesen(rs, u"DBNummer"_s);
+        return ergebnis;
+    }
+    // The name query answers from the list; the notices are recorded.
+    Importrueckfragen rueckfragen(const QStringList& namen)
+    {
+        auto liste = std::make_shared<QStringList>(namen);
+        Importrueckfragen r;
+        r.nameAbfragen = [liste](const QString&) { return liste->isEmpty() ? QString() : liste->takeFirst(); };
+        r.hinweisZeigen = [this](Bildbehandlung b) { hinweise << HinweisText(b); };
+        r.hinweisSchliessen = [this] { hinweise << u"zu"_s; };
+        return r;
+    }
+    void importieren(const QString& quelle, const QString& name)
+    {
+        QCOMPARE(AlbenAusOrdnernAnlegen(s->z, s->db, {quelle}, rueckfragen({name})), 1);
+        s->albumWaehlen(s->albumNummer(name));
+    }
+
+private slots:
+    void init()
+    {
+        s = std::make_unique<Testsammlung>();
+        hinweise.clear();
+    }
+    void cleanup() { s.reset(); }
+
+    void laufwerke()
+    {
+        QCOMPARE(DatentraegerTyp("iso9660", false), int(Laufwerk::CDROM));
+        QCOMPARE(DatentraegerTyp("UDF", true), int(Laufwerk::CDROM));
+        QCOMPARE(DatentraegerTyp("cifs", false), int(Laufwerk::Netzwerk));
+        QCOMPARE(DatentraegerTyp("tmpfs", false), int(Laufwerk::RAMDisk));
+        QCOMPARE(DatentraegerTyp("vfat", true), int(Laufwerk::Wechseldatentraeger));
+        QCOMPARE(DatentraegerTyp("ext4", false), int(Laufwerk::Festplatte));
+        QVERIFY(!IstWechselbar("/dev/gibtesnicht0"));
+        // The real list is sorted by root, so the first match is the same on every call.
+        const QVector<Laufwerk> liste = Datentraegerliste().laufwerke();
+        QVERIFY(!liste.isEmpty());
+        for (int i = 1; i < liste.size(); ++i)
+            QVERIFY(liste[i - 1].wurzel < liste[i].wurzel);
+        QCOMPARE(LaufwerkDesPfads(liste, QDir::rootPath()).wurzel, u"/"_s);
+
+        // A hard disk with the label comes first but is no CD; of two discs
+        // with the label the first wins; a drive without medium never matches.
+        s->laufwerke.hinzufuegen(s->ordner(u"platte"_s), Laufwerk::Festplatte, u"FOTOS"_s);
+        const QString erste = s->cdEinlegen(u"laufwerk_d"_s, u"FOTOS"_s);
+        s->cdEinlegen(u"laufwerk_e"_s, u"FOTOS"_s);
+        s->laufwerke.hinzufuegen(s->ordner(u"leer"_s), Laufwerk::CDROM, QString());
+        QCOMPARE(CDLaufwerkNachName(s->z, u"FOTOS"_s), erste);
+        QCOMPARE(CDLaufwerkNachName(s->z, u"fotos"_s), QString());
+        QCOMPARE(CDLaufwerkNachName(s->z, QString()), QString());
+        QCOMPARE(Laufwerkstyp(s->z, erste + "Bilder/a.jpg"), u"CD-ROM"_s);
+        QCOMPARE(Laufwerkstyp(s->z, s->wurzel()), u"Fixed"_s);
+        QCOMPARE(Datentraegername(s->z, erste + "x"), u"FOTOS"_s);
+    }
+
+    void dreiAlbenartenUndSuchergebnis()
+    {
+        const QString bv = s->z.bilderverzeichnis;
+        einBild(s->albumAnlegen(u"Urlaub"_s, s->z.programmordner + u'/'));
+        QCOMPARE(bild(), bv + "Urlaub/a.jpg");
+        QCOMPARE(vorschau(), bv + "Urlaub/TempBilder/a.jpg");
+        QCOMPARE(AlbumOrdner(s->z, s->db), bv + "Urlaub/");
+        // Refreshing deletes the thumbnail folder before the loader is asked for.
+        QVERIFY(!VorschauOrdnerVorhanden(s->z, s->db));
+        Testsammlung::bildSchreiben(bv + "Urlaub/TempBilder/a.jpg");
+        QVERIFY(VorschauOrdnerVorhanden(s->z, s->db));
+        bool ordnerWarWeg = false;
+        s->ui.beiAlbumLaden = [&] { ordnerWarWeg = !QFileInfo::exists(bv + "Urlaub/TempBilder"); };
+        VorschaubilderAktualisieren(s->z, s->db);
+        QVERIFY(ordnerWarWeg);
+        QCOMPARE(s->ui.aufrufe, QStringList({"AlbumLadenZeigen", "VorschauBilderAnzeigen"}));
+
+        // Left in its own folder: `Pfad` absolute.
+        const QString fotos = s->ordner(u"Fotos"_s);
+        s->z.einstellungen.lngBehandlungNeueAlben = 2;
+        s->albumAnlegen(u"Fotos"_s, fotos);
+        BilderAmOrtEintragen(s->db, fotos, u"Fotos"_s);
+        einBild(u"2"_s);
+        QCOMPARE(bild(), fotos + "a.jpg");
+        QCOMPARE(vorschau(), fotos + "TempBilder/a.jpg");
+
+        // A CD album keeps its path relative to the disc's root.
+        const QString cd = s->cdEinlegen(u"laufwerk_e"_s, u"URLAUB2003"_s);
+        einBild(s->albumAnlegen(u"Urlaub 2003"_s, cd + "Bilder/"));
+        QCOMPARE(s->z.albumPfad, u"Bilder/"_s);
+        QCOMPARE(bild(), cd + "Bilder/a.jpg");
+        QCOMPARE(vorschau(), cd + "Bilder/TempBilder/a.jpg");
+        QCOMPARE(AlbumOrdner(s->z, s->db), cd + "Bilder/");
+        // A local copy of the thumbnail wins over the disc.
+        const QString lokal = bv + "CD/URLAUB2003/Bilder/a.jpg";
+        Testsammlung::bildSchreiben(lokal);
+        QCOMPARE(vorschau(), lokal);
+
+        // The search result: rows find their album by the first five digits of `DBNummer`.
+        Recordset& rs = s->db.rsAlbum;
+        rs.Schliessen();
+        rs.Oeffnen(Abfrage::Tabelle(u"TempAlbum"_s));
+        for (const char* zeile : {"000200001 b.jpg", "000100004 a.jpg", "000300002 c.jpg", "000900001 d.jpg"}) {
+            rs.AddNew();
+            rs.FeldSetzen(u"DBNummer"_s, QString::fromLatin1(zeile).left(9));
+            rs.FeldSetzen(u"Dateiname"_s, QString::fromLatin1(zeile).mid(10));
+            rs.Update();
+        }
+        s->z.suchergebnisAngezeigt = true;
+        s->db.rsAlben.AbsolutePositionSetzen(2);
+        rs.MoveFirst();
+        QCOMPARE(bild(), fotos + "b.jpg");
+        rs.MoveNext();
+        QCOMPARE(vorschau(), bv + "Urlaub/TempBilder/a.jpg");
+        rs.MoveNext();
+        QCOMPARE(bild(), cd + "Bilder/c.jpg");
+        // A key of an album that is gone keeps the values of the last one.
+        rs.MoveNext();
+        QCOMPARE(bild(), cd + "Bilder/d.jpg");
+        QCOMPARE(s->db.rsAlben.AbsolutePosition(), 2);
+
+        // Without the disc the local copy still serves; only the routines with a message ask for it.
+        einBild(u"3"_s);
+        s->cdEntnehmen(u"URLAUB2003"_s);
+        QCOMPARE(vorschau(), lokal);
+        QCOMPARE(BildPfadStill(s->z, s->db), QString());
+        QCOMPARE(AlbumOrdnerStill(s->z, s->db), QString());
+        QVERIFY(s->meldungen.meldungen.isEmpty());
+        QCOMPARE(bild(), u"Nicht gefunden!"_s);
+        QCOMPARE(AlbumOrdner(s->z, s->db), QString());
+        QCOMPARE(s->meldungen.titel(), QStringList(2, u"CD ist nicht im Laufwerk!"_s));
+        QCOMPARE(s->meldungen.meldungen[0].text, u"Bitte die CD mit dem Namen:\rURLAUB2003\reinlegen!"_s);
+        // Refreshing without the disc drops the local copy and asks for no loader.
+        s->ui.aufrufe.clear();
+        QVERIFY(VorschauOrdnerVorhanden(s->z, s->db));
+        VorschaubilderAktualisieren(s->z, s->db);
+        QCOMPARE(s->ui.aufrufe, QStringList({"VorschauBilderAnzeigen"}));
+        QVERIFY(!QFileInfo::exists(bv + "CD/URLAUB2003/Bilder"));
+        QCOMPARE(vorschau(), u"Nicht gefunden!"_s);
+        QCOMPARE(s->meldungen.meldungen.size(), 2);
+        QVERIFY(!BilddateiVorhanden(NichtGefunden()) && !BilddateiVorhanden(bv));
+    }
+
+    void ordnerUebernehmen_data()
+    {
+        QTest::addColumn<int>("neueAlben");
+        QTest::addColumn<int>("bilder");
+        QTest::addColumn<QString>("hinweis");
+        QTest::addColumn<QString>("vorgegeben");  // the presentation import gives the name
+        QTest::newRow("kopieren") << 0 << 0 << u"Bilder werden kopiert."_s << QString();
+        QTest::newRow("verschieben") << 0 << 1 << u"Bilder werden verschoben."_s << QString();
+        QTest::newRow("am Ort") << 2 << 1 << u"Bilder werden eingetragen."_s << QString();
+        QTest::newRow("Praesentation") << 0 << 0 << u"Bilder werden kopiert."_s << u"Ferien 2003"_s;
+    }
+    void ordnerUebernehmen()
+    {
+        QFETCH(int, neueAlben);
+        QFETCH(int, bilder);
+        QFETCH(QString, hinweis);
+        QFETCH(QString, vorgegeben);
+        s->z.einstellungen.lngBehandlungNeueAlben = neueAlben;
+        s->z.einstellungen.lngBehandlungBilder = bilder;
+        const QString quelle = ferienordner(u"Ferien"_s);
+        const QStringList alles = dateienIn(quelle);
+
+        // With a given name nobody is asked.
+        s->z.importModus = !vorgegeben.isEmpty();
+        const QStringList antwort = s->z.importModus ? QStringList() : QStringList({u"Ferien 2003"_s});
+        QCOMPARE(AlbenAusOrdnernAnlegen(s->z, s->db, {quelle}, rueckfragen(antwort), vorgegeben), 1);
+        QCOMPARE(hinweise, QStringList({hinweis, "zu"}));
+        QVERIFY(s->meldungen.meldungen.isEmpty());
+        QCOMPARE(s->ui.aufrufe, QStringList({"ErstesAlbumZeigen", "BilderlisteZeigen", "BefehleMitAlben"}));
+        // Only the regular jpg, gif and bmp files, in that order, with their dates and keys.
+        QCOMPARE(zeilen(u"Ferien 2003"_s), QStringList({"Urlaub.JPG 14.07.2003 000100001", "a.gif 02.01.2004 000100002",
+                                                        "b.bmp 31.12.1999 000100003"}));
+        const QString albumordner = s->z.bilderverzeichnis + "Ferien 2003/";
+        s->albumWaehlen(u"1"_s);
+        s->db.rsAlbum.MoveFirst();
+        if (neueAlben == 2) {
+            // Left in place: the album knows its folder, nothing was copied.
+            QVERIFY(!QFileInfo::exists(albumordner));
+            QCOMPARE(dateienIn(quelle), alles);
+            QCOMPARE(bild(), quelle + "a.gif");
+            return;
+        }
+        QCOMPARE(dateienIn(albumordner), QStringList({"Urlaub.JPG", "a.gif", "b.bmp"}));
+        // Moved: what was not taken stays, and so does the folder.
+        QCOMPARE(dateienIn(quelle), bilder == 1 ? QStringList({"c.png", "x.jpg", "y.jpg"}) : alles);
+        QCOMPARE(bild(), albumordner + "a.gif");
+    }
+
+    void fehlschlaegeVerlierenKeinBild()
+    {
+        s->z.einstellungen.lngBehandlungBilder = 1;
+        const QString alt = s->ordner(u"Alt"_s);
+        Testsammlung::bildSchreiben(alt + "a.jpg");
+        importieren(alt, u"Alt"_s);
+        QVERIFY(!QFileInfo::exists(alt));  // emptied, so removed
+        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Alt"), QStringList({"a.jpg"}));
+
+        // The album folder holds something called a.gif already: that
+        // picture cannot be moved, keeps its source and gets no row.
+        const QString quelle = ferienordner(u"Ferien"_s);
+        const QString ordnername = AlbumAnlegen(s->z, s->db, u"Ferien"_s, quelle);
+        QDir().mkpath(s->z.bilderverzeichnis + ordnername + "/a.gif");
+        QCOMPARE(BilderKopierenVerschieben(s->z, s->db, quelle, ordnername, u"Ferien"_s), 2);
+        QCOMPARE(dateienIn(quelle), QStringList({"a.gif", "c.png", "x.jpg", "y.jpg"}));
+        QCOMPARE(zeilen(u"Ferien"_s), QStringList({"Urlaub.JPG 14.07.2003 000200001", "b.bmp 31.12.1999 000200002"}));
+        QCOMPARE(s->meldungen.titel(), QStringList({"Nicht alle Bilder übernommen!"}));
+        QVERIFY(s->meldungen.meldungen[0].text.endsWith(u"geblieben:\ra.gif"_s));
+
+        // The engine refuses the second row: no row, no copy and no deleted
+        // source remain of the folder.
+        s->meldungen.leeren();
+        const QString abbruchOrdner = s->ordner(u"Abbruch"_s);
+        Testsammlung::bildSchreiben(abbruchOrdner + "a.jpg");
+        Testsammlung::bildSchreiben(abbruchOrdner + "b.jpg");
+        const QString abbruch = AlbumAnlegen(s->z, s->db, u"Abbruch"_s, abbruchOrdner);
+        s->db.conDaten.Ausfuehren(u"CREATE TRIGGER bremse BEFORE INSERT ON \"3\" "
+                                  "WHEN NEW.Dateiname = 'b.jpg' BEGIN SELECT RAISE(ABORT, 'voll'); END"_s);
+        QVERIFY_THROWS_EXCEPTION(DatenbankFehler,
+                                 BilderKopierenVerschieben(s->z, s->db, abbruchOrdner, abbruch, u"Abbruch"_s));
+        QCOMPARE(dateienIn(abbruchOrdner), QStringList({"a.jpg", "b.jpg"}));
+        QVERIFY(dateienIn(s->z.bilderverzeichnis + abbruch).isEmpty());
+        QVERIFY(zeilen(u"Abbruch"_s).isEmpty());
+        QVERIFY(!s->db.rsImport.IstOffen());
+
+        // In the folder import an engine error (here a name longer than the column) becomes
+        // a message, a cancelled name skips its folder, and the run goes on with the next one.
+        const QString weiter = s->ordner(u"Weiter"_s);
+        Testsammlung::bildSchreiben(weiter + "b.jpg");
+        const QStringList namen = {QString(51, u'n'), QString(), u"Weiter"_s};
+        QCOMPARE(AlbenAusOrdnernAnlegen(s->z, s->db, {abbruchOrdner, quelle, weiter}, rueckfragen(namen)), 1);
+        QCOMPARE(dateienIn(abbruchOrdner), QStringList({"a.jpg", "b.jpg"}));
+        QCOMPARE(dateienIn(quelle), QStringList({"a.gif", "c.png", "x.jpg", "y.jpg"}));
+        QCOMPARE(s->meldungen.titel(), QStringList({"Fehler beim Übernehmen des Ordners!"}));
+        QCOMPARE(zeilen(u"Weiter"_s).size(), 1);
+    }
+
+    void cdAlbum()
+    {
+        const QString cd = s->cdEinlegen(u"laufwerk_e"_s, u"URLAUB2003"_s);
+        const QString quelle = cd + "Fotos/Urlaub/";
+        Testsammlung::bildSchreiben(quelle + "a.jpg");
+        Testsammlung::bildSchreiben(quelle + "b.gif");
+        // Left on the disc even with "move" set: its path relative to the disc, nothing copied.
+        s->z.einstellungen.lngBehandlungBilder = 1;
+        importieren(quelle, u"Urlaub"_s);
+        QCOMPARE(s->z.albumCDName, u"URLAUB2003"_s);
+        QCOMPARE(s->z.albumPfad, u"Fotos/Urlaub/"_s);
+        QCOMPARE(zeilen(u"Urlaub"_s).size(), 2);
+        QVERIFY(!QFileInfo::exists(s->z.bilderverzeichnis + "Urlaub"));
+
+        // Thumbnails without the disc: nothing is made, not even the folder.
+        s->cdEntnehmen(u"URLAUB2003"_s);
+        QVERIFY(!Vorschaubilderzeugung(s->z, s->db).AlbumLaden());
+        QVERIFY(!QFileInfo::exists(s->z.bilderverzeichnis + "CD"));
+        // The browser's list has empty entries then, and there is no message.
+        BildPfadeLaden(s->z, s->db);
+        QCOMPARE(s->z.bildPfade, QStringList(2, QString()));
+        QVERIFY(s->meldungen.meldungen.isEmpty());
+        // With the disc: a local copy below the picture directory.
+        s->cdEinlegen(u"laufwerk_e"_s, u"URLAUB2003"_s);
+        QVERIFY(Vorschaubilderzeugung(s->z, s->db).AlbumLaden());
+        const QString lokal = s->z.bilderverzeichnis + "CD/URLAUB2003/Fotos/Urlaub";
+        QCOMPARE(dateienIn(lokal), QStringList({"a.jpg", "b.gif"}));
+        // A disc that brings its own thumbnails and no local copy: those are used.
+        QDir(lokal).removeRecursively();
+        QDir().mkpath(quelle + "TempBilder");
+        QCOMPARE(Vorschaubilderzeugung(s->z, s->db).vorschauordner(), quelle + "TempBilder");
+        QVERIFY(!Vorschaubilderzeugung(s->z, s->db).AlbumLaden());
+        // A disc label never leads the local copy out of "CD/".
+        for (const QString& label : {u".."_s, u"../Ferien"_s, QString()}) {
+            const QString ort = QDir::cleanPath(LokalerVorschauOrdner(s->z, u"Urlaub/"_s, label));
+            QVERIFY2(ort.startsWith(s->z.bilderverzeichnis + "CD/"), qPrintable(ort));
+        }
+
+        // Copied from the disc: even with "move" set the disc keeps its files.
+        s->z.einstellungen.lngBehandlungNeueCDAlben = 0;
+        importieren(quelle, u"Kopie"_s);
+        QCOMPARE(dateienIn(quelle), QStringList({"TempBilder", "a.jpg", "b.gif"}));
+        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Kopie"), QStringList({"a.jpg", "b.gif"}));
+        QCOMPARE(hinweise, QStringList({"Bilder werden eingetragen.", "zu", "Bilder werden kopiert.", "zu"}));
+    }
+
+    void restzeit()
+    {
+        const QString vor = u"Noch verbleibende Zeit: ca. "_s;
+        QCOMPARE(RestzeitText(0), QString());
+        for (const auto& [sekunden, text] :
+             {std::pair{40, "1 min"}, {720, "12 min"}, {3900, "1 h 05 min"}, {10 * 3600 + 7 * 60 + 59, "10 h 07 min"}})
+            QCOMPARE(RestzeitText(sekunden), vor + text);
+
+        // Blocks of two pictures: an estimate after the fifth picture, then after every second
+        // one, from the average of all blocks so far; five pictures or fewer never get one.
+        Restzeitschaetzung sch(1001), wenige(5);
+        QStringList texte;
+        for (const auto& [k, ms] : {std::pair{1, 500}, {2, 1000}, {3, 1500}, {4, 2000}, {5, 2500}, {6, 5000}})
+            texte << sch.messen(k, ms);
+        QCOMPARE(texte, QStringList({"", "", "", vor + "8 min", "", vor + "16 min"}));  // 498 x 1 s, 497 x 2 s
+        QVERIFY(wenige.messen(2, 1000).isEmpty() && wenige.messen(4, 2000).isEmpty());
+    }
+
+    void albumMitBeschaedigtenBildern()
+    {
+        // Three good pictures; an empty file and a JPEG cut off in its data.
+        const QString quelle = s->ordner(u"Ferien"_s);
+        Testsammlung::bildSchreiben(quelle + "quer.jpg", QSize(300, 200));
+        Testsammlung::bildSchreiben(quelle + "klein.gif");
+        Testsammlung::bildSchreiben(quelle + "b.bmp", QSize(40, 40));
+        const QString halb = quelle + "abgeschnitten.jpg";
+        Testsammlung::bildSchreiben(halb, QSize(400, 300));
+        QVERIFY(QFile::resize(halb, QFileInfo(halb).size() / 2));
+        QVERIFY(QFile(quelle + "leer.bmp").open(QIODevice::WriteOnly));
+        importieren(quelle, u"Ferien"_s);
+
+        Vorschaubilderzeugung lauf(s->z, s->db);
+        const QString album = s->z.bilderverzeichnis + "Ferien/", ordner = album + "TempBilder";
+        QList<int> erledigt;
+        QVERIFY(lauf.AlbumLaden([&](int fertig, int anzahl, const QString&) { erledigt << fertig << anzahl; }));
+        QCOMPARE(erledigt, QList<int>({1, 5, 2, 5, 3, 5, 4, 5, 5, 5}));
+        QCOMPARE(s->meldungen.texte(), QStringList(2, u"Fehler beim Laden des Bildes."_s));
+        // Named like the pictures, extension included, always JPEG; none of the damaged ones.
+        QCOMPARE(dateienIn(ordner), QStringList({"b.bmp", "klein.gif", "quer.jpg"}));
+        for (const QString& name : dateienIn(ordner))
+            QCOMPARE(QImageReader(ordner + '/' + name).format(), QByteArray("jpeg"));
+        QCOMPARE(QImageReader(ordner + "/quer.jpg").size(), QSize(160, 107));
+        // The browser's list: the thumbnail where there is one, else the picture; the current row stays.
+        s->db.rsAlbum.AbsolutePositionSetzen(3);
+        s->ui.aufrufe.clear();
+        BildPfadeLaden(s->z, s->db);
+        QCOMPARE(s->z.bildPfade, QStringList({album + "abgeschnitten.jpg", ordner + "/b.bmp", ordner + "/klein.gif",
+                                              album + "leer.bmp", ordner + "/quer.jpg"}));
+        QCOMPARE(s->z.bildDBNummern, QStringList({"000100001", "000100004", "000100003", "000100005", "000100002"}));
+        QCOMPARE(s->db.rsAlbum.AbsolutePosition(), 3);
+        QCOMPARE(s->ui.aufrufe, QStringList({"VorschauNeuesAlbumAnzeigen", "VorschauZeigen"}));
+
+        // An existing folder is never made again; a single picture added later gets its thumbnail.
+        s->meldungen.leeren();
+        QFile::remove(ordner + "/quer.jpg");
+        QVERIFY(!Vorschaubilderzeugung(s->z, s->db).AlbumLaden());
+        QVERIFY(!QFileInfo::exists(ordner + "/quer.jpg"));
+        QVERIFY(lauf.VBEinzeln(album + "quer.jpg"));
+        QCOMPARE(dateienIn(ordner), QStringList({"b.bmp", "klein.gif", "quer.jpg"}));
+        QVERIFY(s->meldungen.meldungen.isEmpty());
+
+        // The album's folder gone (a stick unplugged): nothing is made again, it is said.
+        QVERIFY(QDir(album).removeRecursively());
+        QVERIFY(!Vorschaubilderzeugung(s->z, s->db).AlbumLaden());
+        QVERIFY(!lauf.VBEinzeln(album + "b.bmp"));
+        QVERIFY(!QFileInfo::exists(album));
+        QCOMPARE(s->meldungen.titel(), QStringList({"Keine Vorschaubilder!"}));
+    }
+};
+
+QTEST_MAIN(TestBilder)
+
+#include "test_bilder.moc"
