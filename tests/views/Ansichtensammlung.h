@@ -1,67 +1,110 @@
 #pragma once
+#include "Bilderpflege.h"
 #include "Bildliste.h"
+#include "Datenbankschema.h"
 #include "Oberflaeche.h"
 #include "Sammlungsgeruest.h"
+#include "frmAlbenAnzeige.h"
+#include "frmBilderListe.h"
+#include "mdlDatenbanken.h"
 
 #include <QDateTime>
-#include <QSize>
-#include <QStringList>
-#include <QTemporaryDir>
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
 #include <memory>
+#include <optional>
 
-class frmAlbenAnzeige;
-class frmBilderListe;
+using namespace Qt::StringLiterals;
 
 // Stands in for the main window: passes the views' calls to each other as
-// the frame does and records what would go to views that are not here.
+// the frame does and records the calls meant for views that are not here.
 class Ansichtenvermittlung : public Oberflaeche {
 public:
     frmAlbenAnzeige* anzeige = nullptr;
     frmBilderListe* liste = nullptr;
     QStringList aufrufe;
 
-    void AlbenAnzeigeBildAnzeigen() override;
-    void AlbenAnzeigeNaviPruefung() override;
-    void AlbenAnzeigeBemerkungSichern() override;
-    void ListeAuffuellen() override;
-    void ListeMarkierungNachfuehren() override;
+    void AlbenAnzeigeBildAnzeigen() override { if (anzeige) anzeige->BildAnzeigen(); }
+    void AlbenAnzeigeNaviPruefung() override { if (anzeige) anzeige->NaviPruefung(); }
+    void AlbenAnzeigeBemerkungSichern() override { if (anzeige) anzeige->BemerkungSichern(); }
+    void ListeAuffuellen() override { if (liste) liste->ListeAuffuellen(); }
+    void ListeMarkierungNachfuehren() override { if (liste) liste->ListeMarkierungNachfuehren(); }
     void VorschauMarkierungAnzeigen() override { aufrufe << QStringLiteral("VorschauMarkierungAnzeigen"); }
     void ZoomBildAnzeigen() override { aufrufe << QStringLiteral("ZoomBildAnzeigen"); }
-    void ZoomAnsichtZeigen() override { aufrufe << QStringLiteral("ZoomAnsichtZeigen"); }
-    void BegriffeFensterUmschalten() override { aufrufe << QStringLiteral("BegriffeFensterUmschalten"); }
 };
 
 // A fresh collection in a temporary folder with the views' windows on the
 // offscreen screen. Albums are made here with their rows and picture files.
 class Ansichtensammlung : public Sammlungsgeruest {
 public:
-    Ansichtensammlung();
-    ~Ansichtensammlung();
+    Ansichtensammlung() : bilder(QStringLiteral(":/keine-bilder")) { z.oberflaeche = &ui; }
 
-
-    // An album with its folder in the picture directory; returns its number.
-    QString albumImBilderverzeichnis(const QString& name);
-    // An album whose `Pfad` is the given value (absolute, empty) and CD name.
-    QString albumMitPfad(const QString& name, const QString& pfad, const QString& cdName = QString());
-    // A picture file in the current album's folder and its row; keys set.
-    void bildHinzufuegen(const QString& dateiname, QSize groesse = QSize(64, 48),
-                         const QString& datum = QStringLiteral("01.02.2003"));
-    // A presentation holding the given keys; returns its table name.
-    QString praesentationMit(const QStringList& dbNummern);
-
-    QString albumordner() const;
-    static void dateizeitSetzen(const QString& pfad, const QDateTime& zeit);
+    // Makes the album current, with its folder in the picture directory or,
+    // given a `Pfad` (absolute or empty), there and on that CD; returns its number.
+    QString album(const QString& name, std::optional<QString> pfad = {}, const QString& cdName = {})
+    {
+        AlbumAnlegen(z, db, name, z.programmordner + QLatin1Char('/'));
+        const QString nummer = albumNummer(name);
+        if (pfad) {
+            db.rsAlben.Filter(QStringLiteral("Nummer"), nummer);
+            FeldSchreiben(db.rsAlben, QStringLiteral("Pfad"), *pfad);
+            FeldSchreiben(db.rsAlben, QStringLiteral("CD-Name"), cdName);
+            db.rsAlben.FilterEntfernen();
+        }
+        albumWaehlen(nummer);
+        return nummer;
+    }
+    QString albumordner() const
+    {
+        return QDir::isAbsolutePath(z.albumPfad) ? z.albumPfad : z.bilderverzeichnis + z.albumPfad;
+    }
+    // A picture file (none for an empty size) in the current album's folder and its row.
+    void bild(const QString& datei, QSize groesse = {64, 48}, const QString& datum = QStringLiteral("01.02.2003"))
+    {
+        if (!groesse.isEmpty())
+            bildSchreiben(albumordner() + datei, groesse);
+        BildEintragen(db, datei, 0, datum);
+        AlbumDBNummernSetzen(db, z.albumNummer);
+    }
+    static bool dateizeit(const QString& pfad, QDate tag)
+    {
+        QFile f(pfad);
+        return f.open(QIODevice::ReadWrite) && f.setFileTime(tag.startOfDay(), QFileDevice::FileModificationTime);
+    }
     // A column of the current album's row with that file name.
-    QString spalte(const QString& dateiname, const QString& spalte);
+    QString spalte(const QString& datei, const QString& name)
+    {
+        QSqlQuery q = db.conDaten.Abfragen(
+            QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE Dateiname = ?").arg(name, z.albumNummer), {datei});
+        return q.next() ? q.value(0).toString() : QStringLiteral("<keine Zeile>");
+    }
 
     // The two windows, made on demand and wired to each other.
-    frmBilderListe& liste();
-    frmAlbenAnzeige& anzeige();
+    frmBilderListe& liste()
+    {
+        if (!m_liste) {
+            m_liste = std::make_unique<frmBilderListe>(z, db);
+            m_liste->resize(260, 400);
+            m_liste->show();
+            ui.liste = m_liste.get();
+        }
+        return *m_liste;
+    }
+    frmAlbenAnzeige& anzeige()
+    {
+        if (!m_anzeige) {
+            m_anzeige = std::make_unique<frmAlbenAnzeige>(z, db, bilder);
+            m_anzeige->show();
+            ui.anzeige = m_anzeige.get();
+        }
+        return *m_anzeige;
+    }
 
     Ansichtenvermittlung ui;
     Bildliste bilder;
 
-private:
+private:  // the viewer goes first
     std::unique_ptr<frmBilderListe> m_liste;
     std::unique_ptr<frmAlbenAnzeige> m_anzeige;
 };

@@ -1,28 +1,40 @@
 #include "Ansichtensammlung.h"
 #include "Bilderlistenfeld.h"
-#include "frmAlbenAnzeige.h"
-#include "frmBilderListe.h"
 
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-QVector<int> markiert(const frmBilderListe& liste)
-{
-    return liste.modell().markiertePositionen();
-}
-
-// A mouse press on the middle of entry i, as the user gives it.
+// A mouse click on the middle of entry i, as the user gives it.
 void druecken(frmBilderListe& liste, int position, Qt::KeyboardModifiers tasten = Qt::NoModifier,
               Qt::MouseButton knopf = Qt::LeftButton)
 {
-    Bilderlistenfeld* feld = liste.feld();
-    QTest::mouseClick(feld, knopf, tasten, feld->eintragsRechteck(position).center());
+    QTest::mouseClick(liste.feld(), knopf, tasten, liste.feld()->eintragsRechteck(position).center());
+}
+
+QVector<int> markiert(const frmBilderListe& liste) { return liste.modell().markiertePositionen(); }
+
+void markieren(frmBilderListe& liste, const QVector<int>& positionen)
+{
+    liste.modell().NormaleTextfelder(0);
+    for (int p : positionen)
+        liste.modell().markieren(p, true);
+}
+
+QStringList namen(const frmBilderListe& liste)
+{
+    QStringList n;
+    for (int i = 1; i <= liste.modell().anzahl(); ++i)
+        n << liste.modell().eintrag(i).dateiname;
+    return n;
 }
 
 }  // namespace
@@ -30,193 +42,283 @@ void druecken(frmBilderListe& liste, int position, Qt::KeyboardModifiers tasten 
 class TestBilderListe : public QObject {
     Q_OBJECT
 private slots:
-    void leeresAlbum();
-    void fuelltNachDateinamenMitSchluesseln();
-    void markierenMitKlickUmschaltUndStrg();
-    void klickMachtBildAktuellFuerDieAnzeige();
-    void nachfuehrenMarkiertNurDasAktuelleUndRolltDorthin();
-    void rechtsklickNurAufMarkiertenAusserhalbDerSuche();
-    void rollbalkenNurBeiUeberlauf();
+    void fuellenMarkierenUndKlicken()
+    {
+        Ansichtensammlung s;
+        const QString nummer = s.album(u"Zehn"_s);
+        for (int i = 10; i >= 1; --i)
+            s.bild(u"bild%1.jpg"_s.arg(i, 2, 10, QLatin1Char('0')), QSize());
+        s.db.rsAlbum.AbsolutePositionSetzen(2);
+        frmBilderListe& liste = s.liste();
+        liste.ListeAuffuellen();
+        // By file name; keys are album and picture number, padded: bild10 came first.
+        const BilderListeModell& m = liste.modell();
+        QCOMPARE(m.eintrag(1).dateiname, u"bild01.jpg"_s);
+        QCOMPARE(m.eintrag(10).dbNummer, u"%1"_s.arg(nummer.toInt(), 4, 10, QLatin1Char('0')) + "00001"_L1);
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
+        QCOMPARE(liste.findChild<QLabel*>(u"lblTabellenname"_s)->text(), u"Zehn"_s);
+
+        druecken(liste, 3);
+        QCOMPARE(markiert(liste), QVector<int>({3}));
+        druecken(liste, 7, Qt::ShiftModifier);
+        QCOMPARE(markiert(liste), QVector<int>({3, 4, 5, 6, 7}));
+        druecken(liste, 5, Qt::ControlModifier);
+        QCOMPARE(markiert(liste), QVector<int>({3, 4, 6, 7}));
+        druecken(liste, 2, Qt::ShiftModifier);
+        QCOMPARE(markiert(liste), QVector<int>({2, 3, 4, 5, 6, 7}));
+        QCOMPARE(m.anker(), 5);
+        // Marked entries lie on dark blue, the others on white.
+        const QImage bild = liste.feld()->grab().toImage();
+        const auto farbe = [&](int p) { return bild.pixelColor(200, liste.feld()->eintragsRechteck(p).center().y()); };
+        QCOMPARE(farbe(2), Bilderlistenfeld::markiertHintergrund());
+        QCOMPARE(farbe(8), QColor(Qt::white));
+
+        // The right button opens the menu on a marked entry only (not while a search result is
+        // shown), and neither marks nor moves.
+        QSignalSpy menue(&liste, &frmBilderListe::kontextmenueGewuenscht);
+        druecken(liste, 9, Qt::NoModifier, Qt::RightButton);
+        QCOMPARE(menue.count(), 0);
+        druecken(liste, 4, Qt::NoModifier, Qt::RightButton);
+        QCOMPARE(menue.count(), 1);
+        QCOMPARE(m.AnzahlMarkierteFelder(), 6);
+        // A plain click on a marked entry keeps the others; on an unmarked one only that stays.
+        druecken(liste, 4);
+        QCOMPARE(m.AnzahlMarkierteFelder(), 6);
+        druecken(liste, 9);
+        QCOMPARE(markiert(liste), QVector<int>({9}));
+        druecken(liste, 9, Qt::ControlModifier);
+        QCOMPARE(m.AnzahlMarkierteFelder(), 0);
+        druecken(liste, 2);
+        s.z.albenauswahl = {u"Bitte Album auswählen:"_s, u"Zehn"_s, u"Suchergebnis:"_s};
+        s.z.albenauswahlIndex = 2;
+        druecken(liste, 2, Qt::NoModifier, Qt::RightButton);
+        QCOMPARE(menue.count(), 1);
+        // Filling again drops every mark.
+        liste.ListeAuffuellen();
+        QCOMPARE(m.AnzahlMarkierteFelder(), 0);
+
+        // A click makes the picture current, shown in the zoom view only when that is open.
+        QVERIFY(!s.ui.aufrufe.contains(u"ZoomBildAnzeigen"_s));
+        s.z.offen.bilder = true;
+        druecken(liste, 3);
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
+        QVERIFY(s.ui.aufrufe.contains(u"ZoomBildAnzeigen"_s));
+    }
+
+    void leerRollenUndNachfuehren()
+    {
+        Ansichtensammlung s;
+        s.album(u"Rollen"_s);
+        frmBilderListe& liste = s.liste();
+        liste.ListeAuffuellen();
+        Bilderlistenfeld* feld = liste.feld();
+        QVERIFY(!liste.findChild<QPushButton*>(u"cmdLoeschen"_s)->isEnabled());
+        // The first pictures of an empty album come in through this button.
+        QVERIFY(liste.findChild<QPushButton*>(u"cmdHinzufuegen"_s)->isEnabled());
+        druecken(liste, 1);
+        QCOMPARE(liste.AnzahlMarkierteFelder(), 0);
+
+        s.bild(u"bild00.jpg"_s, QSize());
+        liste.ListeAuffuellen();
+        QScrollBar* balken = liste.scrollbalken();
+        QVERIFY(!balken->isEnabled());
+        for (int i = 1; i <= 60; ++i)
+            s.bild(u"bild%1.jpg"_s.arg(i, 2, 10, QLatin1Char('0')), QSize());
+        liste.ListeAuffuellen();
+        QVERIFY(balken->isEnabled());
+        const int ueberhang = feld->gesamthoehe() - feld->height();
+        QCOMPARE(balken->maximum(), std::max(1000, ueberhang));
+        balken->setValue(balken->maximum());
+        QCOMPARE(feld->eintragsRechteck(61).bottom(), feld->height() - 1);  // the last entry ends at the edge
+
+        // Following the current picture marks only it and scrolls it into view.
+        druecken(liste, 60);
+        druecken(liste, 61, Qt::ShiftModifier);
+        balken->setValue(0);
+        s.z.offen.vorschau = true;
+        s.db.rsAlbum.AbsolutePositionSetzen(50);
+        liste.ListeMarkierungNachfuehren();
+        QCOMPARE(markiert(liste), QVector<int>({50}));
+        QCOMPARE(liste.modell().anker(), 50);
+        QVERIFY(s.ui.aufrufe.contains(u"VorschauMarkierungAnzeigen"_s));
+        const QRect r = feld->eintragsRechteck(50);
+        QVERIFY2(r.top() >= 0 && r.bottom() < feld->height(), qPrintable(u"Eintrag bei %1"_s.arg(r.top())));
+
+        // A taller window needs no scrolling any more.
+        liste.resize(liste.width(), 4000);
+        QVERIFY(!balken->isEnabled());
+        QCOMPARE(balken->value(), 0);
+        QCOMPARE(feld->versatz(), 0);
+    }
+
+    void geloeschteDateiImPapierkorb()
+    {
+        // The desktop's trash of this test run lies below its data folder.
+        const QString daten = qEnvironmentVariable("XDG_DATA_HOME");
+        if (daten.isEmpty())
+            QSKIP("XDG_DATA_HOME is not set (run through ctest)");
+        QDir().mkpath(daten);
+        QTemporaryDir ordner(daten + "/papierkorbtest-XXXXXX"_L1);
+        // A name of this run only: an older run's file in the trash proves nothing.
+        const QString name = QFileInfo(ordner.path()).fileName() + " weg.jpg"_L1;
+        Ansichtensammlung::bildSchreiben(ordner.filePath(name));
+        QVERIFY(DateiEntsorgen(ordner.filePath(name)));
+        QVERIFY(!QFile::exists(ordner.filePath(name)));
+        QVERIFY(QFile::exists(daten + "/Trash/files/"_L1 + name));
+        QVERIFY(DateiEntsorgen(ordner.filePath(name)));  // nothing there is nothing to do
+    }
+
+    void einBildUndZweiBilderLoeschen()
+    {
+        Ansichtensammlung s;
+        s.album(u"Sonder"_s);
+        for (const char* name : {"zug.jpg", "Zug.jpg", "xay.jpg", "x_y.jpg", "d'Artagnan.jpg", "100%_echt.jpg"})
+            s.bild(QLatin1String(name));
+        const QString p = PraesentationstabelleAnlegen(s.db, u"Sommer"_s);
+        for (const char* name : {"d'Artagnan.jpg", "100%_echt.jpg"})
+            s.db.conDaten.Ausfuehren(u"INSERT INTO %1 (DBNummer) VALUES (?)"_s.arg(p),
+                                     {s.spalte(QLatin1String(name), u"DBNummer"_s)});
+        frmAlbenAnzeige& anzeige = s.anzeige();
+        anzeige.NeuesAlbum();
+        frmBilderListe& liste = s.liste();
+        liste.ListeAuffuellen();
+        QCOMPARE(namen(liste), QStringList({u"100%_echt.jpg"_s, u"d'Artagnan.jpg"_s, u"x_y.jpg"_s, u"xay.jpg"_s,
+                                            u"Zug.jpg"_s, u"zug.jpg"_s}));
+        markieren(liste, {2});
+
+        s.meldungen.antworten = {Meldungen::Antwort::Nein};
+        liste.BildLoeschen();
+        QCOMPARE(s.meldungen.texte(), QStringList{u"Soll das Bild wirklich  gelöscht werden!"_s});
+        QCOMPARE(s.meldungen.titel(), QStringList{u"Löschen?"_s});
+        QCOMPARE(s.meldungen.meldungen[0].stil, Meldungen::Frage);
+        QVERIFY(QFile::exists(s.albumordner() + "d'Artagnan.jpg"_L1));
+
+        liste.BildLoeschen();
+        QVERIFY(!QFile::exists(s.albumordner() + "d'Artagnan.jpg"_L1));
+        QCOMPARE(s.spalte(u"d'Artagnan.jpg"_s, u"Dateiname"_s), u"<keine Zeile>"_s);
+        QCOMPARE(liste.modell().anzahl(), 5);
+        // It leaves every presentation; the viewer and the list go to the first picture.
+        QSqlQuery q = s.db.conDaten.Abfragen(u"SELECT DBNummer FROM %1"_s.arg(p));
+        QVERIFY(q.next() && q.value(0) == s.spalte(u"100%_echt.jpg"_s, u"DBNummer"_s) && !q.next());
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 1);
+        QCOMPARE(liste.modell().markiertePositionen(), QVector<int>{1});
+
+        // x_y and Zug: neither xay (no wildcard) nor zug (names differ in case) goes with them.
+        s.meldungen.leeren();
+        markieren(liste, {2, 4});
+        liste.BildLoeschen();
+        QCOMPARE(s.meldungen.texte(), QStringList{u"Sollen die Bilder wirklich  gelöscht werden!"_s});
+        QCOMPARE(namen(liste), QStringList({u"100%_echt.jpg"_s, u"xay.jpg"_s, u"zug.jpg"_s}));
+        for (const char* name : {"x_y.jpg", "Zug.jpg"})
+            QVERIFY(!QFile::exists(s.albumordner() + QLatin1String(name)));
+        for (const char* name : {"xay.jpg", "zug.jpg"})
+            QVERIFY(QFile::exists(s.albumordner() + QLatin1String(name)));
+        QCOMPARE(anzeige.findChild<QLineEdit*>(u"txtBildname"_s)->text(), u"100%_echt.jpg"_s);
+    }
+
+    void loeschenUndHinzufuegenAufCDVerweigert()
+    {
+        Ansichtensammlung s;
+        const QString cd = s.ordner(u"cdrom"_s);
+        s.laufwerke.hinzufuegen(cd, Laufwerk::CDROM, u"URLAUB2003"_s);
+        s.album(u"Scheibe"_s, u"Bilder/"_s, u"URLAUB2003"_s);
+        Ansichtensammlung::bildSchreiben(cd + "Bilder/a.jpg"_L1);
+        s.bild(u"a.jpg"_s, QSize());
+        frmBilderListe& liste = s.liste();
+        liste.ListeAuffuellen();
+        markieren(liste, {1});
+        liste.BildLoeschen();
+        liste.Hinzufuegen();
+        QCOMPARE(s.meldungen.texte(),
+                 QStringList({u"Bilder löschen ist nicht möglich. Das Album befindet sich auf einer CD!"_s,
+                              u"Bilder hinzufügen ist nicht möglich. Das Album befindet sich auf einer CD!"_s}));
+        QCOMPARE(s.meldungen.meldungen[0].titel, u"Kolvar-Hilfe"_s);
+        QCOMPARE(s.meldungen.meldungen[0].stil, Meldungen::Information);
+        QVERIFY(QFile::exists(cd + "Bilder/a.jpg"_L1));
+        QCOMPARE(liste.modell().anzahl(), 1);
+    }
+
+    void hinzufuegenZweimalUndVerschieben()
+    {
+        Ansichtensammlung s;
+        s.album(u"Dazu"_s);
+        const QString karte = s.ordner(u"Karte"_s);
+        const QString quelle = s.ordner(u"Kamera"_s) + "Neu 1.jpg"_L1;
+        Ansichtensammlung::bildSchreiben(quelle, QSize(80, 60));
+        QVERIFY(Ansichtensammlung::dateizeit(quelle, QDate(2001, 5, 6)));
+        frmBilderListe& liste = s.liste();
+        liste.ListeAuffuellen();
+        liste.dateienWaehlen = [&] { return QStringList{quelle}; };
+
+        liste.Hinzufuegen();
+        const QString ziel = s.albumordner() + "Neu 1.jpg"_L1;
+        QVERIFY(QFile::exists(ziel) && QFile::exists(quelle));  // copied, not moved
+        QVERIFY(QFile::exists(s.albumordner() + "TempBilder/Neu 1.jpg"_L1));
+        QCOMPARE(s.spalte(u"Neu 1.jpg"_s, u"Datum"_s), u"2001-05-06"_s);
+        // Again: still one row, with its remark; the file is copied over.
+        s.db.rsAlbum.MoveFirst();
+        BildFeldSchreiben(s.db, u"Bemerkung"_s, u"erste"_s);
+        Ansichtensammlung::bildSchreiben(quelle, QSize(120, 60));
+        liste.Hinzufuegen();
+        QCOMPARE(liste.modell().anzahl(), 1);
+        QCOMPARE(s.spalte(u"Neu 1.jpg"_s, u"Bemerkung"_s), u"erste"_s);
+        QCOMPARE(QImage(ziel).size(), QSize(120, 60));
+        QVERIFY(!QFile::exists(ziel + ".kolvar-neu"_L1));
+        QVERIFY(s.meldungen.meldungen.isEmpty());
+        liste.dateienWaehlen = [] { return QStringList(); };  // cancelled: adds nothing (count below)
+        liste.Hinzufuegen();
+
+        // Set to move: the files leave, and so does their folder once empty.
+        s.z.einstellungen.lngBehandlungBilder = 1;
+        for (const char* name : {"a.jpg", "b.jpg"})
+            Ansichtensammlung::bildSchreiben(karte + QLatin1String(name));
+        liste.NeueBilderEintragen({karte + "a.jpg"_L1, karte + "b.jpg"_L1});
+        QCOMPARE(liste.modell().anzahl(), 3);
+        QVERIFY(QFile::exists(s.albumordner() + "b.jpg"_L1));
+        QVERIFY(!QFileInfo::exists(karte));
+    }
+
+    void albumAmOrtNimmtNurAusSeinemOrdner()
+    {
+        Ansichtensammlung s;
+        const QString ordner = s.ordner(u"Fotos/Urlaub"_s);
+        s.album(u"AmOrt"_s, ordner);
+        const QString fremd = s.ordner(u"Fotos/urlaub2"_s) + "x.jpg"_L1;
+        const QString hier = ordner + "hier.jpg"_L1;
+        Ansichtensammlung::bildSchreiben(fremd);
+        Ansichtensammlung::bildSchreiben(hier);
+        frmBilderListe& liste = s.liste();
+        liste.NeueBilderEintragen({fremd});
+        liste.NeueBilderEintragen({hier, fremd});
+        const QString abbruch = u" im Ordner des aktuellen Albums stehen!\r\rAktion wird abgebrochen."_s;
+        QCOMPARE(s.meldungen.texte(), QStringList({"Das Bild muss"_L1 + abbruch, u"Die Bilder müssen"_s + abbruch}));
+        QCOMPARE(s.meldungen.titel().value(0), u"Falscher Ordner!"_s);
+        QCOMPARE(liste.modell().anzahl(), 0);
+
+        s.meldungen.leeren();
+        liste.NeueBilderEintragen({hier});
+        QVERIFY(s.meldungen.meldungen.isEmpty());
+        QCOMPARE(liste.modell().anzahl(), 1);
+        QVERIFY(QFile::exists(hier));  // entered where it lies
+        QVERIFY(QFile::exists(ordner + "TempBilder/hier.jpg"_L1));
+    }
+
+    void albumOhneOrdnerNimmtDenOrdnerDerDatei()
+    {
+        // Inside the picture directory the folder is kept relative to it.
+        Ansichtensammlung s;
+        const QString nummer = s.album(u"Ohne"_s, QString());
+        const QString imVerzeichnis = s.z.bilderverzeichnis + "Alt/bild.jpg"_L1;
+        Ansichtensammlung::bildSchreiben(imVerzeichnis);
+        s.liste().NeueBilderEintragen({imVerzeichnis});
+        QCOMPARE(s.liste().modell().anzahl(), 1);
+        QCOMPARE(s.z.albumPfad, u"Alt/"_s);
+        s.db.rsAlben.Filter(u"Nummer"_s, nummer);
+        QCOMPARE(FeldLesen(s.db.rsAlben, u"Pfad"_s), u"Alt/"_s);
+        s.db.rsAlben.FilterEntfernen();
+        QVERIFY(QFile::exists(imVerzeichnis));  // not copied onto itself and lost
+    }
 };
-
-void TestBilderListe::leeresAlbum()
-{
-    Ansichtensammlung s;
-    s.albumWaehlen(s.albumImBilderverzeichnis(QStringLiteral("Leer")));
-    frmBilderListe& liste = s.liste();
-    liste.ListeAuffuellen();
-    QCOMPARE(liste.modell().anzahl(), 0);
-    QVERIFY(!liste.findChild<QPushButton*>(QStringLiteral("cmdLoeschen"))->isEnabled());
-    // The first pictures of an empty album come in through this button.
-    QVERIFY(liste.findChild<QPushButton*>(QStringLiteral("cmdHinzufuegen"))->isEnabled());
-    QCOMPARE(liste.feld()->positionBei(QPoint(5, 5)), 0);
-    // Clicks on the empty list change nothing.
-    druecken(liste, 1);
-    QCOMPARE(liste.AnzahlMarkierteFelder(), 0);
-}
-
-void TestBilderListe::fuelltNachDateinamenMitSchluesseln()
-{
-    Ansichtensammlung s;
-    const QString nummer = s.albumImBilderverzeichnis(QStringLiteral("Urlaub"));
-    s.albumWaehlen(nummer);
-    for (const char* name : {"c.jpg", "A.jpg", "b.jpg"})
-        s.bildHinzufuegen(QLatin1String(name));
-    s.db.rsAlbum.AbsolutePositionSetzen(2);
-    frmBilderListe& liste = s.liste();
-    liste.ListeAuffuellen();
-    const BilderListeModell& m = liste.modell();
-    QCOMPARE(m.anzahl(), 3);
-    QCOMPARE(m.eintrag(1).dateiname, QStringLiteral("A.jpg"));
-    QCOMPARE(m.eintrag(3).dateiname, QStringLiteral("c.jpg"));
-    // Keys are album number and picture number, padded: c.jpg came first.
-    QCOMPARE(m.eintrag(3).dbNummer, QStringLiteral("%1").arg(nummer.toInt(), 4, 10, QLatin1Char('0')) + QStringLiteral("00001"));
-    QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
-    QCOMPARE(liste.findChild<QLabel*>(QStringLiteral("lblTabellenname"))->text(), QStringLiteral("Urlaub"));
-
-    // Filling again drops every mark.
-    druecken(liste, 2);
-    QCOMPARE(liste.AnzahlMarkierteFelder(), 1);
-    liste.ListeAuffuellen();
-    QCOMPARE(liste.AnzahlMarkierteFelder(), 0);
-}
-
-void TestBilderListe::markierenMitKlickUmschaltUndStrg()
-{
-    Ansichtensammlung s;
-    s.albumWaehlen(s.albumImBilderverzeichnis(QStringLiteral("Zehn")));
-    for (int i = 1; i <= 10; ++i)
-        s.bildHinzufuegen(QStringLiteral("bild%1.jpg").arg(i, 2, 10, QLatin1Char('0')), QSize());
-    frmBilderListe& liste = s.liste();
-    liste.ListeAuffuellen();
-
-    druecken(liste, 3);
-    QCOMPARE(markiert(liste), (QVector<int>{3}));
-    druecken(liste, 7, Qt::ShiftModifier);
-    QCOMPARE(markiert(liste), (QVector<int>{3, 4, 5, 6, 7}));
-    druecken(liste, 5, Qt::ControlModifier);
-    QCOMPARE(markiert(liste), (QVector<int>{3, 4, 6, 7}));
-    QCOMPARE(liste.modell().anker(), 5);
-    druecken(liste, 2, Qt::ShiftModifier);
-    QCOMPARE(markiert(liste), (QVector<int>{2, 3, 4, 5, 6, 7}));
-    QCOMPARE(liste.modell().anker(), 5);
-
-    // A plain click on a marked entry keeps the others (they may be dragged or deleted together).
-    druecken(liste, 4);
-    QCOMPARE(liste.AnzahlMarkierteFelder(), 6);
-    // On an unmarked one it leaves that one alone.
-    druecken(liste, 9);
-    QCOMPARE(markiert(liste), (QVector<int>{9}));
-    // Ctrl on the only marked entry clears it.
-    druecken(liste, 9, Qt::ControlModifier);
-    QCOMPARE(liste.AnzahlMarkierteFelder(), 0);
-}
-
-void TestBilderListe::klickMachtBildAktuellFuerDieAnzeige()
-{
-    Ansichtensammlung s;
-    s.albumWaehlen(s.albumImBilderverzeichnis(QStringLiteral("Drei")));
-    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
-        s.bildHinzufuegen(QLatin1String(name));
-    frmAlbenAnzeige& anzeige = s.anzeige();
-    anzeige.NeuesAlbum();
-    frmBilderListe& liste = s.liste();
-    liste.ListeAuffuellen();
-
-    druecken(liste, 3);
-    QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
-    QCOMPARE(anzeige.findChild<QLineEdit*>(QStringLiteral("txtBildname"))->text(), QStringLiteral("c.jpg"));
-    QVERIFY(!s.ui.aufrufe.contains(QStringLiteral("ZoomBildAnzeigen")));
-
-    // With the zoom view open it follows too.
-    s.z.offen.bilder = true;
-    druecken(liste, 1);
-    QCOMPARE(anzeige.findChild<QLineEdit*>(QStringLiteral("txtBildname"))->text(), QStringLiteral("a.jpg"));
-    QVERIFY(s.ui.aufrufe.contains(QStringLiteral("ZoomBildAnzeigen")));
-
-    // A double click shows the picture as well.
-    QTest::mouseDClick(liste.feld(), Qt::LeftButton, Qt::NoModifier, liste.feld()->eintragsRechteck(2).center());
-    QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
-    QCOMPARE(anzeige.findChild<QLineEdit*>(QStringLiteral("txtBildname"))->text(), QStringLiteral("b.jpg"));
-}
-
-void TestBilderListe::nachfuehrenMarkiertNurDasAktuelleUndRolltDorthin()
-{
-    Ansichtensammlung s;
-    s.albumWaehlen(s.albumImBilderverzeichnis(QStringLiteral("Viele")));
-    for (int i = 1; i <= 300; ++i)
-        s.bildHinzufuegen(QStringLiteral("bild%1.jpg").arg(i, 3, 10, QLatin1Char('0')), QSize());
-    frmBilderListe& liste = s.liste();
-    liste.ListeAuffuellen();
-    druecken(liste, 1);
-    druecken(liste, 4, Qt::ShiftModifier);
-
-    s.z.offen.vorschau = true;
-    s.db.rsAlbum.AbsolutePositionSetzen(250);
-    liste.ListeMarkierungNachfuehren();
-    QCOMPARE(markiert(liste), (QVector<int>{250}));
-    QCOMPARE(liste.modell().anker(), 250);
-    QVERIFY(s.ui.aufrufe.contains(QStringLiteral("VorschauMarkierungAnzeigen")));
-    // The entry is in view now.
-    const QRect r = liste.feld()->eintragsRechteck(250);
-    QVERIFY2(r.top() >= 0 && r.bottom() < liste.feld()->height(),
-             qPrintable(QStringLiteral("Eintrag bei %1..%2").arg(r.top()).arg(r.bottom())));
-    QCOMPARE(liste.feld()->positionBei(r.center()), 250);
-}
-
-void TestBilderListe::rechtsklickNurAufMarkiertenAusserhalbDerSuche()
-{
-    Ansichtensammlung s;
-    s.albumWaehlen(s.albumImBilderverzeichnis(QStringLiteral("Menue")));
-    for (const char* name : {"a.jpg", "b.jpg"})
-        s.bildHinzufuegen(QLatin1String(name), QSize());
-    frmBilderListe& liste = s.liste();
-    liste.ListeAuffuellen();
-    QSignalSpy menue(&liste, &frmBilderListe::kontextmenueGewuenscht);
-
-    druecken(liste, 2, Qt::NoModifier, Qt::RightButton);
-    QCOMPARE(menue.count(), 0);
-    druecken(liste, 2);
-    druecken(liste, 2, Qt::NoModifier, Qt::RightButton);
-    QCOMPARE(menue.count(), 1);
-    // The right button neither marks nor moves.
-    QCOMPARE(markiert(liste), (QVector<int>{2}));
-
-    s.z.albenauswahl = {QStringLiteral("Bitte Album auswählen:"), QStringLiteral("Menue"), QStringLiteral("Suchergebnis:")};
-    s.z.albenauswahlIndex = 2;
-    druecken(liste, 2, Qt::NoModifier, Qt::RightButton);
-    QCOMPARE(menue.count(), 1);
-}
-
-void TestBilderListe::rollbalkenNurBeiUeberlauf()
-{
-    Ansichtensammlung s;
-    s.albumWaehlen(s.albumImBilderverzeichnis(QStringLiteral("Rollen")));
-    s.bildHinzufuegen(QStringLiteral("einzeln.jpg"), QSize());
-    frmBilderListe& liste = s.liste();
-    liste.ListeAuffuellen();
-    QVERIFY(!liste.scrollbalken()->isEnabled());
-    QCOMPARE(liste.feld()->versatz(), 0);
-
-    for (int i = 1; i <= 60; ++i)
-        s.bildHinzufuegen(QStringLiteral("mehr%1.jpg").arg(i, 2, 10, QLatin1Char('0')), QSize());
-    liste.ListeAuffuellen();
-    QScrollBar* balken = liste.scrollbalken();
-    QVERIFY(balken->isEnabled());
-    const int ueberhang = liste.feld()->gesamthoehe() - liste.feld()->height();
-    QVERIFY(ueberhang > 0);
-    QCOMPARE(balken->maximum(), std::max(1000, ueberhang));
-    balken->setValue(balken->maximum() / 2);
-    QCOMPARE(liste.feld()->versatz(), ueberhang / 2);
-    balken->setValue(balken->maximum());
-    // The last entry ends at the lower edge.
-    QCOMPARE(liste.feld()->eintragsRechteck(61).bottom(), liste.feld()->height() - 1);
-    // A taller window needs no scrolling any more.
-    liste.resize(liste.width(), 4000);
-    QVERIFY(!balken->isEnabled());
-    QCOMPARE(balken->value(), 0);
-    QCOMPARE(liste.feld()->versatz(), 0);
-}
 
 int testeBilderListe(int argc, char** argv)
 {
