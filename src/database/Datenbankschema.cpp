@@ -2,6 +2,7 @@
 
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
+#include "Papierkorb.h"
 #include "Programmzustand.h"
 #include "Recordset.h"
 #include "Verbindung.h"
@@ -18,14 +19,14 @@ namespace {
 
 Spalte nummer()
 {
-    Spalte s{QStringLiteral("Nummer"), SpaltenTyp::Long};
+    Spalte s { QStringLiteral("Nummer"), SpaltenTyp::Long };
     s.autoIncrement = true;
     return s;
 }
 
 Spalte text(const char* name, int groesse, bool leerErlaubt)
 {
-    Spalte s{QLatin1String(name), SpaltenTyp::Text, groesse};
+    Spalte s { QLatin1String(name), SpaltenTyp::Text, groesse };
     s.leerErlaubt = leerErlaubt;
     return s;
 }
@@ -42,12 +43,12 @@ Spalte name(const char* spalte, int groesse)
 
 Spalte spalte(const char* name, SpaltenTyp typ)
 {
-    return Spalte{QLatin1String(name), typ};
+    return Spalte { QLatin1String(name), typ };
 }
 
 Tabelle bildtabelle(const QString& name, bool dbNummerLeerErlaubt)
 {
-    Tabelle t{name, {}};
+    Tabelle t { name, {} };
     t.SpalteAnhaengen(nummer())
         .SpalteAnhaengen(text("DBNummer", 9, dbNummerLeerErlaubt))
         .SpalteAnhaengen(text("Dateiname", 255, false))
@@ -69,28 +70,28 @@ namespace Datenbankschema {
 
 Tabelle Daten()
 {
-    Tabelle t{QStringLiteral("Daten"), {}};
+    Tabelle t { QStringLiteral("Daten"), {} };
     t.SpalteAnhaengen(text("Bilderverzeichnis", 255, true)).SpalteAnhaengen(text("Album", 50, false));
     return t;
 }
 
 Tabelle Praesentationen()
 {
-    Tabelle t{QStringLiteral("Praesentationen"), {}};
+    Tabelle t { QStringLiteral("Praesentationen"), {} };
     t.SpalteAnhaengen(nummer()).SpalteAnhaengen(name("PraeName", 50));
     return t;
 }
 
 Tabelle Schluesselbegriffe()
 {
-    Tabelle t{QStringLiteral("Schluesselbegriffe"), {}};
+    Tabelle t { QStringLiteral("Schluesselbegriffe"), {} };
     t.SpalteAnhaengen(nummer()).SpalteAnhaengen(name("Schluesselbegriff", 50));
     return t;
 }
 
 Tabelle Alben()
 {
-    Tabelle t{QStringLiteral("Alben"), {}};
+    Tabelle t { QStringLiteral("Alben"), {} };
     t.SpalteAnhaengen(nummer())
         .SpalteAnhaengen(name("Albenname", 50))
         .SpalteAnhaengen(text("Pfad", 255, true))
@@ -110,7 +111,7 @@ Tabelle Bildtabelle(const QString& albumNummer)
 
 Tabelle Praesentationstabelle(const QString& name)
 {
-    Tabelle t{name, {}};
+    Tabelle t { name, {} };
     Spalte reihenfolge = spalte("Reihenfolge", SpaltenTyp::Long);
     reihenfolge.aufsteigend = true;
     t.SpalteAnhaengen(reihenfolge).SpalteAnhaengen(text("DBNummer", 9, false));
@@ -124,8 +125,18 @@ QString PraesentationstabellenName(qint64 nummer)
 
 void Pruefen(Verbindung& verbindung)
 {
-    const QString keineSammlung = QStringLiteral("Die Datei %1 ist keine Kolvar-Datenbank.").arg(verbindung.pfad());
-    for (const Tabelle& soll : {Daten(), Praesentationen(), Schluesselbegriffe(), Alben(), TempAlbum()}) {
+    const QString datei = QDir::toNativeSeparators(verbindung.pfad());
+    const QString keineSammlung = QStringLiteral("Die Datei %1 ist keine Kolvar-Datenbank.").arg(datei);
+    {
+        QSqlQuery version = verbindung.Abfragen(QStringLiteral("PRAGMA user_version"));
+        if (version.next() && version.value(0).toInt() > Version)
+            throw DatenbankFehler(
+                QStringLiteral("Die Datenbank %1 wurde von einer neueren Version von Kolvar angelegt. "
+                               "Sie wird nicht geöffnet, damit sie unverändert bleibt.")
+                    .arg(datei),
+                DatenbankFehler::NeuereVersion);
+    }
+    for (const Tabelle& soll : { Daten(), Praesentationen(), Schluesselbegriffe(), Alben(), TempAlbum() }) {
         QSqlQuery info = verbindung.Abfragen(QStringLiteral("PRAGMA table_info(%1)").arg(Bezeichner(soll.name)));
         QSet<QString> vorhanden;
         while (info.next())
@@ -145,6 +156,10 @@ void Pruefen(Verbindung& verbindung)
 void DatenbankErstellen(const QString& pfad)
 {
     const QFileInfo ziel(pfad);
+    const QString anzeige = QDir::toNativeSeparators(ziel.absoluteFilePath());
+    if (!QFileInfo(ziel.absolutePath()).isDir())
+        throw DatenbankFehler(
+            QStringLiteral("Den Ordner %1 gibt es nicht.").arg(QDir::toNativeSeparators(ziel.absolutePath())));
     // Build the new file beside the old one and put it in place when complete,
     // so a failure never leaves the user with neither.
     const QString neu = ziel.absoluteFilePath() + QStringLiteral(".neu");
@@ -155,9 +170,8 @@ void DatenbankErstellen(const QString& pfad)
         Katalog katalog(conErstellen);
         {
             Transaktion t(conErstellen);
-            for (const Tabelle& tabelle : {Datenbankschema::Daten(), Datenbankschema::Praesentationen(),
-                                           Datenbankschema::Schluesselbegriffe(), Datenbankschema::Alben(),
-                                           Datenbankschema::TempAlbum()})
+            for (const Tabelle& tabelle : { Datenbankschema::Daten(), Datenbankschema::Praesentationen(),
+                     Datenbankschema::Schluesselbegriffe(), Datenbankschema::Alben(), Datenbankschema::TempAlbum() })
                 katalog.TabelleAnhaengen(tabelle);
             Recordset rsDaten;
             rsDaten.Einrichten(&conErstellen, Recordset::Keyset, Recordset::Pessimistisch);
@@ -166,17 +180,34 @@ void DatenbankErstellen(const QString& pfad)
             rsDaten.FeldSetzen(QStringLiteral("Album"), QStringLiteral("1"));
             rsDaten.Update();
             rsDaten.Schliessen();
+            conErstellen.Ausfuehren(QStringLiteral("PRAGMA user_version=%1").arg(Datenbankschema::Version));
             t.bestaetigen();
         }
         conErstellen.Schliessen();
-        std::error_code fehler;
-        std::filesystem::rename(std::filesystem::path(neu.toStdString()),
-                                std::filesystem::path(ziel.absoluteFilePath().toStdString()), fehler);
-        if (fehler)
-            throw DatenbankFehler(QStringLiteral("Die Datei %1 kann nicht ersetzt werden.").arg(pfad));
-    } catch (...) {
+    } catch (const DatenbankFehler& f) {
         QFile::remove(neu);
-        throw;
+        // The message names the user's file, not the temporary one.
+        throw DatenbankFehler(QStringLiteral("Die Datenbank %1 kann nicht angelegt werden.").arg(anzeige), f.art());
+    }
+    // The collection it replaces goes to the trash, never simply away; where
+    // there is no trash it is kept beside the new one under another name.
+    if (ziel.exists() && !Papierkorb::Verschieben(ziel.absoluteFilePath())) {
+        QString alt = ziel.absoluteFilePath() + QStringLiteral(".alt");
+        for (int n = 2; QFileInfo::exists(alt); ++n)
+            alt = ziel.absoluteFilePath() + QStringLiteral(".alt-%1").arg(n);
+        if (!QFile::rename(ziel.absoluteFilePath(), alt)) {
+            QFile::remove(neu);
+            throw DatenbankFehler(QStringLiteral("Die vorhandene Datei %1 lässt sich weder in den Papierkorb "
+                                                 "verschieben noch umbenennen. Die neue Datenbank wurde nicht angelegt.")
+                                      .arg(anzeige));
+        }
+    }
+    std::error_code fehler;
+    std::filesystem::rename(
+        std::filesystem::path(neu.toStdString()), std::filesystem::path(ziel.absoluteFilePath().toStdString()), fehler);
+    if (fehler) {
+        QFile::remove(neu);
+        throw DatenbankFehler(QStringLiteral("Die Datei %1 kann nicht angelegt werden.").arg(anzeige));
     }
 }
 
@@ -240,7 +271,8 @@ QString AlbumAnlegen(Programmzustand& z, Datenbankobjekte& db, const QString& na
             ordner = OrdnerAnlegen(z, name);
             if (ordner.isEmpty()) {
                 rsAlben.CancelUpdate();
-                throw DatenbankFehler(QStringLiteral("Der Ordner für das Album \"%1\" kann im Bilderverzeichnis %2 nicht angelegt werden.")
+                throw DatenbankFehler(QStringLiteral(
+                    "Der Ordner für das Album \"%1\" kann im Bilderverzeichnis %2 nicht angelegt werden.")
                                           .arg(name, z.bilderverzeichnis));
             }
             rsAlben.FeldSetzen(QStringLiteral("Pfad"), ordner + QLatin1Char('/'));
@@ -258,7 +290,7 @@ QString AlbumAnlegen(Programmzustand& z, Datenbankobjekte& db, const QString& na
         transaktion.bestaetigen();
     } catch (...) {
         // Neither row nor table stays; an empty folder made for it goes too.
-        db.conDaten.TransaktionVerwerfen();
+        transaktion.verwerfen();
         try {
             rsAlben.Requery();
             rsAlben.Sort(QString());

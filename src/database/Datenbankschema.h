@@ -12,6 +12,10 @@ struct Datenbankobjekte;
 // picture key, and how files, albums and their folders are made.
 namespace Datenbankschema {
 
+// The layout's version, kept in the file's user_version. A file of a higher
+// version is refused: this program would write it in a form it cannot know.
+constexpr int Version = 1;
+
 Tabelle Daten();
 Tabelle Praesentationen();
 Tabelle Schluesselbegriffe();
@@ -23,15 +27,16 @@ Tabelle Praesentationstabelle(const QString& name);
 // "P" + number padded to four digits; longer numbers unpadded (P0001, P12345).
 QString PraesentationstabellenName(qint64 nummer);
 
-// Throws DatenbankFehler unless the connection holds a collection: the fixed
-// tables with their columns and the one row of `Daten`.
+// Throws DatenbankFehler unless the connection holds a collection of a known
+// version: the fixed tables with their columns and the one row of `Daten`.
 void Pruefen(Verbindung& verbindung);
 
 }  // namespace Datenbankschema
 
 // Creates a new collection file with the fixed tables and the `Daten` row.
-// An existing file at the path is replaced, but only once the new one is
-// complete. Throws DatenbankFehler; leaves nothing open.
+// An existing file at the path goes to the trash, but only once the new one
+// is complete; when it cannot, nothing changes. Throws DatenbankFehler with
+// the user's file or folder named; leaves nothing open.
 void DatenbankErstellen(const QString& pfad);
 
 // The nine-character picture key: album number padded to 4, picture number to 5.
@@ -49,8 +54,7 @@ QString NaechsterOrdnername(const QString& name);
 // returns the folder made in the picture directory ("" when none). The
 // source folder decides CD albums and albums left in place. Throws
 // DatenbankFehler; then nothing of the album is stored.
-QString AlbumAnlegen(Programmzustand& zustand, Datenbankobjekte& db, const QString& name,
-                     const QString& quellordner);
+QString AlbumAnlegen(Programmzustand& zustand, Datenbankobjekte& db, const QString& name, const QString& quellordner);
 
 // Adds the presentation row and its table; returns the table name.
 QString PraesentationstabelleAnlegen(Datenbankobjekte& db, const QString& name);

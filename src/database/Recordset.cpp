@@ -5,8 +5,8 @@
 #include "Verbindung.h"
 
 #include <QRegularExpression>
-#include <QSqlQuery>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <algorithm>
 
@@ -59,7 +59,7 @@ QString DatumText(const QDate& datum)
 QDate DatumAusText(const QString& text)
 {
     const QString t = text.trimmed();
-    for (const char* form : {"dd.MM.yyyy", "d.M.yyyy", "yyyy-MM-dd", "dd.MM.yy", "d.M.yy"}) {
+    for (const char* form : { "dd.MM.yyyy", "d.M.yyyy", "yyyy-MM-dd", "dd.MM.yy", "d.M.yy" }) {
         QDate d = QDate::fromString(t, QLatin1String(form));
         if (d.isValid()) {
             // Two-digit years mean this century or the last, as the short date did.
@@ -103,7 +103,7 @@ void Recordset::Oeffnen(const Abfrage& quelle)
         throw DatenbankFehler(QStringLiteral("Die Tabelle %1 gibt es nicht.").arg(quelle.tabelle));
     // Which columns compare without regard to case, from the table's own definition.
     QSqlQuery definition = m_verbindung->Abfragen(
-        QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ?"), {quelle.tabelle});
+        QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ?"), { quelle.tabelle });
     const QString sql = definition.next() ? definition.value(0).toString() : QString();
     definition.finish();
     for (const QString& spalte : std::as_const(m_spalten)) {
@@ -111,7 +111,8 @@ void Recordset::Oeffnen(const Abfrage& quelle)
         int ende = anfang < 0 ? -1 : sql.indexOf(QLatin1String(", \""), anfang);
         if (ende < 0)
             ende = sql.size();
-        m_grossKleinEgal << (anfang >= 0 && sql.mid(anfang, ende - anfang).contains(QLatin1String("COLLATE NOCASE"), Qt::CaseInsensitive));
+        m_grossKleinEgal << (anfang >= 0
+            && sql.mid(anfang, ende - anfang).contains(QLatin1String("COLLATE NOCASE"), Qt::CaseInsensitive));
     }
     laden();
     m_offen = true;
@@ -128,6 +129,7 @@ void Recordset::Schliessen()
     m_zeilen.clear();
     m_sicht.clear();
     m_position = 0;
+    m_aufGeloeschter = false;
     m_filterSpalte = -1;
     m_filterWert = QVariant();
     m_sortSpalte = -1;
@@ -163,12 +165,13 @@ void Recordset::sichtAufbauen()
         if (!z.geloescht && (m_filterSpalte < 0 || passtZumFilter(z)))
             m_sicht.append(i);
     }
+    m_aufGeloeschter = false;
     if (m_sortSpalte >= 0) {
         const int s = m_sortSpalte;
         const bool ab = m_sortAbsteigend;
         std::stable_sort(m_sicht.begin(), m_sicht.end(), [&](int a, int b) {
-            const int v = vergleiche(s, m_zeilen[static_cast<size_t>(a)].werte[s],
-                                     m_zeilen[static_cast<size_t>(b)].werte[s]);
+            const int v
+                = vergleiche(s, m_zeilen[static_cast<size_t>(a)].werte[s], m_zeilen[static_cast<size_t>(b)].werte[s]);
             return ab ? v > 0 : v < 0;
         });
     }
@@ -220,7 +223,8 @@ QVariant Recordset::speicherwert(int spalte, const QVariant& wert) const
         bool ok = false;
         const qlonglong zahl = text.toLongLong(&ok);
         if (!ok)
-            throw DatenbankFehler(QStringLiteral("Der Wert \"%1\" ist keine Zahl (Spalte %2).").arg(text, m_spalten[spalte]));
+            throw DatenbankFehler(
+                QStringLiteral("Der Wert \"%1\" ist keine Zahl (Spalte %2).").arg(text, m_spalten[spalte]));
         return zahl;
     }
     case Art::Datum: {
@@ -236,7 +240,8 @@ QVariant Recordset::speicherwert(int spalte, const QVariant& wert) const
             datum = DatumAusText(text);
         }
         if (!datum.isValid())
-            throw DatenbankFehler(QStringLiteral("Der Wert \"%1\" ist kein Datum (Spalte %2).").arg(wert.toString(), m_spalten[spalte]));
+            throw DatenbankFehler(
+                QStringLiteral("Der Wert \"%1\" ist kein Datum (Spalte %2).").arg(wert.toString(), m_spalten[spalte]));
         return datum.toString(Qt::ISODate);
     }
     case Art::Text:
@@ -265,6 +270,17 @@ void Recordset::pruefeZeile() const
     pruefeOffen();
     if (m_position < 0 || m_position >= m_sicht.size())
         keineZeile();
+    if (m_aufGeloeschter)
+        throw DatenbankFehler(QStringLiteral("Der aktuelle Datensatz wurde gelöscht."));
+}
+
+bool Recordset::geloeschtenVerlassen()
+{
+    if (!m_aufGeloeschter)
+        return false;
+    m_sicht.remove(m_position);
+    m_aufGeloeschter = false;
+    return true;
 }
 
 void Recordset::pruefeSchreibbar() const
@@ -294,7 +310,7 @@ bool Recordset::HatSpalte(const QString& spalte) const
 
 int Recordset::RecordCount() const
 {
-    return m_offen ? static_cast<int>(m_sicht.size()) : 0;
+    return m_offen ? static_cast<int>(m_sicht.size()) - (m_aufGeloeschter ? 1 : 0) : 0;
 }
 
 bool Recordset::Eof() const
@@ -318,6 +334,7 @@ void Recordset::AbsolutePositionSetzen(int position)
 {
     pruefeOffen();
     bearbeitungSichern();
+    geloeschtenVerlassen();
     if (position < 1 || position > m_sicht.size())
         throw DatenbankFehler(QStringLiteral("Die Position %1 liegt außerhalb der Datensätze.").arg(position));
     m_position = position - 1;
@@ -327,6 +344,7 @@ void Recordset::MoveFirst()
 {
     pruefeOffen();
     bearbeitungSichern();
+    geloeschtenVerlassen();
     m_position = 0;
 }
 
@@ -334,6 +352,7 @@ void Recordset::MoveLast()
 {
     pruefeOffen();
     bearbeitungSichern();
+    geloeschtenVerlassen();
     m_position = m_sicht.isEmpty() ? 0 : static_cast<int>(m_sicht.size()) - 1;
 }
 
@@ -341,7 +360,8 @@ void Recordset::MoveNext()
 {
     pruefeOffen();
     bearbeitungSichern();
-    if (m_position < m_sicht.size())
+    // The deleted row leaves the view, so its successor is already at the position.
+    if (!geloeschtenVerlassen() && m_position < m_sicht.size())
         ++m_position;
 }
 
@@ -349,6 +369,7 @@ void Recordset::MovePrevious()
 {
     pruefeOffen();
     bearbeitungSichern();
+    geloeschtenVerlassen();
     if (m_position >= 0)
         --m_position;
 }
@@ -359,8 +380,7 @@ QVariant Recordset::Feld(const QString& spalte) const
     const int i = spaltenIndex(spalte);
     if (m_bearbeitung != Bearbeitung::Keine)
         return lesewert(i, m_puffer[i]);
-    if (m_position < 0 || m_position >= m_sicht.size())
-        keineZeile();
+    pruefeZeile();
     return lesewert(i, m_zeilen[static_cast<size_t>(m_sicht[m_position])].werte[i]);
 }
 
@@ -383,6 +403,7 @@ void Recordset::AddNew()
 {
     pruefeSchreibbar();
     bearbeitungSichern();
+    geloeschtenVerlassen();
     m_bearbeitung = Bearbeitung::Neu;
     m_puffer = QVector<QVariant>(m_spalten.size());
     m_geaendert = QVector<bool>(m_spalten.size(), false);
@@ -474,10 +495,12 @@ void Recordset::Delete()
     CancelUpdate();
     pruefeZeile();
     Zeile& z = m_zeilen[static_cast<size_t>(m_sicht[m_position])];
-    m_verbindung->Ausfuehren(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Bezeichner(m_quelle.tabelle)),
-                             {z.rowid});
+    m_verbindung->Ausfuehren(
+        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Bezeichner(m_quelle.tabelle)), { z.rowid });
+    // The deleted row stays current until the next move, so that a loop of
+    // Delete and MoveNext visits every row.
     z.geloescht = true;
-    m_sicht.remove(m_position);
+    m_aufGeloeschter = true;
 }
 
 void Recordset::Requery()
@@ -507,8 +530,8 @@ void Recordset::FilterText(const QString& filter)
         FilterEntfernen();
         return;
     }
-    static const QRegularExpression form(QStringLiteral("^\\s*\\[?([^=\\]]+?)\\]?\\s*=\\s*'(.*)'\\s*$"),
-                                         QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*\\[?([^=\\]]+?)\\]?\\s*=\\s*'(.*)'\\s*$"), QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch treffer = form.match(filter);
     if (!treffer.hasMatch())
         throw DatenbankFehler(QStringLiteral("Der Filter \"%1\" hat nicht die Form Spalte = 'Wert'.").arg(filter));

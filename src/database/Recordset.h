@@ -13,7 +13,8 @@ class Verbindung;
 // A recordset with a client-side cursor: opening reads every row of its
 // statement into memory; filter and sort work on those rows; AddNew, Update
 // and Delete write through to the table at once. Positions are 1-based as
-// the rest of the program counts them. Errors throw DatenbankFehler.
+// the rest of the program counts them. Errors throw DatenbankFehler. A
+// deleted row stays current (without its fields) until the next move.
 //
 // Date columns hand out QDate values and take QDate or text (dd.MM.yyyy or
 // yyyy-MM-dd); the file keeps them as ISO text.
@@ -80,6 +81,8 @@ private:
     void pruefeOffen() const;
     void pruefeZeile() const;
     void pruefeSchreibbar() const;
+    // Drops a deleted current row from the view; true when there was one.
+    bool geloeschtenVerlassen();
     void laden();
     void sichtAufbauen();
     bool passtZumFilter(const Zeile& zeile) const;
@@ -102,9 +105,10 @@ private:
     QVector<bool> m_grossKleinEgal;
     int m_autoSpalte = -1;
 
-    std::vector<Zeile> m_zeilen;   // every row read, in statement order (deleted ones removed)
-    QVector<int> m_sicht;          // indexes into m_zeilen after filter and sort
-    int m_position = 0;            // index into m_sicht; -1 = BOF, size = EOF
+    std::vector<Zeile> m_zeilen;  // every row read, in statement order (deleted ones removed)
+    QVector<int> m_sicht;  // indexes into m_zeilen after filter and sort
+    int m_position = 0;  // index into m_sicht; -1 = BOF, size = EOF
+    bool m_aufGeloeschter = false;  // the current row was deleted and is still in m_sicht
 
     int m_filterSpalte = -1;
     QVariant m_filterWert;

@@ -77,8 +77,8 @@ void fehlgeschlagen(Programmzustand& z, Datenbankobjekte& db)
 
 void Datenbankobjekte::AllesSchliessen()
 {
-    for (Recordset* rs : {&rsDaten, &rsAlben, &rsBegriffe, &rsAlbum, &rsImport, &rsPraesentationen,
-                          &rsPraesentation, &rsNachschlagen, &rsBegriffeBild})
+    for (Recordset* rs : { &rsDaten, &rsAlben, &rsBegriffe, &rsAlbum, &rsImport, &rsPraesentationen, &rsPraesentation,
+             &rsNachschlagen, &rsBegriffeBild })
         rs->Schliessen();
     conLesen.Schliessen();
     conDaten.Schliessen();
@@ -90,58 +90,87 @@ QString AlbenauswahlAufforderung()
     return QStringLiteral("Bitte Album auswählen:");
 }
 
+namespace {
+
+// Throws DatenbankFehler; the caller closes what was opened.
+void oeffnenMitAlben(Programmzustand& z, Datenbankobjekte& db, const QString& pfad)
+{
+    verbindenUndEinrichten(db, pfad, QStringLiteral("Albenname"));
+    QString nummer = FeldLesen(db.rsDaten, QStringLiteral("Album"));
+
+    Recordset& rsAlben = db.rsAlben;
+    rsAlben.Filter(QStringLiteral("Nummer"), nummer);
+    if (rsAlben.RecordCount() == 0) {
+        rsAlben.FilterEntfernen();
+        if (rsAlben.RecordCount() == 0)
+            throw DatenbankFehler(QStringLiteral("Kein Album angelegt."), DatenbankFehler::KeineAlben);
+        rsAlben.MoveFirst();
+        nummer = FeldLesen(rsAlben, QStringLiteral("Nummer"));
+    }
+    rsAlben.FilterEntfernen();
+    z.albumNummer = nummer;
+
+    AlbenauswahlFuellen(z, db);
+    rsAlben.MoveFirst();
+    int position = 1;
+    while (!rsAlben.Eof() && FeldLesen(rsAlben, QStringLiteral("Nummer")) != nummer) {
+        rsAlben.MoveNext();
+        ++position;
+    }
+    z.albenauswahlIndex = position;
+    z.albumName = FeldLesen(rsAlben, QStringLiteral("Albenname"));
+    z.albumPfad = FeldLesen(rsAlben, QStringLiteral("Pfad"));
+    z.albumCDName = FeldLesen(rsAlben, QStringLiteral("CD-Name"));
+    z.suchergebnisAngezeigt = false;
+    z.ui().AlbenauswahlGeaendert();
+
+    db.rsAlbum.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::Pessimistisch);
+    db.rsAlbum.Oeffnen(Abfrage::MitWert(nummer, QStringLiteral("Dateiname")));
+    restlicheEinrichten(db);
+    z.ui().PraesentationsBefehleSetzen(db.rsPraesentationen.RecordCount() > 0);
+
+    QCoreApplication::processEvents();
+    z.bilderverzeichnis = mitSchraegstrich(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")));
+    // An empty stored directory would put relative albums at the file system root.
+    if (z.bilderverzeichnis.isEmpty() || !AlbenOrdnerPruefen(z, db))
+        z.bilderverzeichnis = z.StandardBilderverzeichnis();
+    FeldSchreiben(db.rsDaten, QStringLiteral("Bilderverzeichnis"), z.bilderverzeichnis);
+
+    geoeffnet(z, pfad);
+    z.ui().AlbumAnsichtenZeigen();
+    z.ui().DatenbankBefehleFreigeben(true);
+}
+
+}  // namespace
+
 bool DatenbankOeffnen(Programmzustand& z, Datenbankobjekte& db, const QString& pfad)
 {
     try {
-        verbindenUndEinrichten(db, pfad, QStringLiteral("Albenname"));
-        QString nummer = FeldLesen(db.rsDaten, QStringLiteral("Album"));
-
-        Recordset& rsAlben = db.rsAlben;
-        rsAlben.Filter(QStringLiteral("Nummer"), nummer);
-        if (rsAlben.RecordCount() == 0) {
-            rsAlben.FilterEntfernen();
-            if (rsAlben.RecordCount() == 0)
-                throw DatenbankFehler(QStringLiteral("Kein Album angelegt."));
-            rsAlben.MoveFirst();
-            nummer = FeldLesen(rsAlben, QStringLiteral("Nummer"));
-        }
-        rsAlben.FilterEntfernen();
-        z.albumNummer = nummer;
-
-        AlbenauswahlFuellen(z, db);
-        rsAlben.MoveFirst();
-        int position = 1;
-        while (!rsAlben.Eof() && FeldLesen(rsAlben, QStringLiteral("Nummer")) != nummer) {
-            rsAlben.MoveNext();
-            ++position;
-        }
-        z.albenauswahlIndex = position;
-        z.albumName = FeldLesen(rsAlben, QStringLiteral("Albenname"));
-        z.albumPfad = FeldLesen(rsAlben, QStringLiteral("Pfad"));
-        z.albumCDName = FeldLesen(rsAlben, QStringLiteral("CD-Name"));
-        z.suchergebnisAngezeigt = false;
-        z.ui().AlbenauswahlGeaendert();
-
-        db.rsAlbum.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::Pessimistisch);
-        db.rsAlbum.Oeffnen(Abfrage::MitWert(nummer, QStringLiteral("Dateiname")));
-        restlicheEinrichten(db);
-        z.ui().PraesentationsBefehleSetzen(db.rsPraesentationen.RecordCount() > 0);
-
-        QCoreApplication::processEvents();
-        z.bilderverzeichnis = mitSchraegstrich(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")));
-        // An empty stored directory would put relative albums at the file system root.
-        if (z.bilderverzeichnis.isEmpty() || !AlbenOrdnerPruefen(z, db))
-            z.bilderverzeichnis = z.StandardBilderverzeichnis();
-        FeldSchreiben(db.rsDaten, QStringLiteral("Bilderverzeichnis"), z.bilderverzeichnis);
-
-        geoeffnet(z, pfad);
-        z.ui().AlbumAnsichtenZeigen();
-        z.ui().DatenbankBefehleFreigeben(true);
+        oeffnenMitAlben(z, db, pfad);
         return true;
     } catch (const DatenbankFehler&) {
         fehlgeschlagen(z, db);
         return false;
     }
+}
+
+Oeffnungsergebnis SammlungOeffnen(Programmzustand& z, Datenbankobjekte& db, const QString& pfad)
+{
+    Oeffnungsergebnis ergebnis;
+    try {
+        oeffnenMitAlben(z, db, pfad);
+        ergebnis.geoeffnet = true;
+        return ergebnis;
+    } catch (const DatenbankFehler& f) {
+        fehlgeschlagen(z, db);
+        ergebnis.art = f.art();
+        ergebnis.text = f.text();
+    }
+    // Only a collection without albums is opened without them; a locked,
+    // damaged or write-protected one is never taken for an empty one.
+    if (ergebnis.art == DatenbankFehler::KeineAlben && DatenbankOhneAlbenOeffnen(z, db, pfad))
+        ergebnis.geoeffnet = true;
+    return ergebnis;
 }
 
 bool DatenbankOhneAlbenOeffnen(Programmzustand& z, Datenbankobjekte& db, const QString& pfad)
@@ -151,9 +180,15 @@ bool DatenbankOhneAlbenOeffnen(Programmzustand& z, Datenbankobjekte& db, const Q
         db.rsAlbum.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::Pessimistisch);
         restlicheEinrichten(db);
 
-        if (z.bilderverzeichnis.isEmpty())
-            z.bilderverzeichnis = z.StandardBilderverzeichnis();
-        FeldSchreiben(db.rsDaten, QStringLiteral("Bilderverzeichnis"), z.bilderverzeichnis);
+        // A stored picture directory stays; only a collection without one gets one.
+        const QString gespeichert = mitSchraegstrich(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")));
+        if (!gespeichert.isEmpty()) {
+            z.bilderverzeichnis = gespeichert;
+        } else {
+            if (z.bilderverzeichnis.isEmpty())
+                z.bilderverzeichnis = z.StandardBilderverzeichnis();
+            FeldSchreiben(db.rsDaten, QStringLiteral("Bilderverzeichnis"), z.bilderverzeichnis);
+        }
 
         z.albumNummer.clear();
         z.albumName.clear();
@@ -173,9 +208,9 @@ bool DatenbankOhneAlbenOeffnen(Programmzustand& z, Datenbankobjekte& db, const Q
     }
     const QChar cr(13);
     z.Meldung(QStringLiteral("In der Datenbank ") + pfad + QStringLiteral(" sind noch keine Alben vorhanden!") + cr + cr
-                  + QStringLiteral("Um mit Kolvar arbeiten zu können, müssen Sie zuerst ein Album anlegen.") + cr
-                  + QStringLiteral("(Menüpunkt: Datenbank / Neues Album)"),
-              Meldungen::Information, QStringLiteral("Kein Album angelegt!"));
+            + QStringLiteral("Um mit Kolvar arbeiten zu können, müssen Sie zuerst ein Album anlegen.") + cr
+            + QStringLiteral("(Menüpunkt: Datenbank / Neues Album)"),
+        Meldungen::Information, QStringLiteral("Kein Album angelegt!"));
     return true;
 }
 

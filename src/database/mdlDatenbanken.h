@@ -1,4 +1,6 @@
 #pragma once
+#include "DatenbankFehler.h"
+
 #include <QString>
 
 struct Programmzustand;
@@ -8,6 +10,17 @@ class Recordset;
 // Opening and closing a collection and the small field and picture-row
 // operations every view uses. The open routines turn every error into a
 // false result and leave the database closed.
+
+// What opening a collection came to; on failure `text` names the file or
+// folder and `art` tells whether trying again can help (Gesperrt).
+struct Oeffnungsergebnis {
+    bool geoeffnet = false;
+    DatenbankFehler::Art art = DatenbankFehler::Allgemein;
+    QString text;
+};
+
+// Opens a collection with its albums, or, when it has none, without them.
+Oeffnungsergebnis SammlungOeffnen(Programmzustand& zustand, Datenbankobjekte& db, const QString& pfad);
 
 bool DatenbankOeffnen(Programmzustand& zustand, Datenbankobjekte& db, const QString& pfad);
 bool DatenbankOhneAlbenOeffnen(Programmzustand& zustand, Datenbankobjekte& db, const QString& pfad);

@@ -2,6 +2,9 @@
 
 #include "mdlRegistry.h"
 
+#include <QRect>
+
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -51,10 +54,13 @@ GeladeneEinstellungen EinstellungenLaden(const Registry& r)
     e.aktuelleDatenbank = r.TextLesen(Pfade, QStringLiteral("AktuelleDatenbank")).value_or(QString());
 
     const Fenstergeometrie vorgabe;
+    // A number beyond 16 bit is clamped, not dropped: a window made very large
+    // stays large, and the screen check at start fits it onto the screen.
     auto geometriewert = [&](const char* name, int standard) {
-        return static_cast<int>(ganzeZahl<qint16>(
-            r.TextLesenMitVorgabe(MDI, QLatin1String(name), QString::number(standard)),
-            static_cast<qint16>(standard)));
+        const qint64 wert = ganzeZahl<qint64>(
+            r.TextLesenMitVorgabe(MDI, QLatin1String(name), QString::number(standard)), standard);
+        return static_cast<int>(std::clamp<qint64>(wert, std::numeric_limits<qint16>::min(),
+                                                   std::numeric_limits<qint16>::max()));
     };
     e.geometrie.hoehe = geometriewert("Hoehe", vorgabe.hoehe);
     e.geometrie.breite = geometriewert("Breite", vorgabe.breite);
@@ -114,4 +120,25 @@ void EinstellungenSpeichern(Registry& r, const QString& programmordner, const QS
 
     r.TextSchreiben(Version, QStringLiteral("Version"), versionstext);
     r.sichern();
+}
+
+QRect FensterAufBildschirm(const QRect& fenster, const QList<QRect>& bildschirme)
+{
+    if (bildschirme.isEmpty())
+        return fenster;
+    // The screen the window shows most on, or the first when it shows on none.
+    QRect ziel = bildschirme.first();
+    qint64 groessteFlaeche = 0;
+    for (const QRect& b : bildschirme) {
+        const QRect schnitt = b.intersected(fenster);
+        const qint64 flaeche = qint64(schnitt.width()) * schnitt.height();
+        if (flaeche > groessteFlaeche) {
+            groessteFlaeche = flaeche;
+            ziel = b;
+        }
+    }
+    QRect ergebnis(fenster.topLeft(), fenster.size().boundedTo(ziel.size()).expandedTo(QSize(1, 1)));
+    ergebnis.moveLeft(std::clamp(ergebnis.left(), ziel.left(), ziel.right() - ergebnis.width() + 1));
+    ergebnis.moveTop(std::clamp(ergebnis.top(), ziel.top(), ziel.bottom() - ergebnis.height() + 1));
+    return ergebnis;
 }

@@ -1,5 +1,8 @@
 #pragma once
+#include <QList>
 #include <QString>
+
+class QRect;
 
 class Registry;
 
@@ -37,13 +40,19 @@ struct GeladeneEinstellungen {
 };
 
 // Reads every value with its default, in the stored order; a value that is
-// not a number of the right size yields its default.
+// not a number yields its default, a window size or place beyond 16 bit is
+// clamped to it.
 GeladeneEinstellungen EinstellungenLaden(const Registry& registry);
 
 // Writes every value in the stored order; an empty database path is kept as " ".
 void EinstellungenSpeichern(Registry& registry, const QString& programmordner,
                             const QString& aktuelleDatenbank, const Fenstergeometrie& geometrie,
                             const Einstellungen& optionen, const QString& versionstext);
+
+// A window rectangle fitted onto the screen it shows most on (the first when
+// none): no larger than that screen and wholly on it, so that its title bar
+// can always be reached. The screens are their available areas.
+QRect FensterAufBildschirm(const QRect& fenster, const QList<QRect>& bildschirme);
 
 // Text forms used in the store.
 QString WahrheitswertText(bool wert);

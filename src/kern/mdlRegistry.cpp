@@ -1,11 +1,23 @@
 #include "mdlRegistry.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 Registry::Registry()
     : m_speicher(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"),
                  QStringLiteral("Kolvar"))
 {
+    // A file Qt cannot read would be overwritten with defaults at the first
+    // save; a copy keeps what the user had.
+    const QString datei = m_speicher.fileName();
+    if (m_speicher.status() != QSettings::NoError && QFileInfo(datei).isFile()) {
+        QString kopie = datei + QStringLiteral(".unlesbar");
+        for (int n = 2; QFileInfo::exists(kopie); ++n)
+            kopie = datei + QStringLiteral(".unlesbar-%1").arg(n);
+        if (QFile::copy(datei, kopie))
+            m_sicherungskopie = kopie;
+    }
 }
 
 void Registry::TextSchreiben(const QString& gruppe, const QString& name, const QString& text)

@@ -26,9 +26,12 @@ public:
     void sichern();
 
     QString dateipfad() const { return m_speicher.fileName(); }
+    // Where an unreadable settings file was copied before defaults replace it; "" when none.
+    QString sicherungskopie() const { return m_sicherungskopie; }
 
     static constexpr int PufferGroesse = 255;
 
 private:
     QSettings m_speicher;
+    QString m_sicherungskopie;
 };

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -277,7 +279,12 @@ Fenstergeometrie mdiHauptform::geometrie() const
 
 void mdiHauptform::geometrieAnwenden(const Fenstergeometrie& g)
 {
-    setGeometry(Twips::zuPixel(g.links), Twips::zuPixel(g.oben), Twips::zuPixel(g.breite), Twips::zuPixel(g.hoehe));
+    QList<QRect> bildschirme;
+    for (const QScreen* b : QGuiApplication::screens())
+        bildschirme << b->availableGeometry();
+    setGeometry(FensterAufBildschirm(
+        QRect(Twips::zuPixel(g.links), Twips::zuPixel(g.oben), Twips::zuPixel(g.breite), Twips::zuPixel(g.hoehe)),
+        bildschirme));
     if (g.status == Fenstergeometrie::Maximiert)
         setWindowState(Qt::WindowMaximized);
     else if (g.status == Fenstergeometrie::Minimiert)
@@ -298,8 +305,8 @@ bool mdiHauptform::Laden()
 
     const QString pfad = z.aktuelleDatenbank.trimmed().isEmpty() ? QString() : z.aktuelleDatenbank;
     z.aktuelleDatenbank.clear();
-    if (!pfad.isEmpty() && !DatenbankOeffnen(z, db, pfad) && !DatenbankOhneAlbenOeffnen(z, db, pfad))
-        z.aktuelleDatenbank.clear();
+    if (!pfad.isEmpty() && !datenbankOeffnenMit(pfad))
+        m_datenbankBeimStart = pfad;
     return true;
 }
 
@@ -314,8 +321,9 @@ void mdiHauptform::closeEvent(QCloseEvent* e)
 {
     KindfensterSchliessen();
     if (m_einstellungenSpeichern) {
-        EinstellungenSpeichern(m_registry, z.programmordner, z.aktuelleDatenbank, geometrie(), z.einstellungen,
-                               z.versionstext);
+        EinstellungenSpeichern(m_registry, z.programmordner,
+                               z.aktuelleDatenbank.isEmpty() ? m_datenbankBeimStart : z.aktuelleDatenbank,
+                               geometrie(), z.einstellungen, z.versionstext);
         m_einstellungenSpeichern = false;
     }
     e->accept();

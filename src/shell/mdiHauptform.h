@@ -131,7 +131,8 @@ private:
     QMenu* neuesMenue(QMenu* eltern, const QString& name, const QString& text);
     void knopfSetzen(const QString& name, bool aktiv);
     void befehleOhneDatenbank();
-    void datenbankOeffnenMit(const QString& pfad);
+    // Opens the collection, with the messages and the retry of a locked file.
+    bool datenbankOeffnenMit(const QString& pfad);
     void timResizeAbgelaufen();
     void timAlbenanzeigeAbgelaufen();
     void KindfensterSchliessen();
@@ -152,6 +153,9 @@ private:
     QTimer m_timResize;
     QSize m_letzteGroesse;
     bool m_einstellungenSpeichern = false;
+    // The collection the start could not open stays in the settings until the
+    // user closes or opens one, so that it opens again once it can.
+    QString m_datenbankBeimStart;
 
     // --- album chooser and album maintenance: members ---
     void albenAuswahlEntladen();

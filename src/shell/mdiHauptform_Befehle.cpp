@@ -91,22 +91,45 @@ void mdiHauptform::StatusleisteSetzen(const QString& feld1, const QString& feld2
     m_status2->setText(feld2);
 }
 
-void mdiHauptform::datenbankOeffnenMit(const QString& pfad)
+bool mdiHauptform::datenbankOeffnenMit(const QString& pfad)
 {
     if (pfad.trimmed().isEmpty())
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool offen = DatenbankOeffnen(z, db, pfad) || DatenbankOhneAlbenOeffnen(z, db, pfad);
-    QApplication::restoreOverrideCursor();
-    if (offen)
-        return;
-    z.aktuelleDatenbank.clear();
-    befehleOhneDatenbank();
+        return false;
     const QChar cr(13);
-    z.Meldung(QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad) + QStringLiteral(" kann nicht geöffnet werden.")
-                  + cr + cr
-                  + QStringLiteral("Sie ist keine Kolvar-Datenbank, ist beschädigt oder lässt sich nicht lesen und schreiben."),
-              Meldungen::Fehler, QStringLiteral("Datenbank öffnen"));
+    const QString titel = QStringLiteral("Datenbank öffnen");
+    for (;;) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const Oeffnungsergebnis ergebnis = SammlungOeffnen(z, db, pfad);
+        QApplication::restoreOverrideCursor();
+        if (ergebnis.geoeffnet)
+            return true;
+        z.aktuelleDatenbank.clear();
+        befehleOhneDatenbank();
+        switch (ergebnis.art) {
+        case DatenbankFehler::Gesperrt:
+            // The other program may let go of it; the user says when.
+            if (z.Meldung(ergebnis.text + cr + cr
+                              + QStringLiteral("Beenden Sie das andere Programm und wählen Sie OK, um es noch einmal zu "
+                                               "versuchen."),
+                          Meldungen::Warnung, titel)
+                == Meldungen::Antwort::OK)
+                continue;
+            return false;
+        case DatenbankFehler::Beschaedigt:
+        case DatenbankFehler::Schreibgeschuetzt:
+        case DatenbankFehler::NeuereVersion:
+            z.Meldung(ergebnis.text, Meldungen::Fehler, titel);
+            return false;
+        default:
+            // Other texts may come from the engine in its own words.
+            z.Meldung(QStringLiteral("Die Datei ") + QDir::toNativeSeparators(pfad)
+                          + QStringLiteral(" kann nicht geöffnet werden.") + cr + cr
+                          + QStringLiteral("Sie ist keine Kolvar-Datenbank, ist beschädigt oder lässt sich nicht lesen "
+                                           "und schreiben."),
+                      Meldungen::Fehler, titel);
+            return false;
+        }
+    }
 }
 
 void mdiHauptform::DatenbankOeffnenBefehl()
@@ -127,10 +150,8 @@ void mdiHauptform::NeueDatenbankBefehl()
     try {
         DatenbankErstellen(pfad);
     } catch (const DatenbankFehler& f) {
-        const QChar cr(13);
-        z.Meldung(QStringLiteral("Die Datenbank ") + QDir::toNativeSeparators(pfad)
-                      + QStringLiteral(" kann nicht erstellt werden.") + cr + cr + f.text(),
-                  Meldungen::Fehler, QStringLiteral("Neue Datenbank"));
+        // The text names the file or the folder; the old file is untouched.
+        z.Meldung(f.text(), Meldungen::Fehler, QStringLiteral("Neue Datenbank"));
         return;
     }
     datenbankOeffnenMit(pfad);
@@ -138,6 +159,7 @@ void mdiHauptform::NeueDatenbankBefehl()
 
 void mdiHauptform::DatenbankSchliessenBefehl()
 {
+    m_datenbankBeimStart.clear();
     KindfensterSchliessen();
     DatenbankSchliessen(z, db);
     z.aktuelleDatenbank.clear();

@@ -83,7 +83,13 @@ private slots:
         rs.MovePrevious();
         rs.MovePrevious();
         QVERIFY(rs.Bof());
+        // Both ends of the valid positions, and one past each.
+        rs.AbsolutePositionSetzen(3);
+        QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), QStringLiteral("c.jpg"));
+        rs.AbsolutePositionSetzen(1);
+        QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), QStringLiteral("A.jpg"));
         QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.AbsolutePositionSetzen(4));
+        QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.AbsolutePositionSetzen(0));
 
         rs.Sort(QStringLiteral("Nummer DESC"));
         rs.MoveFirst();
@@ -292,7 +298,101 @@ private slots:
         q.finish();
         QSqlQuery s = m_con.Abfragen(QStringLiteral("PRAGMA synchronous"));
         QVERIFY(s.next());
-        QCOMPARE(s.value(0).toInt(), 2);  // FULL: every commit reaches the disk
+        QCOMPARE(s.value(0).toInt(), 3);  // EXTRA: the journal's deletion, the commit itself, is synced too
+        s.finish();
+        QSqlQuery j = m_con.Abfragen(QStringLiteral("PRAGMA journal_mode"));
+        QVERIFY(j.next());
+        QCOMPARE(j.value(0).toString(), QStringLiteral("delete"));  // one collection stays one file
+    }
+
+    void loeschenUndWeiterLoeschtJedeZeile()
+    {
+        albumtabelle(QStringLiteral("1"));
+        Recordset rs;
+        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
+        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
+            bild(rs, QLatin1String(name));
+        rs.Requery();
+        int geloescht = 0;
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+            rs.Delete();
+            ++geloescht;
+            // The deleted row is still current, without its fields.
+            QVERIFY(!rs.Eof());
+            QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.Feld(QStringLiteral("Dateiname")));
+        }
+        QCOMPARE(geloescht, 4);
+        QCOMPARE(rs.RecordCount(), 0);
+        QSqlQuery q = m_con.Abfragen(QStringLiteral("SELECT COUNT(*) FROM \"1\""));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+    }
+
+    void verworfeneInnereTransaktionLaesstDieAeussereScheitern()
+    {
+        albumtabelle(QStringLiteral("1"));
+        Recordset rs;
+        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
+        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        {
+            Transaktion aussen(m_con);
+            bild(rs, QStringLiteral("aussen.jpg"));
+            {
+                Transaktion innen(m_con);
+                bild(rs, QStringLiteral("innen.jpg"));
+            }  // rolled back
+            QVERIFY_THROWS_EXCEPTION(DatenbankFehler, aussen.bestaetigen());
+        }
+        QVERIFY(!m_con.InTransaktion());
+        rs.Requery();
+        QCOMPARE(rs.RecordCount(), 0);
+        // The connection is usable again afterwards.
+        {
+            Transaktion t(m_con);
+            bild(rs, QStringLiteral("danach.jpg"));
+            t.bestaetigen();
+        }
+        rs.Requery();
+        QCOMPARE(rs.RecordCount(), 1);
+    }
+
+    void gescheitertesCommitWirdZurueckgerolltUndGemeldet()
+    {
+        albumtabelle(QStringLiteral("1"));
+        Recordset rs;
+        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
+        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        Verbindung leser;
+        leser.Oeffnen(m_pfad, Verbindung::Lesen);
+        auto zeilen = [&] {
+            QSqlQuery q = leser.Abfragen(QStringLiteral("SELECT COUNT(*) FROM \"1\""));
+            q.next();
+            return q.value(0).toInt();
+        };
+        {
+            Transaktion t(m_con);
+            bild(rs, QStringLiteral("weg.jpg"));
+            // Another reader holds its lock, so the commit cannot write the file.
+            leser.Ausfuehren(QStringLiteral("BEGIN"));
+            QCOMPARE(zeilen(), 0);
+            try {
+                t.bestaetigen();
+                QFAIL("the commit was reported as done");
+            } catch (const DatenbankFehler& f) {
+                QCOMPARE(f.art(), DatenbankFehler::Gesperrt);
+            }
+            leser.Ausfuehren(QStringLiteral("COMMIT"));
+        }
+        QVERIFY(!m_con.InTransaktion());
+        QCOMPARE(zeilen(), 0);
+        // Nothing of it stays pending to be committed by the next transaction.
+        {
+            Transaktion t(m_con);
+            bild(rs, QStringLiteral("bleibt.jpg"));
+            t.bestaetigen();
+        }
+        QCOMPARE(zeilen(), 1);
     }
 
     void oeffnenLegtNieEineDateiAn()

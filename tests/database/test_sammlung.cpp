@@ -10,8 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // A collection as the program sees it: creating files and albums, opening
 // and the picture-row operations.
@@ -35,6 +38,35 @@ class TestSammlung : public QObject {
         while (q.next())
             namen << q.value(0).toString();
         return namen;
+    }
+
+    static QByteArray inhalt(const QString& pfad)
+    {
+        QFile f(pfad);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // Overwrites the header of the table's root page: the file still opens,
+    // reading that table fails.
+    void seiteZerstoeren(const QString& tabelle)
+    {
+        int seite = 0;
+        int groesse = 0;
+        {
+            Verbindung v;
+            v.Oeffnen(m_pfad, Verbindung::Lesen);
+            QSqlQuery q = v.Abfragen(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = ?"), {tabelle});
+            QVERIFY(q.next());
+            seite = q.value(0).toInt();
+            q.finish();
+            QSqlQuery g = v.Abfragen(QStringLiteral("PRAGMA page_size"));
+            QVERIFY(g.next());
+            groesse = g.value(0).toInt();
+        }
+        QFile f(m_pfad);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(qint64(seite - 1) * groesse));
+        f.write(QByteArray(16, char(0x7f)));
     }
 
     // A new collection, opened without albums and with the given albums made.
@@ -76,14 +108,55 @@ private slots:
         QVERIFY(!q.next());
     }
 
-    void erstellenErsetztEineVorhandeneDatei()
+    void erstellenBehaeltDieAlteDateiImPapierkorbOderDaneben()
     {
         sammlungMit({QStringLiteral("Urlaub")});
         DatenbankSchliessen(z, db);
-        QVERIFY(tabellen(m_pfad).contains(QStringLiteral("1")));
+        const QByteArray alt = inhalt(m_pfad);
         DatenbankErstellen(m_pfad);
         QVERIFY(!tabellen(m_pfad).contains(QStringLiteral("1")));
         QVERIFY(!QFile::exists(m_pfad + QStringLiteral(".neu")));
+        // The old collection is whole: in the user's trash, or where Qt finds
+        // no trash for this volume, beside the new one.
+        const QString papierkorb = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                   + QStringLiteral("/Trash/files/");
+        QStringList orte{m_pfad + QStringLiteral(".alt")};
+        for (const QFileInfo& f : QDir(papierkorb).entryInfoList({QStringLiteral("Sammlung*.mdb")}, QDir::Files))
+            orte << f.filePath();
+        bool gefunden = false;
+        for (const QString& ort : std::as_const(orte))
+            gefunden = gefunden || inhalt(ort) == alt;
+        QVERIFY2(gefunden, qPrintable(orte.join(QLatin1Char(' '))));
+    }
+
+    void erstellenOhnePapierkorbBehaeltDieAlteDatei()
+    {
+        // No trash can be made: a file stands where its folder would be.
+        const QString daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        QDir(daten + QStringLiteral("/Trash")).removeRecursively();
+        QDir().mkpath(daten);
+        QFile sperre(daten + QStringLiteral("/Trash"));
+        QVERIFY(sperre.open(QIODevice::WriteOnly));
+        sperre.close();
+        sammlungMit({QStringLiteral("Urlaub")});
+        DatenbankSchliessen(z, db);
+        const QByteArray alt = inhalt(m_pfad);
+        DatenbankErstellen(m_pfad);
+        QFile::remove(sperre.fileName());
+        QVERIFY(!tabellen(m_pfad).contains(QStringLiteral("1")));
+        QCOMPARE(inhalt(m_pfad + QStringLiteral(".alt")), alt);
+    }
+
+    void erstellenInEinemFehlendenOrdnerNenntDenOrdner()
+    {
+        const QString ordner = m_ordner.filePath(QStringLiteral("gibtsnicht"));
+        try {
+            DatenbankErstellen(ordner + QStringLiteral("/Neu.mdb"));
+            QFAIL("no error");
+        } catch (const DatenbankFehler& f) {
+            QVERIFY2(f.text().contains(ordner) && !f.text().contains(QStringLiteral(".neu")), qPrintable(f.text()));
+        }
+        QVERIFY(!QFileInfo::exists(ordner));
     }
 
     void schluesselUndTabellennamen()
@@ -219,8 +292,9 @@ private slots:
 
         QDir(eigenes + QStringLiteral("Urlaub")).removeRecursively();
         QVERIFY(DatenbankOeffnen(z, db, m_pfad));
-        QCOMPARE(z.bilderverzeichnis, z.StandardBilderverzeichnis());
-        QCOMPARE(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")), z.StandardBilderverzeichnis());
+        const QString standard = z.programmordner + QStringLiteral("/BilderVerzeichnis/");
+        QCOMPARE(z.bilderverzeichnis, standard);
+        QCOMPARE(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")), standard);
     }
 
     void fremdeDateienWerdenNichtGeoeffnetUndNichtVeraendert()
@@ -254,6 +328,113 @@ private slots:
         QCOMPARE(f.readAll(), QByteArray("Das ist keine Datenbank, nur Text.\n"));
         QVERIFY(fremdDatei.open(QIODevice::ReadOnly));
         QCOMPARE(fremdDatei.readAll(), fremdInhalt);
+    }
+
+    void ohneAlbenBleibtDasGespeicherteBilderverzeichnis()
+    {
+        DatenbankErstellen(m_pfad);
+        {
+            Verbindung v;
+            v.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
+            v.Ausfuehren(QStringLiteral("UPDATE Daten SET Bilderverzeichnis = ?"), {QStringLiteral("/mnt/fotos/")});
+        }
+        z.bilderverzeichnis = QStringLiteral("/anderswo/");
+        QVERIFY(SammlungOeffnen(z, db, m_pfad).geoeffnet);
+        QCOMPARE(z.bilderverzeichnis, QStringLiteral("/mnt/fotos/"));
+        QCOMPARE(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")), QStringLiteral("/mnt/fotos/"));
+    }
+
+    // Files the program must refuse without writing to them, each with a
+    // German message naming the file, and never opened as a collection
+    // without albums.
+    void verweigerteSammlungen_data()
+    {
+        QTest::addColumn<QString>("fall");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("wort");
+        QTest::newRow("neuere Version") << "version" << int(DatenbankFehler::NeuereVersion) << "neueren Version";
+        QTest::newRow("beschädigte Tabelle") << "tabelle" << int(DatenbankFehler::Beschaedigt) << "beschädigt";
+        QTest::newRow("von anderem Programm gesperrt")
+            << "sperre" << int(DatenbankFehler::Gesperrt) << "wird gerade von einem anderen Programm benutzt";
+    }
+    void verweigerteSammlungen()
+    {
+        QFETCH(QString, fall);
+        QFETCH(int, art);
+        QFETCH(QString, wort);
+        sammlungMit({QStringLiteral("Urlaub")});
+        db.rsAlbum.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        for (int i = 0; i < 200; ++i)
+            BildEintragen(db, QStringLiteral("bild%1.jpg").arg(i), 0, QString());
+        DatenbankSchliessen(z, db);
+
+        Verbindung sperre;
+        if (fall == QLatin1String("version")) {
+            Verbindung v;
+            v.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
+            v.Ausfuehren(QStringLiteral("PRAGMA user_version=%1").arg(Datenbankschema::Version + 1));
+        } else if (fall == QLatin1String("tabelle")) {
+            seiteZerstoeren(QStringLiteral("1"));
+        } else {
+            sperre.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
+            sperre.Ausfuehren(QStringLiteral("BEGIN EXCLUSIVE"));
+        }
+        const QByteArray vorher = inhalt(m_pfad);
+        meldungen.leeren();
+        const Oeffnungsergebnis e = SammlungOeffnen(z, db, m_pfad);
+        QVERIFY(!e.geoeffnet);
+        QCOMPARE(int(e.art), art);
+        QVERIFY2(e.text.contains(wort) && e.text.contains(m_pfad), qPrintable(e.text));
+        QVERIFY(!z.datenbankOffen);
+        QVERIFY(!db.conDaten.IstOffen());
+        QVERIFY(meldungen.meldungen.isEmpty());  // no "no albums" message
+        if (sperre.IstOffen())
+            sperre.Ausfuehren(QStringLiteral("ROLLBACK"));
+        QCOMPARE(inhalt(m_pfad), vorher);
+    }
+
+    // Write protection is checked as an ordinary user, since root writes anyway.
+    void schreibgeschuetzteDateiOderOrdner_data()
+    {
+        QTest::addColumn<bool>("ordnerGeschuetzt");
+        QTest::newRow("Datei") << false;
+        QTest::newRow("Ordner") << true;
+    }
+    void schreibgeschuetzteDateiOderOrdner()
+    {
+        QFETCH(bool, ordnerGeschuetzt);
+        DatenbankErstellen(m_pfad);
+        const QString ordner = QFileInfo(m_pfad).absolutePath();
+        // Every folder on the way must be open to the ordinary user.
+        for (QString weg = ordner; weg.startsWith(m_ordner.path()); weg = QFileInfo(weg).absolutePath())
+            QFile::setPermissions(weg, QFile::Permissions(0x7755));
+        const auto lesen = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        const auto alle = lesen | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        const auto gehen = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        QFile::setPermissions(m_pfad, ordnerGeschuetzt ? alle : lesen);
+        QFile::setPermissions(ordner, (ordnerGeschuetzt ? lesen : alle) | gehen);
+
+        const pid_t kind = fork();
+        if (kind == 0) {
+            if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(2);
+            Verbindung v;
+            try {
+                v.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
+            } catch (const DatenbankFehler& f) {
+                const bool nenntOrdner = f.text().startsWith(QStringLiteral("Der Ordner ") + ordner);
+                const bool nenntDatei = f.text().contains(m_pfad) && f.text().contains(QStringLiteral("schreibgeschützt"));
+                _exit(f.art() != DatenbankFehler::Schreibgeschuetzt ? 3 : nenntOrdner ? 10 : nenntDatei ? 11 : 4);
+            }
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(kind, &status, 0);
+        QFile::setPermissions(ordner, QFile::Permissions(0x7755));
+        QVERIFY(WIFEXITED(status));
+        if (WEXITSTATUS(status) == 2)
+            QSKIP("no ordinary user to switch to");
+        QCOMPARE(WEXITSTATUS(status), ordnerGeschuetzt ? 10 : 11);
     }
 
     void gleicherDateinameBehaeltDieAeltereZeile()

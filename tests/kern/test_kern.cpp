@@ -4,6 +4,7 @@
 #include "mdlRegistry.h"
 
 #include <QFile>
+#include <QRect>
 #include <QSettings>
 #include <QtTest>
 
@@ -104,6 +105,7 @@ private slots:
             Registry r;
             r.TextSchreiben(QStringLiteral("MDI"), QStringLiteral("Hoehe"), QStringLiteral("sehr hoch"));
             r.TextSchreiben(QStringLiteral("MDI"), QStringLiteral("Breite"), QStringLiteral("40000"));  // > 16 bit
+            r.TextSchreiben(QStringLiteral("MDI"), QStringLiteral("Links"), QStringLiteral("-99999"));
             r.TextSchreiben(QStringLiteral("MDI"), QStringLiteral("Status"), QStringLiteral("7"));
             r.TextSchreiben(QStringLiteral("Optionen"), QStringLiteral("GroesseVorschauBild"), QString());
             r.TextSchreiben(QStringLiteral("Optionen"), QStringLiteral("AnzahlBrowserZeilen"), QStringLiteral("4x"));
@@ -113,12 +115,59 @@ private slots:
         }
         const GeladeneEinstellungen e = EinstellungenLaden(Registry());
         QCOMPARE(e.geometrie.hoehe, 9000);
-        QCOMPARE(e.geometrie.breite, 12000);
+        QCOMPARE(e.geometrie.breite, 32767);  // clamped, not reset: a large window stays large
+        QCOMPARE(e.geometrie.links, -32768);
         QCOMPARE(e.geometrie.status, 0);
         QCOMPARE(e.optionen.GroesseVorschauBild, 80);
         QCOMPARE(e.optionen.AnzahlBrowserZeilen, 3);
         QCOMPARE(e.optionen.blnTastenTausch, false);
         QCOMPARE(e.optionen.BilderFormGroesseY, 7000.0f);
+    }
+
+    void unlesbareDateiWirdVorDenVorgabenKopiert()
+    {
+        const QString datei = Registry().dateipfad();
+        const QByteArray kaputt("[Pfade\nAktuelleDatenbank=/home/anna/Fotos.mdb\n");
+        {
+            QFile f(datei);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(kaputt);
+        }
+        QString kopie;
+        {
+            Registry r;
+            kopie = r.sicherungskopie();
+            EinstellungenSpeichern(r, QStringLiteral("/opt/kolvar"), QString(), Fenstergeometrie(), Einstellungen(),
+                                   QStringLiteral("1.0"));
+        }
+        QVERIFY(!kopie.isEmpty());
+        QFile f(kopie);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), kaputt);
+        QFile::remove(kopie);
+        // A readable file makes no copy.
+        QVERIFY(Registry().sicherungskopie().isEmpty());
+    }
+
+    void fensterWirdAufDenBildschirmGeholt_data()
+    {
+        QTest::addColumn<QRect>("fenster");
+        QTest::addColumn<QRect>("erwartet");
+        // Two screens side by side: 1920 x 1080 and 1280 x 1024 to its right.
+        QTest::newRow("passt") << QRect(100, 100, 800, 600) << QRect(100, 100, 800, 600);
+        QTest::newRow("auf dem zweiten") << QRect(2000, 50, 800, 600) << QRect(2000, 50, 800, 600);
+        QTest::newRow("links hinaus") << QRect(-5000, 100, 800, 600) << QRect(0, 100, 800, 600);
+        QTest::newRow("Titelleiste oben hinaus") << QRect(100, -300, 800, 600) << QRect(100, 0, 800, 600);
+        QTest::newRow("rechts unten hinaus") << QRect(1500, 900, 800, 600) << QRect(1120, 480, 800, 600);
+        QTest::newRow("zu gross") << QRect(0, 0, 32767, 32767) << QRect(0, 0, 1920, 1080);
+        QTest::newRow("zu gross für den zweiten") << QRect(1950, 0, 1900, 1000) << QRect(1920, 0, 1280, 1000);
+        QTest::newRow("auf keinem") << QRect(9000, 9000, 400, 300) << QRect(1520, 780, 400, 300);
+    }
+    void fensterWirdAufDenBildschirmGeholt()
+    {
+        QFETCH(QRect, fenster);
+        QFETCH(QRect, erwartet);
+        QCOMPARE(FensterAufBildschirm(fenster, {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)}), erwartet);
     }
 
     void zuLangeWerteGeltenAlsFehlend()

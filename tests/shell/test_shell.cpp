@@ -274,7 +274,7 @@ private slots:
         auto a = neueAnwendung();
         QVERIFY(a->HauptfensterZeigen());
         mdiHauptform* h = a->hauptfenster();
-        Fenstergeometrie normal{9000, 12300, 300, 450, Fenstergeometrie::Normal};
+        Fenstergeometrie normal{8000, 11000, 300, 450, Fenstergeometrie::Normal};  // fits the offscreen screen
         h->geometrieAnwenden(normal);
         h->showMaximized();
         QTRY_VERIFY(h->isMaximized());
@@ -285,7 +285,7 @@ private slots:
         h->close();
         QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
         QCOMPARE(s.value(QStringLiteral("MDI/Status")).toString(), QStringLiteral("2"));
-        QVERIFY(qAbs(s.value(QStringLiteral("MDI/Breite")).toInt() - 12300) <= 15);
+        QVERIFY(qAbs(s.value(QStringLiteral("MDI/Breite")).toInt() - 11000) <= 15);
     }
 
     void einstellungenBeimBeendenUndBeimNaechstenStart()
@@ -311,18 +311,29 @@ private slots:
             QCOMPARE(a->zustand().aktuelleDatenbank, mit);
             a->hauptfenster()->close();
         }
-        // A stored path whose file is gone opens nothing, creates nothing and is forgotten.
-        QFile::remove(mit);
+        // A stored path whose file is gone (an unplugged disk) opens nothing and
+        // creates nothing; it says so as "Datenbank öffnen" does and is kept for the next start.
+        const QString weg = mit + QStringLiteral(".weg");
+        QVERIFY(QFile::rename(mit, weg));
         {
             auto a = neueAnwendung();
             QVERIFY(a->HauptfensterZeigen());
             QVERIFY(!a->zustand().datenbankOffen);
-            QVERIFY(meldungen.meldungen.isEmpty());
+            QCOMPARE(meldungen.titel(), QStringList({"Datenbank öffnen"}));
+            QVERIFY(meldungen.texte().first().contains(QStringLiteral("kann nicht geöffnet werden")));
             a->hauptfenster()->close();
         }
         QVERIFY(!QFile::exists(mit));
         s.sync();
-        QCOMPARE(s.value(QStringLiteral("Pfade/AktuelleDatenbank")).toString(), QStringLiteral(" "));
+        QCOMPARE(s.value(QStringLiteral("Pfade/AktuelleDatenbank")).toString(), mit);
+        // Back in place, it opens again.
+        QVERIFY(QFile::rename(weg, mit));
+        {
+            auto a = neueAnwendung();
+            QVERIFY(a->HauptfensterZeigen());
+            QVERIFY(a->zustand().datenbankOffen);
+            a->hauptfenster()->close();
+        }
     }
 
     void fehlgeschlagenerKomponententestSchreibtNichts()
