@@ -85,6 +85,21 @@ QImage Bildleser::Lesen(const QSize& skaliert)
     return bild;
 }
 
+bool Bildleser::Pruefen(const QString& pfad, QString* grund)
+{
+    Bildleser leser;
+    bool ok = leser.Oeffnen(pfad);
+    if (ok) {
+        // Small, but never below a pixel: the decoder still reads all the data.
+        const QSize voll = leser.Groesse();
+        const QSize klein(qMax(1, voll.width() / 8), qMax(1, voll.height() / 8));
+        ok = !leser.Lesen(klein).isNull();
+    }
+    if (!ok && grund)
+        *grund = leser.fehler();
+    return ok;
+}
+
 // Whether the file holds all the picture data its header promises. The GIF
 // and BMP readers of Qt, too, hand back a picture from a cut-off file.
 bool Bildleser::Vollstaendig() const

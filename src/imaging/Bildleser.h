@@ -32,6 +32,11 @@ public:
     // Why the last step failed, in German.
     QString fehler() const { return m_fehler; }
 
+    // Whether the file is a complete picture: opened, and decoded small (a
+    // JPEG at an eighth of its size), so that a cut-off or damaged file is
+    // found before anyone relies on it. False with the reason in grund.
+    static bool Pruefen(const QString& pfad, QString* grund = nullptr);
+
 private:
     bool Fehler(const QString& text);
     bool Vollstaendig() const;

@@ -9,6 +9,9 @@
 
 int main(int argc, char** argv)
 {
+    // Qt's own limit on the memory a decoded picture may take stays in force:
+    // a raised limit would let one damaged header exhaust the memory.
+    qunsetenv("QT_IMAGEIO_MAXALLOC");
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ostrelan"));
     QApplication::setApplicationName(QStringLiteral("Kolvar"));
@@ -25,7 +28,7 @@ int main(int argc, char** argv)
     // Qt's own buttons and dialogs speak German too.
     QTranslator qtTexte;
     if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexte);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 

@@ -12,7 +12,9 @@
 #include <QVBoxLayout>
 
 frmAlbenAuswahl::frmAlbenAuswahl(Programmzustand& zustand, Datenbankobjekte& datenbank, QWidget* eltern)
-    : QFrame(eltern), z(zustand), db(datenbank)
+    : QFrame(eltern)
+    , z(zustand)
+    , db(datenbank)
 {
     setObjectName(QStringLiteral("frmAlbenAuswahl"));
     setWindowTitle(QStringLiteral("Albenauswahl"));
@@ -82,9 +84,9 @@ bool frmAlbenAuswahl::NeuesAlbum(const QString& name)
         return false;
     if (!AlbumWaehlen(z, db, name))
         return false;
-    // Thumbnails are made where they are missing, unless the album's CD is in no drive.
-    if (!VorschauOrdnerVorhanden(z, db) && (z.albumCDName.isEmpty() || !CDLaufwerk(z).isEmpty()))
-        AlbumLadenAusfuehren(z, db, this);
+    // A cut-off import of the album is finished and missing thumbnails are
+    // made, unless the album's CD is in no drive.
+    AlbumVervollstaendigen(z, db, this);
     AlbumOeffnen(z, db, z.albumNummer);
     z.ui().AlbenanzeigeStarten();
     return true;
