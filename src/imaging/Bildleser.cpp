@@ -60,6 +60,9 @@ bool Bildleser::Oeffnen(const QString& pfad)
     if (m_format.isEmpty())
         return Fehler(QStringLiteral("Die Datei enthält kein lesbares Bild: %1").arg(pfad));
     m_groesse = m_leser->size();
+    // A BMP stored top-down gives the negative height of its header.
+    if (m_format == "bmp")
+        m_groesse = QSize(qAbs(m_groesse.width()), qAbs(m_groesse.height()));
     if (m_groesse.isEmpty())
         return Fehler(QStringLiteral("Das Bild hat keine gültige Größe: %1").arg(pfad));
     return true;
