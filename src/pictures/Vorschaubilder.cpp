@@ -39,22 +39,25 @@ Vorschaubilderzeugung::Vorschaubilderzeugung(Programmzustand& z, Datenbankobjekt
     }
 }
 
-QStringList Vorschaubilderzeugung::bildnamen() const
+QStringList Vorschaubilderzeugung::bildnamen(bool mitOrdner) const
 {
+    QStringList namen = mitOrdner ? Bilddateien(m_quellordner + QLatin1Char('/')) : QStringList();
     if (!m_albumNummer.isEmpty() && m_db.conDaten.IstOffen()) {
         try {
             Recordset rs;
             rs.Einrichten(&m_db.conDaten, Recordset::Keyset, Recordset::NurLesen);
             rs.Oeffnen(Abfrage::MitWert(m_albumNummer, QStringLiteral("Dateiname")));
-            QStringList namen;
-            for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-                namen << FeldLesen(rs, QStringLiteral("Dateiname"));
+            for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+                const QString name = FeldLesen(rs, QStringLiteral("Dateiname"));
+                if (!namen.contains(name))
+                    namen << name;
+            }
             return namen;
         } catch (const DatenbankFehler&) {
             // Then the folder tells.
         }
     }
-    return Bilddateien(m_quellordner + QLatin1Char('/'));
+    return mitOrdner ? namen : Bilddateien(m_quellordner + QLatin1Char('/'));
 }
 
 bool Vorschaubilderzeugung::VorschaubilderFehlen() const
@@ -66,7 +69,7 @@ bool Vorschaubilderzeugung::VorschaubilderFehlen() const
     // Without its pictures (a stick unplugged) nothing could be made.
     if (m_ordnerAufCD || !QFileInfo(m_quellordner).isDir())
         return false;
-    const QStringList namen = bildnamen();
+    const QStringList namen = bildnamen(false);
     return std::any_of(namen.begin(), namen.end(), [this](const QString& name) {
         return !QFileInfo::exists(vorschauVon(name)) && QFileInfo(m_quellordner + QLatin1Char('/') + name).isFile();
     });
@@ -91,20 +94,21 @@ bool Vorschaubilderzeugung::AlbumLaden(const Fortschritt& fortschritt)
             Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
         return false;
     }
-    if (!QFileInfo(m_vorschauordner).isDir() && !ordnerAnlegen()) {
+    const bool neu = !QFileInfo(m_vorschauordner).isDir();
+    if (neu && !ordnerAnlegen()) {
         m_z.Meldung(
             QStringLiteral("Der Ordner für die Vorschaubilder kann nicht angelegt werden:") + cr + m_vorschauordner,
             Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
         return false;
     }
-    VorschauBilderErzeugen(fortschritt);
+    VorschauBilderErzeugen(fortschritt, neu);
     return true;
 }
 
-bool Vorschaubilderzeugung::VorschauBilderErzeugen(const Fortschritt& fortschritt)
+bool Vorschaubilderzeugung::VorschauBilderErzeugen(const Fortschritt& fortschritt, bool ganzerOrdner)
 {
     Sanduhr sanduhr;
-    QStringList dateien = bildnamen();
+    QStringList dateien = bildnamen(ganzerOrdner);
     // A row whose file is gone has nothing to make a thumbnail of.
     dateien.removeIf([this](const QString& name) {
         return QFileInfo::exists(vorschauVon(name)) || !QFileInfo(m_quellordner + QLatin1Char('/') + name).isFile();

@@ -32,10 +32,12 @@ public:
     bool VorschaubilderFehlen() const;
     // Makes the folder and the thumbnails that are missing. True when it made any.
     bool AlbumLaden(const Fortschritt& fortschritt = Fortschritt());
-    // The missing thumbnails of the album's pictures. Pictures that cannot be
+    // The missing thumbnails of the album's pictures, and with ganzerOrdner
+    // (a new thumbnail folder) of every picture file of its folder too, as
+    // the first run always made them. Pictures that cannot be
     // read are named in one list at the end; a full disk stops the run with
     // one message naming the folder. False when the disk was full.
-    bool VorschauBilderErzeugen(const Fortschritt& fortschritt = Fortschritt());
+    bool VorschauBilderErzeugen(const Fortschritt& fortschritt = Fortschritt(), bool ganzerOrdner = false);
     // The thumbnail of one picture; a picture that cannot be read gives
     // "Fehler beim Laden des Bildes." and no thumbnail.
     bool VBEinzeln(const QString& bildpfad);
@@ -44,9 +46,11 @@ public:
 
 private:
     bool ordnerAnlegen();
-    // File names of the album's pictures: its rows, or the folder's picture
-    // files where the album has no table to read (the search result).
-    QStringList bildnamen() const;
+    // File names of the album's pictures: its rows (after the folder's picture
+    // files with mitOrdner), or the folder's picture files where the album
+    // has no table to read (the search result). Later runs go by the rows
+    // only, so a damaged file that never got a row is not tried again and again.
+    QStringList bildnamen(bool mitOrdner) const;
     QString vorschauVon(const QString& name) const { return m_vorschauordner + QLatin1Char('/') + name; }
 
     Programmzustand& m_z;
