@@ -292,6 +292,28 @@ private slots:
         QVERIFY(s->meldungen.meldungen.isEmpty());
     }
 
+    void nichtGeloeschteQuellenGenannt()
+    {
+        // Moved from a disc that turns out write-protected: the copies are
+        // entered, and every source that stays behind is named.
+        KleinerDatentraeger stick(1024 * 1024);
+        if (!stick.bereit())
+            QSKIP(qPrintable(u"no tmpfs: "_s + stick.grund()));
+        for (const char* name : { "a.jpg", "b.jpg" })
+            Testsammlung::bildSchreiben(stick.pfad() + name);
+        QVERIFY(stick.schreibschuetzen());
+        s->z.einstellungen.lngBehandlungBilder = 1;
+        QCOMPARE(importieren({ stick.pfad() }, { u"Stick"_s }), 1);
+        QCOMPARE(zeilen(u"Stick"_s), QStringList({ "a.jpg", "b.jpg" }));
+        QCOMPARE(dateienIn(stick.pfad()), QStringList({ "a.jpg", "b.jpg" }));
+        QCOMPARE(s->meldungen.titel(), QStringList({ "Nicht alle Bilder übernommen!" }));
+        const QStringList liste = s->meldungen.meldungen[0].liste;
+        QCOMPARE(liste.size(), 2);
+        for (int i = 0; i < 2; ++i)
+            QVERIFY2(liste[i].startsWith(stick.pfad() + "ab"[i] + ".jpg: ins Album kopiert, aber nicht gelöscht"),
+                qPrintable(liste[i]));
+    }
+
     void vollerDatentraeger()
     {
         KleinerDatentraeger platte(256 * 1024);

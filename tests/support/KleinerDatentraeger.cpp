@@ -43,3 +43,9 @@ bool KleinerDatentraeger::groesseAendern(qint64 bytes)
         && mountAufrufen(
             { QStringLiteral("-o"), QStringLiteral("remount,size=%1").arg(bytes), m_ordner.path() }, nullptr);
 }
+
+bool KleinerDatentraeger::schreibschuetzen()
+{
+    return m_eingehaengt
+        && mountAufrufen({ QStringLiteral("-o"), QStringLiteral("remount,ro"), m_ordner.path() }, nullptr);
+}
