@@ -1,4 +1,5 @@
 #include "AlbumImport.h"
+#include "Meldungsfenster.h"
 #include "Ordneruebernahme.h"
 #include "Testsammlung.h"
 #include "frmAlbumLaden.h"
@@ -11,8 +12,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleOptionViewItem>
 #include <QTimer>
 #include <QTreeWidget>
@@ -212,6 +215,29 @@ private slots:
         QVERIFY(QFile::remove(quelle + "TempBilder/bild4.jpg"));
         AlbumVervollstaendigen(s->z, s->db, nullptr);
         QCOMPARE(dateienIn(quelle + "TempBilder").size(), 6);
+    }
+
+    void langeListeBleibtAufDemBildschirm()
+    {
+        // A thousand skipped files: one window, its list scrolls, it fits the screen.
+        QStringList eintraege;
+        for (int i = 0; i < 1000; ++i)
+            eintraege << u"/media/stick/bild%1.jpg: Die Datei ist unvollständig."_s.arg(i);
+        Meldungsfenster fenster;
+        int gesehen = 0, hoehe = 0, zeilen = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            ++gesehen;
+            hoehe = dialog->frameGeometry().height();
+            const auto* liste = dialog->findChild<QListWidget*>(u"lstEintraege"_s);
+            zeilen = liste ? liste->count() : 0;
+            dialog->accept();
+        });
+        fenster.liste(u"Diese Dateien wurden nicht übernommen:"_s, eintraege, Meldungen::Information, u"Titel"_s);
+        QCOMPARE(gesehen, 1);
+        QCOMPARE(zeilen, 1000);
+        QVERIFY(hoehe > 0 && hoehe <= QGuiApplication::primaryScreen()->availableGeometry().height());
     }
 };
 
