@@ -29,7 +29,7 @@ public:
     // Decodes the picture scaled to the size (its own size when invalid).
     // A null picture with fehler() set on failure. Once per Oeffnen.
     QImage Lesen(const QSize& skaliert = QSize());
-    // Why the last step failed, in German.
+    // Why the last step failed, in German; the caller names the file.
     QString fehler() const { return m_fehler; }
 
     // Whether the file is a complete picture: opened, and decoded small (a

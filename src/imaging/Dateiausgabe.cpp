@@ -20,21 +20,24 @@ Ausgabefehler Fehlschlag(Ausgabefehler art, const QString& text, QString* grund)
     return art;
 }
 
+bool keinPlatzLautErrno()
+{
+    return errno == ENOSPC || errno == EFBIG
+#ifdef EDQUOT
+        || errno == EDQUOT
+#endif
+        ;
+}
+
 } // namespace
 
 Ausgabefehler FehlerartVon(const QFileDevice& datei)
 {
     // Qt reports ENOSPC as a resource error; EDQUOT and EFBIG (a file size
-    // limit) arrive as plain write errors with errno still telling.
-    if (datei.error() == QFileDevice::ResourceError)
-        return Ausgabefehler::KeinPlatz;
-    if (errno == ENOSPC || errno == EFBIG
-#ifdef EDQUOT
-        || errno == EDQUOT
-#endif
-    )
-        return Ausgabefehler::KeinPlatz;
-    return datei.error() == QFileDevice::NoError ? Ausgabefehler::Keiner : Ausgabefehler::Anderer;
+    // limit) arrive as plain write errors, and a write cut short by a full
+    // disk as no error at all, with errno still telling.
+    return datei.error() == QFileDevice::ResourceError || keinPlatzLautErrno() ? Ausgabefehler::KeinPlatz
+                                                                               : Ausgabefehler::Anderer;
 }
 
 QString KeinPlatzText(const QString& ordner)
@@ -49,10 +52,9 @@ Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString*
         return Fehlschlag(Ausgabefehler::Anderer, ein.errorString(), grund);
     // NewOnly: an existing file is never replaced by a copy.
     QFile aus(ziel);
-    if (!aus.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        const Ausgabefehler art = FehlerartVon(aus);
-        return Fehlschlag(art == Ausgabefehler::Keiner ? Ausgabefehler::Anderer : art, aus.errorString(), grund);
-    }
+    errno = 0;
+    if (!aus.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return Fehlschlag(FehlerartVon(aus), aus.errorString(), grund);
     auto abbrechen = [&](Ausgabefehler art, const QString& text) {
         aus.close();
         QFile::remove(ziel);
@@ -67,10 +69,8 @@ Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString*
         if (n == 0)
             break;
         errno = 0;
-        if (aus.write(block.constData(), n) != n) {
-            const Ausgabefehler art = FehlerartVon(aus);
-            return abbrechen(art == Ausgabefehler::Keiner ? Ausgabefehler::Anderer : art, aus.errorString());
-        }
+        if (aus.write(block.constData(), n) != n)
+            return abbrechen(FehlerartVon(aus), aus.errorString());
         gesamt += n;
     }
     if (gesamt != QFileInfo(quelle).size())
@@ -79,16 +79,11 @@ Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString*
 #ifdef Q_OS_UNIX
     // The source of a move is deleted later: the copy must be on the disk by then.
     errno = 0;
-    if (::fsync(aus.handle()) != 0 && errno != EINVAL) {
-        const bool voll = errno == ENOSPC
-#ifdef EDQUOT
-            || errno == EDQUOT
+    if (::fsync(aus.handle()) != 0 && errno != EINVAL)
+        return abbrechen(keinPlatzLautErrno() ? Ausgabefehler::KeinPlatz : Ausgabefehler::Anderer,
+            QString::fromLocal8Bit(strerror(errno)));
 #endif
-            ;
-        return abbrechen(
-            voll ? Ausgabefehler::KeinPlatz : Ausgabefehler::Anderer, QString::fromLocal8Bit(strerror(errno)));
-    }
-#endif
+    errno = 0;
     aus.close();
     if (aus.error() != QFileDevice::NoError)
         return abbrechen(FehlerartVon(aus), aus.errorString());

@@ -11,7 +11,8 @@ class QFileDevice;
 enum class Ausgabefehler { Keiner, KeinPlatz, Anderer };
 
 // What a failed write on the device means: a full disk (or a quota or file
-// size limit, which the user meets the same way) or something else.
+// size limit, which the user meets the same way) or something else. Only
+// after a failure, with errno cleared before the call that failed.
 Ausgabefehler FehlerartVon(const QFileDevice& datei);
 
 // "Kein Speicherplatz mehr auf <folder>": the message for a full disk.

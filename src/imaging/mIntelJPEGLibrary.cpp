@@ -53,6 +53,7 @@ bool JpegSpeichern(const cDIBSection& bild, const QString& dateiname, int qualit
     // Unbuffered: a buffer flushed only at commit lost the error of a full
     // disk there and reported the cut-off file as written.
     QSaveFile datei(dateiname);
+    errno = 0;
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Fehlschlag(fehler, fehlgeschlagen, datei.errorString(), FehlerartVon(datei));
     const qint64 laenge = qint64(kodierer.laenge);
