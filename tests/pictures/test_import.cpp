@@ -167,6 +167,25 @@ private slots:
         QCOMPARE(gespeicherterPfad(nummer), quelle);
     }
 
+    void amOrtAbgebrochenKeinLeeresAlbum()
+    {
+        // Cut off while entering in place: the album goes with its rows, so
+        // the folder can be imported again under its name.
+        const QString quelle = s->ordner(u"Fotos"_s);
+        Testsammlung::bildSchreiben(quelle + "a.jpg");
+        s->z.einstellungen.lngBehandlungNeueAlben = 2;
+        s->db.conDaten.Ausfuehren(u"CREATE TRIGGER bremse BEFORE UPDATE OF Pfad ON Alben "
+                                  "WHEN NEW.Pfad <> '' BEGIN SELECT RAISE(ABORT, 'voll'); END"_s);
+        QCOMPARE(importieren({ quelle }, { u"Fotos"_s }), 0);
+        QCOMPARE(s->meldungen.titel(), QStringList({ "Fehler beim Übernehmen des Ordners!" }));
+        QVERIFY(s->albumNummer(u"Fotos"_s).isEmpty());
+        QVERIFY(!s->z.albenauswahl.contains(u"Fotos"_s));
+        s->db.conDaten.Ausfuehren(u"DROP TRIGGER bremse"_s);
+        QCOMPARE(importieren({ quelle }, { u"Fotos"_s }), 1);
+        QCOMPARE(zeilen(u"Fotos"_s), QStringList({ "a.jpg" }));
+        QCOMPARE(s->z.anzahlAlben, 1);
+    }
+
     void ordnerAufDerWurzelEinerCD()
     {
         // The disc's root itself is a folder on that disc, with or without the trailing "/".
