@@ -381,11 +381,10 @@ private slots:
         const QStringList liste = s->meldungen.meldungen[0].liste;
         QCOMPARE(liste.size(), 2);
         QVERIFY(liste[0].startsWith(halb + ": ") && liste[1].startsWith(quelle + "leer.bmp: "));
-        QCOMPARE(zeilen(u"Ferien"_s),
-            QStringList(
-                { "quer.jpg " + QFileInfo(quelle + "quer.jpg").lastModified().toString("dd.MM.yyyy") + " 000100001",
-                    "klein.gif " + QFileInfo(quelle + "klein.gif").lastModified().toString("dd.MM.yyyy") + " 000100002",
-                    "b.bmp " + QFileInfo(quelle + "b.bmp").lastModified().toString("dd.MM.yyyy") + " 000100003" }));
+        QStringList namen;
+        for (const QString& zeile : zeilen(u"Ferien"_s))
+            namen << zeile.section(u' ', 0, 0) + u' ' + zeile.section(u' ', 2);
+        QCOMPARE(namen, QStringList({ "quer.jpg 000100001", "klein.gif 000100002", "b.bmp 000100003" }));
         s->meldungen.leeren();
 
         Vorschaubilderzeugung lauf(s->z, s->db);
