@@ -53,7 +53,8 @@ struct Importbericht {
 // album's name; in presentation-import mode (z.importModus) the given name
 // is used without asking. Afterwards, when an album was made, the chooser
 // shows the first album and the picture list is filled. Returns the number
-// of albums made (an album whose pictures could not be entered counts).
+// of albums made or finished (an album whose pictures could not be entered
+// counts). Whatever was skipped is listed once at the end.
 int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStringList& ordner,
     const Importrueckfragen& rueckfragen, const QString& vorgegebenerName = QString());
 

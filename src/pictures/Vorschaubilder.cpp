@@ -60,6 +60,13 @@ QStringList Vorschaubilderzeugung::bildnamen(bool mitOrdner) const
     return mitOrdner ? namen : Bilddateien(m_quellordner + QLatin1Char('/'));
 }
 
+bool Vorschaubilderzeugung::vorschauDa(const QString& name) const
+{
+    // An empty file is what a write cut off by a crash used to leave.
+    const QFileInfo info(vorschauVon(name));
+    return info.isFile() && info.size() > 0;
+}
+
 bool Vorschaubilderzeugung::VorschaubilderFehlen() const
 {
     if (m_quellordner.isEmpty() || m_vorschauordner.isEmpty())
@@ -71,7 +78,7 @@ bool Vorschaubilderzeugung::VorschaubilderFehlen() const
         return false;
     const QStringList namen = bildnamen(false);
     return std::any_of(namen.begin(), namen.end(), [this](const QString& name) {
-        return !QFileInfo::exists(vorschauVon(name)) && QFileInfo(m_quellordner + QLatin1Char('/') + name).isFile();
+        return !vorschauDa(name) && QFileInfo(m_quellordner + QLatin1Char('/') + name).isFile();
     });
 }
 
@@ -111,7 +118,7 @@ bool Vorschaubilderzeugung::VorschauBilderErzeugen(const Fortschritt& fortschrit
     QStringList dateien = bildnamen(ganzerOrdner);
     // A row whose file is gone has nothing to make a thumbnail of.
     dateien.removeIf([this](const QString& name) {
-        return QFileInfo::exists(vorschauVon(name)) || !QFileInfo(m_quellordner + QLatin1Char('/') + name).isFile();
+        return vorschauDa(name) || !QFileInfo(m_quellordner + QLatin1Char('/') + name).isFile();
     });
     const int anzahl = static_cast<int>(dateien.size());
     Restzeitschaetzung schaetzung(anzahl);

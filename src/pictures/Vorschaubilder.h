@@ -52,6 +52,7 @@ private:
     // only, so a damaged file that never got a row is not tried again and again.
     QStringList bildnamen(bool mitOrdner) const;
     QString vorschauVon(const QString& name) const { return m_vorschauordner + QLatin1Char('/') + name; }
+    bool vorschauDa(const QString& name) const;
 
     Programmzustand& m_z;
     Datenbankobjekte& m_db;

@@ -407,8 +407,10 @@ private slots:
         QCOMPARE(s->db.rsAlbum.AbsolutePosition(), 2);
         QCOMPARE(s->ui.aufrufe, QStringList({ "VorschauNeuesAlbumAnzeigen", "VorschauZeigen" }));
 
-        // A thumbnail lost (a run cut off) is made the next time the album opens; the others stay.
+        // A thumbnail lost or left empty (a run cut off) is made the next time the album opens;
+        // the others stay.
         QFile::remove(ordner + "/quer.jpg");
+        QVERIFY(QFile::resize(ordner + "/klein.gif", 0));
         QVERIFY(QFile::resize(ordner + "/b.bmp", 10));
         {
             Vorschaubilderzeugung wieder(s->z, s->db);
@@ -416,6 +418,7 @@ private slots:
             QVERIFY(wieder.AlbumLaden());
         }
         QCOMPARE(QImageReader(ordner + "/quer.jpg").size(), QSize(160, 107));
+        QCOMPARE(QImageReader(ordner + "/klein.gif").format(), QByteArray("jpeg"));
         QCOMPARE(QFileInfo(ordner + "/b.bmp").size(), 10);
         QVERIFY(!Vorschaubilderzeugung(s->z, s->db).VorschaubilderFehlen());
         QVERIFY(!Vorschaubilderzeugung(s->z, s->db).AlbumLaden());
