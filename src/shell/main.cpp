@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     // Qt's own buttons and dialogs speak German too.
     QTranslator qtTexte;
     if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexte);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 

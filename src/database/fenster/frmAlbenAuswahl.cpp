@@ -12,9 +12,7 @@
 #include <QVBoxLayout>
 
 frmAlbenAuswahl::frmAlbenAuswahl(Programmzustand& zustand, Datenbankobjekte& datenbank, QWidget* eltern)
-    : QFrame(eltern)
-    , z(zustand)
-    , db(datenbank)
+    : QFrame(eltern), z(zustand), db(datenbank)
 {
     setObjectName(QStringLiteral("frmAlbenAuswahl"));
     setWindowTitle(QStringLiteral("Albenauswahl"));
