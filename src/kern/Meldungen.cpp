@@ -21,4 +21,4 @@ void listeZeigen(Dienst* dienst, const QString& text, const QStringList& eintrae
         dienst->liste(text, eintraege, stil, titel);
 }
 
-} // namespace Meldungen
+}  // namespace Meldungen

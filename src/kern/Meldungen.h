@@ -9,11 +9,11 @@ namespace Meldungen {
 
 // Message box styles as the program has always numbered them.
 enum Stil {
-    Normal = 0, // OK only, no icon
-    Fehler = 16, // error icon, OK
-    Frage = 36, // question icon, Yes / No
-    Warnung = 49, // exclamation icon, OK / Cancel
-    Information = 64 // information icon, OK
+    Normal = 0,       // OK only, no icon
+    Fehler = 16,      // error icon, OK
+    Frage = 36,       // question icon, Yes / No
+    Warnung = 49,     // exclamation icon, OK / Cancel
+    Information = 64  // information icon, OK
 };
 
 enum class Antwort { OK, Abbrechen, Ja, Nein };
@@ -36,4 +36,4 @@ void listeZeigen(Dienst* dienst, const QString& text, const QStringList& eintrae
 // Turns the carriage returns of message texts into line breaks.
 QString zeilenumbrueche(const QString& text);
 
-} // namespace Meldungen
+}  // namespace Meldungen

@@ -18,7 +18,7 @@ public:
     void liste(const QString& text, const QStringList& eintraege, Meldungen::Stil stil, const QString& titel) override;
 
     QList<Eintrag> meldungen;
-    QList<Meldungen::Antwort> antworten; // taken from the front
+    QList<Meldungen::Antwort> antworten;  // taken from the front
 
     QStringList texte() const;
     QStringList titel() const;
