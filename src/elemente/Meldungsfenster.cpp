@@ -1,8 +1,16 @@
 #include "Meldungsfenster.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
 
 Meldungen::Antwort Meldungsfenster::zeigen(const QString& text, Meldungen::Stil stil, const QString& titel)
 {
@@ -38,4 +46,40 @@ Meldungen::Antwort Meldungsfenster::zeigen(const QString& text, Meldungen::Stil 
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
     return Meldungen::Antwort::OK;
+}
+
+void Meldungsfenster::liste(
+    const QString& text, const QStringList& eintraege, Meldungen::Stil stil, const QString& titel)
+{
+    QDialog dialog(m_eltern ? m_eltern : QApplication::activeWindow());
+    dialog.setObjectName(QStringLiteral("Meldungsliste"));
+    dialog.setWindowTitle(titel.isEmpty() ? QStringLiteral("Kolvar") : titel);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* kopf = new QHBoxLayout;
+    const QStyle::StandardPixmap symbol = stil == Meldungen::Fehler ? QStyle::SP_MessageBoxCritical
+        : stil == Meldungen::Warnung                                ? QStyle::SP_MessageBoxWarning
+                                                                    : QStyle::SP_MessageBoxInformation;
+    if (stil != Meldungen::Normal) {
+        auto* bild = new QLabel(&dialog);
+        bild->setPixmap(dialog.style()->standardIcon(symbol).pixmap(32, 32));
+        kopf->addWidget(bild, 0, Qt::AlignTop);
+    }
+    auto* beschriftung = new QLabel(Meldungen::zeilenumbrueche(text), &dialog);
+    beschriftung->setWordWrap(true);
+    kopf->addWidget(beschriftung, 1);
+    layout->addLayout(kopf);
+    auto* liste = new QListWidget(&dialog);
+    liste->setObjectName(QStringLiteral("lstEintraege"));
+    liste->addItems(eintraege);
+    // However many entries there are, the window stays on the screen.
+    const QScreen* bildschirm = dialog.screen();
+    const int hoechstens = bildschirm ? bildschirm->availableGeometry().height() / 2 : 400;
+    liste->setMaximumHeight(hoechstens);
+    liste->setMinimumWidth(420);
+    layout->addWidget(liste);
+    auto* knoepfe = new QDialogButtonBox(&dialog);
+    knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(knoepfe);
+    dialog.exec();
 }

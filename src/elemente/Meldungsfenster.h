@@ -8,6 +8,8 @@ class QWidget;
 class Meldungsfenster : public Meldungen::Dienst {
 public:
     Meldungen::Antwort zeigen(const QString& text, Meldungen::Stil stil, const QString& titel) override;
+    // The text above a scrolling list, at most half the screen high.
+    void liste(const QString& text, const QStringList& eintraege, Meldungen::Stil stil, const QString& titel) override;
     void setEltern(QWidget* eltern) { m_eltern = eltern; }
 
 private:

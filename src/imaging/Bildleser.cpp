@@ -45,9 +45,9 @@ bool Bildleser::Oeffnen(const QString& pfad)
 
     const QFileInfo info(pfad);
     if (!info.exists())
-        return Fehler(QStringLiteral("Die Datei gibt es nicht: %1").arg(pfad));
+        return Fehler(QStringLiteral("Die Datei gibt es nicht."));
     if (!info.isFile())
-        return Fehler(QStringLiteral("Das ist keine gewöhnliche Datei: %1").arg(pfad));
+        return Fehler(QStringLiteral("Das ist keine gewöhnliche Datei."));
     m_datei = std::make_unique<Lesewaechter>(pfad);
     if (!m_datei->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Fehler(QStringLiteral("Die Datei kann nicht geöffnet werden: %1").arg(m_datei->errorString()));
@@ -58,10 +58,13 @@ bool Bildleser::Oeffnen(const QString& pfad)
     m_leser->setAutoTransform(false);
     m_format = m_leser->format();
     if (m_format.isEmpty())
-        return Fehler(QStringLiteral("Die Datei enthält kein lesbares Bild: %1").arg(pfad));
+        return Fehler(QStringLiteral("Die Datei enthält kein lesbares Bild."));
     m_groesse = m_leser->size();
+    // A BMP stored top-down gives the negative height of its header.
+    if (m_format == "bmp")
+        m_groesse = QSize(qAbs(m_groesse.width()), qAbs(m_groesse.height()));
     if (m_groesse.isEmpty())
-        return Fehler(QStringLiteral("Das Bild hat keine gültige Größe: %1").arg(pfad));
+        return Fehler(QStringLiteral("Das Bild hat keine gültige Größe."));
     return true;
 }
 
@@ -83,6 +86,21 @@ QImage Bildleser::Lesen(const QSize& skaliert)
         return QImage();
     }
     return bild;
+}
+
+bool Bildleser::Pruefen(const QString& pfad, QString* grund)
+{
+    Bildleser leser;
+    bool ok = leser.Oeffnen(pfad);
+    if (ok) {
+        // Small, but never below a pixel: the decoder still reads all the data.
+        const QSize voll = leser.Groesse();
+        const QSize klein(qMax(1, voll.width() / 8), qMax(1, voll.height() / 8));
+        ok = !leser.Lesen(klein).isNull();
+    }
+    if (!ok && grund)
+        *grund = leser.fehler();
+    return ok;
 }
 
 // Whether the file holds all the picture data its header promises. The GIF

@@ -29,8 +29,13 @@ public:
     // Decodes the picture scaled to the size (its own size when invalid).
     // A null picture with fehler() set on failure. Once per Oeffnen.
     QImage Lesen(const QSize& skaliert = QSize());
-    // Why the last step failed, in German.
+    // Why the last step failed, in German; the caller names the file.
     QString fehler() const { return m_fehler; }
+
+    // Whether the file is a complete picture: opened, and decoded small (a
+    // JPEG at an eighth of its size), so that a cut-off or damaged file is
+    // found before anyone relies on it. False with the reason in grund.
+    static bool Pruefen(const QString& pfad, QString* grund = nullptr);
 
 private:
     bool Fehler(const QString& text);

@@ -17,7 +17,7 @@ Vorschauergebnis Ladefehler(const QString& grund)
     return ergebnis;
 }
 
-}  // namespace
+} // namespace
 
 QSizeF VorschaubildGroesseTwips(const QSizeF& bildTwips, const Vorschauvorgaben& vorgaben)
 {
@@ -37,15 +37,15 @@ QSize VorschaubildGroesse(const QSize& bildPixel, const Vorschauvorgaben& vorgab
     // Measured in twips as the cell is; a 1 x 4000 picture still gets one
     // pixel of width.
     const double proPixel = Twips::proPixel();
-    const QSizeF twips =
-        VorschaubildGroesseTwips(QSizeF(bildPixel.width() * proPixel, bildPixel.height() * proPixel), vorgaben);
+    const QSizeF twips
+        = VorschaubildGroesseTwips(QSizeF(bildPixel.width() * proPixel, bildPixel.height() * proPixel), vorgaben);
     if (twips.isEmpty())
         return QSize();
     return QSize(std::max(1, Twips::zuPixel(twips.width())), std::max(1, Twips::zuPixel(twips.height())));
 }
 
-Vorschauergebnis VorschaubildErzeugen(const QString& bildPfad, const QString& zielPfad,
-                                      const Vorschauvorgaben& vorgaben)
+Vorschauergebnis VorschaubildErzeugen(
+    const QString& bildPfad, const QString& zielPfad, const Vorschauvorgaben& vorgaben)
 {
     Bildleser leser;
     if (!leser.Oeffnen(bildPfad))
@@ -62,6 +62,7 @@ Vorschauergebnis VorschaubildErzeugen(const QString& bildPfad, const QString& zi
     if (!JpegSpeichern(bitmap, zielPfad, vorgaben.qualitaet, &fehler)) {
         ergebnis.fehlertext = fehler.beschreibung;
         ergebnis.grund = fehler.grund;
+        ergebnis.keinPlatz = fehler.keinPlatz;
         return ergebnis;
     }
     ergebnis.ok = true;

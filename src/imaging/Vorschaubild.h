@@ -17,9 +17,10 @@ struct Vorschauvorgaben {
 
 struct Vorschauergebnis {
     bool ok = false;
-    QString fehlertext;  // the message for the user: "Fehler beim Laden des Bildes." or the writer's
-    QString grund;       // the detail behind it
-    int breite = 0;      // size of the thumbnail written, in pixels
+    QString fehlertext; // the message for the user: "Fehler beim Laden des Bildes." or the writer's
+    QString grund; // the detail behind it
+    bool keinPlatz = false; // the disk of the target is full
+    int breite = 0; // size of the thumbnail written, in pixels
     int hoehe = 0;
 };
 
@@ -31,5 +32,5 @@ QSize VorschaubildGroesse(const QSize& bildPixel, const Vorschauvorgaben& vorgab
 
 // Writes the thumbnail of the picture to zielPfad. A picture that cannot be
 // read leaves no file behind (and an older thumbnail at zielPfad untouched).
-Vorschauergebnis VorschaubildErzeugen(const QString& bildPfad, const QString& zielPfad,
-                                      const Vorschauvorgaben& vorgaben = {});
+Vorschauergebnis VorschaubildErzeugen(
+    const QString& bildPfad, const QString& zielPfad, const Vorschauvorgaben& vorgaben = {});

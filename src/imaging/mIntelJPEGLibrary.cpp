@@ -5,14 +5,16 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <turbojpeg.h>
 
 namespace {
 
-bool Fehlschlag(JpegFehler* fehler, const QString& beschreibung, const QString& grund)
+bool Fehlschlag(
+    JpegFehler* fehler, const QString& beschreibung, const QString& grund, Ausgabefehler art = Ausgabefehler::Anderer)
 {
     if (fehler)
-        *fehler = {JpegFehlernummer, beschreibung, grund};
+        *fehler = { JpegFehlernummer, beschreibung, grund, art == Ausgabefehler::KeinPlatz };
     return false;
 }
 
@@ -29,7 +31,7 @@ struct Kodierer {
     }
 };
 
-}  // namespace
+} // namespace
 
 bool JpegSpeichern(const cDIBSection& bild, const QString& dateiname, int qualitaet, JpegFehler* fehler)
 {
@@ -37,28 +39,34 @@ bool JpegSpeichern(const cDIBSection& bild, const QString& dateiname, int qualit
     Kodierer kodierer;
     if (!kodierer.handle)
         return Fehlschlag(fehler, QStringLiteral("IJL-Library kann nicht initialisiert werden: ") + QString::number(-1),
-                          QString::fromLocal8Bit(tjGetErrorStr2(nullptr)));
+            QString::fromLocal8Bit(tjGetErrorStr2(nullptr)));
     if (bild.IstLeer())
         return Fehlschlag(fehler, fehlgeschlagen, QStringLiteral("Die Bitmap ist leer."));
 
     // 4:2:0 chroma subsampling, as thumbnails have always been written.
-    const int status = tjCompress2(kodierer.handle, bild.DIBSectionBitsPtr(), bild.Width(), bild.BytesPerScanLine(),
-                                   bild.Height(), TJPF_BGR, &kodierer.daten, &kodierer.laenge, TJSAMP_420,
-                                   std::clamp(qualitaet, 1, 100), TJFLAG_BOTTOMUP);
+    const int status
+        = tjCompress2(kodierer.handle, bild.DIBSectionBitsPtr(), bild.Width(), bild.BytesPerScanLine(), bild.Height(),
+            TJPF_BGR, &kodierer.daten, &kodierer.laenge, TJSAMP_420, std::clamp(qualitaet, 1, 100), TJFLAG_BOTTOMUP);
     if (status != 0)
         return Fehlschlag(fehler, fehlgeschlagen, QString::fromLocal8Bit(tjGetErrorStr2(kodierer.handle)));
 
+    // Unbuffered: a buffer flushed only at commit lost the error of a full
+    // disk there and reported the cut-off file as written.
     QSaveFile datei(dateiname);
-    if (!datei.open(QIODevice::WriteOnly))
-        return Fehlschlag(fehler, fehlgeschlagen, datei.errorString());
+    errno = 0;
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Fehlschlag(fehler, fehlgeschlagen, datei.errorString(), FehlerartVon(datei));
     const qint64 laenge = qint64(kodierer.laenge);
-    if (datei.write(reinterpret_cast<const char*>(kodierer.daten), laenge) != laenge) {
+    errno = 0;
+    if (datei.write(reinterpret_cast<const char*>(kodierer.daten), laenge) != laenge || !datei.flush()) {
         const QString grund = datei.errorString();
+        const Ausgabefehler art = FehlerartVon(datei);
         datei.cancelWriting();
-        return Fehlschlag(fehler, fehlgeschlagen, grund);
+        return Fehlschlag(fehler, fehlgeschlagen, grund, art);
     }
+    errno = 0;
     if (!datei.commit())
-        return Fehlschlag(fehler, fehlgeschlagen, datei.errorString());
+        return Fehlschlag(fehler, fehlgeschlagen, datei.errorString(), FehlerartVon(datei));
     if (fehler)
         *fehler = {};
     return true;

@@ -1,4 +1,6 @@
 #pragma once
+#include "Dateiausgabe.h"
+
 #include <QString>
 
 class cDIBSection;
@@ -12,13 +14,14 @@ constexpr qint32 JpegFehlernummer = qint32(0x80040001);
 
 struct JpegFehler {
     qint32 nummer = 0;
-    QString beschreibung;  // the text the user is shown
-    QString grund;         // what the encoder or the file system said, for diagnosis
+    QString beschreibung; // the text the user is shown
+    QString grund; // what the encoder or the file system said, for diagnosis
+    bool keinPlatz = false; // the disk was full: no further thumbnail will fit either
 };
 
 // Encodes the bitmap with the quality (1-100; 85 for thumbnails) and writes it
 // to the file. The file appears complete or not at all: the data goes to a
 // temporary file in the same folder, which replaces the target only when
-// everything was written. False with the error filled in on failure.
-bool JpegSpeichern(const cDIBSection& bild, const QString& dateiname, int qualitaet,
-                   JpegFehler* fehler = nullptr);
+// everything was written and is on the disk; it is written unbuffered, so
+// a full disk is seen at the write and not lost in a buffer. False with the error filled in on failure.
+bool JpegSpeichern(const cDIBSection& bild, const QString& dateiname, int qualitaet, JpegFehler* fehler = nullptr);

@@ -10,4 +10,15 @@ QString zeilenumbrueche(const QString& text)
     return ergebnis;
 }
 
+void Dienst::liste(const QString& text, const QStringList& eintraege, Stil stil, const QString& titel)
+{
+    zeigen(text + QLatin1Char('\r') + eintraege.join(QLatin1Char('\r')), stil, titel);
+}
+
+void listeZeigen(Dienst* dienst, const QString& text, const QStringList& eintraege, Stil stil, const QString& titel)
+{
+    if (dienst && !eintraege.isEmpty())
+        dienst->liste(text, eintraege, stil, titel);
+}
+
 }  // namespace Meldungen

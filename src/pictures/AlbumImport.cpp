@@ -8,10 +8,15 @@
 #include "Sanduhr.h"
 #include "mdlDatenbanken.h"
 
+#include "Bildleser.h"
+#include "Dateiausgabe.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
 
 namespace {
 
@@ -30,50 +35,98 @@ QString albumNummer(Datenbankobjekte& db, const QString& albumname)
     return nummer;
 }
 
-// Copies one picture and checks the copy before anyone relies on it: it
-// must not replace a file, must have the source's size and be readable. It
-// keeps the source's last-modified time, which becomes the picture's date.
-bool kopieren(const QString& quelle, const QString& ziel)
+const QString Protokollname = QStringLiteral(".kolvar-import");
+
+// The note an import leaves in its album's folder until it is complete:
+// the source folder and the album's number.
+struct Protokoll {
+    QString quelle;
+    QString nummer;
+};
+
+bool protokollLesen(const QString& albumordner, Protokoll& p)
 {
-    if (QFileInfo::exists(ziel) || QFileInfo(ziel).isSymLink())
+    QFile datei(albumordner + Protokollname);
+    if (!datei.open(QIODevice::ReadOnly))
         return false;
-    if (!QFile::copy(quelle, ziel))
+    const QStringList zeilen = QString::fromUtf8(datei.readAll()).split(QLatin1Char('\n'));
+    if (zeilen.size() < 2 || zeilen.at(0).isEmpty() || zeilen.at(1).isEmpty())
         return false;
-    const QFileInfo original(quelle);
-    QFile kopie(ziel);
-    if (QFileInfo(ziel).size() != original.size() || !kopie.open(QIODevice::ReadOnly)) {
-        QFile::remove(ziel);
-        return false;
-    }
-    kopie.close();
-    // A copy from a write-protected source is write-protected too; the time
-    // can only be set on a writable file.
-    const QFileDevice::Permissions rechte = kopie.permissions();
-    if (!(rechte & QFileDevice::WriteOwner))
-        kopie.setPermissions(rechte | QFileDevice::WriteOwner);
-    if (kopie.open(QIODevice::ReadWrite)) {
-        kopie.setFileTime(original.lastModified(), QFileDevice::FileModificationTime);
-        kopie.close();
-    }
-    if (!(rechte & QFileDevice::WriteOwner))
-        kopie.setPermissions(rechte);
+    p = { zeilen.at(0), zeilen.at(1) };
     return true;
 }
 
-void nichtUebernommenMelden(const Programmzustand& z, const QString& quellordner, const QStringList& namen)
+// Written and synced before the first copy, so that a crash at any later
+// point finds it.
+void protokollSchreiben(const QString& albumordner, const QString& quelle, const QString& nummer)
 {
-    if (namen.isEmpty())
+    Protokoll vorhanden;
+    if (protokollLesen(albumordner, vorhanden) && vorhanden.quelle == quelle && vorhanden.nummer == nummer)
         return;
-    const QChar cr(13);
-    z.Meldung(QStringLiteral("Diese Bilder konnten nicht in das Album übernommen werden und sind im Ordner") + cr
-                  + quellordner + cr + QStringLiteral("geblieben:") + cr + namen.join(cr),
-              Meldungen::Information, QStringLiteral("Nicht alle Bilder übernommen!"));
+    QSaveFile datei(albumordner + Protokollname);
+    if (datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        datei.write((quelle + QLatin1Char('\n') + nummer + QLatin1Char('\n')).toUtf8());
+        datei.commit();
+    }
+}
+
+// Lies the folder in the other one (or is it)?
+bool liegtIn(const QString& ordner, const QString& in)
+{
+    const QString a = QFileInfo(ordner).canonicalFilePath(), b = QFileInfo(in).canonicalFilePath();
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    return a == b || a.startsWith(Pfade::ordner(b));
+}
+
+// The names of the rows rsImport holds.
+QSet<QString> zeilennamen(Recordset& rs)
+{
+    QSet<QString> namen;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        namen.insert(FeldLesen(rs, QStringLiteral("Dateiname")));
+    return namen;
+}
+
+// What became of one picture of the source.
+enum class Kopie { Neu, Vorhanden, Fehler, KeinPlatz };
+
+// The copy of one picture in the album folder. A copy that is already there
+// from a run that was cut off is taken when it equals the source, and made
+// again when it is the start of that very file; any other file of that name
+// is never replaced.
+Kopie kopieren(const QString& quelle, const QString& ziel, QString& grund)
+{
+    const QFileInfo vorhanden(ziel);
+    if (vorhanden.exists() || vorhanden.isSymLink()) {
+        if (!vorhanden.isFile() || vorhanden.isSymLink()) {
+            grund = QStringLiteral("im Album liegt schon etwas dieses Namens");
+            return Kopie::Fehler;
+        }
+        if (GleicherInhalt(quelle, ziel, true))
+            return Kopie::Vorhanden;
+        if (!GleicherInhalt(quelle, ziel, false) || !QFile::remove(ziel)) {
+            grund = QStringLiteral("im Album liegt schon eine andere Datei dieses Namens");
+            return Kopie::Fehler;
+        }
+    }
+    switch (DateiKopieren(quelle, ziel, &grund)) {
+    case Ausgabefehler::Keiner:
+        return Kopie::Neu;
+    case Ausgabefehler::KeinPlatz:
+        return Kopie::KeinPlatz;
+    case Ausgabefehler::Anderer:
+        break;
+    }
+    grund = QStringLiteral("nicht kopiert (%1)").arg(grund);
+    return Kopie::Fehler;
 }
 
 // Opens the import recordset on the album's table for the length of a scope.
 class Importsatz {
 public:
-    Importsatz(Datenbankobjekte& db, const QString& nummer) : m_rs(db.rsImport)
+    Importsatz(Datenbankobjekte& db, const QString& nummer)
+        : m_rs(db.rsImport)
     {
         m_rs.Oeffnen(Abfrage::MitWert(nummer, QStringLiteral("Dateiname")));
     }
@@ -85,7 +138,7 @@ private:
     Recordset& m_rs;
 };
 
-}  // namespace
+} // namespace
 
 Bildbehandlung BehandlungFuer(const Programmzustand& z, const QString& quellordner)
 {
@@ -99,9 +152,12 @@ Bildbehandlung BehandlungFuer(const Programmzustand& z, const QString& quellordn
 QString HinweisText(Bildbehandlung behandlung)
 {
     switch (behandlung) {
-    case Bildbehandlung::Eintragen: return QStringLiteral("Bilder werden eingetragen.");
-    case Bildbehandlung::Verschieben: return QStringLiteral("Bilder werden verschoben.");
-    case Bildbehandlung::Kopieren: break;
+    case Bildbehandlung::Eintragen:
+        return QStringLiteral("Bilder werden eingetragen.");
+    case Bildbehandlung::Verschieben:
+        return QStringLiteral("Bilder werden verschoben.");
+    case Bildbehandlung::Kopieren:
+        break;
     }
     return QStringLiteral("Bilder werden kopiert.");
 }
@@ -115,117 +171,306 @@ void DBNummernSetzen(Datenbankobjekte& db, const QString& nummer)
     }
 }
 
-int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
-                              const QString& ordnername, const QString& albumname)
+void Importbericht::zeigen(const Programmzustand& z) const
 {
+    if (!keinPlatz.isEmpty())
+        z.Meldung(KeinPlatzText(keinPlatz), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
+    Meldungen::listeZeigen(z.meldungen, QStringLiteral("Diese Dateien und Ordner wurden nicht als Bilder übernommen:"),
+        uebersprungen, Meldungen::Information, QStringLiteral("Nicht alle Bilder übernommen!"));
+}
+
+QString VerschiebenVerboten(const Programmzustand& z, Datenbankobjekte& db, const QString& quellordner)
+{
+    if (liegtIn(quellordner, z.bilderverzeichnis))
+        return QStringLiteral("liegt im Bilderverzeichnis; seine Bilder werden nicht verschoben");
+    Recordset& rs = db.rsAlben;
+    if (!rs.IstOffen())
+        return QString();
+    const int vorher = rs.AbsolutePosition();
+    QString grund;
+    for (rs.MoveFirst(); !rs.Eof() && grund.isEmpty(); rs.MoveNext()) {
+        const QString pfad = FeldLesen(rs, QStringLiteral("Pfad"));
+        if (FeldLesen(rs, QStringLiteral("CD-Name")).isEmpty() && QDir::isAbsolutePath(pfad)
+            && liegtIn(quellordner, pfad))
+            grund = QStringLiteral("gehört zum Album \"%1\"; seine Bilder werden nicht verschoben")
+                        .arg(FeldLesen(rs, QStringLiteral("Albenname")));
+    }
+    if (vorher != Recordset::PositionUnbekannt)
+        rs.AbsolutePositionSetzen(vorher);
+    return grund;
+}
+
+int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
+    const QString& ordnername, const QString& albumname, Importbericht* bericht)
+{
+    Importbericht eigener;
+    Importbericht& b = bericht ? *bericht : eigener;
     const QString quelle = Pfade::ordner(quellordner);
-    const QStringList dateien = Bilddateien(quelle);
+    const bool quelleDa = QFileInfo(quelle).isDir();
+    const QStringList dateien = Bilddateien(quelle, &b.uebersprungen);
     const QString nummer = albumNummer(db, albumname);
     if (nummer.isEmpty())
         throw DatenbankFehler(QStringLiteral("Das Album \"%1\" gibt es nicht.").arg(albumname));
     const QString ziel = Pfade::ordner(Pfade::verbinden(z.bilderverzeichnis, ordnername));
-    const bool verschieben = BehandlungFuer(z, quelle) == Bildbehandlung::Verschieben;
+    // Never a move out of the collection itself: the source would be an album's own pictures.
+    const bool verschieben
+        = BehandlungFuer(z, quelle) == Bildbehandlung::Verschieben && VerschiebenVerboten(z, db, quelle).isEmpty();
+    protokollSchreiben(ziel, QDir::cleanPath(quelle), nummer);
 
-    QStringList kopiert;         // sources whose copy is checked and entered
-    QStringList angelegt;        // the copies made
-    QStringList fehlgeschlagen;  // names that stay where they are
+    QStringList zuLoeschen; // sources whose copy is complete and entered
+    QStringList angelegt; // the copies this call made
+    int eingetragen = 0;
+    bool voll = false;
     {
         Importsatz satz(db, nummer);
         try {
             Transaktion transaktion(db.conDaten);
+            QSet<QString> zeilen = zeilennamen(db.rsImport);
             for (const QString& name : dateien) {
                 QCoreApplication::processEvents();
-                const QString nach = ziel + name;
-                if (!kopieren(quelle + name, nach)) {
-                    fehlgeschlagen << name;
+                const QString von = quelle + name, nach = ziel + name;
+                if (zeilen.contains(name)) {
+                    // Entered by a run that was cut off before it deleted its sources.
+                    if (verschieben && GleicherInhalt(von, nach, true))
+                        zuLoeschen << von;
                     continue;
                 }
-                angelegt << nach;
-                kopiert << quelle + name;
+                QString grund;
+                if (!Bildleser::Pruefen(von, &grund)) {
+                    b.uebersprungen << von + QStringLiteral(": ") + grund;
+                    continue;
+                }
+                const Kopie kopie = kopieren(von, nach, grund);
+                if (kopie == Kopie::KeinPlatz) {
+                    b.keinPlatz = Pfade::ohneSchraegstrich(ziel);
+                    voll = true;
+                    break;
+                }
+                if (kopie == Kopie::Fehler) {
+                    b.uebersprungen << von + QStringLiteral(": ") + grund;
+                    continue;
+                }
+                if (kopie == Kopie::Neu)
+                    angelegt << nach;
+                zuLoeschen << von;
+                zeilen.insert(name);
                 ImportBildEintragen(db, name, 0, Dateidatum(nach));
+                ++eingetragen;
+            }
+            // Pictures in the album folder without a row (copies whose source
+            // is gone since) are taken over, so that none lies there unseen.
+            if (!voll) {
+                const QStringList imOrdner = Bilddateien(ziel);
+                for (const QString& name : imOrdner) {
+                    if (zeilen.contains(name))
+                        continue;
+                    QString grund;
+                    if (!Bildleser::Pruefen(ziel + name, &grund)) {
+                        b.uebersprungen << ziel + name + QStringLiteral(": ") + grund;
+                        continue;
+                    }
+                    ImportBildEintragen(db, name, 0, Dateidatum(ziel + name));
+                    ++eingetragen;
+                }
             }
             db.rsImport.Requery();
             DBNummernSetzen(db, nummer);
             transaktion.bestaetigen();
         } catch (...) {
-            // No row stays, so no copy may stay either; the sources were not touched.
+            // No new row stays, so no new copy may stay either; the sources
+            // were not touched. The note stays, so the folder can be imported again.
             for (const QString& datei : std::as_const(angelegt))
                 QFile::remove(datei);
             throw;
         }
     }
     if (verschieben) {
-        for (const QString& datei : std::as_const(kopiert))
-            QFile::remove(datei);
+        for (const QString& datei : std::as_const(zuLoeschen)) {
+            QFile f(datei);
+            if (!f.remove())
+                b.uebersprungen << datei
+                        + QStringLiteral(": ins Album kopiert, aber nicht gelöscht (%1)").arg(f.errorString());
+        }
         // Only an empty folder goes; rmdir refuses any other.
         if (QDir(quelle).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
             QDir().rmdir(Pfade::ohneSchraegstrich(quelle));
     }
-    nichtUebernommenMelden(z, quelle, fehlgeschlagen);
-    return static_cast<int>(kopiert.size());
+    // Complete: every picture of the source has been dealt with.
+    if (!voll && quelleDa)
+        QFile::remove(ziel + Protokollname);
+    if (!bericht)
+        b.zeigen(z);
+    return eingetragen;
 }
 
-int BilderAmOrtEintragen(Datenbankobjekte& db, const QString& quellordner, const QString& albumname)
+int BilderAmOrtEintragen(const Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
+    const QString& albumname, Importbericht* bericht)
 {
+    Importbericht eigener;
+    Importbericht& b = bericht ? *bericht : eigener;
     const QString quelle = Pfade::ordner(QFileInfo(quellordner).absoluteFilePath());
-    const QStringList dateien = Bilddateien(quelle);
+    const QStringList dateien = Bilddateien(quelle, &b.uebersprungen);
     const QString nummer = albumNummer(db, albumname);
     if (nummer.isEmpty())
         throw DatenbankFehler(QStringLiteral("Das Album \"%1\" gibt es nicht.").arg(albumname));
 
+    int eingetragen = 0;
     Importsatz satz(db, nummer);
-    Transaktion transaktion(db.conDaten);
-    // An album left on a hard disk would otherwise have no folder at all and
-    // its pictures would be looked for in the picture directory.
-    db.rsAlben.Filter(QStringLiteral("Nummer"), nummer);
     try {
-        if (FeldLesen(db.rsAlben, QStringLiteral("CD-Name")).isEmpty()) {
-            db.rsAlben.FeldSetzen(QStringLiteral("Pfad"), quelle);
-            db.rsAlben.Update();
+        Transaktion transaktion(db.conDaten);
+        // An album left on a hard disk would otherwise have no folder at all and
+        // its pictures would be looked for in the picture directory.
+        db.rsAlben.Filter(QStringLiteral("Nummer"), nummer);
+        try {
+            if (FeldLesen(db.rsAlben, QStringLiteral("CD-Name")).isEmpty()) {
+                db.rsAlben.FeldSetzen(QStringLiteral("Pfad"), quelle);
+                db.rsAlben.Update();
+            }
+        } catch (...) {
+            db.rsAlben.FilterEntfernen();
+            throw;
         }
-    } catch (...) {
         db.rsAlben.FilterEntfernen();
+        for (const QString& name : dateien) {
+            QCoreApplication::processEvents();
+            QString grund;
+            if (!Bildleser::Pruefen(quelle + name, &grund)) {
+                b.uebersprungen << quelle + name + QStringLiteral(": ") + grund;
+                continue;
+            }
+            ImportBildEintragen(db, name, 0, Dateidatum(quelle + name));
+            ++eingetragen;
+        }
+        db.rsImport.Requery();
+        DBNummernSetzen(db, nummer);
+        transaktion.bestaetigen();
+    } catch (...) {
+        // The rollback undid the stored `Pfad`; the album recordset must not keep it.
+        try {
+            db.rsAlben.Requery();
+        } catch (const DatenbankFehler&) {
+        }
         throw;
     }
-    db.rsAlben.FilterEntfernen();
-    for (const QString& name : dateien) {
-        QCoreApplication::processEvents();
-        ImportBildEintragen(db, name, 0, Dateidatum(quelle + name));
+    if (!bericht)
+        b.zeigen(z);
+    return eingetragen;
+}
+
+namespace {
+
+// The album folder in the picture directory whose note names this source
+// and whose album still exists; its name and folder name, or false.
+bool offenerImport(
+    const Programmzustand& z, Datenbankobjekte& db, const QString& quelle, QString& albumname, QString& ordnername)
+{
+    const QString gesucht = QDir::cleanPath(quelle);
+    const QStringList ordner = QDir(z.bilderverzeichnis).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& name : ordner) {
+        Protokoll p;
+        if (!protokollLesen(Pfade::ordner(z.bilderverzeichnis + name), p) || p.quelle != gesucht)
+            continue;
+        db.rsAlben.Filter(QStringLiteral("Nummer"), p.nummer);
+        albumname = FeldLesen(db.rsAlben, QStringLiteral("Albenname"));
+        const QString pfad = FeldLesen(db.rsAlben, QStringLiteral("Pfad"));
+        db.rsAlben.FilterEntfernen();
+        if (!albumname.isEmpty() && Pfade::ohneSchraegstrich(pfad) == name) {
+            ordnername = name;
+            return true;
+        }
     }
-    db.rsImport.Requery();
-    DBNummernSetzen(db, nummer);
-    transaktion.bestaetigen();
-    return static_cast<int>(dateien.size());
+    return false;
+}
+
+} // namespace
+
+bool AbgebrochenenImportVollenden(Programmzustand& z, Datenbankobjekte& db)
+{
+    if (z.suchergebnisAngezeigt || !z.albumCDName.isEmpty() || z.albumPfad.isEmpty()
+        || QDir::isAbsolutePath(z.albumPfad))
+        return false;
+    const QString ordner = Pfade::ordner(Pfade::verbinden(z.bilderverzeichnis, z.albumPfad));
+    Protokoll p;
+    if (!protokollLesen(ordner, p) || p.nummer != z.albumNummer)
+        return false;
+    Importbericht bericht;
+    try {
+        Sanduhr sanduhr;
+        BilderKopierenVerschieben(z, db, p.quelle, Pfade::ohneSchraegstrich(z.albumPfad), z.albumName, &bericht);
+    } catch (const DatenbankFehler& fehler) {
+        z.Meldung(fehler.text(), Meldungen::Normal, QStringLiteral("Fehler beim Übernehmen des Ordners!"));
+    }
+    bericht.zeigen(z);
+    return true;
 }
 
 int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStringList& ordner,
-                           const Importrueckfragen& rueckfragen, const QString& vorgegebenerName)
+    const Importrueckfragen& rueckfragen, const QString& vorgegebenerName)
 {
+    Importbericht bericht;
     int angelegt = 0;
     for (const QString& eintrag : ordner) {
+        // A full disk takes no further folder either.
+        if (!bericht.keinPlatz.isEmpty())
+            break;
         const QString quelle = Pfade::ordner(eintrag);
-        QString name;
-        if (z.importModus)
-            name = vorgegebenerName;
-        else if (rueckfragen.nameAbfragen)
-            name = rueckfragen.nameAbfragen(quelle);
+        const Bildbehandlung behandlung = BehandlungFuer(z, quelle);
+
+        // A folder whose import was cut off goes on into its album; asking
+        // for a new one would bring its pictures in twice.
+        QString name, ordnername;
+        const bool fortsetzen
+            = behandlung != Bildbehandlung::Eintragen && offenerImport(z, db, quelle, name, ordnername);
+        if (!fortsetzen) {
+            if (!QFileInfo(quelle).isDir() || !QFileInfo(quelle).isReadable()) {
+                bericht.uebersprungen << quelle + QStringLiteral(": der Ordner kann nicht gelesen werden");
+                continue;
+            }
+            if (behandlung == Bildbehandlung::Verschieben) {
+                const QString grund = VerschiebenVerboten(z, db, quelle);
+                if (!grund.isEmpty()) {
+                    bericht.uebersprungen << quelle + QStringLiteral(": ") + grund;
+                    continue;
+                }
+            }
+            if (z.importModus)
+                name = vorgegebenerName;
+            else if (rueckfragen.nameAbfragen)
+                name = rueckfragen.nameAbfragen(quelle);
+        }
         QCoreApplication::processEvents();
         if (name.isEmpty())
             continue;
 
-        const Bildbehandlung behandlung = BehandlungFuer(z, quelle);
         if (rueckfragen.hinweisZeigen)
             rueckfragen.hinweisZeigen(behandlung);
         {
             Sanduhr sanduhr;
             QCoreApplication::processEvents();
             try {
-                const QString ordnername = AlbumAnlegen(z, db, name, quelle);
-                ++angelegt;
-                if (behandlung == Bildbehandlung::Eintragen)
-                    BilderAmOrtEintragen(db, quelle, name);
-                else
-                    BilderKopierenVerschieben(z, db, quelle, ordnername, name);
+                if (fortsetzen) {
+                    ++angelegt;
+                    BilderKopierenVerschieben(z, db, quelle, ordnername, name, &bericht);
+                } else if (behandlung == Bildbehandlung::Eintragen) {
+                    // Album and rows in one transaction: cut off, neither stays,
+                    // and the folder can simply be imported again.
+                    Transaktion ganz(db.conDaten);
+                    try {
+                        AlbumAnlegen(z, db, name, quelle);
+                        BilderAmOrtEintragen(z, db, quelle, name, &bericht);
+                        ganz.bestaetigen();
+                    } catch (...) {
+                        db.conDaten.TransaktionVerwerfen();
+                        db.rsAlben.Requery();
+                        AlbenauswahlFuellen(z, db);
+                        throw;
+                    }
+                    ++angelegt;
+                } else {
+                    ordnername = AlbumAnlegen(z, db, name, quelle);
+                    ++angelegt;
+                    BilderKopierenVerschieben(z, db, quelle, ordnername, name, &bericht);
+                }
             } catch (const DatenbankFehler& fehler) {
                 z.Meldung(fehler.text(), Meldungen::Normal, QStringLiteral("Fehler beim Übernehmen des Ordners!"));
             }
@@ -233,6 +478,7 @@ int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStri
         if (rueckfragen.hinweisSchliessen)
             rueckfragen.hinweisSchliessen();
     }
+    bericht.zeigen(z);
     if (angelegt > 0) {
         z.ui().ErstesAlbumZeigen();
         z.ui().BilderlisteZeigen();

@@ -12,9 +12,17 @@ struct Datenbankobjekte;
 // The three album-handling settings decide which.
 //
 // A move never loses a picture: a source file is deleted only after its
-// copy is complete (same size, readable) and the album's rows are stored; a
-// picture whose copy failed stays where it was, gets no row, and is named
-// in a message.
+// copy is complete (same size, synced, a readable picture) and the album's
+// rows are stored. Only complete pictures get a row; whatever is skipped
+// (damaged pictures, pipes, copies that failed, sources that could not be
+// deleted) is named with its reason in one list at the end of the run. A
+// full disk stops the run with one message naming the folder.
+//
+// An import cut off (a crash, a power cut, a full disk) leaves a note in
+// the album's folder naming its source. Importing that folder again, or
+// opening the album, finishes it: copies already made are taken over as
+// rows, a cut-off copy is made again from its source, and every picture
+// ends up in the album exactly once.
 
 enum class Bildbehandlung { Eintragen, Kopieren, Verschieben };
 
@@ -32,26 +40,49 @@ struct Importrueckfragen {
     std::function<void()> hinweisSchliessen;
 };
 
+// What one import run could not do, shown once at its end.
+struct Importbericht {
+    QStringList uebersprungen; // "path: reason" of every file or folder not taken
+    QString keinPlatz; // the folder whose disk ran full; the run stops there
+
+    // The list "Nicht alle Bilder übernommen!", when there is anything in it.
+    void zeigen(const Programmzustand& z) const;
+};
+
 // Imports every folder in order (each ends with "/"), asking for each
 // album's name; in presentation-import mode (z.importModus) the given name
 // is used without asking. Afterwards, when an album was made, the chooser
 // shows the first album and the picture list is filled. Returns the number
-// of albums made (an album whose pictures could not be entered counts).
+// of albums made or finished (an album whose pictures could not be entered
+// counts). Whatever was skipped is listed once at the end.
 int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStringList& ordner,
-                           const Importrueckfragen& rueckfragen, const QString& vorgegebenerName = QString());
+    const Importrueckfragen& rueckfragen, const QString& vorgegebenerName = QString());
 
 // Copies (or, by "lngBehandlungBilder", moves) the pictures of the source
 // folder into picture directory + ordnername and enters them into the
 // album of that name. Pictures from a CD are always copied. Returns the
 // number of pictures entered. Database errors reach the caller; then no
 // row stays and no source file was deleted.
+// The folder's note is removed when the import is complete. Skipped files
+// go to the report; without one they are shown at the end of the call.
 int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
-                              const QString& ordnername, const QString& albumname);
+    const QString& ordnername, const QString& albumname, Importbericht* bericht = nullptr);
 
 // Enters the pictures of the source folder where they are. An album that is
 // not on a CD gets the source folder as its `Pfad`, so its pictures are
-// found there.
-int BilderAmOrtEintragen(Datenbankobjekte& db, const QString& quellordner, const QString& albumname);
+// found there. All or nothing: a database error leaves neither rows nor a
+// changed `Pfad`.
+int BilderAmOrtEintragen(const Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
+    const QString& albumname, Importbericht* bericht = nullptr);
+
+// Why the pictures of this folder may not be moved (it lies in the picture
+// directory or in the folder of an album left in place, so moving would
+// delete an album's own pictures); "" when they may.
+QString VerschiebenVerboten(const Programmzustand& z, Datenbankobjekte& db, const QString& quellordner);
+
+// The import of the current album's folder that was cut off, finished from
+// its source as far as it can be. True when there was one.
+bool AbgebrochenenImportVollenden(Programmzustand& z, Datenbankobjekte& db);
 
 // Sets `DBNummer` of every row of the import recordset from its `Nummer`.
 void DBNummernSetzen(Datenbankobjekte& db, const QString& albumNummer);

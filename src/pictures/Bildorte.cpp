@@ -1,7 +1,7 @@
 #include "Bildorte.h"
 
-#include "Datenbankobjekte.h"
 #include "DatenbankFehler.h"
+#include "Datenbankobjekte.h"
 #include "Programmzustand.h"
 #include "Recordset.h"
 #include "Sanduhr.h"
@@ -34,7 +34,7 @@ QString ohneSchraegstrich(const QString& pfad)
     return p;
 }
 
-}  // namespace Pfade
+} // namespace Pfade
 
 using Pfade::verbinden;
 
@@ -79,7 +79,7 @@ QString albumOrdnerBilden(Programmzustand& z, Datenbankobjekte& db, bool mitMeld
     return verbinden(z.bilderverzeichnis, pfad);
 }
 
-}  // namespace
+} // namespace
 
 QString NichtGefunden()
 {
@@ -128,7 +128,7 @@ void CDFehltMelden(const Programmzustand& z, const QString& cdName)
 {
     const QChar cr(13);
     z.Meldung(QStringLiteral("Bitte die CD mit dem Namen:") + cr + cdName + cr + QStringLiteral("einlegen!"),
-              Meldungen::Information, QStringLiteral("CD ist nicht im Laufwerk!"));
+        Meldungen::Information, QStringLiteral("CD ist nicht im Laufwerk!"));
 }
 
 QString Dateiname(const QString& pfad)
@@ -156,17 +156,23 @@ bool BilddateiVorhanden(const QString& pfad)
     return QDir::isAbsolutePath(pfad) && QFileInfo(pfad).isFile();
 }
 
-QStringList Bilddateien(const QString& ordner)
+QStringList Bilddateien(const QString& ordner, QStringList* uebergangen)
 {
     QStringList namen;
     const QDir verzeichnis(ordner);
-    for (const char* endung : {"*.jpg", "*.gif", "*.bmp"}) {
-        // Without QDir::CaseSensitive the patterns match "Urlaub.JPG" too.
-        const QFileInfoList treffer = verzeichnis.entryInfoList({QLatin1String(endung)}, QDir::Files,
-                                                                 QDir::Name | QDir::IgnoreCase);
+    for (const char* endung : { "*.jpg", "*.gif", "*.bmp" }) {
+        // Without QDir::CaseSensitive the patterns match "Urlaub.JPG" too;
+        // System lists pipes, devices and broken links, so they can be named.
+        const QFileInfoList treffer = verzeichnis.entryInfoList(
+            { QLatin1String(endung) }, QDir::Files | QDir::System, QDir::Name | QDir::IgnoreCase);
         for (const QFileInfo& info : treffer) {
-            if (info.isFile())
+            if (info.isFile()) {
                 namen << info.fileName();
+            } else if (uebergangen && !info.isDir()) {
+                const QString grund = !info.exists() ? QStringLiteral("Verknüpfung ins Leere")
+                                                     : QStringLiteral("keine gewöhnliche Datei (Pipe oder Gerät)");
+                *uebergangen << info.filePath() + QStringLiteral(": ") + grund;
+            }
         }
     }
     return namen;
@@ -180,8 +186,8 @@ QString LokalerVorschauOrdner(const Programmzustand& z, const QString& pfad, con
     ordnername.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
     if (ordnername.isEmpty() || ordnername == QLatin1String(".") || ordnername == QLatin1String(".."))
         ordnername.prepend(QLatin1Char('_'));
-    return verbinden(verbinden(z.bilderverzeichnis, QStringLiteral("CD/") + ordnername + QLatin1Char('/')),
-                     Pfade::ordner(pfad));
+    return verbinden(
+        verbinden(z.bilderverzeichnis, QStringLiteral("CD/") + ordnername + QLatin1Char('/')), Pfade::ordner(pfad));
 }
 
 QString BildPfadFuerAlbum(Programmzustand& z, const QString& pfad, const QString& cdName, const QString& dateiname)

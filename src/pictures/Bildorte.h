@@ -52,8 +52,10 @@ QString Dateidatum(const QString& pfad);
 bool BilddateiVorhanden(const QString& pfad);
 // Names of the pictures an album takes from a folder: the "*.jpg", then the
 // "*.gif", then the "*.bmp" files (endings in any case), each group by name.
-// Only regular files: no folders, pipes or devices; no subfolders.
-QStringList Bilddateien(const QString& ordner);
+// Only regular files: no folders, pipes or devices; no subfolders. Pipes,
+// devices and links to nothing with a picture's ending are named in
+// uebergangen as "path: reason".
+QStringList Bilddateien(const QString& ordner, QStringList* uebergangen = nullptr);
 
 // --- paths from explicit album values ------------------------------------------
 
@@ -106,4 +108,4 @@ QString verbinden(const QString& vorne, const QString& hinten);
 QString ordner(const QString& pfad);
 // Without a trailing "/" (the root "/" stays).
 QString ohneSchraegstrich(const QString& pfad);
-}  // namespace Pfade
+} // namespace Pfade

@@ -4,16 +4,24 @@
 #include "Programmzustand.h"
 #include "Sanduhr.h"
 
+#include "Dateiausgabe.h"
+#include "DatenbankFehler.h"
+#include "Datenbankobjekte.h"
+#include "Recordset.h"
 #include "Vorschaubild.h"
+#include "mdlDatenbanken.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
-
-Vorschaubilderzeugung::Vorschaubilderzeugung(Programmzustand& z, Datenbankobjekte& db) : m_z(z)
+Vorschaubilderzeugung::Vorschaubilderzeugung(Programmzustand& z, Datenbankobjekte& db)
+    : m_z(z)
+    , m_db(db)
+    , m_albumNummer(z.suchergebnisAngezeigt ? QString() : z.albumNummer)
 {
     const QString albumordner = AlbumOrdnerStill(z, db);
     m_quellordner = albumordner.isEmpty() ? QString() : Pfade::ohneSchraegstrich(albumordner);
@@ -25,8 +33,53 @@ Vorschaubilderzeugung::Vorschaubilderzeugung(Programmzustand& z, Datenbankobjekt
     // A CD album keeps its thumbnails below the picture directory, unless
     // the disc brings its own and there is no local copy yet.
     m_vorschauordner = Pfade::ohneSchraegstrich(LokalerVorschauOrdner(z, z.albumPfad, z.albumCDName));
-    if (!QFileInfo(m_vorschauordner).isDir() && !tempBilder.isEmpty() && QFileInfo(tempBilder).isDir())
+    if (!QFileInfo(m_vorschauordner).isDir() && !tempBilder.isEmpty() && QFileInfo(tempBilder).isDir()) {
         m_vorschauordner = tempBilder;
+        m_ordnerAufCD = true;
+    }
+}
+
+QStringList Vorschaubilderzeugung::bildnamen(bool mitOrdner) const
+{
+    QStringList namen = mitOrdner ? Bilddateien(m_quellordner + QLatin1Char('/')) : QStringList();
+    if (!m_albumNummer.isEmpty() && m_db.conDaten.IstOffen()) {
+        try {
+            Recordset rs;
+            rs.Einrichten(&m_db.conDaten, Recordset::Keyset, Recordset::NurLesen);
+            rs.Oeffnen(Abfrage::MitWert(m_albumNummer, QStringLiteral("Dateiname")));
+            for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+                const QString name = FeldLesen(rs, QStringLiteral("Dateiname"));
+                if (!namen.contains(name))
+                    namen << name;
+            }
+            return namen;
+        } catch (const DatenbankFehler&) {
+            // Then the folder tells.
+        }
+    }
+    return mitOrdner ? namen : Bilddateien(m_quellordner + QLatin1Char('/'));
+}
+
+bool Vorschaubilderzeugung::vorschauDa(const QString& name) const
+{
+    // An empty file is what a write cut off by a crash used to leave.
+    const QFileInfo info(vorschauVon(name));
+    return info.isFile() && info.size() > 0;
+}
+
+bool Vorschaubilderzeugung::VorschaubilderFehlen() const
+{
+    if (m_quellordner.isEmpty() || m_vorschauordner.isEmpty())
+        return false;
+    if (!QFileInfo(m_vorschauordner).isDir())
+        return true;
+    // Without its pictures (a stick unplugged) nothing could be made.
+    if (m_ordnerAufCD || !QFileInfo(m_quellordner).isDir())
+        return false;
+    const QStringList namen = bildnamen(false);
+    return std::any_of(namen.begin(), namen.end(), [this](const QString& name) {
+        return !vorschauDa(name) && QFileInfo(m_quellordner + QLatin1Char('/') + name).isFile();
+    });
 }
 
 bool Vorschaubilderzeugung::ordnerAnlegen()
@@ -40,40 +93,58 @@ bool Vorschaubilderzeugung::AlbumLaden(const Fortschritt& fortschritt)
 {
     // Without the pictures' folder (CD not in the drive) an empty thumbnail
     // folder would only hide the missing thumbnails for ever.
-    if (m_quellordner.isEmpty() || m_vorschauordner.isEmpty() || QFileInfo(m_vorschauordner).isDir())
+    if (!VorschaubilderFehlen())
         return false;
+    const QChar cr(13);
     if (!QFileInfo(m_quellordner).isDir()) {
-        const QChar cr(13);
         m_z.Meldung(QStringLiteral("Der Ordner des Albums wurde nicht gefunden:") + cr + m_quellordner,
-                    Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
+            Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
         return false;
     }
-    if (!ordnerAnlegen()) {
-        const QChar cr(13);
-        m_z.Meldung(QStringLiteral("Der Ordner für die Vorschaubilder kann nicht angelegt werden:") + cr
-                        + m_vorschauordner,
-                    Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
+    const bool neu = !QFileInfo(m_vorschauordner).isDir();
+    if (neu && !ordnerAnlegen()) {
+        m_z.Meldung(
+            QStringLiteral("Der Ordner für die Vorschaubilder kann nicht angelegt werden:") + cr + m_vorschauordner,
+            Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
         return false;
     }
-    VorschauBilderErzeugen(fortschritt);
+    VorschauBilderErzeugen(fortschritt, neu);
     return true;
 }
 
-void Vorschaubilderzeugung::VorschauBilderErzeugen(const Fortschritt& fortschritt)
+bool Vorschaubilderzeugung::VorschauBilderErzeugen(const Fortschritt& fortschritt, bool ganzerOrdner)
 {
     Sanduhr sanduhr;
-    const QStringList dateien = Bilddateien(m_quellordner + QLatin1Char('/'));
+    QStringList dateien = bildnamen(ganzerOrdner);
+    // A row whose file is gone has nothing to make a thumbnail of.
+    dateien.removeIf([this](const QString& name) {
+        return vorschauDa(name) || !QFileInfo(m_quellordner + QLatin1Char('/') + name).isFile();
+    });
     const int anzahl = static_cast<int>(dateien.size());
     Restzeitschaetzung schaetzung(anzahl);
     QElapsedTimer uhr;
     uhr.start();
+    QStringList fehler;
     for (int i = 0; i < anzahl; ++i) {
         QCoreApplication::processEvents();
-        VBEinzeln(m_quellordner + QLatin1Char('/') + dateien.at(i));
+        const QString bild = m_quellordner + QLatin1Char('/') + dateien.at(i);
+        const Vorschauergebnis ergebnis = VorschaubildErzeugen(bild, vorschauVon(dateien.at(i)));
+        if (ergebnis.keinPlatz) {
+            // Every further thumbnail would fail the same way: one message, and the run stops.
+            m_z.Meldung(KeinPlatzText(m_vorschauordner), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
+            Meldungen::listeZeigen(m_z.meldungen, QStringLiteral("Fehler beim Laden des Bildes."), fehler,
+                Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
+            return false;
+        }
+        if (!ergebnis.ok)
+            fehler << bild + QStringLiteral(": ") + (ergebnis.grund.isEmpty() ? ergebnis.fehlertext : ergebnis.grund);
         const QString restzeit = schaetzung.messen(i, uhr.elapsed());
         if (fortschritt)
             fortschritt(i + 1, anzahl, restzeit);
     }
+    Meldungen::listeZeigen(m_z.meldungen, QStringLiteral("Fehler beim Laden des Bildes."), fehler,
+        Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
+    return true;
 }
 
 bool Vorschaubilderzeugung::VBEinzeln(const QString& bildpfad)
@@ -82,9 +153,11 @@ bool Vorschaubilderzeugung::VBEinzeln(const QString& bildpfad)
         return false;
     // Decoded already reduced, scaled into a cell of 2400 x 2340 twips and
     // written as JPEG of quality 85.
-    const Vorschauergebnis ergebnis =
-        VorschaubildErzeugen(bildpfad, m_vorschauordner + QLatin1Char('/') + QFileInfo(bildpfad).fileName());
-    if (!ergebnis.ok)
+    const Vorschauergebnis ergebnis
+        = VorschaubildErzeugen(bildpfad, m_vorschauordner + QLatin1Char('/') + QFileInfo(bildpfad).fileName());
+    if (ergebnis.keinPlatz)
+        m_z.Meldung(KeinPlatzText(m_vorschauordner), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
+    else if (!ergebnis.ok)
         m_z.Meldung(ergebnis.fehlertext);
     return ergebnis.ok;
 }

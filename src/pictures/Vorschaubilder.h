@@ -25,11 +25,19 @@ public:
     // "TempBilder", for CD albums the local copy below the picture directory.
     const QString& vorschauordner() const { return m_vorschauordner; }
 
-    // Makes the folder and all thumbnails unless the folder exists already.
-    // True when it made them.
+    // True when a thumbnail is missing: the folder, or the thumbnail of a
+    // picture of the album (pictures whose run was cut off, by a crash or a
+    // full disk, get theirs the next time). A disc's own folder cannot be
+    // written to, so there only the folder counts.
+    bool VorschaubilderFehlen() const;
+    // Makes the folder and the thumbnails that are missing. True when it made any.
     bool AlbumLaden(const Fortschritt& fortschritt = Fortschritt());
-    // Thumbnails of every picture of the source folder.
-    void VorschauBilderErzeugen(const Fortschritt& fortschritt = Fortschritt());
+    // The missing thumbnails of the album's pictures, and with ganzerOrdner
+    // (a new thumbnail folder) of every picture file of its folder too, as
+    // the first run always made them. Pictures that cannot be
+    // read are named in one list at the end; a full disk stops the run with
+    // one message naming the folder. False when the disk was full.
+    bool VorschauBilderErzeugen(const Fortschritt& fortschritt = Fortschritt(), bool ganzerOrdner = false);
     // The thumbnail of one picture; a picture that cannot be read gives
     // "Fehler beim Laden des Bildes." and no thumbnail.
     bool VBEinzeln(const QString& bildpfad);
@@ -38,8 +46,18 @@ public:
 
 private:
     bool ordnerAnlegen();
+    // File names of the album's pictures: its rows (after the folder's picture
+    // files with mitOrdner), or the folder's picture files where the album
+    // has no table to read (the search result). Later runs go by the rows
+    // only, so a damaged file that never got a row is not tried again and again.
+    QStringList bildnamen(bool mitOrdner) const;
+    QString vorschauVon(const QString& name) const { return m_vorschauordner + QLatin1Char('/') + name; }
+    bool vorschauDa(const QString& name) const;
 
     Programmzustand& m_z;
+    Datenbankobjekte& m_db;
+    QString m_albumNummer;
+    bool m_ordnerAufCD = false;
     QString m_quellordner;
     QString m_vorschauordner;
 };
@@ -54,7 +72,10 @@ QString RestzeitText(qint64 sekunden);
 class Restzeitschaetzung {
 public:
     static constexpr int Blockgroesse = 2;
-    explicit Restzeitschaetzung(int anzahl) : m_anzahl(anzahl) {}
+    explicit Restzeitschaetzung(int anzahl)
+        : m_anzahl(anzahl)
+    {
+    }
     // k = pictures done before the current one, jetztMs = a steady clock in
     // milliseconds. Returns the label text, or "" to leave the label.
     QString messen(int k, qint64 jetztMs);

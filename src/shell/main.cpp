@@ -9,6 +9,9 @@
 
 int main(int argc, char** argv)
 {
+    // Qt's own limit on the memory a decoded picture may take stays in force:
+    // a raised limit would let one damaged header exhaust the memory.
+    qunsetenv("QT_IMAGEIO_MAXALLOC");
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ostrelan"));
     QApplication::setApplicationName(QStringLiteral("Kolvar"));

@@ -1,3 +1,5 @@
+#include "Dateiausgabe.h"
+#include "KleinerDatentraeger.h"
 #include "Meldungsrecorder.h"
 #include "Twips.h"
 #include "Vorschaubild.h"
@@ -8,6 +10,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
+#include <QtEndian>
 #include <QtTest>
 
 #include <cstring>
@@ -35,7 +38,7 @@ QImage RotUeberBlau(int breite, int hoehe)
 bool Ungefaehr(QRgb ist, QColor soll, int toleranz = 40)
 {
     return qAbs(qRed(ist) - soll.red()) <= toleranz && qAbs(qGreen(ist) - soll.green()) <= toleranz
-           && qAbs(qBlue(ist) - soll.blue()) <= toleranz;
+        && qAbs(qBlue(ist) - soll.blue()) <= toleranz;
 }
 
 QByteArray Kodiert(const QImage& bild, const char* format = "JPEG")
@@ -53,16 +56,32 @@ bool Schreiben(const QString& pfad, const QByteArray& daten)
     return datei.open(QIODevice::WriteOnly) && datei.write(daten) == daten.size();
 }
 
+// The same BMP stored top-down: a negative height and the rows in the
+// other order, so that it shows the same picture.
+QByteArray VonObenNachUnten(const QByteArray& bmp)
+{
+    const auto* k = reinterpret_cast<const uchar*>(bmp.constData());
+    const qint32 beginn = qFromLittleEndian<qint32>(k + 10), breite = qFromLittleEndian<qint32>(k + 18);
+    const qint32 hoehe = qFromLittleEndian<qint32>(k + 22), bits = qFromLittleEndian<quint16>(k + 28);
+    const qint32 zeile = (breite * bits + 31) / 32 * 4;
+    QByteArray ergebnis = bmp.left(beginn);
+    qToLittleEndian<qint32>(-hoehe, reinterpret_cast<uchar*>(ergebnis.data()) + 22);
+    for (qint32 y = hoehe - 1; y >= 0; --y)
+        ergebnis += bmp.mid(beginn + y * zeile, zeile);
+    return ergebnis;
+}
+
 // A 1 x 1 GIF with a red pixel, written out by hand (Qt has no GIF writer).
 const QByteArray RoterPunktGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
-                               ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;", 35);
+                               ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+    35);
 
 QStringList Dateien(const QString& ordner)
 {
     return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-}  // namespace
+} // namespace
 
 class TestImaging : public QObject {
     Q_OBJECT
@@ -72,7 +91,8 @@ private slots:
     {
         // Rows are padded to 4 bytes.
         cDIBSection dib;
-        for (const auto& [breite, zeile] : {std::pair{1, 4}, {3, 12}, {4, 12}, {5, 16}, {80, 240}, {81, 244}}) {
+        for (const auto& [breite, zeile] :
+            { std::pair { 1, 4 }, { 3, 12 }, { 4, 12 }, { 5, 16 }, { 80, 240 }, { 81, 244 } }) {
             QVERIFY(dib.Create(breite, 60));
             QCOMPARE(dib.BytesPerScanLine(), zeile);
         }
@@ -80,7 +100,7 @@ private slots:
         QVERIFY(!dib.Create(0, 10));
         QVERIFY(dib.IstLeer() && !dib.DIBSectionBitsPtr() && dib.Width() == 0);
         QVERIFY(!dib.Create(10, -1));
-        QVERIFY(!dib.Create(100000, 100000));  // more than a 32-bit size
+        QVERIFY(!dib.Create(100000, 100000)); // more than a 32-bit size
         QVERIFY(!dib.Create(std::numeric_limits<int>::max(), 1));
         QVERIFY(!dib.CreateFromPicture(QImage()));
         QVERIFY(!dib.Resample(10, 10));
@@ -99,15 +119,15 @@ private slots:
         Meldungsrecorder recorder;
         QGuiApplication::clipboard()->clear();
         QVERIFY(!dib.CopyToClipboard(true, &recorder));
-        QCOMPARE(recorder.texte(), QStringList({"Noch nicht verfügbar!"}));
+        QCOMPARE(recorder.texte(), QStringList({ "Noch nicht verfügbar!" }));
         QVERIFY(QGuiApplication::clipboard()->image().isNull());
         QVERIFY(dib.CopyToClipboard(false, &recorder));
         QCOMPARE(recorder.meldungen.size(), 1);
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), RotUeberBlau(5, 2));
 
         // Other formats arrive the same way; transparent parts as over white.
-        for (QImage::Format format : {QImage::Format_RGB888, QImage::Format_BGR888, QImage::Format_Indexed8,
-                                      QImage::Format_RGB16, QImage::Format_ARGB32}) {
+        for (QImage::Format format : { QImage::Format_RGB888, QImage::Format_BGR888, QImage::Format_Indexed8,
+                 QImage::Format_RGB16, QImage::Format_ARGB32 }) {
             QVERIFY(dib.CreateFromPicture(RotUeberBlau(6, 4).convertToFormat(format)));
             QCOMPARE(dib.Bild(), RotUeberBlau(6, 4));
         }
@@ -170,29 +190,29 @@ private slots:
         QVERIFY((neu = dib.Resample(1, 4)));
         const QImage b = neu->Bild();
         QCOMPARE(b.size(), QSize(4, 1));
-        QCOMPARE(QList<int>({qBlue(b.pixel(0, 0)), qBlue(b.pixel(1, 0)), qBlue(b.pixel(2, 0)), qBlue(b.pixel(3, 0))}),
-                 QList<int>({0, 50, 100, 150}));
+        QCOMPARE(QList<int>({ qBlue(b.pixel(0, 0)), qBlue(b.pixel(1, 0)), qBlue(b.pixel(2, 0)), qBlue(b.pixel(3, 0)) }),
+            QList<int>({ 0, 50, 100, 150 }));
         // The same down a single column; rows are counted from the bottom.
         QVERIFY(dib.CreateFromPicture(zeile.transformed(QTransform().rotate(-90))));
         QVERIFY((neu = dib.Resample(4, 2)));
         const QImage h = neu->Bild();
         QCOMPARE(h.size(), QSize(2, 4));
-        QCOMPARE(QList<int>({qBlue(h.pixel(0, 3)), qBlue(h.pixel(1, 2)), qBlue(h.pixel(0, 0))}),
-                 QList<int>({0, 50, 150}));
+        QCOMPARE(QList<int>({ qBlue(h.pixel(0, 3)), qBlue(h.pixel(1, 2)), qBlue(h.pixel(0, 0)) }),
+            QList<int>({ 0, 50, 150 }));
     }
 
     void jpegSchreiben()
     {
         QTemporaryDir ordner;
         // Without padding, with padding, and one pixel wide.
-        for (const QSize groesse : {QSize(64, 48), QSize(61, 47), QSize(1, 40)}) {
+        for (const QSize groesse : { QSize(64, 48), QSize(61, 47), QSize(1, 40) }) {
             cDIBSection dib;
             QVERIFY(dib.CreateFromPicture(RotUeberBlau(groesse.width(), groesse.height())));
-            const QString datei = ordner.filePath(u"Bild 1.gif"_s);  // thumbnails keep the picture's name
+            const QString datei = ordner.filePath(u"Bild 1.gif"_s); // thumbnails keep the picture's name
             JpegFehler fehler;
             QVERIFY(JpegSpeichern(dib, datei, 85, &fehler));
             QCOMPARE(fehler.nummer, 0);
-            QCOMPARE(Dateien(ordner.path()), QStringList({"Bild 1.gif"}));
+            QCOMPARE(Dateien(ordner.path()), QStringList({ "Bild 1.gif" }));
             QImageReader leser(datei);
             QCOMPARE(leser.format(), QByteArray("jpeg"));
             const QImage zurueck = leser.read();
@@ -213,8 +233,84 @@ private slots:
         fehler = {};
         QVERIFY(!JpegSpeichern(dib, ordner.filePath(u"b.jpg"_s), 85, &fehler));
         QCOMPARE(fehler.beschreibung, u"Speichern fehlgeschlagen"_s);
-        QCOMPARE(Dateien(ordner.path()), QStringList({"b.jpg", "Bild 1.gif"}));
+        QCOMPARE(Dateien(ordner.path()), QStringList({ "b.jpg", "Bild 1.gif" }));
         QVERIFY(QFileInfo(ordner.filePath(u"b.jpg"_s)).isDir());
+    }
+
+    void vollerDatentraeger()
+    {
+        KleinerDatentraeger platte(64 * 1024);
+        if (!platte.bereit())
+            QSKIP(qPrintable(u"no tmpfs to fill: "_s + platte.grund()));
+        // Noise does not compress: as JPEG it is far more than 64 KiB. The
+        // write fails as a full disk and leaves nothing, not even a 0-byte file.
+        cDIBSection rauschen;
+        QVERIFY(rauschen.Create(600, 600));
+        rauschen.RandomiseBits(false);
+        JpegFehler fehler;
+        QVERIFY(!JpegSpeichern(rauschen, platte.pfad() + u"a.jpg"_s, 85, &fehler));
+        QVERIFY(fehler.keinPlatz);
+        QCOMPARE(fehler.beschreibung, u"Speichern fehlgeschlagen"_s);
+        QCOMPARE(Dateien(platte.pfad()), QStringList());
+        // A small thumbnail on a disk filled up: it fits a write buffer, whose
+        // flush at the end must not lose the error.
+        {
+            QFile fueller(platte.pfad() + u"fueller"_s);
+            QVERIFY(fueller.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (fueller.write(QByteArray(4096, 'x')) == 4096) { }
+        }
+        cDIBSection kleinesBild;
+        QVERIFY(kleinesBild.CreateFromPicture(RotUeberBlau(64, 64)));
+        fehler = {};
+        QVERIFY(!JpegSpeichern(kleinesBild, platte.pfad() + u"a.jpg"_s, 85, &fehler));
+        QVERIFY(fehler.keinPlatz);
+        QCOMPARE(Dateien(platte.pfad()), QStringList({ "fueller" }));
+        QVERIFY(QFile::remove(platte.pfad() + u"fueller"_s));
+        // The thumbnail of such a picture says so too.
+        QTemporaryDir quelle;
+        QVERIFY(Schreiben(quelle.filePath(u"gross.bmp"_s), Kodiert(rauschen.Bild(), "BMP")));
+        const Vorschauergebnis e = VorschaubildErzeugen(
+            quelle.filePath(u"gross.bmp"_s), platte.pfad() + u"v.jpg"_s, { 2340 * 4, 2400 * 4, 100 });
+        QVERIFY(!e.ok && e.keinPlatz);
+        QCOMPARE(Dateien(platte.pfad()), QStringList());
+
+        // A copy too large is not left cut off; one that fits is whole and keeps its time.
+        QCOMPARE(
+            DateiKopieren(quelle.filePath(u"gross.bmp"_s), platte.pfad() + u"gross.bmp"_s), Ausgabefehler::KeinPlatz);
+        QCOMPARE(Dateien(platte.pfad()), QStringList());
+        const QString klein = quelle.filePath(u"klein.jpg"_s);
+        QVERIFY(Schreiben(klein, Kodiert(RotUeberBlau(32, 32))));
+        const QDateTime zeit(QDate(2003, 7, 14), QTime(12, 0));
+        {
+            QFile f(klein);
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(zeit, QFileDevice::FileModificationTime));
+        }
+        QCOMPARE(DateiKopieren(klein, platte.pfad() + u"klein.jpg"_s), Ausgabefehler::Keiner);
+        QVERIFY(GleicherInhalt(klein, platte.pfad() + u"klein.jpg"_s, true));
+        QCOMPARE(QFileInfo(platte.pfad() + u"klein.jpg"_s).lastModified(), zeit);
+        // An existing target is never replaced.
+        QString grund;
+        QCOMPARE(DateiKopieren(quelle.filePath(u"gross.bmp"_s), platte.pfad() + u"klein.jpg"_s, &grund),
+            Ausgabefehler::Anderer);
+        QVERIFY(!grund.isEmpty());
+        QVERIFY(GleicherInhalt(klein, platte.pfad() + u"klein.jpg"_s, true));
+    }
+
+    void gleicherInhalt()
+    {
+        // The start of a file counts as the same file only where a cut-off copy is asked for.
+        QTemporaryDir ordner;
+        const QByteArray daten = Kodiert(RotUeberBlau(64, 48));
+        const QList<std::tuple<const char*, QByteArray, bool, bool>> faelle = { { "gleich", daten, true, true },
+            { "Anfang", daten.left(100), false, true }, { "leer", QByteArray(), false, true },
+            { "anders", QByteArray(daten).replace(50, 1, "x"), false, false },
+            { "laenger", daten + "x", false, false } };
+        QVERIFY(Schreiben(ordner.filePath(u"quelle"_s), daten));
+        for (const auto& [name, inhalt, ganz, anfang] : faelle) {
+            QVERIFY(Schreiben(ordner.filePath(u"ziel"_s), inhalt));
+            QVERIFY2(GleicherInhalt(ordner.filePath(u"quelle"_s), ordner.filePath(u"ziel"_s), true) == ganz, name);
+            QVERIFY2(GleicherInhalt(ordner.filePath(u"quelle"_s), ordner.filePath(u"ziel"_s), false) == anfang, name);
+        }
     }
 
     void vorschauGroesse()
@@ -225,48 +321,56 @@ private slots:
             QSKIP("the screen does not have 96 dpi");
         QCOMPARE(VorschaubildGroesse(QSize(4000, 3000)), QSize(160, 120));
         QCOMPARE(VorschaubildGroesse(QSize(3000, 4000)), QSize(117, 156));
-        QCOMPARE(VorschaubildGroesse(QSize(40, 30)), QSize(160, 120));  // small ones grow
+        QCOMPARE(VorschaubildGroesse(QSize(40, 30)), QSize(160, 120)); // small ones grow
         QCOMPARE(VorschaubildGroesse(QSize(1, 4000)), QSize(1, 156));
         QCOMPARE(VorschaubildGroesse(QSize(4000, 1)), QSize(160, 1));
     }
 
     void vorschaubildAusJpegGifBmp()
     {
+        if (!qFuzzyCompare(Twips::proPixel(), 15.0))
+            QSKIP("the screen does not have 96 dpi");
         QTemporaryDir quelle, ziel;
         QImage schmal(1, 4000, QImage::Format_RGB32);
         schmal.fill(Qt::red);
         // The padded GIF is complete, with bytes behind its trailer as some programs write them;
-        // the content decides, not the name.
-        const QList<std::pair<QString, QByteArray>> bilder = {
-            {u"Urlaub.JPG"_s, Kodiert(RotUeberBlau(1600, 1200))}, {u"a.gif"_s, RoterPunktGif},
-            {u"aufgefuellt.gif"_s, RoterPunktGif + QByteArray("\n\0\0", 3)},
-            {u"b.bmp"_s, Kodiert(RotUeberBlau(300, 400), "BMP")}, {u"c.bmp"_s, Kodiert(RotUeberBlau(64, 64))},
-            {u"schmal.jpg"_s, Kodiert(schmal)}};
-        for (const auto& [name, inhalt] : bilder) {
+        // the content decides, not the name. A BMP stored top-down (negative height) is valid.
+        const QList<std::tuple<QString, QByteArray, QSize>> bilder
+            = { { u"Urlaub.JPG"_s, Kodiert(RotUeberBlau(1600, 1200)), QSize(160, 120) },
+                  { u"a.gif"_s, RoterPunktGif, QSize(156, 156) },
+                  { u"aufgefuellt.gif"_s, RoterPunktGif + QByteArray("\n\0\0", 3), QSize(156, 156) },
+                  { u"b.bmp"_s, Kodiert(RotUeberBlau(300, 400), "BMP"), QSize(117, 156) },
+                  { u"b_von_oben.bmp"_s, VonObenNachUnten(Kodiert(RotUeberBlau(101, 80), "BMP")), QSize(160, 127) },
+                  { u"c.bmp"_s, Kodiert(RotUeberBlau(64, 64)), QSize(156, 156) },
+                  { u"schmal.jpg"_s, Kodiert(schmal), QSize(1, 156) } };
+        for (const auto& [name, inhalt, soll] : bilder) {
             QVERIFY(Schreiben(quelle.filePath(name), inhalt));
             const Vorschauergebnis e = VorschaubildErzeugen(quelle.filePath(name), ziel.filePath(name));
             QVERIFY2(e.ok, qPrintable(name + u' ' + e.grund));
-            QCOMPARE(QSize(e.breite, e.hoehe), VorschaubildGroesse(QImageReader(quelle.filePath(name)).size()));
+            QCOMPARE(QSize(e.breite, e.hoehe), soll);
             QImageReader leser(ziel.filePath(name));
             QCOMPARE(leser.format(), QByteArray("jpeg"));
             const QImage vorschau = leser.read();
-            QCOMPARE(vorschau.size(), QSize(e.breite, e.hoehe));  // at least 1 wide for the 1 x 4000 one
+            QCOMPARE(vorschau.size(), QSize(e.breite, e.hoehe)); // at least 1 wide for the 1 x 4000 one
             QVERIFY(Ungefaehr(vorschau.pixel(vorschau.width() / 2, 2), Qt::red));
             if (name.startsWith(u'b') || name.startsWith(u'U'))
                 QVERIFY(Ungefaehr(vorschau.pixel(vorschau.width() / 2, vorschau.height() - 3), Qt::blue));
         }
-        QCOMPARE(Dateien(ziel.path()).size(), 6);
+        QCOMPARE(Dateien(ziel.path()).size(), 7);
 
         // A second run replaces the thumbnail.
         QVERIFY(Schreiben(quelle.filePath(u"b.bmp"_s), Kodiert(RotUeberBlau(300, 900))));
         QVERIFY(VorschaubildErzeugen(quelle.filePath(u"b.bmp"_s), ziel.filePath(u"b.bmp"_s)).ok);
-        QCOMPARE(QImageReader(ziel.filePath(u"b.bmp"_s)).size(), VorschaubildGroesse(QSize(300, 900)));
+        QCOMPARE(QImageReader(ziel.filePath(u"b.bmp"_s)).size(), QSize(52, 156));
     }
 
     void kaputteBilderGebenFehler_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
         const QByteArray jpeg = Kodiert(RotUeberBlau(640, 480)), bmp = Kodiert(RotUeberBlau(100, 80), "BMP");
+        // 101 pixels of 3 bytes: each row padded with one byte to 304.
+        const QByteArray gepolstert = Kodiert(RotUeberBlau(101, 80), "BMP");
+        QCOMPARE(gepolstert.size(), 54 + 304 * 80);
         // A header that promises 65000 x 65000 pixels in a file of a few bytes.
         QByteArray riesig = Kodiert(RotUeberBlau(16, 16));
         const int sof = riesig.indexOf("\xff\xc0");
@@ -281,6 +385,9 @@ private slots:
         QTest::newRow("JPEG riesig") << riesig;
         QTest::newRow("GIF abgeschnitten") << RoterPunktGif.left(RoterPunktGif.size() - 3);
         QTest::newRow("BMP abgeschnitten") << bmp.left(bmp.size() - 500);
+        QTest::newRow("BMP gepolstert abgeschnitten") << gepolstert.left(gepolstert.size() - 500);
+        QTest::newRow("BMP gepolstert, 40 Bytes zu kurz") << gepolstert.left(gepolstert.size() - 40);
+        QTest::newRow("BMP von oben abgeschnitten") << VonObenNachUnten(gepolstert).left(gepolstert.size() - 500);
         QTest::newRow("BMP riesig") << bmp.left(18) + QByteArray("\xa0\x86\x01\x00\xa0\x86\x01\x00", 8) + bmp.mid(26);
     }
     void kaputteBilderGebenFehler()
@@ -311,14 +418,14 @@ private slots:
             }
         });
         const Vorschauergebnis e = VorschaubildErzeugen(fifo, ordner.filePath(u"Vorschau.jpg"_s));
-        const int leser = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);  // frees the writer
+        const int leser = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK); // frees the writer
         schreiber.join();
         ::close(leser);
         QVERIFY(!e.ok);
-        QCOMPARE(Dateien(ordner.path()), QStringList({"Bild.jpg"}));
+        QCOMPARE(Dateien(ordner.path()), QStringList({ "Bild.jpg" }));
         // A folder named like a picture and a missing file are refused as well.
         QVERIFY(QDir(ordner.path()).mkdir(u"Ordner.jpg"_s));
-        for (const QString& name : {u"Ordner.jpg"_s, u"fehlt.jpg"_s})
+        for (const QString& name : { u"Ordner.jpg"_s, u"fehlt.jpg"_s })
             QVERIFY(!VorschaubildErzeugen(ordner.filePath(name), ordner.filePath(u"x.jpg"_s)).ok);
         QVERIFY(!QFile::exists(ordner.filePath(u"x.jpg"_s)));
     }

@@ -2,7 +2,7 @@
 
 Meldungen::Antwort Meldungsrecorder::zeigen(const QString& text, Meldungen::Stil stil, const QString& titel)
 {
-    meldungen.append({text, stil, titel});
+    meldungen.append({ text, stil, titel, {} });
     if (!antworten.isEmpty())
         return antworten.takeFirst();
     return stil == Meldungen::Frage ? Meldungen::Antwort::Ja : Meldungen::Antwort::OK;
@@ -22,4 +22,10 @@ QStringList Meldungsrecorder::titel() const
     for (const Eintrag& e : meldungen)
         ergebnis << e.titel;
     return ergebnis;
+}
+
+void Meldungsrecorder::liste(
+    const QString& text, const QStringList& eintraege, Meldungen::Stil stil, const QString& titel)
+{
+    meldungen.append({ text, stil, titel, eintraege });
 }

@@ -12,8 +12,10 @@ public:
         QString text;
         Meldungen::Stil stil;
         QString titel;
+        QStringList liste; // the entries of a list message
     };
     Meldungen::Antwort zeigen(const QString& text, Meldungen::Stil stil, const QString& titel) override;
+    void liste(const QString& text, const QStringList& eintraege, Meldungen::Stil stil, const QString& titel) override;
 
     QList<Eintrag> meldungen;
     QList<Meldungen::Antwort> antworten;  // taken from the front

@@ -82,9 +82,9 @@ bool frmAlbenAuswahl::NeuesAlbum(const QString& name)
         return false;
     if (!AlbumWaehlen(z, db, name))
         return false;
-    // Thumbnails are made where they are missing, unless the album's CD is in no drive.
-    if (!VorschauOrdnerVorhanden(z, db) && (z.albumCDName.isEmpty() || !CDLaufwerk(z).isEmpty()))
-        AlbumLadenAusfuehren(z, db, this);
+    // A cut-off import of the album is finished and missing thumbnails are
+    // made, unless the album's CD is in no drive.
+    AlbumVervollstaendigen(z, db, this);
     AlbumOeffnen(z, db, z.albumNummer);
     z.ui().AlbenanzeigeStarten();
     return true;

@@ -1,6 +1,7 @@
 #include "Ordneruebernahme.h"
 
 #include "AlbumImport.h"
+#include "Bildorte.h"
 #include "Programmzustand.h"
 #include "frmAlbumLaden.h"
 #include "frmCopyInfo.h"
@@ -22,14 +23,13 @@ int OrdnerUebernehmen(Programmzustand& z, Datenbankobjekte& db, QWidget* parent)
     return OrdnerImportieren(z, db, ordner, parent);
 }
 
-int OrdnerImportieren(Programmzustand& z, Datenbankobjekte& db, const QStringList& ordner, QWidget* parent,
-                      const QString& name)
+int OrdnerImportieren(
+    Programmzustand& z, Datenbankobjekte& db, const QStringList& ordner, QWidget* parent, const QString& name)
 {
     std::unique_ptr<frmCopyInfo> hinweis;
     Importrueckfragen rueckfragen;
-    rueckfragen.nameAbfragen = [&](const QString& quellordner) {
-        return frmNamenAbfragen::Abfragen(z, db, quellordner, parent);
-    };
+    rueckfragen.nameAbfragen
+        = [&](const QString& quellordner) { return frmNamenAbfragen::Abfragen(z, db, quellordner, parent); };
     rueckfragen.hinweisZeigen = [&](Bildbehandlung behandlung) {
         hinweis = std::make_unique<frmCopyInfo>(HinweisText(behandlung), parent);
         hinweis->anzeigen();
@@ -43,8 +43,15 @@ bool AlbumLadenAusfuehren(Programmzustand& z, Datenbankobjekte& db, QWidget* par
     frmAlbumLaden dialog(z, db, parent);
     const Vorschaubilderzeugung& lauf = dialog.erzeugung();
     // Nothing to do: the window would only flash up.
-    if (lauf.quellordner().isEmpty() || QFileInfo(lauf.vorschauordner()).isDir())
+    if (!lauf.VorschaubilderFehlen())
         return false;
     dialog.exec();
     return dialog.vorschaubilderErzeugt();
+}
+
+void AlbumVervollstaendigen(Programmzustand& z, Datenbankobjekte& db, QWidget* parent)
+{
+    AbgebrochenenImportVollenden(z, db);
+    if (z.albumCDName.isEmpty() || !CDLaufwerk(z).isEmpty())
+        AlbumLadenAusfuehren(z, db, parent);
 }

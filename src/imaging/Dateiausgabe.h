@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+
+class QFileDevice;
+
+// Writing files so that a failure is seen: no write buffer that could hide
+// a full disk until close, every write checked, the data on the disk before
+// success is reported. A file that could not be written completely is
+// removed again, never left cut off.
+
+enum class Ausgabefehler { Keiner, KeinPlatz, Anderer };
+
+// What a failed write on the device means: a full disk (or a quota or file
+// size limit, which the user meets the same way) or something else. Only
+// after a failure, with errno cleared before the call that failed.
+Ausgabefehler FehlerartVon(const QFileDevice& datei);
+
+// "Kein Speicherplatz mehr auf <folder>": the message for a full disk.
+QString KeinPlatzText(const QString& ordner);
+
+// Copies a file to a target that must not exist yet; the copy keeps the
+// source's last-modified time and is synced to the disk. On failure no
+// target is left and grund says why.
+Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString* grund = nullptr);
+
+// Whether the file ziel holds the first bytes of quelle exactly (all of
+// them when vollstaendig): a copy of that very file, perhaps cut off.
+bool GleicherInhalt(const QString& quelle, const QString& ziel, bool vollstaendig);
