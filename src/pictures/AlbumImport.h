@@ -53,5 +53,10 @@ int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QS
 // found there.
 int BilderAmOrtEintragen(Datenbankobjekte& db, const QString& quellordner, const QString& albumname);
 
+// Copies one picture as the import does: never over an existing file, and
+// only a complete, readable copy with the source's time counts. False (and
+// no copy left) otherwise.
+bool BildKopieren(const QString& quelle, const QString& ziel);
+
 // Sets `DBNummer` of every row of the import recordset from its `Nummer`.
 void DBNummernSetzen(Datenbankobjekte& db, const QString& albumNummer);
