@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDrag>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -294,7 +295,8 @@ void frmBilderListe::ansichtenNachAenderung()
 Pflegefortschritt frmBilderListe::fortschrittAnzeigen(
     const QString& titel, const QString& text, std::unique_ptr<QProgressDialog>& dialog)
 {
-    return [this, titel, text, &dialog](int erledigt, int anzahl) {
+    auto uhr = std::make_shared<QElapsedTimer>();
+    return [this, titel, text, &dialog, uhr](int erledigt, int anzahl) {
         // Made at the first step, after any question: it must not wait behind one.
         if (!dialog) {
             dialog = std::make_unique<QProgressDialog>(text, QString(), 0, anzahl, this);
@@ -304,7 +306,12 @@ Pflegefortschritt frmBilderListe::fortschrittAnzeigen(
             dialog->setMinimumDuration(500);
             dialog->setAutoClose(false);
             dialog->setAutoReset(false);
+            uhr->start();
         }
+        // Each value lets events run and redraws: a few times a second is enough.
+        if (erledigt < anzahl && erledigt > 0 && uhr->elapsed() < 100)
+            return;
+        uhr->restart();
         dialog->setMaximum(anzahl);
         dialog->setValue(erledigt);
     };
