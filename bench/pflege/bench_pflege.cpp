@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -169,10 +170,12 @@ int main(int argc, char** argv)
             Sitzung s(wurzel + QStringLiteral("/hinzufuegen.mdb"), programm, antworten);
             // The empty album gets its own folder; every other run adds to it first.
             AlbumAnlegen(s.z, s.db, QStringLiteral("Leer"), programm + QLatin1Char('/'));
-            for (const char* name : lauf % 2 ? std::initializer_list<const char*> { "Leer", "Gross" }
-                                             : std::initializer_list<const char*> { "Gross", "Leer" }) {
-                s.albumWaehlen(QLatin1String(name));
-                (qstrcmp(name, "Gross") == 0 ? beiGross : beiNull) << s.hinzufuegen(dateien) / Neu;
+            QStringList reihenfolge = { QStringLiteral("Gross"), QStringLiteral("Leer") };
+            if (lauf % 2)
+                std::reverse(reihenfolge.begin(), reihenfolge.end());
+            for (const QString& name : std::as_const(reihenfolge)) {
+                s.albumWaehlen(name);
+                (name == QLatin1String("Gross") ? beiGross : beiNull) << s.hinzufuegen(dateien) / Neu;
             }
         }
         std::printf("Lauf %d: hinzufügen je Bild bei %d %.2f ms, bei 0 %.2f ms; löschen %d von %d %.0f ms\n", lauf + 1,
