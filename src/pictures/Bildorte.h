@@ -39,13 +39,22 @@ public:
     Laufwerksaufnahme& operator=(const Laufwerksaufnahme&) = delete;
 
 private:
+    // Scans at the first look-up only: a run that needs no drive costs none.
     class Liste : public Laufwerksliste {
     public:
-        explicit Liste(const Laufwerksliste* quelle) : m_laufwerke(quelle ? quelle->laufwerke() : QVector<Laufwerk>()) {}
-        QVector<Laufwerk> laufwerke() const override { return m_laufwerke; }
+        explicit Liste(const Laufwerksliste* quelle) : m_quelle(quelle) {}
+        QVector<Laufwerk> laufwerke() const override
+        {
+            if (!m_gelesen && m_quelle)
+                m_laufwerke = m_quelle->laufwerke();
+            m_gelesen = true;
+            return m_laufwerke;
+        }
 
     private:
-        QVector<Laufwerk> m_laufwerke;
+        const Laufwerksliste* m_quelle;
+        mutable bool m_gelesen = false;
+        mutable QVector<Laufwerk> m_laufwerke;
     };
     Programmzustand& m_z;
     const Laufwerksliste* m_vorher;

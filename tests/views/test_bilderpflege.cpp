@@ -299,6 +299,14 @@ private slots:
         QCOMPARE(s.z.bildPfade.first(), cd + "Bilder/b0.jpg"_L1);
         QCOMPARE(zaehler.abfragen, 1);
         QCOMPARE(s.z.laufwerksliste, &zaehler);
+        // An album on the hard disk needs no scan at all.
+        s.album(u"Platte"_s);
+        s.bild(u"p.jpg"_s, QSize());
+        s.z.laufwerksliste = &zaehler;
+        zaehler.abfragen = 0;
+        BildPfadeLaden(s.z, s.db);
+        QCOMPARE(s.z.bildPfade, QStringList { s.albumordner() + "p.jpg"_L1 });
+        QCOMPARE(zaehler.abfragen, 0);
     }
 };
 
