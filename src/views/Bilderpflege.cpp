@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QSet>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -216,6 +217,41 @@ void kopienZuruecknehmen(const QVector<Neuzugang>& neu)
             QFile::remove(n.ziel);
     }
 }
+
+// Collects the thumbnail run's messages while it lives and then shows them
+// in one box, each text with the names of its pictures: many unreadable
+// files must not give one box each.
+class Vorschaumeldungen : public Meldungen::Dienst {
+public:
+    explicit Vorschaumeldungen(Programmzustand& z)
+        : m_z(z)
+        , m_vorher(z.meldungen)
+    {
+        z.meldungen = this;
+    }
+    ~Vorschaumeldungen() override
+    {
+        m_z.meldungen = m_vorher;
+        if (m_texte.isEmpty())
+            return;
+        const QChar cr(13);
+        QStringList teile;
+        for (auto it = m_texte.cbegin(); it != m_texte.cend(); ++it)
+            teile << it.key() + cr + cr + it.value().join(cr);
+        m_z.Meldung(teile.join(QString(cr) + cr), Meldungen::Information, QStringLiteral("Hinzufügen"));
+    }
+    Meldungen::Antwort zeigen(const QString& text, Meldungen::Stil, const QString&) override
+    {
+        m_texte[text] << bild;
+        return Meldungen::Antwort::OK;
+    }
+    QString bild; // the picture whose thumbnail is being made
+
+private:
+    Programmzustand& m_z;
+    Meldungen::Dienst* m_vorher;
+    QMap<QString, QStringList> m_texte;
+};
 
 bool falscherOrdner(Programmzustand& z, const QStringList& dateien)
 {
@@ -434,11 +470,15 @@ int NeueBilderEintragen(
         if (!gleicheDatei(quellordner, zielordner) && ordnerOhneDateien(quellordner))
             QDir().rmdir(Pfade::ohneSchraegstrich(quellordner));
     }
-    Vorschaubilderzeugung vorschau(z, db);
-    for (int i = 0; i < neu.size(); ++i) {
-        vorschau.VBEinzeln(neu.at(i).ziel);
-        if (fortschritt)
-            fortschritt(static_cast<int>(dateien.size()) + i + 1, schritte);
+    {
+        Vorschaumeldungen meldungen(z);
+        Vorschaubilderzeugung vorschau(z, db);
+        for (int i = 0; i < neu.size(); ++i) {
+            meldungen.bild = QFileInfo(neu.at(i).ziel).fileName();
+            vorschau.VBEinzeln(neu.at(i).ziel);
+            if (fortschritt)
+                fortschritt(static_cast<int>(dateien.size()) + i + 1, schritte);
+        }
     }
     if (fortschritt)
         fortschritt(schritte, schritte);

@@ -139,6 +139,15 @@ private slots:
         QCOMPARE(QImage(album + "frei_BV001.jpg"_L1).size(), QSize(30, 20));
         QCOMPARE(s.spalte(u"IMG_0001.JPG"_s, u"Bemerkung"_s), u"erste"_s);
         QVERIFY(QFile::exists(karte2 + "IMG_0001.JPG"_L1)); // copied, not moved
+
+        // Unreadable pictures are entered all the same, with one message naming them.
+        for (const char* name : { "kaputt1.jpg", "kaputt2.jpg" }) {
+            QFile f(karte2 + QLatin1String(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("kein Bild") > 0);
+        }
+        liste.NeueBilderEintragen({ karte2 + "kaputt1.jpg"_L1, karte2 + "kaputt2.jpg"_L1 });
+        QCOMPARE(liste.modell().anzahl(), 5);
+        QCOMPARE(s.meldungen.texte(), QStringList { u"Fehler beim Laden des Bildes.\r\rkaputt1.jpg\rkaputt2.jpg"_s });
     }
 
     void verschiebenBehaeltDieDateienDesAlbums()
