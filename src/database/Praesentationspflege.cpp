@@ -4,6 +4,8 @@
 #include "Datenbankobjekte.h"
 #include "Datenbankschema.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -72,4 +74,18 @@ void BildAusPraesentationenEntfernen(Datenbankobjekte& db, const QString& dbNumm
     if (schluessel.isEmpty())
         return;
     zeilenEntfernen(db, QStringLiteral("\"DBNummer\" = ?"), schluessel);
+}
+
+void BilderAusPraesentationenEntfernen(Datenbankobjekte& db, const QStringList& dbNummern)
+{
+    QJsonArray schluessel;
+    for (const QString& dbNummer : dbNummern) {
+        if (!dbNummer.trimmed().isEmpty())
+            schluessel.append(dbNummer.trimmed());
+    }
+    if (schluessel.isEmpty())
+        return;
+    // The keys as one bound JSON array: any count fits one statement.
+    zeilenEntfernen(db, QStringLiteral("\"DBNummer\" IN (SELECT value FROM json_each(?))"),
+                    QString::fromUtf8(QJsonDocument(schluessel).toJson(QJsonDocument::Compact)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 struct Datenbankobjekte;
 
@@ -16,3 +17,5 @@ struct Datenbankobjekte;
 void AlbumAusPraesentationenEntfernen(Datenbankobjekte& db, const QString& albumNummer);
 // Removes every occurrence of one picture.
 void BildAusPraesentationenEntfernen(Datenbankobjekte& db, const QString& dbNummer);
+// The same for many pictures at once: one statement per presentation table.
+void BilderAusPraesentationenEntfernen(Datenbankobjekte& db, const QStringList& dbNummern);

@@ -331,6 +331,11 @@ void DoppeltesBildEntfernen(Datenbankobjekte& db)
     rs.Sort(QStringLiteral("Dateiname ASC"));
 }
 
+void NeuesBildEintragen(Datenbankobjekte& db, const QString& dateiname, int id, const QString& datum)
+{
+    bildZeileAnhaengen(db.rsAlbum, dateiname, id, datum);
+}
+
 void ImportBildEintragen(Datenbankobjekte& db, const QString& dateiname, int id, const QString& datum)
 {
     bildZeileAnhaengen(db.rsImport, dateiname, id, datum);

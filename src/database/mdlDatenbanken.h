@@ -46,6 +46,9 @@ void BildFeldSchreiben(Datenbankobjekte& db, const QString& spalte, const QStrin
 // Adds a picture row to the current album; a file name already there keeps its older row.
 void BildEintragen(Datenbankobjekte& db, const QString& dateiname, int id, const QString& datum);
 void DoppeltesBildEntfernen(Datenbankobjekte& db);
+// Adds a picture row to the current album without the duplicate check: for
+// callers that keep the names unique themselves.
+void NeuesBildEintragen(Datenbankobjekte& db, const QString& dateiname, int id, const QString& datum);
 // Adds a picture row to the album being imported (no duplicate check).
 void ImportBildEintragen(Datenbankobjekte& db, const QString& dateiname, int id, const QString& datum);
 

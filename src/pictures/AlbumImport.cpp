@@ -162,6 +162,11 @@ QString HinweisText(Bildbehandlung behandlung)
     return QStringLiteral("Bilder werden kopiert.");
 }
 
+bool BildKopieren(const QString& quelle, const QString& ziel)
+{
+    return kopieren(quelle, ziel);
+}
+
 void DBNummernSetzen(Datenbankobjekte& db, const QString& nummer)
 {
     Recordset& rs = db.rsImport;

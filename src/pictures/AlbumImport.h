@@ -84,5 +84,10 @@ QString VerschiebenVerboten(const Programmzustand& z, Datenbankobjekte& db, cons
 // its source as far as it can be. True when there was one.
 bool AbgebrochenenImportVollenden(Programmzustand& z, Datenbankobjekte& db);
 
+// Copies one picture as the import does: never over an existing file, and
+// only a complete, readable copy with the source's time counts. False (and
+// no copy left) otherwise.
+bool BildKopieren(const QString& quelle, const QString& ziel);
+
 // Sets `DBNummer` of every row of the import recordset from its `Nummer`.
 void DBNummernSetzen(Datenbankobjekte& db, const QString& albumNummer);

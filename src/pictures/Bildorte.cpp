@@ -2,6 +2,7 @@
 
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
+#include "Datenbankschema.h"
 #include "Programmzustand.h"
 #include "Recordset.h"
 #include "Sanduhr.h"
@@ -95,6 +96,17 @@ QVector<Laufwerk> LaufwerkeErmitteln(Programmzustand& z)
     return liste;
 }
 
+Laufwerksaufnahme::Laufwerksaufnahme(Programmzustand& z)
+    : m_z(z), m_vorher(z.laufwerksliste), m_liste(z.laufwerksliste)
+{
+    z.laufwerksliste = &m_liste;
+}
+
+Laufwerksaufnahme::~Laufwerksaufnahme()
+{
+    m_z.laufwerksliste = m_vorher;
+}
+
 QString CDLaufwerkNachName(Programmzustand& z, const QString& name)
 {
     const QVector<Laufwerk> liste = LaufwerkeErmitteln(z);
@@ -154,6 +166,23 @@ QString Dateidatum(const QString& pfad)
 bool BilddateiVorhanden(const QString& pfad)
 {
     return QDir::isAbsolutePath(pfad) && QFileInfo(pfad).isFile();
+}
+
+QString FreierDateiname(const QString& ordner, const QString& name, const std::function<bool(const QString&)>& vergeben)
+{
+    const QFileInfo info(name);
+    const QString endung = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString stamm = info.suffix().isEmpty() ? name : info.completeBaseName();
+    QString kandidat = name;
+    const auto belegt = [&](const QString& n) {
+        const QFileInfo datei(Pfade::ordner(ordner) + n);
+        return datei.exists() || datei.isSymLink() || (vergeben && vergeben(n));
+    };
+    while (belegt(kandidat)) {
+        stamm = NaechsterOrdnername(stamm);
+        kandidat = stamm + endung;
+    }
+    return kandidat;
 }
 
 QStringList Bilddateien(const QString& ordner, QStringList* uebergangen)
@@ -305,6 +334,7 @@ void BildPfadeLaden(Programmzustand& z, Datenbankobjekte& db)
     const int anzahl = rs.RecordCount();
     {
         Sanduhr sanduhr;
+        const Laufwerksaufnahme einmal(z);
         rs.MoveFirst();
         for (int i = 0; i < anzahl && !rs.Eof(); ++i) {
             QString pfad = VorschauBildPfad(z, db);

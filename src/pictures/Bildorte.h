@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 struct Programmzustand;
 struct Datenbankobjekte;
@@ -28,6 +29,38 @@ QString NichtGefunden();
 
 // Drive scan: the volumes in their stable order; their roots go to z.laufwerke.
 QVector<Laufwerk> LaufwerkeErmitteln(Programmzustand& z);
+// While it lives, the state's drive look-ups see the volumes as they were
+// at its start: a run over many pictures scans them once, not per picture.
+class Laufwerksaufnahme {
+public:
+    explicit Laufwerksaufnahme(Programmzustand& z);
+    ~Laufwerksaufnahme();
+    Laufwerksaufnahme(const Laufwerksaufnahme&) = delete;
+    Laufwerksaufnahme& operator=(const Laufwerksaufnahme&) = delete;
+
+private:
+    // Scans at the first look-up only: a run that needs no drive costs none.
+    class Liste : public Laufwerksliste {
+    public:
+        explicit Liste(const Laufwerksliste* quelle) : m_quelle(quelle) {}
+        QVector<Laufwerk> laufwerke() const override
+        {
+            if (!m_gelesen && m_quelle)
+                m_laufwerke = m_quelle->laufwerke();
+            m_gelesen = true;
+            return m_laufwerke;
+        }
+
+    private:
+        const Laufwerksliste* m_quelle;
+        mutable bool m_gelesen = false;
+        mutable QVector<Laufwerk> m_laufwerke;
+    };
+    Programmzustand& m_z;
+    const Laufwerksliste* m_vorher;
+    Liste m_liste;
+};
+
 // Root of the first CD-ROM volume whose label equals the name exactly; "" when none.
 QString CDLaufwerkNachName(Programmzustand& z, const QString& name);
 // The same for the current album's CD.
@@ -50,6 +83,12 @@ QString UebergeordneterOrdner(const QString& pfad);
 QString Dateidatum(const QString& pfad);
 // A regular file at an absolute path ("Nicht gefunden!" and "" are none).
 bool BilddateiVorhanden(const QString& pfad);
+// A name under which a new file can go into the folder without replacing
+// anything: the name itself when no file there and no row (vergeben) holds
+// it, else the name with the suffix of the next free album folder ("_BV001",
+// "_BV002", ...) before its extension.
+QString FreierDateiname(const QString& ordner, const QString& name,
+                        const std::function<bool(const QString&)>& vergeben = {});
 // Names of the pictures an album takes from a folder: the "*.jpg", then the
 // "*.gif", then the "*.bmp" files (endings in any case), each group by name.
 // Only regular files: no folders, pipes or devices; no subfolders. Pipes,

@@ -1,5 +1,6 @@
 #include "Bilderpflege.h"
 
+#include "AlbumImport.h"
 #include "Bildorte.h"
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
@@ -13,12 +14,23 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <QSet>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QStorageInfo>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#include <unistd.h>
+#define KOLVAR_XDG_PAPIERKORB 1
+#endif
 
 namespace {
 
 const QString Dateiname_ = QStringLiteral("Dateiname");
 const QString DBNummer_ = QStringLiteral("DBNummer");
 
+// The album table named by the key's first four characters ("0003..." -> "3").
 QString albumtabelleDesSchluessels(const QString& dbNummer)
 {
     bool ok = false;
@@ -39,49 +51,123 @@ bool vonCDAlbum(Programmzustand& z, Datenbankobjekte& db, const QVector<BilderLi
     return false;
 }
 
-// Finds the entry's row: by key in the search result (names repeat across
-// albums there), by name in an album (names are unique there).
-bool zeileFinden(const Programmzustand& z, Recordset& rs, const BilderListeModell::Eintrag& e)
-{
-    if (z.suchergebnisAngezeigt && !e.dbNummer.isEmpty())
-        rs.Filter(DBNummer_, e.dbNummer);
-    else
-        rs.Filter(Dateiname_, e.dateiname);
-    return rs.RecordCount() > 0;
-}
-
 bool gleicheDatei(const QString& a, const QString& b)
 {
     const QString ka = QFileInfo(a).canonicalFilePath();
     return !ka.isEmpty() && ka == QFileInfo(b).canonicalFilePath();
 }
 
-// Copies the file over whatever lies at the target (an older copy goes only
-// once the new one is complete) and keeps its date, which becomes the
-// picture's date. A move deletes the source only after that.
-bool dateiUebertragen(const QString& quelle, const QString& ziel, bool verschieben)
+// --- the trash ----------------------------------------------------------------
+
+// Whether Qt put the file into a real trash: the desktop's own below the
+// data folder, or the one at the root of the file's volume.
+bool liegtImPapierkorb(const QString& imPapierkorb, const QString& ordnerDerDatei)
 {
-    if (gleicheDatei(quelle, ziel))
+#ifdef KOLVAR_XDG_PAPIERKORB
+    const QString ablage = QFileInfo(QFileInfo(imPapierkorb).absolutePath()).canonicalFilePath();
+    if (ablage.isEmpty())
+        return false;
+    const auto ist
+        = [&](const QString& korb) { return QFileInfo(korb + QStringLiteral("/files")).canonicalFilePath() == ablage; };
+    if (ist(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash")))
         return true;
-    const QFileInfo quellinfo(quelle);
-    const QString neu = ziel + QStringLiteral(".kolvar-neu");
-    QFile::remove(neu);
-    if (!QFile::copy(quelle, neu))
-        return false;
-    {
-        QFile datei(neu);
-        if (datei.open(QIODevice::ReadWrite))
-            datei.setFileTime(quellinfo.lastModified(), QFileDevice::FileModificationTime);
-    }
-    if (QFileInfo(neu).size() != quellinfo.size() || (QFileInfo::exists(ziel) && !QFile::remove(ziel))
-        || !QFile::rename(neu, ziel)) {
-        QFile::remove(neu);
-        return false;
-    }
-    if (verschieben)
-        QFile::remove(quelle);
+    const QString wurzel = Pfade::ohneSchraegstrich(QStorageInfo(ordnerDerDatei).rootPath());
+    const QString uid = QString::number(::getuid());
+    return ist(wurzel + QStringLiteral("/.Trash/") + uid) || ist(wurzel + QStringLiteral("/.Trash-") + uid);
+#else
+    Q_UNUSED(imPapierkorb);
+    Q_UNUSED(ordnerDerDatei);
     return true;
+#endif
 }
+
+// Qt 6.4 reports success when it could make no trash and puts the file into
+// "files/" of the working folder instead, with its note in "info/". Deletes
+// it there (or, failing that, puts it back) and removes what Qt made.
+bool irrlaeuferBeseitigen(const QString& abgelegt, const QString& pfad)
+{
+    const QFileInfo info(abgelegt);
+    QDir falscherKorb = info.absoluteDir();
+    falscherKorb.cdUp();
+    bool weg = QFile::remove(info.absoluteFilePath());
+    if (!weg)
+        QFile::rename(info.absoluteFilePath(), pfad);
+    falscherKorb.remove(QStringLiteral("info/") + info.fileName() + QStringLiteral(".trashinfo"));
+    // rmdir takes only empty folders: anything of the user's there stays.
+    falscherKorb.rmdir(QStringLiteral("files"));
+    falscherKorb.rmdir(QStringLiteral("info"));
+    return weg;
+}
+
+// --- deleting -------------------------------------------------------------------
+
+// The rows of the current picture of rsAlbum: its own and, while the search
+// result is shown, the one in its album. The presentations are the caller's.
+void zeileLoeschen(const Programmzustand& z, Datenbankobjekte& db, const QString& dbNummer)
+{
+    const QString tabelle = albumtabelleDesSchluessels(dbNummer);
+    // The search result holds copies; the picture itself lives in its album.
+    if (z.suchergebnisAngezeigt && !tabelle.isEmpty()) {
+        try {
+            db.conDaten.Ausfuehren(
+                QStringLiteral("DELETE FROM %1 WHERE DBNummer = ?").arg(Bezeichner(tabelle)), { dbNummer });
+        } catch (const DatenbankFehler&) {
+            // An album deleted since the search has no row left to remove.
+        }
+    }
+    db.rsAlbum.Delete();
+}
+
+// After a rollback the recordset must show what the table holds again.
+void neuLesen(Recordset& rs)
+{
+    try {
+        rs.Requery();
+    } catch (const DatenbankFehler&) {
+    }
+}
+
+struct Loeschziel {
+    int position = 0;
+    QString dbNummer;
+    QString pfad;
+};
+
+// One walk over rsAlbum finds every entry's row: by key in the search result
+// (names repeat across albums there), by name in an album (names are unique).
+QVector<Loeschziel> loeschzieleFinden(
+    Programmzustand& z, Datenbankobjekte& db, const QVector<BilderListeModell::Eintrag>& markierte)
+{
+    QSet<QString> namen, schluessel;
+    for (const BilderListeModell::Eintrag& e : markierte) {
+        if (z.suchergebnisAngezeigt && !e.dbNummer.isEmpty())
+            schluessel.insert(e.dbNummer);
+        else
+            namen.insert(e.dateiname);
+    }
+    Recordset& rs = db.rsAlbum;
+    if (rs.IstGefiltert())
+        rs.FilterEntfernen();
+    QVector<Loeschziel> ziele;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        const QString dbNummer = FeldLesen(rs, DBNummer_);
+        if (schluessel.contains(dbNummer) || namen.contains(FeldLesen(rs, Dateiname_)))
+            ziele.append({ rs.AbsolutePosition(), dbNummer, BildPfadStill(z, db) });
+    }
+    return ziele;
+}
+
+void nichtGeloeschtMelden(const Programmzustand& z, const QStringList& pfade)
+{
+    if (pfade.isEmpty())
+        return;
+    const QChar cr(13);
+    z.Meldung(QStringLiteral("Die Einträge sind gelöscht, diese Dateien aber konnten nicht gelöscht werden:") + cr + cr
+            + pfade.join(cr),
+        Meldungen::Information, QStringLiteral("Löschen"));
+}
+
+// --- adding -----------------------------------------------------------------------
 
 bool ordnerOhneDateien(const QString& ordner)
 {
@@ -103,28 +189,100 @@ void nichtEingetragenMelden(const Programmzustand& z, const QStringList& namen)
         return;
     const QChar cr(13);
     z.Meldung(QStringLiteral("Diese Bilder konnten nicht in das Album übernommen werden:") + cr + cr
-                  + namen.join(QString(cr)),
-              Meldungen::Information, QStringLiteral("Hinzufügen"));
+            + namen.join(QString(cr)),
+        Meldungen::Information, QStringLiteral("Hinzufügen"));
 }
 
-bool eintragen(Datenbankobjekte& db, const QString& dateiname, const QString& datum)
+// Every file name the album's table holds, read once for a whole run.
+QSet<QString> albumDateinamen(Datenbankobjekte& db, const QString& tabelle)
 {
-    try {
-        BildEintragen(db, dateiname, 0, datum);
-        return true;
-    } catch (const DatenbankFehler&) {
-        return false;
+    QSet<QString> namen;
+    QSqlQuery abfrage = db.conDaten.Abfragen(QStringLiteral("SELECT \"Dateiname\" FROM %1").arg(Bezeichner(tabelle)));
+    while (abfrage.next())
+        namen.insert(abfrage.value(0).toString());
+    return namen;
+}
+
+struct Neuzugang {
+    QString quelle;
+    QString ziel; // where the picture lies in the album
+    bool kopiert = false; // ziel is a copy made by this run
+};
+
+// Files of a run whose rows could not be stored: only the copies it made go.
+void kopienZuruecknehmen(const QVector<Neuzugang>& neu)
+{
+    for (const Neuzugang& n : neu) {
+        if (n.kopiert)
+            QFile::remove(n.ziel);
     }
 }
 
-}  // namespace
+// Collects the thumbnail run's messages while it lives and then shows them
+// in one box, each text with the names of its pictures: many unreadable
+// files must not give one box each.
+class Vorschaumeldungen : public Meldungen::Dienst {
+public:
+    explicit Vorschaumeldungen(Programmzustand& z)
+        : m_z(z)
+        , m_vorher(z.meldungen)
+    {
+        z.meldungen = this;
+    }
+    ~Vorschaumeldungen() override
+    {
+        m_z.meldungen = m_vorher;
+        if (m_texte.isEmpty())
+            return;
+        const QChar cr(13);
+        QStringList teile;
+        for (auto it = m_texte.cbegin(); it != m_texte.cend(); ++it)
+            teile << it.key() + cr + cr + it.value().join(cr);
+        m_z.Meldung(teile.join(QString(cr) + cr), Meldungen::Information, QStringLiteral("Hinzufügen"));
+    }
+    Meldungen::Antwort zeigen(const QString& text, Meldungen::Stil, const QString&) override
+    {
+        m_texte[text] << bild;
+        return Meldungen::Antwort::OK;
+    }
+    QString bild; // the picture whose thumbnail is being made
+
+private:
+    Programmzustand& m_z;
+    Meldungen::Dienst* m_vorher;
+    QMap<QString, QStringList> m_texte;
+};
+
+bool falscherOrdner(Programmzustand& z, const QStringList& dateien)
+{
+    // The album's rows name files in its folder only: anything else would be lost.
+    const QString albumordner = QFileInfo(z.albumPfad).canonicalFilePath();
+    for (const QString& datei : dateien) {
+        if (albumordner.isEmpty() || QFileInfo(QFileInfo(datei).absolutePath()).canonicalFilePath() != albumordner) {
+            const QChar cr(13);
+            z.Meldung((dateien.size() > 1 ? QStringLiteral("Die Bilder müssen im Ordner des aktuellen Albums stehen!")
+                                          : QStringLiteral("Das Bild muss im Ordner des aktuellen Albums stehen!"))
+                    + cr + cr + QStringLiteral("Aktion wird abgebrochen."),
+                Meldungen::Information, QStringLiteral("Falscher Ordner!"));
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 bool DateiEntsorgen(const QString& pfad)
 {
     if (pfad.isEmpty() || !QFileInfo::exists(pfad))
         return true;
-    if (QFile::moveToTrash(pfad))
-        return true;
+    const QString ordner = QFileInfo(pfad).absolutePath();
+    QString abgelegt;
+    if (QFile::moveToTrash(pfad, &abgelegt)) {
+        if (abgelegt.isEmpty() || liegtImPapierkorb(abgelegt, ordner))
+            return true;
+        return irrlaeuferBeseitigen(abgelegt, pfad);
+    }
     return QFile::remove(pfad);
 }
 
@@ -134,31 +292,29 @@ void BildEintragEntfernen(Programmzustand& z, Datenbankobjekte& db, bool mitDate
     if (rs.Bof() || rs.Eof())
         return;
     const QString dbNummer = FeldLesen(rs, DBNummer_);
-    if (mitDatei)
-        DateiEntsorgen(BildPfadStill(z, db));
-    if (!dbNummer.isEmpty()) {
+    const QString pfad = mitDatei ? BildPfadStill(z, db) : QString();
+    try {
+        Transaktion transaktion(db.conDaten);
+        zeileLoeschen(z, db, dbNummer);
         BildAusPraesentationenEntfernen(db, dbNummer);
-        const QString tabelle = albumtabelleDesSchluessels(dbNummer);
-        // The search result holds copies; the picture itself lives in its album.
-        if (z.suchergebnisAngezeigt && !tabelle.isEmpty()) {
-            try {
-                db.conDaten.Ausfuehren(QStringLiteral("DELETE FROM %1 WHERE DBNummer = ?").arg(Bezeichner(tabelle)),
-                                       {dbNummer});
-            } catch (const DatenbankFehler&) {
-            }
-        }
+        transaktion.bestaetigen();
+    } catch (const DatenbankFehler&) {
+        neuLesen(rs);
+        throw;
     }
-    rs.Delete();
+    if (mitDatei)
+        DateiEntsorgen(pfad);
 }
 
-bool BilderLoeschen(Programmzustand& z, Datenbankobjekte& db, const QVector<BilderListeModell::Eintrag>& markierte)
+bool BilderLoeschen(Programmzustand& z, Datenbankobjekte& db, const QVector<BilderListeModell::Eintrag>& markierte,
+    const Pflegefortschritt& fortschritt)
 {
     Recordset& rs = db.rsAlbum;
     if (markierte.isEmpty() || !rs.IstOffen() || rs.RecordCount() == 0)
         return false;
     if (vonCDAlbum(z, db, markierte)) {
         z.Meldung(QStringLiteral("Bilder löschen ist nicht möglich. Das Album befindet sich auf einer CD!"),
-                  Meldungen::Information, QStringLiteral("Kolvar-Hilfe"));
+            Meldungen::Information, QStringLiteral("Kolvar-Hilfe"));
         return false;
     }
     const QString frage = markierte.size() == 1 ? QStringLiteral("Soll das Bild wirklich  gelöscht werden!")
@@ -167,22 +323,47 @@ bool BilderLoeschen(Programmzustand& z, Datenbankobjekte& db, const QVector<Bild
         return false;
 
     Sanduhr sanduhr;
-    for (const BilderListeModell::Eintrag& e : markierte) {
-        try {
-            if (zeileFinden(z, rs, e))
-                BildEintragEntfernen(z, db, true);
-            rs.FilterEntfernen();
-        } catch (const DatenbankFehler&) {
-            // A row that cannot go stays; the others are still deleted.
-            try {
-                rs.FilterEntfernen();
-            } catch (const DatenbankFehler&) {
-            }
+    const Laufwerksaufnahme einmal(z);
+    const QVector<Loeschziel> ziele = loeschzieleFinden(z, db, markierte);
+    const int anzahl = static_cast<int>(ziele.size());
+    if (fortschritt)
+        fortschritt(0, anzahl);
+
+    // All rows or none; from the back, so that the positions before stay valid.
+    try {
+        Transaktion transaktion(db.conDaten);
+        QStringList schluessel;
+        for (auto ziel = ziele.crbegin(); ziel != ziele.crend(); ++ziel) {
+            rs.AbsolutePositionSetzen(ziel->position);
+            zeileLoeschen(z, db, ziel->dbNummer);
+            schluessel << ziel->dbNummer;
         }
+        BilderAusPraesentationenEntfernen(db, schluessel);
+        transaktion.bestaetigen();
+    } catch (const DatenbankFehler& fehler) {
+        neuLesen(rs);
+        const QChar cr(13);
+        z.Meldung(QStringLiteral("Die Bilder des Albums \"%1\" konnten nicht gelöscht werden; es ist unverändert.")
+                      .arg(z.albumName)
+                + cr + cr + fehler.text(),
+            Meldungen::Information, QStringLiteral("Löschen"));
+        if (rs.RecordCount() > 0)
+            rs.MoveFirst();
+        return false;
+    }
+
+    // The files only once their rows are gone for good.
+    QStringList geblieben;
+    for (int i = 0; i < anzahl; ++i) {
+        if (!DateiEntsorgen(ziele.at(i).pfad))
+            geblieben << ziele.at(i).pfad;
+        if (fortschritt)
+            fortschritt(i + 1, anzahl);
     }
     if (rs.RecordCount() > 0)
         rs.MoveFirst();
-    return true;
+    nichtGeloeschtMelden(z, geblieben);
+    return anzahl > 0;
 }
 
 bool HinzufuegenMoeglich(const Programmzustand& z)
@@ -190,13 +371,15 @@ bool HinzufuegenMoeglich(const Programmzustand& z)
     if (z.albumCDName.isEmpty())
         return true;
     z.Meldung(QStringLiteral("Bilder hinzufügen ist nicht möglich. Das Album befindet sich auf einer CD!"),
-              Meldungen::Information, QStringLiteral("Kolvar-Hilfe"));
+        Meldungen::Information, QStringLiteral("Kolvar-Hilfe"));
     return false;
 }
 
-int NeueBilderEintragen(Programmzustand& z, Datenbankobjekte& db, const QStringList& dateien)
+int NeueBilderEintragen(
+    Programmzustand& z, Datenbankobjekte& db, const QStringList& dateien, const Pflegefortschritt& fortschritt)
 {
-    if (dateien.isEmpty() || !db.rsAlbum.IstOffen())
+    Recordset& rs = db.rsAlbum;
+    if (dateien.isEmpty() || !rs.IstOffen())
         return 0;
     Sanduhr sanduhr;
     const QString quellordner = Pfade::ordner(QFileInfo(dateien.first()).absolutePath());
@@ -208,58 +391,101 @@ int NeueBilderEintragen(Programmzustand& z, Datenbankobjekte& db, const QStringL
             ordner = ordner.mid(z.bilderverzeichnis.size());
         albumPfadSetzen(z, db, ordner);
     }
-
-    int eingetragen = 0;
-    QStringList fehlgeschlagen;
-    if (QDir::isAbsolutePath(z.albumPfad)) {
-        // The album's rows name files in its folder only: anything else would be lost.
-        const QString albumordner = QFileInfo(z.albumPfad).canonicalFilePath();
-        for (const QString& datei : dateien) {
-            if (albumordner.isEmpty() || QFileInfo(QFileInfo(datei).absolutePath()).canonicalFilePath() != albumordner) {
-                const QChar cr(13);
-                z.Meldung((dateien.size() > 1 ? QStringLiteral("Die Bilder müssen im Ordner des aktuellen Albums stehen!")
-                                              : QStringLiteral("Das Bild muss im Ordner des aktuellen Albums stehen!"))
-                              + cr + cr + QStringLiteral("Aktion wird abgebrochen."),
-                          Meldungen::Information, QStringLiteral("Falscher Ordner!"));
-                return 0;
-            }
-        }
-        Vorschaubilderzeugung vorschau(z, db);
-        for (const QString& datei : dateien) {
-            const QString name = QFileInfo(datei).fileName();
-            if (!QFileInfo(datei).isFile() || !eintragen(db, name, Dateidatum(datei))) {
-                fehlgeschlagen << name;
-                continue;
-            }
-            ++eingetragen;
-            vorschau.VBEinzeln(datei);
-        }
-    } else {
-        const QString zielordner = Pfade::verbinden(z.bilderverzeichnis, Pfade::ordner(z.albumPfad));
+    const bool amOrt = QDir::isAbsolutePath(z.albumPfad);
+    if (amOrt && falscherOrdner(z, dateien))
+        return 0;
+    const QString zielordner
+        = amOrt ? Pfade::ordner(z.albumPfad) : Pfade::verbinden(z.bilderverzeichnis, Pfade::ordner(z.albumPfad));
+    if (!amOrt)
         QDir().mkpath(zielordner);
-        const bool verschieben = z.einstellungen.lngBehandlungBilder == 1;
-        Vorschaubilderzeugung vorschau(z, db);
-        for (const QString& datei : dateien) {
-            const QString name = QFileInfo(datei).fileName();
-            const QString ziel = zielordner + name;
-            if (!QFileInfo(datei).isFile() || !dateiUebertragen(datei, ziel, verschieben)
-                || !eintragen(db, name, Dateidatum(ziel))) {
+    const bool verschieben = !amOrt && z.einstellungen.lngBehandlungBilder == 1;
+    const int schritte = 2 * static_cast<int>(dateien.size());
+
+    QSet<QString> vergeben;
+    try {
+        vergeben = albumDateinamen(db, rs.quelle().tabelle);
+    } catch (const DatenbankFehler& fehler) {
+        z.Meldung(fehler.text(), Meldungen::Information, QStringLiteral("Hinzufügen"));
+        return 0;
+    }
+
+    // The files first: a name the album has already is never reused, so no
+    // picture is replaced; a file that is the album's own picture is skipped.
+    QVector<Neuzugang> neu;
+    QStringList fehlgeschlagen;
+    for (int i = 0; i < dateien.size(); ++i) {
+        const QString& datei = dateien.at(i);
+        const QString name = QFileInfo(datei).fileName();
+        if (fortschritt)
+            fortschritt(i, schritte);
+        if (!QFileInfo(datei).isFile()) {
+            fehlgeschlagen << name;
+            continue;
+        }
+        Neuzugang n { datei, zielordner + name, false };
+        if (amOrt || gleicheDatei(datei, n.ziel)) {
+            if (vergeben.contains(name))
+                continue;
+        } else {
+            n.ziel = zielordner + FreierDateiname(zielordner, name, [&](const QString& kandidat) {
+                return vergeben.contains(kandidat);
+            });
+            if (!BildKopieren(datei, n.ziel)) {
                 fehlgeschlagen << name;
                 continue;
             }
-            ++eingetragen;
-            vorschau.VBEinzeln(ziel);
+            n.kopiert = true;
         }
-        if (verschieben && !gleicheDatei(quellordner, zielordner) && ordnerOhneDateien(quellordner))
+        vergeben.insert(QFileInfo(n.ziel).fileName());
+        neu << n;
+    }
+
+    // The rows in one transaction, each with its key.
+    try {
+        Transaktion transaktion(db.conDaten);
+        for (const Neuzugang& n : std::as_const(neu)) {
+            NeuesBildEintragen(db, QFileInfo(n.ziel).fileName(), 0, Dateidatum(n.ziel));
+            rs.FeldSetzen(DBNummer_, DBNummerBilden(FeldLesen(rs, QStringLiteral("Nummer")), z.albumNummer));
+            rs.Update();
+        }
+        transaktion.bestaetigen();
+    } catch (const DatenbankFehler& fehler) {
+        neuLesen(rs);
+        kopienZuruecknehmen(neu);
+        const QChar cr(13);
+        z.Meldung(QStringLiteral("Die Bilder konnten nicht in das Album \"%1\" übernommen werden; ihre Dateien sind "
+                                 "geblieben, wo sie waren.")
+                      .arg(z.albumName)
+                + cr + cr + fehler.text(),
+            Meldungen::Information, QStringLiteral("Hinzufügen"));
+        return 0;
+    }
+
+    // A moved picture leaves its source only now that its copy is recorded.
+    if (verschieben) {
+        for (const Neuzugang& n : std::as_const(neu)) {
+            if (n.kopiert)
+                QFile::remove(n.quelle);
+        }
+        if (!gleicheDatei(quellordner, zielordner) && ordnerOhneDateien(quellordner))
             QDir().rmdir(Pfade::ohneSchraegstrich(quellordner));
     }
-    try {
-        AlbumDBNummernSetzen(db, z.albumNummer);
-    } catch (const DatenbankFehler&) {
-        // Keys are set again with the next picture added.
+    {
+        Vorschaumeldungen meldungen(z);
+        Vorschaubilderzeugung vorschau(z, db);
+        for (int i = 0; i < neu.size(); ++i) {
+            meldungen.bild = QFileInfo(neu.at(i).ziel).fileName();
+            vorschau.VBEinzeln(neu.at(i).ziel);
+            if (fortschritt)
+                fortschritt(static_cast<int>(dateien.size()) + i + 1, schritte);
+        }
     }
+    if (fortschritt)
+        fortschritt(schritte, schritte);
+    if (rs.RecordCount() > 0)
+        rs.MoveFirst();
     nichtEingetragenMelden(z, fehlgeschlagen);
-    return eingetragen;
+    return static_cast<int>(neu.size());
 }
 
 void AlbumDBNummernSetzen(Datenbankobjekte& db, const QString& albumNummer)

@@ -2,6 +2,7 @@
 #include <QDir>
 
 int testeBilderListe(int argc, char** argv);
+int testeBilderpflege(int argc, char** argv);
 int testeAlbenAnzeige(int argc, char** argv);
 
 // The views' tests in one program, on the offscreen screen.
@@ -12,5 +13,5 @@ int main(int argc, char** argv)
     const QString daten = qEnvironmentVariable("XDG_DATA_HOME");
     if (daten.endsWith(QLatin1String("/testdaten/test_views")))
         QDir(daten + QStringLiteral("/Trash")).removeRecursively();
-    return testeBilderListe(argc, argv) + testeAlbenAnzeige(argc, argv);
+    return testeBilderListe(argc, argv) + testeBilderpflege(argc, argv) + testeAlbenAnzeige(argc, argv);
 }

@@ -14,12 +14,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDrag>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -35,10 +37,12 @@ QFrame* panel(const QString& name, QWidget* eltern)
     return f;
 }
 
-}  // namespace
+} // namespace
 
 frmBilderListe::frmBilderListe(Programmzustand& zustand, Datenbankobjekte& datenbank, QWidget* eltern)
-    : QWidget(eltern), z(zustand), db(datenbank)
+    : QWidget(eltern)
+    , z(zustand)
+    , db(datenbank)
 {
     setObjectName(QStringLiteral("frmBilderListe"));
     setWindowTitle(QStringLiteral("BilderListe"));
@@ -106,7 +110,7 @@ void frmBilderListe::aufbauen()
     connect(m_vscListe, &QScrollBar::valueChanged, this, &frmBilderListe::vscListeEinrichten);
     connect(m_feld, &Bilderlistenfeld::groesseGeaendert, this, &frmBilderListe::vscListeEinrichten);
     connect(m_feld, &Bilderlistenfeld::radGedreht, this,
-            [this](int zeilen) { m_vscListe->setValue(m_vscListe->value() + zeilen * m_vscListe->singleStep()); });
+        [this](int zeilen) { m_vscListe->setValue(m_vscListe->value() + zeilen * m_vscListe->singleStep()); });
     connect(m_feld, &Bilderlistenfeld::gedrueckt, this, &frmBilderListe::EintragGedrueckt);
     connect(m_feld, &Bilderlistenfeld::doppelklick, this, &frmBilderListe::EintragDoppelklick);
     connect(m_feld, &Bilderlistenfeld::ziehenBeginnen, this, &frmBilderListe::ziehen);
@@ -156,7 +160,7 @@ void frmBilderListe::vscListeEinrichten()
     if (ueberhang <= 0) {
         const QSignalBlocker sperre(m_vscListe);
         m_vscListe->setValue(0);
-        m_vscListe->setRange(0, 0);  // no handle while there is nothing to scroll
+        m_vscListe->setRange(0, 0); // no handle while there is nothing to scroll
         m_vscListe->setEnabled(false);
         m_feld->versatzSetzen(0);
         return;
@@ -209,16 +213,16 @@ void frmBilderListe::ListeMarkierungNachfuehren()
         z.ui().VorschauMarkierungAnzeigen();
 }
 
-void frmBilderListe::EintragGedrueckt(int position, Qt::MouseButton knopf, Qt::KeyboardModifiers tasten,
-                                      const QPoint& global)
+void frmBilderListe::EintragGedrueckt(
+    int position, Qt::MouseButton knopf, Qt::KeyboardModifiers tasten, const QPoint& global)
 {
     Recordset& rs = db.rsAlbum;
     if (!rs.IstOffen() || rs.RecordCount() == 0 || !m_modell.gueltig(position))
         return;
     if (knopf == Qt::RightButton) {
         const bool suchergebnis = z.suchergebnisAngezeigt
-                                  || (z.albenauswahlIndex >= 0 && z.albenauswahlIndex < z.albenauswahl.size()
-                                      && z.albenauswahl.at(z.albenauswahlIndex) == QLatin1String("Suchergebnis:"));
+            || (z.albenauswahlIndex >= 0 && z.albenauswahlIndex < z.albenauswahl.size()
+                && z.albenauswahl.at(z.albenauswahlIndex) == QLatin1String("Suchergebnis:"));
         if (m_modell.markiert(position) && !suchergebnis)
             emit kontextmenueGewuenscht(global);
         return;
@@ -270,8 +274,8 @@ void frmBilderListe::ziehen(int position)
     if (m_mehrfachHinweis) {
         const QChar cr(13);
         z.Meldung(QStringLiteral("Sie können nur einzelne Bilder in eine Präsentation ziehen,") + cr
-                      + QStringLiteral("niemals mehrere gleichzeitig!"),
-                  Meldungen::Information, QStringLiteral("Hinweis!"));
+                + QStringLiteral("niemals mehrere gleichzeitig!"),
+            Meldungen::Information, QStringLiteral("Hinweis!"));
     }
     m_mehrfachHinweis = false;
 }
@@ -288,12 +292,41 @@ void frmBilderListe::ansichtenNachAenderung()
         BildPfadeLaden(z, db);
 }
 
+Pflegefortschritt frmBilderListe::fortschrittAnzeigen(
+    const QString& titel, const QString& text, std::unique_ptr<QProgressDialog>& dialog)
+{
+    auto uhr = std::make_shared<QElapsedTimer>();
+    return [this, titel, text, &dialog, uhr](int erledigt, int anzahl) {
+        // Made at the first step, after any question: it must not wait behind one.
+        if (!dialog) {
+            dialog = std::make_unique<QProgressDialog>(text, QString(), 0, anzahl, this);
+            dialog->setObjectName(QStringLiteral("dlgFortschritt"));
+            dialog->setWindowTitle(titel);
+            dialog->setWindowModality(Qt::WindowModal);
+            dialog->setMinimumDuration(500);
+            dialog->setAutoClose(false);
+            dialog->setAutoReset(false);
+            uhr->start();
+        }
+        // Each value lets events run and redraws: a few times a second is enough.
+        if (erledigt < anzahl && erledigt > 0 && uhr->elapsed() < 100)
+            return;
+        uhr->restart();
+        dialog->setMaximum(anzahl);
+        dialog->setValue(erledigt);
+    };
+}
+
 void frmBilderListe::BildLoeschen()
 {
     // A remark typed for a picture about to go would land on another one.
     if (z.offen.albenAnzeige)
         z.ui().AlbenAnzeigeBemerkungSichern();
-    if (::BilderLoeschen(z, db, m_modell.markierteEintraege()))
+    std::unique_ptr<QProgressDialog> dialog;
+    const bool geloescht = ::BilderLoeschen(z, db, m_modell.markierteEintraege(),
+        fortschrittAnzeigen(QStringLiteral("Löschen"), QStringLiteral("Bilder werden gelöscht ..."), dialog));
+    dialog.reset();
+    if (geloescht)
         ansichtenNachAenderung();
 }
 
@@ -313,9 +346,9 @@ QStringList frmBilderListe::dateidialog()
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // Both cases of the endings: the file system here tells them apart.
-    dialog.setNameFilters({QStringLiteral("Bilder (*.jpg *.gif *.bmp *.JPG *.GIF *.BMP)"),
-                           QStringLiteral("jpg-Datei (*.jpg *.JPG)"), QStringLiteral("gif-Datei (*.gif *.GIF)"),
-                           QStringLiteral("bmp-Datei (*.bmp *.BMP)"), QStringLiteral("Alle Dateien (*)")});
+    dialog.setNameFilters({ QStringLiteral("Bilder (*.jpg *.gif *.bmp *.JPG *.GIF *.BMP)"),
+        QStringLiteral("jpg-Datei (*.jpg *.JPG)"), QStringLiteral("gif-Datei (*.gif *.GIF)"),
+        QStringLiteral("bmp-Datei (*.bmp *.BMP)"), QStringLiteral("Alle Dateien (*)") });
     const QString albumordner = QDir::isAbsolutePath(z.albumPfad) ? z.albumPfad : QString();
     dialog.setDirectory(albumordner.isEmpty() ? QDir::homePath() : albumordner);
     if (dialog.exec() != QDialog::Accepted)
@@ -327,7 +360,10 @@ void frmBilderListe::NeueBilderEintragen(const QStringList& dateien)
 {
     if (z.offen.albenAnzeige)
         z.ui().AlbenAnzeigeBemerkungSichern();
-    ::NeueBilderEintragen(z, db, dateien);
+    std::unique_ptr<QProgressDialog> dialog;
+    ::NeueBilderEintragen(z, db, dateien,
+        fortschrittAnzeigen(QStringLiteral("Hinzufügen"), QStringLiteral("Bilder werden hinzugefügt ..."), dialog));
+    dialog.reset();
     ansichtenNachAenderung();
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 #include "BilderListeModell.h"
+#include "Bilderpflege.h"
 
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class Bilderlistenfeld;
 class QLabel;
+class QProgressDialog;
 class QPushButton;
 class QScrollBar;
 struct Datenbankobjekte;
@@ -68,6 +71,10 @@ private:
     void ziehen(int position);
     void sichtbarMachen(int position);
     void ansichtenNachAenderung();
+    // The progress of a long deletion or addition in a dialog that appears
+    // only once the work has started and takes a while.
+    Pflegefortschritt fortschrittAnzeigen(
+        const QString& titel, const QString& text, std::unique_ptr<QProgressDialog>& dialog);
 
     Programmzustand& z;
     Datenbankobjekte& db;
