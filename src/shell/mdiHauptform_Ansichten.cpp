@@ -24,7 +24,8 @@ constexpr int ListeBreiteTwips = 3900;
 class Ansichtenfilter : public QObject {
 public:
     Ansichtenfilter(std::function<void(QObject*, QEvent*)> reaktion, QObject* eltern)
-        : QObject(eltern), m_reaktion(std::move(reaktion))
+        : QObject(eltern)
+        , m_reaktion(std::move(reaktion))
     {
     }
     bool eventFilter(QObject* objekt, QEvent* ereignis) override
@@ -58,7 +59,7 @@ QMdiSubWindow* rahmenVon(QWidget* w)
     return w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void mdiHauptform::ansichtenAnordnen()
 {
@@ -86,8 +87,8 @@ void mdiHauptform::listeHoeheAnpassen()
 {
     // The list reaches down to the frame's lower edge.
     if (QMdiSubWindow* liste = rahmenVon(m_bilderListe))
-        liste->resize(liste->width(), std::max(liste->minimumSizeHint().height(),
-                                               m_flaeche->viewport()->height() - liste->y()));
+        liste->resize(
+            liste->width(), std::max(liste->minimumSizeHint().height(), m_flaeche->viewport()->height() - liste->y()));
 }
 
 void mdiHauptform::albenAnzeigeLaden()
@@ -119,9 +120,8 @@ void mdiHauptform::albenAnzeigeLaden()
             m_albenAnzeige = nullptr;
     });
     connect(anzeige, &frmAlbenAnzeige::zoomAnsichtSchliessen, this, &mdiHauptform::ZoomAnsichtSchliessen);
-    QMdiSubWindow* rahmen = m_flaeche->addSubWindow(anzeige, Qt::SubWindow | Qt::WindowTitleHint
-                                                                  | Qt::WindowMinimizeButtonHint
-                                                                  | Qt::WindowCloseButtonHint);
+    QMdiSubWindow* rahmen = m_flaeche->addSubWindow(
+        anzeige, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     connect(rahmen, &QMdiSubWindow::aboutToActivate, anzeige, &frmAlbenAnzeige::Aktivieren);
     rahmen->adjustSize();
     rahmen->show();
@@ -141,10 +141,9 @@ void mdiHauptform::bilderListeLaden()
             m_bilderListe = nullptr;
     });
     connect(liste, &frmBilderListe::kontextmenueGewuenscht, this,
-            [this](const QPoint& global) { menue(QStringLiteral("mnuBrowserPU"))->popup(global); });
-    QMdiSubWindow* rahmen = m_flaeche->addSubWindow(liste, Qt::SubWindow | Qt::WindowTitleHint
-                                                               | Qt::WindowMinimizeButtonHint
-                                                               | Qt::WindowCloseButtonHint);
+        [this](const QPoint& global) { menue(QStringLiteral("mnuBrowserPU"))->popup(global); });
+    QMdiSubWindow* rahmen = m_flaeche->addSubWindow(
+        liste, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     connect(rahmen, &QMdiSubWindow::aboutToActivate, liste, [this, liste] {
         liste->Aktivieren();
         schliessen(m_flaeche, QStringLiteral("frmSuche"));
@@ -309,6 +308,9 @@ void mdiHauptform::AlbumAnsichtenSchliessen()
     if (QMdiSubWindow* liste = rahmenVon(m_bilderListe))
         liste->close();
     schliessen(m_flaeche, QStringLiteral("frmVorschau"));
-    if (m_albenAnzeige)
+    if (m_albenAnzeige) {
+        // Should the deletion fail, the album stays, and so does the remark typed for it.
+        m_albenAnzeige->BemerkungSichern();
         m_albenAnzeige->AnzeigeLeeren();
+    }
 }
