@@ -5,6 +5,7 @@
 #include "Twips.h"
 #include "Verbindung.h"
 #include "frmAlbenAnzeige.h"
+#include "frmBilderListe.h"
 #include "frmHilfe.h"
 #include "frmInfos.h"
 #include "frmStart.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -469,6 +471,45 @@ private slots:
             if (a->hauptfenster())
                 a->hauptfenster()->close();
         }
+    }
+
+    void anzeigeUndListePassenInsHauptfenster()
+    {
+        const QString pfad = sammlungMitBild(QStringLiteral("passt.mdb"));
+        auto a = neueAnwendung();
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+        h->dateiWaehlen = [&](bool) { return pfad; };
+        h->DatenbankOeffnenBefehl();
+        QVERIFY(h->albenAnzeige() && h->bilderListe());
+        // The default size and the smallest the main window allows.
+        const QSize groessen[] = { { 800, 600 },
+            { Twips::zuPixel(mdiHauptform::MindestBreiteTwips), Twips::zuPixel(mdiHauptform::MindestHoeheTwips) } };
+        for (const QSize& groesse : groessen) {
+            h->resize(groesse);
+            QTRY_COMPARE(h->size(), groesse);
+            QTest::qWait(50);
+            QWidget* flaeche = h->flaeche()->viewport();
+            const QRect sichtbar = flaeche->rect();
+            auto ganzZuSehen = [&](QWidget* w) {
+                // Inside the frame, and clipped by none of its parents (the viewer's scroll area).
+                for (QWidget* p = w->parentWidget(); p && p != flaeche; p = p->parentWidget()) {
+                    if (!p->rect().contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
+                        return false;
+                }
+                return sichtbar.contains(QRect(w->mapTo(flaeche, QPoint(0, 0)), w->size()));
+            };
+            for (const char* name : { "cmdFirst", "cmdBack", "cmdNext", "cmdLast", "txtBemerkung", "lblSpeicherOrt" }) {
+                QWidget* w = h->albenAnzeige()->findChild<QWidget*>(QLatin1String(name));
+                QVERIFY2(w && ganzZuSehen(w),
+                    qPrintable(QStringLiteral("%1 bei %2 x %3")
+                                   .arg(QLatin1String(name))
+                                   .arg(groesse.width())
+                                   .arg(groesse.height())));
+            }
+            QVERIFY2(ganzZuSehen(h->bilderListe()->parentWidget()), qPrintable(QString::number(groesse.width())));
+        }
+        h->close();
     }
 
     void f1OeffnetDasThemaDesFensters()

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 struct Datenbankobjekte;
 struct Programmzustand;
 
@@ -116,6 +117,7 @@ private:
     bool m_bemerkungWirdGesetzt = false;
     bool m_geschlossen = false;
 
+    QScrollArea* m_rollbereich = nullptr;
     QFrame* m_bildkasten = nullptr;
     QLabel* m_imgBild = nullptr;
     QLineEdit* m_txtBildname = nullptr;
