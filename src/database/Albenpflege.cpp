@@ -8,6 +8,7 @@
 #include "mdlDatenbanken.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSqlQuery>
 
 namespace {
@@ -236,7 +237,8 @@ Umbenennung AlbumUmbenennen(Programmzustand& z, Datenbankobjekte& db, const QStr
         }
     }
     if (!geschrieben) {
-        z.Meldung(QStringLiteral("Das Album kann nicht in '") + neuerName + QStringLiteral("' umbenannt werden."),
+        z.Meldung(QStringLiteral("Das Album kann in der Datenbank %1 nicht in '%2' umbenannt werden.")
+                      .arg(QDir::toNativeSeparators(z.aktuelleDatenbank), neuerName),
             Meldungen::Fehler, QStringLiteral("Album umbenennen"));
         return Umbenennung::Fehlgeschlagen;
     }
@@ -285,8 +287,9 @@ Albumloeschung AlbumLoeschen(Programmzustand& z, Datenbankobjekte& db, const QSt
         } catch (const DatenbankFehler&) {
         }
         const QChar cr(13);
-        z.Meldung(QStringLiteral("Das Album '") + name + QStringLiteral("' kann nicht gelöscht werden.") + cr + cr
-                + fehler.text(),
+        z.Meldung(QStringLiteral("Das Album '%1' kann in der Datenbank %2 nicht gelöscht werden.")
+                      .arg(name, QDir::toNativeSeparators(z.aktuelleDatenbank))
+                + cr + cr + fehler.text(),
             Meldungen::Fehler, QStringLiteral("Album löschen"));
         if (aktuelles)
             ergebnis.naechstesAlbum = z.albumName;

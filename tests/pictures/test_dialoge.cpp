@@ -44,7 +44,7 @@ void klicken(QTreeWidget* baum, QTreeWidgetItem* knoten, bool aufHaken)
     QTest::mouseClick(baum->viewport(), Qt::LeftButton, {}, punkt);
 }
 
-}  // namespace
+} // namespace
 
 // The dialogs of the import and the thumbnail window, on the offscreen platform.
 class TestDialoge : public QObject {
@@ -58,7 +58,7 @@ private slots:
     {
         s = std::make_unique<Testsammlung>();
         platte = s->ordner(u"platte"_s);
-        for (const char* o : {"Fotos/2003/Sommer", "Fotos/2004", "Musik", ".versteckt"})
+        for (const char* o : { "Fotos/2003/Sommer", "Fotos/2004", "Musik", ".versteckt" })
             QDir().mkpath(platte + o);
         QFile::link(platte, platte + "schleife");
         QFile::link(platte + "Fotos", platte + "Fotos/2004/zurueck");
@@ -77,9 +77,9 @@ private slots:
         QCOMPARE(baum->topLevelItemCount(), 1);
         QTreeWidgetItem* wurzel = baum->topLevelItem(0);
         // Links and hidden folders are left out; two levels are loaded.
-        QCOMPARE(kinder(wurzel), QStringList({"Fotos", "Musik"}));
+        QCOMPARE(kinder(wurzel), QStringList({ "Fotos", "Musik" }));
         QTreeWidgetItem* fotos = wurzel->child(0);
-        QCOMPARE(kinder(fotos), QStringList({"2003", "2004"}));
+        QCOMPARE(kinder(fotos), QStringList({ "2003", "2004" }));
         QTreeWidgetItem* jahr2003 = fotos->child(0);
         QCOMPARE(jahr2003->childCount(), 0);
 
@@ -88,7 +88,7 @@ private slots:
         QVERIFY(!fotos->isExpanded());
         klicken(baum, fotos, false);
         QVERIFY(fotos->isExpanded());
-        QCOMPARE(kinder(jahr2003), QStringList({"Sommer"}));
+        QCOMPARE(kinder(jahr2003), QStringList({ "Sommer" }));
         QVERIFY(kinder(fotos->child(1)).isEmpty());
         klicken(baum, jahr2003, true);
         QCOMPARE(jahr2003->checkState(0), Qt::Checked);
@@ -101,23 +101,40 @@ private slots:
         QTest::mouseClick(dialog.cmdUebernehmen, Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.ausgewaehlteOrdner(),
-                 QStringList({platte + "Fotos/2003/", platte + "Fotos/2003/Sommer/", platte + "Musik/"}));
+            QStringList({ platte + "Fotos/2003/", platte + "Fotos/2003/Sommer/", platte + "Musik/" }));
         QVERIFY(s->meldungen.meldungen.isEmpty());
 
         // Another drive brings its own tree.
         dialog.Drive1->setCurrentIndex(1);
-        QCOMPARE(kinder(dialog.trvOrdner->topLevelItem(0)), QStringList({"Bilder"}));
+        QCOMPARE(kinder(dialog.trvOrdner->topLevelItem(0)), QStringList({ "Bilder" }));
         // A drive that does not answer leaves the tree empty.
         QDir(s->wurzel() + "scheibe").removeRecursively();
         dialog.Drive1->setCurrentIndex(0);
         dialog.Drive1->setCurrentIndex(1);
         QCOMPARE(dialog.trvOrdner->topLevelItemCount(), 0);
-        // Nothing ticked: said, and nothing is imported.
+        // Nothing ticked: said, the dialog stays for a choice, and nothing is imported.
+        dialog.show();
         QTest::mouseClick(dialog.cmdUebernehmen, Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
         QVERIFY(dialog.ausgewaehlteOrdner().isEmpty());
-        QCOMPARE(s->meldungen.titel(), QStringList({"Kein Ordner gewählt!"}));
+        QCOMPARE(s->meldungen.titel(), QStringList({ "Kein Ordner gewählt!" }));
         QCOMPARE(OrdnerImportieren(s->z, s->db, dialog.ausgewaehlteOrdner(), nullptr), 0);
         QVERIFY(s->ui.aufrufe.isEmpty());
+    }
+
+    void ordnerbaumOeffnetImHeimordner()
+    {
+        const QByteArray heim = qgetenv("HOME");
+        qputenv("HOME", QString(platte + "Fotos/2003").toLocal8Bit());
+        frmOrdnerWaehlen dialog(s->z);
+        qputenv("HOME", heim);
+        // The home folder is chosen and open, the way up to the volume stays.
+        QTreeWidgetItem* aktuell = dialog.trvOrdner->currentItem();
+        QVERIFY(aktuell);
+        QCOMPARE(frmOrdnerWaehlen::pfadVon(aktuell), platte + "Fotos/2003");
+        QVERIFY(aktuell->isExpanded() && aktuell->parent()->isExpanded());
+        QCOMPARE(kinder(aktuell), QStringList { u"Sommer"_s });
+        QCOMPARE(dialog.trvOrdner->topLevelItem(0)->text(0), platte);
     }
 
     void namenAbfragen()
@@ -135,12 +152,12 @@ private slots:
         QCOMPARE(feld->text(), u"Urlaub 200304"_s);
 
         // A reserved name, a taken one (any case) and an empty one keep the dialog open.
-        for (const QString& name : {u"TempAlbum"_s, u"urlaub"_s, QString()}) {
+        for (const QString& name : { u"TempAlbum"_s, u"urlaub"_s, QString() }) {
             feld->setText(name);
             QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
             QVERIFY(dialog.isVisible());
         }
-        QCOMPARE(s->meldungen.texte(), QStringList({"Name ist reserviert!", "Diesen Namen gibt es schon!"}));
+        QCOMPARE(s->meldungen.texte(), QStringList({ "Name ist reserviert!", "Diesen Namen gibt es schon!" }));
         QVERIFY(!s->db.rsAlben.IstGefiltert());
         QCOMPARE(s->db.rsAlben.RecordCount(), 1);
 
@@ -172,11 +189,11 @@ private slots:
                 QTest::mouseClick(frage->cmdOK, Qt::LeftButton);
             }
         });
-        uhr.start(0);  // at every turn of the event loop, also inside the import
-        QCOMPARE(OrdnerImportieren(s->z, s->db, {fotos}, nullptr), 1);
-        QCOMPARE(hinweise, QStringList({"Bilder werden verschoben."}));
-        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Jahr 2004"), QStringList({"a.jpg"}));
-        for (QWidget* w : QApplication::topLevelWidgets())  // none stays behind
+        uhr.start(0); // at every turn of the event loop, also inside the import
+        QCOMPARE(OrdnerImportieren(s->z, s->db, { fotos }, nullptr), 1);
+        QCOMPARE(hinweise, QStringList({ "Bilder werden verschoben." }));
+        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Jahr 2004"), QStringList({ "a.jpg" }));
+        for (QWidget* w : QApplication::topLevelWidgets()) // none stays behind
             QVERIFY(!qobject_cast<frmCopyInfo*>(w) || !w->isVisible());
     }
 
@@ -185,7 +202,7 @@ private slots:
         const QString quelle = platte + "Fotos/2003/";
         for (int i = 1; i <= 6; ++i)
             Testsammlung::bildSchreiben(quelle + u"bild%1.jpg"_s.arg(i), QSize(320, 240));
-        s->z.einstellungen.lngBehandlungNeueAlben = 2;  // an album left in its folder
+        s->z.einstellungen.lngBehandlungNeueAlben = 2; // an album left in its folder
         s->albumAnlegen(u"2003"_s, quelle);
         BilderAmOrtEintragen(s->db, quelle, u"2003"_s);
         s->albumWaehlen(u"1"_s);
@@ -200,7 +217,7 @@ private slots:
             mitSanduhr += zeiger && zeiger->shape() == Qt::WaitCursor;
         });
         QCOMPARE(fenster.exec(), int(QDialog::Accepted));
-        QCOMPARE(werte, QList<int>({1, 2, 3, 4, 5, 6}));
+        QCOMPARE(werte, QList<int>({ 1, 2, 3, 4, 5, 6 }));
         QCOMPARE(fenster.pgbLadezustand->maximum(), 6);
         QCOMPARE(mitSanduhr, 6);
         QVERIFY(!QGuiApplication::overrideCursor());
