@@ -8,6 +8,8 @@
 #include "mdlDatenbanken.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QSqlQuery>
 
 namespace {
 
@@ -18,7 +20,10 @@ const QString Nummer = QStringLiteral("Nummer");
 // a filter left behind would hide albums from every list.
 class Filterwache {
 public:
-    explicit Filterwache(Recordset& rs) : m_rs(rs) {}
+    explicit Filterwache(Recordset& rs)
+        : m_rs(rs)
+    {
+    }
     ~Filterwache()
     {
         try {
@@ -52,8 +57,8 @@ void nameVorhandenMelden(const Programmzustand& z)
 // The chooser anew; a search result on screen keeps its entry selected.
 void auswahlNeuFuellen(Programmzustand& z, Datenbankobjekte& db)
 {
-    const bool mitSuche = z.suchergebnisAngezeigt && !z.albenauswahl.isEmpty()
-                          && z.albenauswahl.last() == SuchergebnisEintrag();
+    const bool mitSuche
+        = z.suchergebnisAngezeigt && !z.albenauswahl.isEmpty() && z.albenauswahl.last() == SuchergebnisEintrag();
     AlbenauswahlFuellen(z, db);
     if (mitSuche && !z.albenauswahl.isEmpty()) {
         z.albenauswahl << SuchergebnisEintrag();
@@ -79,7 +84,7 @@ void keinAlbumMehr(Programmzustand& z, Datenbankobjekte& db)
     z.ui().AlbenBefehleSetzen(false);
 }
 
-}  // namespace
+} // namespace
 
 QString ReservierterAlbumname()
 {
@@ -150,7 +155,37 @@ QStringList Albennamen(Datenbankobjekte& db)
 
 QString LeeresAlbumAnlegen(Programmzustand& z, Datenbankobjekte& db, const QString& name)
 {
+    // "Leave the pictures where they are" would leave an empty album without
+    // any folder; for this one album the setting reads "into the picture directory".
+    struct Einstellungswache {
+        int& wert;
+        const int vorher;
+        ~Einstellungswache() { wert = vorher; }
+    } wache { z.einstellungen.lngBehandlungNeueAlben, z.einstellungen.lngBehandlungNeueAlben };
+    z.einstellungen.lngBehandlungNeueAlben = 0;
     return AlbumAnlegen(z, db, name, z.programmordner + QLatin1Char('/'));
+}
+
+int AnzahlBilderImAlbum(Datenbankobjekte& db, const QString& nummer)
+{
+    bool zahl = false;
+    const qlonglong tabelle = nummer.trimmed().toLongLong(&zahl);
+    if (!zahl || tabelle <= 0)
+        return 0;
+    try {
+        QSqlQuery q
+            = db.conDaten.Abfragen(QStringLiteral("SELECT COUNT(*) FROM ") + Bezeichner(QString::number(tabelle)));
+        return q.next() ? q.value(0).toInt() : 0;
+    } catch (const DatenbankFehler&) {
+        return 0; // a table gone missing holds no pictures
+    }
+}
+
+QString AlbumLoeschenFrage(const QString& name, int bilder)
+{
+    const QString mit = bilder == 1 ? QStringLiteral("mit 1 Bild") : QStringLiteral("mit %1 Bildern").arg(bilder);
+    return QStringLiteral("Das Album »%1« %2 wird mit allen Bemerkungen und Begriffen gelöscht. Fortfahren?")
+        .arg(name, mit);
 }
 
 bool AlbumWaehlen(Programmzustand& z, Datenbankobjekte& db, const QString& name)
@@ -202,8 +237,9 @@ Umbenennung AlbumUmbenennen(Programmzustand& z, Datenbankobjekte& db, const QStr
         }
     }
     if (!geschrieben) {
-        z.Meldung(QStringLiteral("Das Album kann nicht in '") + neuerName + QStringLiteral("' umbenannt werden."),
-                  Meldungen::Fehler, QStringLiteral("Album umbenennen"));
+        z.Meldung(QStringLiteral("Das Album kann in der Datenbank %1 nicht in '%2' umbenannt werden.")
+                      .arg(QDir::toNativeSeparators(z.aktuelleDatenbank), neuerName),
+            Meldungen::Fehler, QStringLiteral("Album umbenennen"));
         return Umbenennung::Fehlgeschlagen;
     }
     z.albumName = neuerName;
@@ -251,9 +287,10 @@ Albumloeschung AlbumLoeschen(Programmzustand& z, Datenbankobjekte& db, const QSt
         } catch (const DatenbankFehler&) {
         }
         const QChar cr(13);
-        z.Meldung(QStringLiteral("Das Album '") + name + QStringLiteral("' kann nicht gelöscht werden.") + cr + cr
-                      + fehler.text(),
-                  Meldungen::Fehler, QStringLiteral("Album löschen"));
+        z.Meldung(QStringLiteral("Das Album '%1' kann in der Datenbank %2 nicht gelöscht werden.")
+                      .arg(name, QDir::toNativeSeparators(z.aktuelleDatenbank))
+                + cr + cr + fehler.text(),
+            Meldungen::Fehler, QStringLiteral("Album löschen"));
         if (aktuelles)
             ergebnis.naechstesAlbum = z.albumName;
         return ergebnis;

@@ -26,9 +26,9 @@ QString AlbumnamenBereinigen(const QString& text);
 
 enum class Namenspruefung {
     Gueltig,
-    Leer,        // nothing typed; no message
-    Reserviert,  // "Name ist reserviert!" was shown
-    Vorhanden    // "Diesen Namen gibt es schon!" was shown
+    Leer, // nothing typed; no message
+    Reserviert, // "Name ist reserviert!" was shown
+    Vorhanden // "Diesen Namen gibt es schon!" was shown
 };
 
 // The checks for a new album's name, with their messages.
@@ -41,8 +41,10 @@ QString AlbumnummerZumNamen(Datenbankobjekte& db, const QString& name);
 QStringList Albennamen(Datenbankobjekte& db);
 
 // Creates an album with its own folder in the picture directory (the
-// program folder as its source never counts as a CD). Returns the folder
-// made. Throws DatenbankFehler; then nothing of the album is stored.
+// program folder as its source never counts as a CD), whatever the setting
+// for new albums says: an empty album has no other place for pictures.
+// Returns the folder made. Throws DatenbankFehler; then nothing of the
+// album is stored.
 QString LeeresAlbumAnlegen(Programmzustand& z, Datenbankobjekte& db, const QString& name);
 
 // Makes the album of exactly that name current: number, name, folder and
@@ -52,14 +54,19 @@ bool AlbumWaehlen(Programmzustand& z, Datenbankobjekte& db, const QString& name)
 
 enum class Umbenennung {
     Umbenannt,
-    Leer,            // nothing typed; no message
-    Vorhanden,       // another album has the name; "Diesen Namen gibt es schon!" was shown
-    Fehlgeschlagen   // the row could not be written; a message was shown, nothing changed
+    Leer, // nothing typed; no message
+    Vorhanden, // another album has the name; "Diesen Namen gibt es schon!" was shown
+    Fehlgeschlagen // the row could not be written; a message was shown, nothing changed
 };
 
 // Renames the current album; only its row changes, its folder keeps its
 // name. Its own name (in any case) is allowed, "TempAlbum" too.
 Umbenennung AlbumUmbenennen(Programmzustand& z, Datenbankobjekte& db, const QString& neuerName);
+
+// Number of pictures in the album with that number; 0 when its table is missing.
+int AnzahlBilderImAlbum(Datenbankobjekte& db, const QString& nummer);
+// The question asked before an album is deleted, naming it and its pictures.
+QString AlbumLoeschenFrage(const QString& name, int bilder);
 
 struct Albumloeschung {
     bool geloescht = false;

@@ -1,5 +1,7 @@
 #include "Meldungsfenster.h"
 
+#include "Bildschirmrand.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -16,7 +18,12 @@ Meldungen::Antwort Meldungsfenster::zeigen(const QString& text, Meldungen::Stil 
 {
     QMessageBox box(m_eltern ? m_eltern : QApplication::activeWindow());
     box.setWindowTitle(titel.isEmpty() ? QStringLiteral("Kolvar") : titel);
-    box.setText(Meldungen::zeilenumbrueche(text));
+    // A long path has no blanks to break at; after each separator it may
+    // break, so that the box stays narrower than the screen.
+    QString anzeige = Meldungen::zeilenumbrueche(text);
+    anzeige.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+    box.setText(anzeige);
+    Bildschirmrand::beimZeigenEinpassen(&box);
     switch (stil) {
     case Meldungen::Frage: {
         box.setIcon(QMessageBox::Question);

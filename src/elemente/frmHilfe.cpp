@@ -1,11 +1,16 @@
 #include "frmHilfe.h"
 
+#include "Bildschirmrand.h"
+
+#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 QPointer<frmHilfe> einzige;
@@ -21,17 +26,44 @@ frmHilfe* frmHilfe::oeffnen(const QString& hilfeordner)
     if (!einzige) {
         einzige = new frmHilfe(hilfeordner);
         einzige->setAttribute(Qt::WA_DeleteOnClose);
+        // Only the main window ends the program; an open help window must
+        // not keep it, and its single-instance lock, alive.
+        einzige->setAttribute(Qt::WA_QuitOnClose, false);
     }
     return einzige.data();
 }
 
-frmHilfe::frmHilfe(const QString& hilfeordner) : m_ordner(hilfeordner)
+void frmHilfe::schliessen()
+{
+    if (einzige)
+        einzige->close();
+}
+
+void frmHilfe::zeigen()
+{
+    show();
+    // Help asked for from a modal dialog belongs to that dialog, which would
+    // otherwise block it: scrolling and links would not work until the
+    // dialog is closed. Without a modal dialog it stands on its own again.
+    if (QWindow* fenster = windowHandle()) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        QWindow* dialog = modal && modal != this ? modal->window()->windowHandle() : nullptr;
+        if (fenster->transientParent() != dialog)
+            fenster->setTransientParent(dialog);
+    }
+    Bildschirmrand::einpassen(this);
+    raise();
+    activateWindow();
+}
+
+frmHilfe::frmHilfe(const QString& hilfeordner)
+    : m_ordner(hilfeordner)
 {
     setObjectName(QStringLiteral("frmHilfe"));
     setWindowTitle(QStringLiteral("Kolvar-Hilfe"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("txtHilfe"));
-    m_browser->setSearchPaths({hilfeordner});
+    m_browser->setSearchPaths({ hilfeordner });
     m_browser->setOpenExternalLinks(true);
 
     auto* zurueck = new QPushButton(QStringLiteral("Zurück"), this);
@@ -63,9 +95,10 @@ void frmHilfe::seiteZeigen(const QString& seite)
     if (QFileInfo(pfad).isFile()) {
         m_browser->setSource(QUrl::fromLocalFile(pfad));
     } else {
-        m_browser->setHtml(QStringLiteral("<h2>Seite nicht gefunden</h2><p>Die Hilfeseite „%1“ gibt es nicht.</p>"
-                                          "<p><a href=\"index.htm\">Zur Startseite</a></p>")
-                               .arg(name.toHtmlEscaped()));
+        m_browser->setHtml(
+            QStringLiteral("<h2>Seite nicht gefunden</h2><p>Die Hilfeseite „%1“ gibt es im Ordner %2 nicht.</p>"
+                           "<p><a href=\"index.htm\">Zur Startseite</a></p>")
+                .arg(name.toHtmlEscaped(), QDir::toNativeSeparators(m_ordner).toHtmlEscaped()));
     }
 }
 

@@ -12,6 +12,11 @@ public:
     // The one help window, made on first use; nullptr before that.
     static frmHilfe* instanz();
     static frmHilfe* oeffnen(const QString& hilfeordner);
+    // Closes the help window if it is open; the main window does so as it closes.
+    static void schliessen();
+
+    // Shows it in front, usable even while a modal dialog is open.
+    void zeigen();
 
     void seiteZeigen(const QString& seite);
     QUrl aktuelleSeite() const;

@@ -14,15 +14,16 @@ void HilfeZeigen(const Programmzustand& z, const QString& thema)
 {
     const QFileInfo startseite(z.hilfedatei);
     if (!startseite.dir().exists() || !startseite.isFile()) {
-        z.Meldung(QStringLiteral("Auf Ihrem System funktioniert die HTML-Hilfe leider nicht! "),
-                  Meldungen::Information, QStringLiteral("HTML-Hilfe funktionuert nicht!"));
+        const QChar cr(13);
+        z.Meldung(QStringLiteral("Auf Ihrem System funktioniert die HTML-Hilfe leider nicht! ") + cr + cr
+                + QStringLiteral("Die Hilfeseite %1 fehlt.")
+                      .arg(QDir::toNativeSeparators(startseite.absoluteFilePath())),
+            Meldungen::Information, QStringLiteral("HTML-Hilfe funktionuert nicht!"));
         return;
     }
     frmHilfe* hilfe = frmHilfe::oeffnen(startseite.absolutePath());
     hilfe->seiteZeigen(thema.isEmpty() ? startseite.fileName() : thema);
-    hilfe->show();
-    hilfe->raise();
-    hilfe->activateWindow();
+    hilfe->zeigen();
 }
 
 void HilfeTasteEinrichten(QWidget* fenster, const Programmzustand& z, const QString& thema)
@@ -34,4 +35,4 @@ void HilfeTasteEinrichten(QWidget* fenster, const Programmzustand& z, const QStr
     QObject::connect(f1, &QShortcut::activated, fenster, [zustand, thema] { HilfeZeigen(*zustand, thema); });
 }
 
-}  // namespace mdlHilfe
+} // namespace mdlHilfe

@@ -6,7 +6,8 @@
 #include <QVBoxLayout>
 
 frmStart::frmStart(std::function<void()> hauptfensterZeigen)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), m_hauptfensterZeigen(std::move(hauptfensterZeigen))
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_hauptfensterZeigen(std::move(hauptfensterZeigen))
 {
     setObjectName(QStringLiteral("frmStart"));
     setWindowTitle(QStringLiteral("Kolvar"));
@@ -22,10 +23,20 @@ frmStart::frmStart(std::function<void()> hauptfensterZeigen)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(startbild);
-    // The window takes the size of its picture.
-    setFixedSize(bild.isNull() ? QSize(480, 300) : bild.deviceIndependentSize().toSize());
-    if (const QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    // The window takes the size of its picture, on a screen too small for it
+    // the picture shrinks: the window is always seen whole.
+    QSize groesse = bild.isNull() ? QSize(480, 300) : bild.deviceIndependentSize().toSize();
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect flaeche = s->availableGeometry();
+        if (groesse.width() > flaeche.width() || groesse.height() > flaeche.height()) {
+            groesse.scale(flaeche.size(), Qt::KeepAspectRatio);
+            startbild->setScaledContents(true);
+        }
+        setFixedSize(groesse);
+        move(flaeche.center() - rect().center());
+    } else {
+        setFixedSize(groesse);
+    }
 
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(5000);

@@ -5,6 +5,7 @@
 #include "Komponententest.h"
 #include "Programmzustand.h"
 #include "Twips.h"
+#include "frmHilfe.h"
 #include "mdlDatenbanken.h"
 #include "mdlRegistry.h"
 
@@ -31,20 +32,22 @@ struct Knopfbeschreibung {
 
 // The toolbar in its fixed order; NormaleButtons walks it in this order too.
 const Knopfbeschreibung Werkzeugknoepfe[] = {
-    {"cmdNew", "new", "Neue Datenbank erstellen"},
-    {"cmdOpen", "open", "Datenbank öffnen"},
-    {"cmdBrowser", "browser", "Browser ein- / ausblenden"},
-    {"cmdListe", "liste", "Bilderliste ein- / ausblenden"},
-    {"cmdAlbum", "album", "Album aus vorhandenen Ordner erstellen"},
-    {"cmdSuche", "suche", "Suche"},
-    {"cmdQuen", "quen", "Kolvar – von Ostrelan Software"},
-    {"cmdPraesentation", "praesentation", "Praesentation öffnen"},
+    { "cmdNew", "new", "Neue Datenbank erstellen" },
+    { "cmdOpen", "open", "Datenbank öffnen" },
+    { "cmdBrowser", "browser", "Browser ein- / ausblenden" },
+    { "cmdListe", "liste", "Bilderliste ein- / ausblenden" },
+    { "cmdAlbum", "album", "Album aus vorhandenen Ordner erstellen" },
+    { "cmdSuche", "suche", "Suche" },
+    { "cmdQuen", "quen", "Kolvar – von Ostrelan Software" },
+    { "cmdPraesentation", "praesentation", "Praesentation öffnen" },
 };
 
-}  // namespace
+} // namespace
 
 mdiHauptform::mdiHauptform(Programmzustand& zustand, Datenbankobjekte& datenbank, Registry& registry)
-    : z(zustand), db(datenbank), m_registry(registry)
+    : z(zustand)
+    , db(datenbank)
+    , m_registry(registry)
 {
     setObjectName(QStringLiteral("mdiHauptform"));
     setWindowTitle(QStringLiteral("Kolvar"));
@@ -76,7 +79,7 @@ mdiHauptform::mdiHauptform(Programmzustand& zustand, Datenbankobjekte& datenbank
     connect(&m_timSuche, &QTimer::timeout, this, &mdiHauptform::SucheAnzeigen);
     m_timResize.setObjectName(QStringLiteral("timResize"));
     m_timResize.setInterval(250);
-    m_timResize.setSingleShot(true);  // one check once the resizing has paused
+    m_timResize.setSingleShot(true); // one check once the resizing has paused
     connect(&m_timResize, &QTimer::timeout, this, &mdiHauptform::timResizeAbgelaufen);
 
     z.oberflaeche = this;
@@ -89,8 +92,8 @@ mdiHauptform::~mdiHauptform()
         z.oberflaeche = nullptr;
 }
 
-QAction* mdiHauptform::neueAktion(QMenu* menue, const QString& name, const QString& text,
-                                  void (mdiHauptform::*befehl)())
+QAction* mdiHauptform::neueAktion(
+    QMenu* menue, const QString& name, const QString& text, void (mdiHauptform::*befehl)())
 {
     QAction* a = menue->addAction(text);
     a->setObjectName(name);
@@ -113,9 +116,12 @@ QMenu* mdiHauptform::neuesMenue(QMenu* eltern, const QString& name, const QStrin
 void mdiHauptform::menuesAufbauen()
 {
     QMenu* datei = neuesMenue(nullptr, QStringLiteral("mnuDatei"), QStringLiteral("Datei"));
-    neueAktion(datei, QStringLiteral("mnuNeueDatenbank"), QStringLiteral("Neue Datenbank"), &mdiHauptform::NeueDatenbankBefehl);
-    neueAktion(datei, QStringLiteral("mnuDateiOeffnen"), QStringLiteral("Datenbank öffnen"), &mdiHauptform::DatenbankOeffnenBefehl);
-    neueAktion(datei, QStringLiteral("mnuDateiSchliessen"), QStringLiteral("Datenbank  schliessen"), &mdiHauptform::DatenbankSchliessenBefehl);
+    neueAktion(datei, QStringLiteral("mnuNeueDatenbank"), QStringLiteral("Neue Datenbank"),
+        &mdiHauptform::NeueDatenbankBefehl);
+    neueAktion(datei, QStringLiteral("mnuDateiOeffnen"), QStringLiteral("Datenbank öffnen"),
+        &mdiHauptform::DatenbankOeffnenBefehl);
+    neueAktion(datei, QStringLiteral("mnuDateiSchliessen"), QStringLiteral("Datenbank  schliessen"),
+        &mdiHauptform::DatenbankSchliessenBefehl);
     datei->addSeparator()->setObjectName(QStringLiteral("mnuDateiTS1"));
     neueAktion(datei, QStringLiteral("mnuBeenden"), QStringLiteral("Kolvar beenden"));
     connect(aktion(QStringLiteral("mnuBeenden")), &QAction::triggered, this, &QWidget::close);
@@ -123,26 +129,32 @@ void mdiHauptform::menuesAufbauen()
     QMenu* album = neuesMenue(nullptr, QStringLiteral("mnuDatenbank"), QStringLiteral("Album"));
     QMenu* neu = neuesMenue(album, QStringLiteral("mnuNeueAlben"), QStringLiteral("Neu"));
     neueAktion(neu, QStringLiteral("mnuOrdnerUebernehmen"), QStringLiteral("Vorhandenen Ordner übernehmen"),
-               &mdiHauptform::OrdnerUebernehmenBefehl);
-    neueAktion(neu, QStringLiteral("mnuLeeresAlbum"), QStringLiteral("Leeres Album anlegen"), &mdiHauptform::LeeresAlbumBefehl);
-    neueAktion(album, QStringLiteral("mnuLoeschenAlbum"), QStringLiteral("Löschen"), &mdiHauptform::AlbumLoeschenBefehl);
-    neueAktion(album, QStringLiteral("mnuUmbenennenAlbum"), QStringLiteral("Umbenennen"), &mdiHauptform::AlbumUmbenennenBefehl);
+        &mdiHauptform::OrdnerUebernehmenBefehl);
+    neueAktion(neu, QStringLiteral("mnuLeeresAlbum"), QStringLiteral("Leeres Album anlegen"),
+        &mdiHauptform::LeeresAlbumBefehl);
+    neueAktion(
+        album, QStringLiteral("mnuLoeschenAlbum"), QStringLiteral("Löschen"), &mdiHauptform::AlbumLoeschenBefehl);
+    neueAktion(album, QStringLiteral("mnuUmbenennenAlbum"), QStringLiteral("Umbenennen"),
+        &mdiHauptform::AlbumUmbenennenBefehl);
     album->addSeparator()->setObjectName(QStringLiteral("mnuAlbumTrennstrich1"));
-    neueAktion(album, QStringLiteral("mnuAlbumAlsPrae"), QStringLiteral("Album/Suchergebnis als Präsentation anzeigen"));
+    neueAktion(
+        album, QStringLiteral("mnuAlbumAlsPrae"), QStringLiteral("Album/Suchergebnis als Präsentation anzeigen"));
     neueAktion(album, QStringLiteral("mnuAlbumVorschaubilder"), QStringLiteral("Vorschaubilder aktualisieren"),
-               &mdiHauptform::VorschaubilderBefehl);
+        &mdiHauptform::VorschaubilderBefehl);
 
     QMenu* prae = neuesMenue(nullptr, QStringLiteral("mnuPraesentation"), QStringLiteral("Präsentation"));
     neueAktion(prae, QStringLiteral("mnuPraeNeu"), QStringLiteral("Neu"));
     neueAktion(prae, QStringLiteral("mnuPraeOeffnen"), QStringLiteral("Öffnen"));
     neueAktion(prae, QStringLiteral("mnuPraeImportieren"), QStringLiteral("Importieren"));
-    neueAktion(prae, QStringLiteral("mnuLoeschenPraesentation"), QStringLiteral("Löschen"), &mdiHauptform::PraesentationLoeschenBefehl);
+    neueAktion(prae, QStringLiteral("mnuLoeschenPraesentation"), QStringLiteral("Löschen"),
+        &mdiHauptform::PraesentationLoeschenBefehl);
     prae->addSeparator()->setObjectName(QStringLiteral("mnuPraetrennstrich1"));
     QMenu* aktuelle = neuesMenue(prae, QStringLiteral("mnuPraeDummy"), QStringLiteral("Aktuelle Präsentation"));
     neueAktion(aktuelle, QStringLiteral("mnuPraeStarten"), QStringLiteral("Starten"));
     neueAktion(aktuelle, QStringLiteral("mnuPraeUmbenennen"), QStringLiteral("Umbenennen"));
     neueAktion(aktuelle, QStringLiteral("mnuPraeExportieren"), QStringLiteral("Exportieren"));
-    neueAktion(aktuelle, QStringLiteral("mnuPraeSchliessen"), QStringLiteral("Schliessen"), &mdiHauptform::mnuPraeSchliessen_Click);
+    neueAktion(aktuelle, QStringLiteral("mnuPraeSchliessen"), QStringLiteral("Schliessen"),
+        &mdiHauptform::mnuPraeSchliessen_Click);
 
     // "Suche" is an entry of the menu bar itself, without a submenu.
     QAction* suche = menuBar()->addAction(QStringLiteral("Suche"));
@@ -154,7 +166,8 @@ void mdiHauptform::menuesAufbauen()
     QAction* auswahl = neueAktion(anzeige, QStringLiteral("mnuAlbenauswahl"), QStringLiteral("Albenauswahl"));
     auswahl->setCheckable(true);
     auswahl->setVisible(false);
-    neueAktion(anzeige, QStringLiteral("mnuBilderListe"), QStringLiteral("BilderListe"), &mdiHauptform::mnuBilderListe_Click);
+    neueAktion(
+        anzeige, QStringLiteral("mnuBilderListe"), QStringLiteral("BilderListe"), &mdiHauptform::mnuBilderListe_Click);
     neueAktion(anzeige, QStringLiteral("mnuBrowser"), QStringLiteral("Browser"), &mdiHauptform::BrowserBefehl);
 
     QMenu* konfig = neuesMenue(nullptr, QStringLiteral("mnuKonfig"), QStringLiteral("Einstellungen"));
@@ -171,7 +184,8 @@ void mdiHauptform::menuesAufbauen()
     QMenu* browserPU = new QMenu(QStringLiteral("Browser PopUp"), this);
     browserPU->setObjectName(QStringLiteral("mnuBrowserPU"));
     m_menues.insert(browserPU->objectName(), browserPU);
-    neueAktion(browserPU, QStringLiteral("mnuBPU_Eigenschaften"), QStringLiteral("Eigenschaften der markierten Bilder ändern"));
+    neueAktion(browserPU, QStringLiteral("mnuBPU_Eigenschaften"),
+        QStringLiteral("Eigenschaften der markierten Bilder ändern"));
 
     QMenu* praeBilder = new QMenu(QStringLiteral("PräsentationsBilder PopUp"), this);
     praeBilder->setObjectName(QStringLiteral("mnuPUPraeBilder"));
@@ -185,14 +199,15 @@ void mdiHauptform::menuesAufbauen()
     praePU->setObjectName(QStringLiteral("mnuPUPrae"));
     m_menues.insert(praePU->objectName(), praePU);
     neueAktion(praePU, QStringLiteral("mnuPUPraeStarten"), QStringLiteral("Präsentation starten"));
-    neueAktion(praePU, QStringLiteral("mnuPUPraeSchliessen"), QStringLiteral("Präsentation schliessen"), &mdiHauptform::mnuPraeSchliessen_Click);
+    neueAktion(praePU, QStringLiteral("mnuPUPraeSchliessen"), QStringLiteral("Präsentation schliessen"),
+        &mdiHauptform::mnuPraeSchliessen_Click);
     neueAktion(praePU, QStringLiteral("mnuPUPraeExportieren"), QStringLiteral("Präsentation exportieren"));
     praePU->addSeparator();
     neueAktion(praePU, QStringLiteral("mnuPUPraeUmbenennen"), QStringLiteral("Präsentation umbenennen"));
 
     // Entries that are off when the window is made.
-    for (const char* name : {"mnuDateiSchliessen", "mnuDatenbank", "mnuPraesentation", "mnuPraeOeffnen", "mnuPraeDummy",
-                             "mnuPraeSchliessen", "mnuSuche", "mnuAnzeige", "mnuEinstellungenBV"})
+    for (const char* name : { "mnuDateiSchliessen", "mnuDatenbank", "mnuPraesentation", "mnuPraeOeffnen",
+             "mnuPraeDummy", "mnuPraeSchliessen", "mnuSuche", "mnuAnzeige", "mnuEinstellungenBV" })
         aktion(QLatin1String(name))->setEnabled(false);
 }
 
@@ -218,10 +233,12 @@ void mdiHauptform::werkzeugleisteAufbauen()
     connect(knopf(QStringLiteral("cmdOpen")), &Bildknopf::geklickt, this, &mdiHauptform::DatenbankOeffnenBefehl);
     connect(knopf(QStringLiteral("cmdBrowser")), &Bildknopf::geklickt, this, &mdiHauptform::BrowserBefehl);
     connect(knopf(QStringLiteral("cmdListe")), &Bildknopf::geklickt, this, &mdiHauptform::mnuBilderListe_Click);
-    connect(knopf(QStringLiteral("cmdAlbum")), &Bildknopf::geklickt, aktion(QStringLiteral("mnuOrdnerUebernehmen")), &QAction::trigger);
+    connect(knopf(QStringLiteral("cmdAlbum")), &Bildknopf::geklickt, aktion(QStringLiteral("mnuOrdnerUebernehmen")),
+        &QAction::trigger);
     connect(knopf(QStringLiteral("cmdSuche")), &Bildknopf::geklickt, this, &mdiHauptform::SucheBefehl);
     connect(knopf(QStringLiteral("cmdQuen")), &Bildknopf::geklickt, this, &mdiHauptform::UeberBefehl);
-    connect(knopf(QStringLiteral("cmdPraesentation")), &Bildknopf::geklickt, aktion(QStringLiteral("mnuPraeOeffnen")), &QAction::trigger);
+    connect(knopf(QStringLiteral("cmdPraesentation")), &Bildknopf::geklickt, aktion(QStringLiteral("mnuPraeOeffnen")),
+        &QAction::trigger);
 }
 
 QAction* mdiHauptform::aktion(const QString& name) const
@@ -255,8 +272,7 @@ void mdiHauptform::NormaleButtons()
 
 bool mdiHauptform::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    if (ereignis->type() == QEvent::MouseMove
-        && (objekt == m_sspSymbole || objekt == m_flaeche->viewport())) {
+    if (ereignis->type() == QEvent::MouseMove && (objekt == m_sspSymbole || objekt == m_flaeche->viewport())) {
         // Over the toolbar panel or the empty frame every hover picture goes.
         m_knoepfe.mausUeberFlaeche();
     }
@@ -272,8 +288,8 @@ Fenstergeometrie mdiHauptform::geometrie() const
     g.breite = Twips::ausPixel(normal.width());
     g.hoehe = Twips::ausPixel(normal.height());
     g.status = isMinimized() ? Fenstergeometrie::Minimiert
-               : isMaximized() ? Fenstergeometrie::Maximiert
-                               : Fenstergeometrie::Normal;
+        : isMaximized()      ? Fenstergeometrie::Maximiert
+                             : Fenstergeometrie::Normal;
     return g;
 }
 
@@ -319,7 +335,9 @@ void mdiHauptform::KindfensterSchliessen()
 
 void mdiHauptform::closeEvent(QCloseEvent* e)
 {
+    // The viewer writes a pending remark as it closes, while the collection is still open.
     KindfensterSchliessen();
+    frmHilfe::schliessen();
     if (m_einstellungenSpeichern) {
         EinstellungenSpeichern(m_registry, z.programmordner,
                                z.aktuelleDatenbank.isEmpty() ? m_datenbankBeimStart : z.aktuelleDatenbank,

@@ -127,7 +127,8 @@ protected:
 private:
     void menuesAufbauen();
     void werkzeugleisteAufbauen();
-    QAction* neueAktion(QMenu* menue, const QString& name, const QString& text, void (mdiHauptform::*befehl)() = nullptr);
+    QAction* neueAktion(
+        QMenu* menue, const QString& name, const QString& text, void (mdiHauptform::*befehl)() = nullptr);
     QMenu* neuesMenue(QMenu* eltern, const QString& name, const QString& text);
     void knopfSetzen(const QString& name, bool aktiv);
     void befehleOhneDatenbank();
@@ -166,7 +167,7 @@ private:
     void albenAnzeigeLaden();
     void bilderListeLaden();
     void ansichtenAnordnen();
-    void listeHoeheAnpassen();
+    void hoehenAnpassen();
     class frmAlbenAnzeige* m_albenAnzeige = nullptr;
     class frmBilderListe* m_bilderListe = nullptr;
     class QObject* m_ansichtenFilter = nullptr;

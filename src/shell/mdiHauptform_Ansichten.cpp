@@ -24,7 +24,8 @@ constexpr int ListeBreiteTwips = 3900;
 class Ansichtenfilter : public QObject {
 public:
     Ansichtenfilter(std::function<void(QObject*, QEvent*)> reaktion, QObject* eltern)
-        : QObject(eltern), m_reaktion(std::move(reaktion))
+        : QObject(eltern)
+        , m_reaktion(std::move(reaktion))
     {
     }
     bool eventFilter(QObject* objekt, QEvent* ereignis) override
@@ -58,7 +59,7 @@ QMdiSubWindow* rahmenVon(QWidget* w)
     return w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void mdiHauptform::ansichtenAnordnen()
 {
@@ -66,28 +67,39 @@ void mdiHauptform::ansichtenAnordnen()
     int links = 0;
     if (QMdiSubWindow* storyboard = unterfenster(m_flaeche, QStringLiteral("frmPraesentationStoryboard")))
         oben = storyboard->height();
-    // The viewer goes below the album chooser, which lies below an open storyboard.
+    // The viewer goes below the album chooser, which lies below an open
+    // storyboard, and is as wide as the chooser.
+    QMdiSubWindow* anzeige = rahmenVon(m_albenAnzeige);
     if (QMdiSubWindow* auswahl = unterfenster(m_flaeche, QStringLiteral("frmAlbenAuswahl"))) {
         links = auswahl->geometry().right() + 1;
-        if (QMdiSubWindow* anzeige = rahmenVon(m_albenAnzeige))
+        if (anzeige) {
             anzeige->move(0, auswahl->geometry().bottom() + 1);
-    } else if (QMdiSubWindow* anzeige = rahmenVon(m_albenAnzeige)) {
+            anzeige->resize(auswahl->width(), anzeige->height());
+        }
+    } else if (anzeige) {
         anzeige->move(0, oben);
     }
-    if (QMdiSubWindow* anzeige = rahmenVon(m_albenAnzeige))
+    if (anzeige)
         links = std::max(links, anzeige->geometry().right() + 1);
     if (QMdiSubWindow* liste = rahmenVon(m_bilderListe)) {
-        liste->setGeometry(links, oben, Twips::zuPixel(ListeBreiteTwips), liste->height());
-        listeHoeheAnpassen();
+        // Never beyond the frame's right edge, where it could not be reached.
+        const int platz = m_flaeche->viewport()->width() - links;
+        const int breite
+            = std::max(liste->minimumSizeHint().width(), std::min(Twips::zuPixel(ListeBreiteTwips), platz));
+        liste->setGeometry(links, oben, breite, liste->height());
     }
+    hoehenAnpassen();
 }
 
-void mdiHauptform::listeHoeheAnpassen()
+void mdiHauptform::hoehenAnpassen()
 {
-    // The list reaches down to the frame's lower edge.
+    // The viewer and the list reach down to the frame's lower edge; the
+    // viewer scrolls what does not fit.
+    const int unten = m_flaeche->viewport()->height();
+    if (QMdiSubWindow* anzeige = rahmenVon(m_albenAnzeige))
+        anzeige->resize(anzeige->width(), std::max(anzeige->minimumSizeHint().height(), unten - anzeige->y()));
     if (QMdiSubWindow* liste = rahmenVon(m_bilderListe))
-        liste->resize(liste->width(), std::max(liste->minimumSizeHint().height(),
-                                               m_flaeche->viewport()->height() - liste->y()));
+        liste->resize(liste->width(), std::max(liste->minimumSizeHint().height(), unten - liste->y()));
 }
 
 void mdiHauptform::albenAnzeigeLaden()
@@ -101,7 +113,7 @@ void mdiHauptform::albenAnzeigeLaden()
                     if (ereignis->type() == QEvent::MouseMove && m_albenAnzeige)
                         m_albenAnzeige->AktiverButtonLeeren();
                     else if (ereignis->type() == QEvent::Resize)
-                        listeHoeheAnpassen();
+                        hoehenAnpassen();
                 } else if (ereignis->type() == QEvent::MouseMove) {
                     // Over a view the toolbar's hover pictures go.
                     KnoepfeZuruecksetzen();
@@ -119,9 +131,8 @@ void mdiHauptform::albenAnzeigeLaden()
             m_albenAnzeige = nullptr;
     });
     connect(anzeige, &frmAlbenAnzeige::zoomAnsichtSchliessen, this, &mdiHauptform::ZoomAnsichtSchliessen);
-    QMdiSubWindow* rahmen = m_flaeche->addSubWindow(anzeige, Qt::SubWindow | Qt::WindowTitleHint
-                                                                  | Qt::WindowMinimizeButtonHint
-                                                                  | Qt::WindowCloseButtonHint);
+    QMdiSubWindow* rahmen = m_flaeche->addSubWindow(
+        anzeige, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     connect(rahmen, &QMdiSubWindow::aboutToActivate, anzeige, &frmAlbenAnzeige::Aktivieren);
     rahmen->adjustSize();
     rahmen->show();
@@ -141,10 +152,9 @@ void mdiHauptform::bilderListeLaden()
             m_bilderListe = nullptr;
     });
     connect(liste, &frmBilderListe::kontextmenueGewuenscht, this,
-            [this](const QPoint& global) { menue(QStringLiteral("mnuBrowserPU"))->popup(global); });
-    QMdiSubWindow* rahmen = m_flaeche->addSubWindow(liste, Qt::SubWindow | Qt::WindowTitleHint
-                                                               | Qt::WindowMinimizeButtonHint
-                                                               | Qt::WindowCloseButtonHint);
+        [this](const QPoint& global) { menue(QStringLiteral("mnuBrowserPU"))->popup(global); });
+    QMdiSubWindow* rahmen = m_flaeche->addSubWindow(
+        liste, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     connect(rahmen, &QMdiSubWindow::aboutToActivate, liste, [this, liste] {
         liste->Aktivieren();
         schliessen(m_flaeche, QStringLiteral("frmSuche"));
@@ -309,6 +319,9 @@ void mdiHauptform::AlbumAnsichtenSchliessen()
     if (QMdiSubWindow* liste = rahmenVon(m_bilderListe))
         liste->close();
     schliessen(m_flaeche, QStringLiteral("frmVorschau"));
-    if (m_albenAnzeige)
+    if (m_albenAnzeige) {
+        // Should the deletion fail, the album stays, and so does the remark typed for it.
+        m_albenAnzeige->BemerkungSichern();
         m_albenAnzeige->AnzeigeLeeren();
+    }
 }

@@ -33,11 +33,11 @@ void eintragKlicken(QComboBox* liste, int eintrag)
 {
     liste->showPopup();
     QAbstractItemView* ansicht = liste->view();
-    QTest::mouseClick(ansicht->viewport(), Qt::LeftButton, {},
-                      ansicht->visualRect(ansicht->model()->index(eintrag, 0)).center());
+    QTest::mouseClick(
+        ansicht->viewport(), Qt::LeftButton, {}, ansicht->visualRect(ansicht->model()->index(eintrag, 0)).center());
 }
 
-}  // namespace
+} // namespace
 
 // The album windows on the offscreen platform, alone and in the main window.
 class TestAlbenfenster : public QObject {
@@ -78,12 +78,12 @@ private slots:
         feld->setText(u"TempAlbum"_s);
         neu.cmdOK()->click();
         QVERIFY(neu.isVisible() && feld->text().isEmpty());
-        QCOMPARE(s->meldungen.texte(), QStringList{u"Name ist reserviert!"_s});
+        QCOMPARE(s->meldungen.texte(), QStringList { u"Name ist reserviert!"_s });
         feld->setText(u"Rom's 100%_x"_s);
         neu.cmdOK()->click();
         QCOMPARE(neu.result(), int(QDialog::Accepted));
         QCOMPARE(neu.albumname(), u"Rom's 100%_x"_s);
-        QCOMPARE(s->namen(), QStringList({u"Rom's 100%_x"_s, u"Urlaub"_s}));
+        QCOMPARE(s->namen(), QStringList({ u"Rom's 100%_x"_s, u"Urlaub"_s }));
         QVERIFY(QDir(s->z.bilderverzeichnis + "Rom's 100%_x"_L1).exists());
 
         // Renaming: another album's name is refused and cleared; this box has no key filter.
@@ -96,19 +96,64 @@ private slots:
         umbenennen.txtNameAlbum()->setText(u"Urlaub"_s);
         umbenennen.cmdOK()->click();
         QVERIFY(umbenennen.isVisible() && umbenennen.txtNameAlbum()->text().isEmpty());
-        QCOMPARE(s->meldungen.texte(), QStringList{u"Diesen Namen gibt es schon!"_s});
+        QCOMPARE(s->meldungen.texte(), QStringList { u"Diesen Namen gibt es schon!"_s });
         QTest::keyClicks(umbenennen.txtNameAlbum(), u"Berge/Tal"_s);
         umbenennen.cmdOK()->click();
         QCOMPARE(umbenennen.result(), int(QDialog::Accepted));
-        QCOMPARE(s->namen(), QStringList({u"Berge/Tal"_s, u"Urlaub"_s}));
+        QCOMPARE(s->namen(), QStringList({ u"Berge/Tal"_s, u"Urlaub"_s }));
+    }
 
-        // The delete list: every album by name, no prompt; OK names the choice.
+    void loeschenFragtNachUndNeinLoeschtNichts()
+    {
+        s->album(u"Alpen"_s);
+        s->album(u"Urlaub"_s);
+        s->album(u"Zoo"_s);
+        s->waehlen(u"Urlaub"_s);
+        for (int i = 1; i <= 12; ++i)
+            BildEintragen(s->db, u"bild%1.jpg"_s.arg(i), 0, u"01.02.2003"_s);
+        s->leeren();
+
+        // Every album by name, no prompt; the current one is chosen already.
         frmAlbumLoeschenListe loeschen(s->z, s->db);
-        QCOMPARE(loeschen.cboAlben()->count(), 2);
+        QCOMPARE(loeschen.cboAlben()->count(), 3);
+        QCOMPARE(loeschen.cboAlben()->currentText(), u"Urlaub"_s);
         loeschen.show();
+        // "Nein": nothing is named for deletion and the dialog stays for another choice.
+        s->meldungen.antworten = { Meldungen::Antwort::Nein };
         loeschen.cmdOK()->click();
-        QCOMPARE(loeschen.name(), u"Berge/Tal"_s);
-        QCOMPARE(loeschen.nummer(), s->z.albumNummer);
+        QCOMPARE(s->meldungen.texte(),
+            QStringList { u"Das Album »Urlaub« mit 12 Bildern wird mit allen Bemerkungen "
+                          "und Begriffen gelöscht. Fortfahren?"_s });
+        QCOMPARE(s->meldungen.meldungen.first().stil, Meldungen::Frage);
+        QVERIFY(loeschen.isVisible() && loeschen.name().isEmpty());
+        // Another album, one picture fewer to name; "Ja" names it.
+        loeschen.cboAlben()->setCurrentText(u"Zoo"_s);
+        s->leeren();
+        s->meldungen.antworten = { Meldungen::Antwort::Ja };
+        loeschen.cmdOK()->click();
+        QCOMPARE(s->meldungen.texte().value(0), AlbumLoeschenFrage(u"Zoo"_s, 0));
+        QCOMPARE(loeschen.result(), int(QDialog::Accepted));
+        QCOMPARE(loeschen.name(), u"Zoo"_s);
+        QCOMPARE(loeschen.nummer(), AlbumnummerZumNamen(s->db, u"Zoo"_s));
+        QVERIFY(AlbumLoeschenFrage(u"A"_s, 1).contains(u"»A« mit 1 Bild wird"_s));
+
+        // Through the main window, "Nein" and then "Abbrechen" leave every album and picture.
+        Registry registry;
+        mdiHauptform h(s->z, s->db, registry);
+        s->leeren();
+        s->meldungen.antworten = { Meldungen::Antwort::Nein };
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<Albendialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->cmdOK()->click();
+            d->cmdAbbrechen()->click();
+        });
+        h.AlbumLoeschenBefehl();
+        QCOMPARE(s->meldungen.meldungen.size(), 1); // asked, answered "Nein"
+        QCOMPARE(s->namen(), QStringList({ u"Alpen"_s, u"Urlaub"_s, u"Zoo"_s }));
+        QCOMPARE(s->abfragen(u"SELECT COUNT(*) FROM \"%1\""_s.arg(AlbumnummerZumNamen(s->db, u"Urlaub"_s))),
+            QStringList { u"12"_s });
+        QCOMPARE(s->z.albumName, u"Urlaub"_s);
     }
 
     void auswahlOeffnetNurWasDerBenutzerAnklickt()
@@ -131,7 +176,7 @@ private slots:
         QCOMPARE(s->z.albumName, u"Meer"_s);
         QCOMPARE(s->db.rsAlbum.quelle().tabelle, meer);
         QCOMPARE(FeldLesen(s->db.rsDaten, u"Album"_s), meer);
-        QCOMPARE(s->ui.aufrufe, QStringList({u"ZoomAnsichtSchliessen"_s, u"AlbenanzeigeStarten"_s}));
+        QCOMPARE(s->ui.aufrufe, QStringList({ u"ZoomAnsichtSchliessen"_s, u"AlbenanzeigeStarten"_s }));
         // There was no thumbnail folder: frmAlbumLaden made it.
         QVERIFY(QFileInfo(s->z.bilderverzeichnis + "Meer/TempBilder/welle.jpg"_L1).isFile());
 
@@ -147,7 +192,7 @@ private slots:
         eintragKlicken(liste, 1);
         QCOMPARE(s->z.albumName, u"Berge"_s);
         QVERIFY(!s->z.suchergebnisAngezeigt);
-        QCOMPARE(s->z.albenauswahl, QStringList({AlbenauswahlAufforderung(), u"Berge"_s, u"Meer"_s}));
+        QCOMPARE(s->z.albenauswahl, QStringList({ AlbenauswahlAufforderung(), u"Berge"_s, u"Meer"_s }));
     }
 
     void hauptfensterVomErstenBisZumLetztenAlbum()
@@ -184,7 +229,7 @@ private slots:
         QCOMPARE(s->namen(), QStringList());
         QCOMPARE(h.albenAuswahl()->cboAlben()->count(), 0);
         QVERIFY(!aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuPraesentation") && !aktiv(h, "mnuSuche"));
-        for (const char* knopf : {"cmdBrowser", "cmdListe", "cmdPraesentation", "cmdSuche"})
+        for (const char* knopf : { "cmdBrowser", "cmdListe", "cmdPraesentation", "cmdSuche" })
             QCOMPARE(bild(h, knopf), QString::fromLatin1(knopf).mid(3).toLower() + "_ef"_L1);
 
         h.albenAuswahlFenster()->close();

@@ -11,7 +11,7 @@ class TestAlbenpflege : public QObject {
 
     std::unique_ptr<Albentestsammlung> s;
 
-    QStringList alben() const { return s->z.albenauswahl.mid(1); }  // the chooser without its prompt
+    QStringList alben() const { return s->z.albenauswahl.mid(1); } // the chooser without its prompt
 
 private slots:
     void init() { s = std::make_unique<Albentestsammlung>(); }
@@ -19,22 +19,25 @@ private slots:
 
     void namenPruefenUndUmbenennen()
     {
-        for (const QString& name : {u"Urlaub"_s, u"O'Briens Garten"_s, u"100%"_s, u"a_b"_s})
+        for (const QString& name : { u"Urlaub"_s, u"O'Briens Garten"_s, u"100%"_s, u"a_b"_s })
             QVERIFY(!s->album(name).isEmpty());
         s->leeren();
         // New names: empty, reserved and existing ones (in any case) are refused; ' % _ are
         // ordinary characters, neither quotes nor wildcards.
-        const struct { QString name; Namenspruefung ergebnis; } faelle[] = {
-            {u""_s, Namenspruefung::Leer}, {u"TempAlbum"_s, Namenspruefung::Reserviert},
-            {u"urlaub"_s, Namenspruefung::Vorhanden}, {u"O'Briens Garten"_s, Namenspruefung::Vorhanden},
-            {u"1000"_s, Namenspruefung::Gueltig}, {u"axb"_s, Namenspruefung::Gueltig}};
+        const struct {
+            QString name;
+            Namenspruefung ergebnis;
+        } faelle[] = { { u""_s, Namenspruefung::Leer }, { u"TempAlbum"_s, Namenspruefung::Reserviert },
+            { u"urlaub"_s, Namenspruefung::Vorhanden }, { u"O'Briens Garten"_s, Namenspruefung::Vorhanden },
+            { u"1000"_s, Namenspruefung::Gueltig }, { u"axb"_s, Namenspruefung::Gueltig } };
         for (const auto& f : faelle)
             QCOMPARE(NeuenAlbumnamenPruefen(s->z, s->db, f.name), f.ergebnis);
-        QCOMPARE(s->meldungen.texte(), QStringList({u"Name ist reserviert!"_s, u"Diesen Namen gibt es schon!"_s,
-                                                    u"Diesen Namen gibt es schon!"_s}));
+        QCOMPARE(s->meldungen.texte(),
+            QStringList(
+                { u"Name ist reserviert!"_s, u"Diesen Namen gibt es schon!"_s, u"Diesen Namen gibt es schon!"_s }));
         // A refused name leaves rsAlben unfiltered and the chooser complete.
         QVERIFY(!s->db.rsAlben.IstGefiltert());
-        QCOMPARE(alben(), QStringList({u"100%"_s, u"a_b"_s, u"O'Briens Garten"_s, u"Urlaub"_s}));
+        QCOMPARE(alben(), QStringList({ u"100%"_s, u"a_b"_s, u"O'Briens Garten"_s, u"Urlaub"_s }));
 
         s->waehlen(u"O'Briens Garten"_s);
         const QString nummer = s->z.albumNummer;
@@ -47,19 +50,19 @@ private slots:
         QCOMPARE(s->meldungen.texte().value(0), u"Diesen Namen gibt es schon!"_s);
         QCOMPARE(s->z.albumName, u"O'Briens Garten"_s);
         // Its own name, also in other case, and the reserved name are fine.
-        for (const QString& name : {u"O'Briens Garten"_s, u"O'BRIENS GARTEN"_s, u"TempAlbum"_s, u"Rosa's 50% a_c"_s})
+        for (const QString& name : { u"O'Briens Garten"_s, u"O'BRIENS GARTEN"_s, u"TempAlbum"_s, u"Rosa's 50% a_c"_s })
             QCOMPARE(AlbumUmbenennen(s->z, s->db, name), Umbenennung::Umbenannt);
         QCOMPARE(s->meldungen.meldungen.size(), 2);
         QCOMPARE(s->z.albumNummer, nummer);
-        QCOMPARE(s->namen(), QStringList({u"100%"_s, u"a_b"_s, u"Rosa's 50% a_c"_s, u"Urlaub"_s}));
+        QCOMPARE(s->namen(), QStringList({ u"100%"_s, u"a_b"_s, u"Rosa's 50% a_c"_s, u"Urlaub"_s }));
         QCOMPARE(s->z.albenauswahl.value(s->z.albenauswahlIndex), u"Rosa's 50% a_c"_s);
-        QVERIFY(QDir(s->z.bilderverzeichnis + "O'Briens Garten"_L1).exists());  // the folder keeps its name
+        QVERIFY(QDir(s->z.bilderverzeichnis + "O'Briens Garten"_L1).exists()); // the folder keeps its name
         QVERIFY(AlbumLoeschen(s->z, s->db, u"a_b"_s, AlbumnummerZumNamen(s->db, u"a_b"_s)).geloescht);
         // A search result on screen keeps its entry in the chooser.
         s->z.albenauswahl << SuchergebnisEintrag();
         s->z.suchergebnisAngezeigt = true;
         QCOMPARE(AlbumUmbenennen(s->z, s->db, u"Gipfel"_s), Umbenennung::Umbenannt);
-        QCOMPARE(alben(), QStringList({u"100%"_s, u"Gipfel"_s, u"Urlaub"_s, SuchergebnisEintrag()}));
+        QCOMPARE(alben(), QStringList({ u"100%"_s, u"Gipfel"_s, u"Urlaub"_s, SuchergebnisEintrag() }));
         QCOMPARE(s->z.albenauswahlIndex, 4);
     }
 
@@ -77,9 +80,9 @@ private slots:
         Albumloeschung e = AlbumLoeschen(s->z, s->db, u"Alpen"_s, alpen);
         QVERIFY(e.geloescht);
         QCOMPARE(e.naechstesAlbum, u"Berge"_s);
-        QCOMPARE(s->ui.aufrufe, QStringList{u"AlbumAnsichtenSchliessen"_s});
+        QCOMPARE(s->ui.aufrufe, QStringList { u"AlbumAnsichtenSchliessen"_s });
         QVERIFY(!s->gibtTabelle(alpen));
-        QCOMPARE(alben(), QStringList({u"Berge"_s, u"Meer"_s, u"Wald"_s}));
+        QCOMPARE(alben(), QStringList({ u"Berge"_s, u"Meer"_s, u"Wald"_s }));
         QCOMPARE(s->z.albenauswahlIndex, 1);
         // Another album: the current one stays and its views stay open.
         s->waehlen(u"Meer"_s);
@@ -87,7 +90,7 @@ private slots:
         QCOMPARE(AlbumLoeschen(s->z, s->db, u"Berge"_s, berge).naechstesAlbum, u"Meer"_s);
         QVERIFY(s->ui.aufrufe.isEmpty());
         QCOMPARE(s->z.albenauswahl.value(s->z.albenauswahlIndex), u"Meer"_s);
-        QVERIFY(!AlbumLoeschen(s->z, s->db, QString(), QString()).geloescht);  // nothing chosen
+        QVERIFY(!AlbumLoeschen(s->z, s->db, QString(), QString()).geloescht); // nothing chosen
         QVERIFY(AlbumLoeschen(s->z, s->db, u"Meer"_s, AlbumnummerZumNamen(s->db, u"Meer"_s)).geloescht);
 
         // The last one: nothing current, no chooser, the album commands off; its folder stays.
@@ -95,7 +98,7 @@ private slots:
         s->leeren();
         e = AlbumLoeschen(s->z, s->db, u"Wald"_s, wald);
         QVERIFY(e.geloescht && e.naechstesAlbum.isEmpty());
-        QCOMPARE(s->ui.aufrufe, QStringList({u"AlbumAnsichtenSchliessen"_s, u"AlbenBefehle aus"_s}));
+        QCOMPARE(s->ui.aufrufe, QStringList({ u"AlbumAnsichtenSchliessen"_s, u"AlbenBefehle aus"_s }));
         QVERIFY(s->z.albenauswahl.isEmpty() && s->z.albumNummer.isEmpty() && !s->db.rsAlbum.IstOffen());
         QVERIFY(QFile::exists(s->z.bilderverzeichnis + "Wald/bild.jpg"_L1));
         // The next album of that name gets a folder of its own and a new number.
@@ -103,6 +106,41 @@ private slots:
         QVERIFY(AlbumWaehlen(s->z, s->db, u"Wald"_s));
         QCOMPARE(s->z.albumPfad, u"Wald_BV001/"_s);
         QVERIFY(s->z.albumNummer != wald);
+    }
+
+    void anderesAlbumGeloeschtDasAktuelleBleibt()
+    {
+        // The current album first, in the middle and last by name; the chooser's
+        // entries shift, the current album must not.
+        const struct {
+            QString aktuelles, geloescht;
+        } faelle[] = { { u"Zoo"_s, u"Berge"_s }, { u"Zoo"_s, u"Alpen"_s }, { u"Berge"_s, u"Alpen"_s },
+            { u"Alpen"_s, u"Zoo"_s } };
+        for (const auto& f : faelle) {
+            s = std::make_unique<Albentestsammlung>();
+            for (const QString& name : { u"Zoo"_s, u"Alpen"_s, u"Berge"_s })
+                s->album(name);
+            s->waehlen(f.aktuelles);
+            const QString nummer = s->z.albumNummer;
+            s->leeren();
+            const Albumloeschung e = AlbumLoeschen(s->z, s->db, f.geloescht, AlbumnummerZumNamen(s->db, f.geloescht));
+            QVERIFY(e.geloescht);
+            QCOMPARE(e.naechstesAlbum, f.aktuelles);
+            QCOMPARE(s->z.albenauswahl.value(s->z.albenauswahlIndex), f.aktuelles);
+            QCOMPARE(s->z.albumNummer, nummer);
+            QVERIFY(s->ui.aufrufe.isEmpty()); // its views stay open
+        }
+    }
+
+    void leeresAlbumBekommtImmerEinenOrdner()
+    {
+        // Even when new albums leave their pictures where they are.
+        s->z.einstellungen.lngBehandlungNeueAlben = 2;
+        QCOMPARE(LeeresAlbumAnlegen(s->z, s->db, u"Rom"_s), u"Rom"_s);
+        QVERIFY(QDir(s->z.bilderverzeichnis + "Rom"_L1).exists());
+        QVERIFY(AlbumWaehlen(s->z, s->db, u"Rom"_s));
+        QCOMPARE(s->z.albumPfad, u"Rom/"_s);
+        QCOMPARE(s->z.einstellungen.lngBehandlungNeueAlben, 2); // the setting itself is untouched
     }
 
     void loeschenRaeumtPraesentationenAufOderAendertNichts()
@@ -113,8 +151,8 @@ private slots:
         QCOMPARE(AlbumnummerZumNamen(s->db, u"Album 10"_s), u"10"_s);
         // Album 1 and album 10: a text prefix "1" would take both.
         const QString p1 = s->praesentation(u"Sommer"_s, u"000100001 001000001 000100002 000200001"_s.split(u' '));
-        const QString p2 = s->praesentation(u"Winter"_s, {u"000100003"_s});
-        s->db.conDaten.Ausfuehren(u"DROP TABLE %1"_s.arg(s->praesentation(u"Herbst"_s, {})));  // a row without table
+        const QString p2 = s->praesentation(u"Winter"_s, { u"000100003"_s });
+        s->db.conDaten.Ausfuehren(u"DROP TABLE %1"_s.arg(s->praesentation(u"Herbst"_s, {}))); // a row without table
         s->waehlen(u"A"_s);
         // The row cannot go: the table dropped before it must come back.
         s->db.conDaten.Ausfuehren(
@@ -122,7 +160,7 @@ private slots:
         s->leeren();
         const Albumloeschung e = AlbumLoeschen(s->z, s->db, u"A"_s, eins);
         QVERIFY(!e.geloescht);
-        QCOMPARE(e.naechstesAlbum, u"A"_s);  // its views were closed: open it again
+        QCOMPARE(e.naechstesAlbum, u"A"_s); // its views were closed: open it again
         QCOMPARE(s->meldungen.meldungen.size(), 1);
         QCOMPARE(s->meldungen.meldungen.first().stil, Meldungen::Fehler);
         QVERIFY(s->gibtTabelle(eins));
@@ -135,11 +173,11 @@ private slots:
         s->db.conDaten.Ausfuehren(u"DROP TRIGGER gesperrt"_s);
         QVERIFY(AlbumLoeschen(s->z, s->db, u"A"_s, eins).geloescht);
         QCOMPARE(s->namen().size(), 9);
-        QCOMPARE(s->reihen(p1), QStringList({u"2 001000001"_s, u"4 000200001"_s}));
+        QCOMPARE(s->reihen(p1), QStringList({ u"2 001000001"_s, u"4 000200001"_s }));
         QVERIFY(s->reihen(p2).isEmpty());
         BildAusPraesentationenEntfernen(s->db, u"001000001"_s);
-        BildAusPraesentationenEntfernen(s->db, u"x"_s);  // no number: removes nothing
-        QCOMPARE(s->reihen(p1), QStringList{u"4 000200001"_s});
+        BildAusPraesentationenEntfernen(s->db, u"x"_s); // no number: removes nothing
+        QCOMPARE(s->reihen(p1), QStringList { u"4 000200001"_s });
     }
 };
 

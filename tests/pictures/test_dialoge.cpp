@@ -115,12 +115,29 @@ private slots:
         dialog.Drive1->setCurrentIndex(0);
         dialog.Drive1->setCurrentIndex(1);
         QCOMPARE(dialog.trvOrdner->topLevelItemCount(), 0);
-        // Nothing ticked: said, and nothing is imported.
+        // Nothing ticked: said, the dialog stays for a choice, and nothing is imported.
+        dialog.show();
         QTest::mouseClick(dialog.cmdUebernehmen, Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
         QVERIFY(dialog.ausgewaehlteOrdner().isEmpty());
         QCOMPARE(s->meldungen.titel(), QStringList({ "Kein Ordner gewählt!" }));
         QCOMPARE(OrdnerImportieren(s->z, s->db, dialog.ausgewaehlteOrdner(), nullptr), 0);
         QVERIFY(s->ui.aufrufe.isEmpty());
+    }
+
+    void ordnerbaumOeffnetImHeimordner()
+    {
+        const QByteArray heim = qgetenv("HOME");
+        qputenv("HOME", QString(platte + "Fotos/2003").toLocal8Bit());
+        frmOrdnerWaehlen dialog(s->z);
+        qputenv("HOME", heim);
+        // The home folder is chosen and open, the way up to the volume stays.
+        QTreeWidgetItem* aktuell = dialog.trvOrdner->currentItem();
+        QVERIFY(aktuell);
+        QCOMPARE(frmOrdnerWaehlen::pfadVon(aktuell), platte + "Fotos/2003");
+        QVERIFY(aktuell->isExpanded() && aktuell->parent()->isExpanded());
+        QCOMPARE(kinder(aktuell), QStringList { u"Sommer"_s });
+        QCOMPARE(dialog.trvOrdner->topLevelItem(0)->text(0), platte);
     }
 
     void namenAbfragen()

@@ -3,6 +3,9 @@
 #include "Datenbankschema.h"
 #include "Meldungsrecorder.h"
 #include "Twips.h"
+#include "Verbindung.h"
+#include "frmAlbenAnzeige.h"
+#include "frmBilderListe.h"
 #include "frmHilfe.h"
 #include "frmInfos.h"
 #include "frmStart.h"
@@ -11,13 +14,20 @@
 #include "mdlHilfe.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
+#include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 // The program's windows on the offscreen platform: start, main window with
@@ -44,7 +54,7 @@ class TestShell : public QObject {
     static void maus(QWidget* w, QEvent::Type art, Qt::MouseButton knopf = Qt::NoButton)
     {
         QMouseEvent e(art, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), knopf,
-                      art == QEvent::MouseButtonPress ? knopf : Qt::NoButton, Qt::NoModifier);
+            art == QEvent::MouseButtonPress ? knopf : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w, &e);
     }
     static void mausBewegen(QWidget* w) { maus(w, QEvent::MouseMove); }
@@ -65,9 +75,51 @@ class TestShell : public QObject {
         return pfad;
     }
 
+    // A collection with one album of one picture (a.jpg, a real file); returns its path.
+    QString sammlungMitBild(const QString& name)
+    {
+        const QString pfad = sammlung(name, { QStringLiteral("Urlaub") });
+        Programmzustand z;
+        z.programmordner = m_ordner.path();
+        z.bilderverzeichnis = m_ordner.filePath(QStringLiteral("bilder/"));
+        Datenbankobjekte db;
+        if (!DatenbankOeffnen(z, db, pfad))
+            return QString();
+        QImage bild(40, 30, QImage::Format_RGB32);
+        bild.fill(Qt::darkGreen);
+        const QString ordner = QDir::isAbsolutePath(z.albumPfad) ? z.albumPfad : z.bilderverzeichnis + z.albumPfad;
+        if (!bild.save(ordner + QStringLiteral("a.jpg")))
+            return QString();
+        BildEintragen(db, QStringLiteral("a.jpg"), 0, QStringLiteral("01.02.2003"));
+        DatenbankSchliessen(z, db);
+        return pfad;
+    }
+
+    // The remark of the collection's one picture as stored, read through a connection of its own.
+    static QString gespeicherteBemerkung(const QString& sammlung)
+    {
+        Verbindung v;
+        v.Oeffnen(sammlung, Verbindung::Lesen);
+        QSqlQuery q = v.Abfragen(QStringLiteral("SELECT Bemerkung FROM \"1\""));
+        return q.next() ? q.value(0).toString() : QStringLiteral("<keine Zeile>");
+    }
+
+    void hilfeseitenAnlegen(Programmzustand& z)
+    {
+        const QString hilfe = m_ordner.filePath(QStringLiteral("hilfe"));
+        QDir().mkpath(hilfe);
+        for (const char* seite : { "index.htm", "suche.htm" }) {
+            QFile f(hilfe + QLatin1Char('/') + QLatin1String(seite));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<html><body><h1>Seite</h1></body></html>");
+        }
+        z.hilfedatei = hilfe + QStringLiteral("/index.htm");
+    }
+
     void einstellungenLeeren()
     {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar")).clear();
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"))
+            .clear();
         QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
         s.setValue(QStringLiteral("Optionen/MdacOK"), QStringLiteral("True"));
     }
@@ -87,7 +139,7 @@ private slots:
         start->show();
         QTest::mouseClick(start, Qt::LeftButton);
         QCOMPARE(gezeigt, 1);
-        QTRY_VERIFY(!wache);  // the start window closed itself
+        QTRY_VERIFY(!wache); // the start window closed itself
 
         auto* zweites = new frmStart([&] { ++gezeigt; });
         zweites->show();
@@ -107,13 +159,15 @@ private slots:
         QStringList leiste;
         for (QAction* act : h->menuBar()->actions())
             leiste << act->text();
-        QCOMPARE(leiste, QStringList({"Datei", "Album", "Präsentation", "Suche", "Anzeige", "Einstellungen", "?"}));
+        QCOMPARE(leiste, QStringList({ "Datei", "Album", "Präsentation", "Suche", "Anzeige", "Einstellungen", "?" }));
         QStringList datei;
         for (QAction* act : h->menue(QStringLiteral("mnuDatei"))->actions())
             datei << (act->isSeparator() ? QStringLiteral("-") : act->text());
-        QCOMPARE(datei, QStringList({"Neue Datenbank", "Datenbank öffnen", "Datenbank  schliessen", "-", "Kolvar beenden"}));
+        QCOMPARE(datei,
+            QStringList({ "Neue Datenbank", "Datenbank öffnen", "Datenbank  schliessen", "-", "Kolvar beenden" }));
         QVERIFY(!h->aktion(QStringLiteral("mnuAlbenauswahl"))->isVisible());
-        QCOMPARE(h->knopf(QStringLiteral("cmdAlbum"))->toolTip(), QStringLiteral("Album aus vorhandenen Ordner erstellen"));
+        QCOMPARE(
+            h->knopf(QStringLiteral("cmdAlbum"))->toolTip(), QStringLiteral("Album aus vorhandenen Ordner erstellen"));
         QCOMPARE(h->menue(QStringLiteral("mnuPUPrae"))->actions().size(), 5);
 
         frmInfos infos(a->zustand(), h);
@@ -125,7 +179,7 @@ private slots:
 
     void befehlszustaendeInDenDreiDatenbankzustaenden()
     {
-        const QString mit = sammlung(QStringLiteral("mit.mdb"), {QStringLiteral("Urlaub")});
+        const QString mit = sammlung(QStringLiteral("mit.mdb"), { QStringLiteral("Urlaub") });
         const QString ohne = sammlung(QStringLiteral("ohne.mdb"), {});
         auto a = neueAnwendung();
         QVERIFY(a->HauptfensterZeigen());
@@ -142,7 +196,7 @@ private slots:
         // Without albums: only the album commands, and the message.
         h->dateiWaehlen = [&](bool) { return ohne; };
         h->DatenbankOeffnenBefehl();
-        QCOMPARE(meldungen.titel(), QStringList({"Kein Album angelegt!"}));
+        QCOMPARE(meldungen.titel(), QStringList({ "Kein Album angelegt!" }));
         QVERIFY(aktiv(h, "mnuDatenbank") && aktiv(h, "mnuDateiSchliessen") && aktiv(h, "mnuEinstellungenBV"));
         QVERIFY(!aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuSuche") && !aktiv(h, "mnuPraesentation"));
         QCOMPARE(bild(h, "cmdAlbum"), QStringLiteral("album_n"));
@@ -152,14 +206,14 @@ private slots:
         QCOMPARE(h->statusfeld(2), ohne);
         meldungen.leeren();
         h->AlbumLoeschenBefehl();
-        QCOMPARE(meldungen.texte(), QStringList({"Es wurden noch keine Alben erstellt!"}));
+        QCOMPARE(meldungen.texte(), QStringList({ "Es wurden noch keine Alben erstellt!" }));
 
         // With albums.
         h->dateiWaehlen = [&](bool) { return mit; };
         h->DatenbankOeffnenBefehl();
-        for (const char* name : {"mnuAnzeige", "mnuPraesentation", "mnuSuche", "mnuDatenbank", "mnuLoeschenAlbum"})
+        for (const char* name : { "mnuAnzeige", "mnuPraesentation", "mnuSuche", "mnuDatenbank", "mnuLoeschenAlbum" })
             QVERIFY2(aktiv(h, name), name);
-        QVERIFY(!aktiv(h, "mnuPraeOeffnen"));  // no presentations yet
+        QVERIFY(!aktiv(h, "mnuPraeOeffnen")); // no presentations yet
         QCOMPARE(bild(h, "cmdBrowser"), QStringLiteral("browser_n"));
         QCOMPARE(bild(h, "cmdListe"), QStringLiteral("liste_n"));
         QCOMPARE(a->zustand().aktuelleDatenbank, mit);
@@ -179,7 +233,7 @@ private slots:
 
     void unbrauchbareDateiWirdGemeldetUndNichtVeraendert()
     {
-        const QString mit = sammlung(QStringLiteral("gut.mdb"), {QStringLiteral("A")});
+        const QString mit = sammlung(QStringLiteral("gut.mdb"), { QStringLiteral("A") });
         const QString muell = m_ordner.filePath(QStringLiteral("muell.mdb"));
         QFile f(muell);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -192,11 +246,11 @@ private slots:
         h->DatenbankOeffnenBefehl();
         QVERIFY(a->zustand().datenbankOffen);
 
-        for (const QString& pfad : {muell, m_ordner.filePath(QStringLiteral("gibtsnicht.mdb"))}) {
+        for (const QString& pfad : { muell, m_ordner.filePath(QStringLiteral("gibtsnicht.mdb")) }) {
             meldungen.leeren();
             h->dateiWaehlen = [&](bool) { return pfad; };
             h->DatenbankOeffnenBefehl();
-            QCOMPARE(meldungen.titel(), QStringList({"Datenbank öffnen"}));
+            QCOMPARE(meldungen.titel(), QStringList({ "Datenbank öffnen" }));
             QVERIFY(meldungen.texte().first().contains(QStringLiteral("kann nicht geöffnet werden")));
             QVERIFY(!a->zustand().datenbankOffen);
             QCOMPARE(a->zustand().aktuelleDatenbank, QString());
@@ -218,7 +272,7 @@ private slots:
         h->NeueDatenbankBefehl();
         QVERIFY(QFile::exists(neu));
         QVERIFY(a->zustand().datenbankOffen);
-        QCOMPARE(meldungen.titel(), QStringList({"Kein Album angelegt!"}));
+        QCOMPARE(meldungen.titel(), QStringList({ "Kein Album angelegt!" }));
         QVERIFY(aktiv(h, "mnuDatenbank"));
         h->close();
     }
@@ -234,10 +288,10 @@ private slots:
 
         mausBewegen(neu);
         QCOMPARE(neu->aktuellesBild(), QStringLiteral("new"));
-        mausBewegen(oeffnen);  // straight to the next button
+        mausBewegen(oeffnen); // straight to the next button
         QCOMPARE(oeffnen->aktuellesBild(), QStringLiteral("open"));
         QCOMPARE(neu->aktuellesBild(), QStringLiteral("new_n"));
-        mausBewegen(browser);  // disabled: no hover, keeps "_ef"
+        mausBewegen(browser); // disabled: no hover, keeps "_ef"
         QCOMPARE(browser->aktuellesBild(), QStringLiteral("browser_ef"));
         QCOMPARE(oeffnen->aktuellesBild(), QStringLiteral("open_n"));
 
@@ -290,7 +344,7 @@ private slots:
 
     void einstellungenBeimBeendenUndBeimNaechstenStart()
     {
-        const QString mit = sammlung(QStringLiteral("zuletzt.mdb"), {QStringLiteral("A")});
+        const QString mit = sammlung(QStringLiteral("zuletzt.mdb"), { QStringLiteral("A") });
         {
             auto a = neueAnwendung();
             QVERIFY(a->HauptfensterZeigen());
@@ -338,7 +392,8 @@ private slots:
 
     void fehlgeschlagenerKomponententestSchreibtNichts()
     {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar")).clear();
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"))
+            .clear();
         const QByteArray alt = qgetenv("TMPDIR");
         qputenv("TMPDIR", m_ordner.filePath(QStringLiteral("gibtsnicht")).toLocal8Bit());
         meldungen.antworten << Meldungen::Antwort::Abbrechen;
@@ -346,7 +401,7 @@ private slots:
         const bool gezeigt = a->HauptfensterZeigen();
         qputenv("TMPDIR", alt);
         QVERIFY(!gezeigt);
-        QCOMPARE(meldungen.titel(), QStringList({"Falsche MDAC-Version!"}));
+        QCOMPARE(meldungen.titel(), QStringList({ "Falsche MDAC-Version!" }));
         QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
         QVERIFY(s.allKeys().isEmpty());
 
@@ -358,11 +413,121 @@ private slots:
         QCOMPARE(s.value(QStringLiteral("Optionen/MdacOK")).toString(), QStringLiteral("True"));
     }
 
+    void hilfeBleibtBedienbarUndEndetMitDemProgramm()
+    {
+        auto a = neueAnwendung();
+        hilfeseitenAnlegen(a->zustand());
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+        QVERIFY(QTest::qWaitForWindowExposed(h));
+
+        // Asked for from a modal dialog, the help still takes clicks.
+        auto* dialog = new QDialog(h); // goes with the main window
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        mdlHilfe::HilfeZeigen(a->zustand(), QStringLiteral("suche.htm"));
+        QPointer<frmHilfe> hilfe(frmHilfe::instanz());
+        QVERIFY(hilfe && QTest::qWaitForWindowExposed(hilfe.data()));
+        QPushButton* startseite = nullptr;
+        for (QPushButton* k : hilfe->findChildren<QPushButton*>()) {
+            if (k->text() == QLatin1String("Startseite"))
+                startseite = k;
+        }
+        QVERIFY(startseite);
+        // Through the window system, which drops input to windows a modal dialog blocks.
+        QTest::mouseClick(
+            hilfe->windowHandle(), Qt::LeftButton, {}, startseite->mapTo(hilfe.data(), startseite->rect().center()));
+        QVERIFY(hilfe->aktuelleSeite().toLocalFile().endsWith(QLatin1String("/index.htm")));
+        dialog->close();
+
+        // "Kolvar beenden" takes the help window along.
+        mdlHilfe::HilfeZeigen(a->zustand(), QStringLiteral("suche.htm"));
+        h->aktion(QStringLiteral("mnuBeenden"))->trigger();
+        QTRY_VERIFY(!hilfe);
+    }
+
+    void bemerkungGehtAufKeinemWegVerloren()
+    {
+        const QString andere = sammlung(QStringLiteral("andere.mdb"), { QStringLiteral("B") });
+        const struct {
+            const char* weg;
+            std::function<void(mdiHauptform*)> tun;
+        } wege[] = {
+            { "Anzeige geschlossen", [](mdiHauptform* h) { h->albenAnzeige()->parentWidget()->close(); } },
+            { "Datenbank geschlossen",
+                [](mdiHauptform* h) { h->aktion(QStringLiteral("mnuDateiSchliessen"))->trigger(); } },
+            { "andere geoeffnet",
+                [&](mdiHauptform* h) {
+                    h->dateiWaehlen = [&](bool) { return andere; };
+                    h->aktion(QStringLiteral("mnuDateiOeffnen"))->trigger();
+                } },
+            { "beendet", [](mdiHauptform* h) { h->aktion(QStringLiteral("mnuBeenden"))->trigger(); } },
+        };
+        int nummer = 0;
+        for (const auto& w : wege) {
+            const QString pfad = sammlungMitBild(QStringLiteral("bemerkung%1.mdb").arg(++nummer));
+            QVERIFY(!pfad.isEmpty());
+            auto a = neueAnwendung();
+            QVERIFY(a->HauptfensterZeigen());
+            mdiHauptform* h = a->hauptfenster();
+            h->dateiWaehlen = [&](bool) { return pfad; };
+            h->DatenbankOeffnenBefehl();
+            QVERIFY2(h->albenAnzeige(), w.weg);
+            auto* bemerkung = h->albenAnzeige()->findChild<QPlainTextEdit*>(QStringLiteral("txtBemerkung"));
+            QTest::keyClicks(bemerkung, QStringLiteral("Am Strand"));
+            QCOMPARE(gespeicherteBemerkung(pfad), QString()); // typing alone writes nothing
+            w.tun(h);
+            QVERIFY2(gespeicherteBemerkung(pfad) == QLatin1String("Am Strand"), w.weg);
+            if (a->hauptfenster())
+                a->hauptfenster()->close();
+        }
+    }
+
+    void anzeigeUndListePassenInsHauptfenster()
+    {
+        const QString pfad = sammlungMitBild(QStringLiteral("passt.mdb"));
+        auto a = neueAnwendung();
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+        h->dateiWaehlen = [&](bool) { return pfad; };
+        h->DatenbankOeffnenBefehl();
+        QVERIFY(h->albenAnzeige() && h->bilderListe());
+        // The default size and the smallest the main window allows.
+        const QSize groessen[] = { { 800, 600 },
+            { Twips::zuPixel(mdiHauptform::MindestBreiteTwips), Twips::zuPixel(mdiHauptform::MindestHoeheTwips) } };
+        for (const QSize& groesse : groessen) {
+            h->resize(groesse);
+            QTRY_COMPARE(h->size(), groesse);
+            QTest::qWait(50);
+            QWidget* flaeche = h->flaeche()->viewport();
+            const QRect sichtbar = flaeche->rect();
+            auto ganzZuSehen = [&](QWidget* w) {
+                // Inside the frame, and clipped by none of its parents (the viewer's scroll area).
+                for (QWidget* p = w->parentWidget(); p && p != flaeche; p = p->parentWidget()) {
+                    if (!p->rect().contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
+                        return false;
+                }
+                return sichtbar.contains(QRect(w->mapTo(flaeche, QPoint(0, 0)), w->size()));
+            };
+            for (const char* name : { "cmdFirst", "cmdBack", "cmdNext", "cmdLast", "txtBemerkung", "lblSpeicherOrt" }) {
+                QWidget* w = h->albenAnzeige()->findChild<QWidget*>(QLatin1String(name));
+                QVERIFY2(w && ganzZuSehen(w),
+                    qPrintable(QStringLiteral("%1 bei %2 x %3")
+                                   .arg(QLatin1String(name))
+                                   .arg(groesse.width())
+                                   .arg(groesse.height())));
+            }
+            QVERIFY2(ganzZuSehen(h->bilderListe()->parentWidget()), qPrintable(QString::number(groesse.width())));
+        }
+        h->close();
+    }
+
     void f1OeffnetDasThemaDesFensters()
     {
         const QString hilfe = m_ordner.filePath(QStringLiteral("hilfe"));
         QDir().mkpath(hilfe);
-        for (const char* seite : {"index.htm", "suche.htm"}) {
+        for (const char* seite : { "index.htm", "suche.htm" }) {
             QFile f(hilfe + QLatin1Char('/') + QLatin1String(seite));
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("<html><body><h1>Seite</h1></body></html>");
@@ -382,14 +547,18 @@ private slots:
         QVERIFY(frmHilfe::instanz()->aktuelleSeite().toLocalFile().endsWith(QLatin1String("/suche.htm")));
         QCOMPARE(feld->text(), QString());
 
-        mdlHilfe::HilfeZeigen(z, QString());  // the menu's "Hilfe": start page
+        mdlHilfe::HilfeZeigen(z, QString()); // the menu's "Hilfe": start page
         QVERIFY(frmHilfe::instanz()->aktuelleSeite().toLocalFile().endsWith(QLatin1String("/index.htm")));
         frmHilfe::instanz()->close();
 
         z.hilfedatei = m_ordner.filePath(QStringLiteral("keinehilfe/index.htm"));
         mdlHilfe::HilfeZeigen(z, QStringLiteral("suche.htm"));
-        QCOMPARE(meldungen.titel(), QStringList({"HTML-Hilfe funktionuert nicht!"}));
-        QCOMPARE(meldungen.texte(), QStringList({"Auf Ihrem System funktioniert die HTML-Hilfe leider nicht! "}));
+        QCOMPARE(meldungen.titel(), QStringList({ "HTML-Hilfe funktionuert nicht!" }));
+        // The quoted sentence, then the page that is missing.
+        QCOMPARE(meldungen.texte(),
+            QStringList({ "Auf Ihrem System funktioniert die HTML-Hilfe leider nicht! \r\r"
+                          "Die Hilfeseite "
+                + z.hilfedatei + " fehlt." }));
     }
 };
 

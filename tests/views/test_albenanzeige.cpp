@@ -1,7 +1,7 @@
 #include "Albenanzeigelogik.h"
 #include "Ansichtensammlung.h"
-#include "Bildknopf.h"
 #include "Bilderlistenfeld.h"
+#include "Bildknopf.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -12,16 +12,21 @@
 
 namespace {
 
-QString feld(frmAlbenAnzeige& a, const char* name) { return a.findChild<QLineEdit*>(QLatin1String(name))->text(); }
-template <class W = QPushButton>
-W* kind(frmAlbenAnzeige& a, const char* name) { return a.findChild<W*>(QLatin1String(name)); }
+QString feld(frmAlbenAnzeige& a, const char* name)
+{
+    return a.findChild<QLineEdit*>(QLatin1String(name))->text();
+}
+template <class W = QPushButton> W* kind(frmAlbenAnzeige& a, const char* name)
+{
+    return a.findChild<W*>(QLatin1String(name));
+}
 
 // One character per button first, back, next, last: 'x' locked (disabled,
 // tagged and showing its "_ef" picture), '-' free.
 QString sperren(frmAlbenAnzeige& a)
 {
     QString s;
-    for (const char* name : {"cmdFirst", "cmdBack", "cmdNext", "cmdLast"}) {
+    for (const char* name : { "cmdFirst", "cmdBack", "cmdNext", "cmdLast" }) {
         Bildknopf* k = kind<Bildknopf>(a, name);
         const bool zu = !k->istAktiv() && k->tag == "gesperrt"_L1 && k->aktuellesBild() == k->schluessel() + "_ef"_L1;
         s += zu ? u'x' : u'-';
@@ -29,16 +34,17 @@ QString sperren(frmAlbenAnzeige& a)
     return s;
 }
 
-}  // namespace
+} // namespace
 
 class TestAlbenAnzeige : public QObject {
     Q_OBJECT
 private slots:
     void einpassenUndSpeicherorte()
     {
-        const struct { QSize bild, erwartet; } faelle[] = {{{4000, 3000}, {160, 120}}, {{3000, 4000}, {120, 160}},
-                                                          {{500, 500}, {160, 160}},    {{50, 20}, {160, 64}},
-                                                          {{10000, 10}, {160, 1}}};
+        const struct {
+            QSize bild, erwartet;
+        } faelle[] = { { { 4000, 3000 }, { 160, 120 } }, { { 3000, 4000 }, { 120, 160 } },
+            { { 500, 500 }, { 160, 160 } }, { { 50, 20 }, { 160, 64 } }, { { 10000, 10 }, { 160, 1 } } };
         for (const auto& f : faelle)
             QCOMPARE(BildEinpassen(f.bild, 160), f.erwartet);
         QVERIFY(!BildEinpassen(QSize(0, 0), 160).isValid());
@@ -48,7 +54,7 @@ private slots:
         QCOMPARE(Speicherortsatz({}, u"Urlaub/"_s), imBV + "Urlaub/"_L1);
         QCOMPARE(Speicherortsatz({}, u"C:"_s), imBV + "C:"_L1);
         QCOMPARE(Speicherortsatz(u"URLAUB2003"_s, u"Fotos/"_s),
-                 u"Die Datei befindet sich auf der CD 'URLAUB2003' in dem Verzeichnis: Fotos/"_s);
+            u"Die Datei befindet sich auf der CD 'URLAUB2003' in dem Verzeichnis: Fotos/"_s);
     }
 
     void begriffeAlphabetischOhneTeiltreffer()
@@ -64,7 +70,7 @@ private slots:
         QCOMPARE(BegriffeAuflisten(rs, u" 1; 17;"_s), u"Baum, Wald"_s);
         QCOMPARE(BegriffeAuflisten(rs, u" 17; 3; 1;"_s), u"Baum, Wald, Zoo"_s);
         QCOMPARE(BegriffeAuflisten(rs, QString()), QString());
-        rs.MoveLast();  // afterwards the keywords stand by number again
+        rs.MoveLast(); // afterwards the keywords stand by number again
         QCOMPARE(FeldLesen(rs, u"Nummer"_s), u"17"_s);
     }
 
@@ -75,7 +81,7 @@ private slots:
         s.bild(u"a.jpg"_s, QSize(400, 300), QString());
         QVERIFY(Ansichtensammlung::dateizeit(s.albumordner() + "a.jpg"_L1, QDate(2002, 3, 4)));
         frmAlbenAnzeige& a = s.anzeige();
-        QCOMPARE(sperren(a), u"xx--"_s);  // nothing shown yet
+        QCOMPARE(sperren(a), u"xx--"_s); // nothing shown yet
         a.NeuesAlbum();
         // One row: every direction locked.
         QCOMPARE(sperren(a), u"xxxx"_s);
@@ -96,19 +102,19 @@ private slots:
         a.Navigieren(frmAlbenAnzeige::Schritt::Vor);
         QCOMPARE(sperren(a), u"----"_s);
         QCOMPARE(bild->size(), QSize(120, 160));
-        QCOMPARE(feld(a, "txtBilddatum"), u"24.12.1999"_s);  // a stored date stays
+        QCOMPARE(feld(a, "txtBilddatum"), u"24.12.1999"_s); // a stored date stays
         // Clicked as the user does; the list follows, a locked button does not click.
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
         QTest::mouseClick(kind<Bildknopf>(a, "cmdLast"), Qt::LeftButton);
         QCOMPARE(feld(a, "txtBildname"), u"c.jpg"_s);
         QCOMPARE(sperren(a), u"--xx"_s);
-        QCOMPARE(liste.modell().markiertePositionen(), QVector<int>{3});
+        QCOMPARE(liste.modell().markiertePositionen(), QVector<int> { 3 });
         QTest::mouseClick(kind<Bildknopf>(a, "cmdNext"), Qt::LeftButton);
         QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
         a.Navigieren(frmAlbenAnzeige::Schritt::Erstes);
         QCOMPARE(sperren(a), u"xx--"_s);
-        QCOMPARE(liste.modell().markiertePositionen(), QVector<int>{1});
+        QCOMPARE(liste.modell().markiertePositionen(), QVector<int> { 1 });
     }
 
     void bearbeitenImLeerenUndImVollenAlbum()
@@ -137,7 +143,7 @@ private slots:
         s.bild(u"c.jpg"_s);
         a.NeuesAlbum();
         QTest::keyClicks(bemerkung, u"Am Strand"_s);
-        QCOMPARE(s.spalte(u"a.jpg"_s, u"Bemerkung"_s), QString());  // only moving away writes it
+        QCOMPARE(s.spalte(u"a.jpg"_s, u"Bemerkung"_s), QString()); // only moving away writes it
         a.Navigieren(frmAlbenAnzeige::Schritt::Vor);
         QVERIFY(!a.Aenderung);
         QCOMPARE(s.spalte(u"a.jpg"_s, u"Bemerkung"_s), u"Am Strand"_s);
@@ -174,7 +180,7 @@ private slots:
     {
         Ansichtensammlung s;
         s.album(u"Lücken"_s);
-        for (const char* name : {"a.jpg", "b.jpg", "weg.jpg"})
+        for (const char* name : { "a.jpg", "b.jpg", "weg.jpg" })
             s.bild(QLatin1String(name));
         QFile::remove(s.albumordner() + "weg.jpg"_L1);
         // b.jpg lies only where the settings dialog will point.
@@ -187,16 +193,19 @@ private slots:
 
         // No, and no again: everything stays.
         s.db.rsAlbum.MoveLast();
-        s.meldungen.antworten = {Meldungen::Antwort::Nein, Meldungen::Antwort::Nein};
+        s.meldungen.antworten = { Meldungen::Antwort::Nein, Meldungen::Antwort::Nein };
         a.BildAnzeigen();
-        QCOMPARE(s.meldungen.texte(), QStringList({u"Das Bild steht nicht im angegebenen Ordner!\r"
-                                                   "Wollen Sie den neuen Standort suchen?"_s,
-                                                   u"Soll der Eintrag gelöscht werden?"_s}));
-        QCOMPARE(s.meldungen.titel(), QStringList({u"Verzeichnis stimmt nicht!"_s, u"Eintrag löschen"_s}));
+        // Both questions name the file that was looked for.
+        const QString weg = s.albumordner() + "weg.jpg"_L1;
+        QCOMPARE(s.meldungen.texte(),
+            QStringList({ u"Das Bild steht nicht im angegebenen Ordner!\r"_s + weg
+                    + u"\r\rWollen Sie den neuen Standort suchen?"_s,
+                weg + u"\r\rSoll der Eintrag gelöscht werden?"_s }));
+        QCOMPARE(s.meldungen.titel(), QStringList({ u"Verzeichnis stimmt nicht!"_s, u"Eintrag löschen"_s }));
         QVERIFY(!a.zeigtBild());
         QCOMPARE(liste.modell().anzahl(), 3);
         // No, then yes: the row goes, the list is filled again, the first picture shows.
-        s.meldungen.antworten = {Meldungen::Antwort::Nein, Meldungen::Antwort::Ja};
+        s.meldungen.antworten = { Meldungen::Antwort::Nein, Meldungen::Antwort::Ja };
         a.BildAnzeigen();
         QCOMPARE(s.spalte(u"weg.jpg"_s, u"Dateiname"_s), u"<keine Zeile>"_s);
         QCOMPARE(liste.modell().anzahl(), 2);
@@ -205,15 +214,15 @@ private slots:
         // Yes: the picture directory is chosen anew and the picture found there.
         a.bilderverzeichnisWaehlen = [&] { s.z.bilderverzeichnis = neu; };
         s.meldungen.leeren();
-        s.meldungen.antworten = {Meldungen::Antwort::Ja};
+        s.meldungen.antworten = { Meldungen::Antwort::Ja };
         a.Navigieren(frmAlbenAnzeige::Schritt::Vor);
         QVERIFY(a.zeigtBild());
 
-        Ansichtensammlung t;  // a CD album relies on the disc prompt alone
+        Ansichtensammlung t; // a CD album relies on the disc prompt alone
         t.album(u"Scheibe"_s, u"Fotos/"_s, u"FEHLT"_s);
         t.bild(u"a.jpg"_s, QSize());
         t.anzeige().BildAnzeigen();
-        QCOMPARE(t.meldungen.titel(), QStringList{u"CD ist nicht im Laufwerk!"_s});
+        QCOMPARE(t.meldungen.titel(), QStringList { u"CD ist nicht im Laufwerk!"_s });
         QVERIFY(!t.anzeige().zeigtBild());
     }
 };

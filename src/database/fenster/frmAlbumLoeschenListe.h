@@ -3,8 +3,9 @@
 
 class QComboBox;
 
-// "Album löschen": the user picks the album to delete; the dialog only
-// names it (name() empty after "Abbrechen"). There is no further question.
+// "Album löschen": the user picks the album to delete (the current one is
+// preselected) and confirms a question that names it and its number of
+// pictures; the dialog only names it (name() empty after "Abbrechen").
 class frmAlbumLoeschenListe : public Albendialog {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "Namensfilter.h"
 #include "Programmzustand.h"
 
+#include <QDir>
 #include <QLineEdit>
 
 frmNameNeuesAlbum::frmNameNeuesAlbum(Programmzustand& zustand, Datenbankobjekte& datenbank, QWidget* eltern)
@@ -17,7 +18,7 @@ frmNameNeuesAlbum::frmNameNeuesAlbum(Programmzustand& zustand, Datenbankobjekte&
     m_txtNameAlbum->setMaxLength(MaximaleAlbumnamenLaenge);
     m_filter = new Namensfilter(m_txtNameAlbum);
     aufbauen(QStringLiteral("Bitte den Namen für das neue Album eingeben:"), m_txtNameAlbum,
-             QStringLiteral("(Bitte beachten: Leere Alben erhalten automatisch einen Ordner im Bilderverzeichnis)"));
+        QStringLiteral("(Bitte beachten: Leere Alben erhalten automatisch einen Ordner im Bilderverzeichnis)"));
 }
 
 void frmNameNeuesAlbum::cmdOK_Click()
@@ -38,9 +39,10 @@ void frmNameNeuesAlbum::cmdOK_Click()
         LeeresAlbumAnlegen(z, db, name);
     } catch (const DatenbankFehler& fehler) {
         const QChar cr(13);
-        z.Meldung(QStringLiteral("Das Album '") + name + QStringLiteral("' kann nicht angelegt werden.") + cr + cr
-                      + fehler.text(),
-                  Meldungen::Fehler, QStringLiteral("Neues Album"));
+        z.Meldung(QStringLiteral("Das Album '%1' kann in der Datenbank %2 nicht angelegt werden.")
+                      .arg(name, QDir::toNativeSeparators(z.aktuelleDatenbank))
+                + cr + cr + fehler.text(),
+            Meldungen::Fehler, QStringLiteral("Neues Album"));
         return;
     }
     m_albumname = name;

@@ -23,12 +23,14 @@ namespace {
 constexpr int RollePfad = Qt::UserRole;
 constexpr int RolleGeladen = Qt::UserRole + 1;
 
-const char* const Hinweis =
-    "Bitte alle Ordner mit einem Häkchen markieren (                             ), die als Alben übernommen werden sollen:";
+const char* const Hinweis = "Bitte alle Ordner mit einem Häkchen markieren (                             ), die als "
+                            "Alben übernommen werden sollen:";
 
-}  // namespace
+} // namespace
 
-frmOrdnerWaehlen::frmOrdnerWaehlen(const Programmzustand& z, QWidget* parent) : QDialog(parent), m_z(z)
+frmOrdnerWaehlen::frmOrdnerWaehlen(const Programmzustand& z, QWidget* parent)
+    : QDialog(parent)
+    , m_z(z)
 {
     setObjectName(QStringLiteral("frmOrdnerWaehlen"));
     setWindowTitle(QStringLiteral("Album hinzufügen"));
@@ -80,11 +82,27 @@ frmOrdnerWaehlen::frmOrdnerWaehlen(const Programmzustand& z, QWidget* parent) : 
         if (knoten->parent())
             knoten->setIcon(0, style()->standardIcon(QStyle::SP_DirClosedIcon));
     });
-    connect(trvOrdner, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* knoten) { trvOrdner_NodeClick(knoten); });
+    connect(
+        trvOrdner, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* knoten) { trvOrdner_NodeClick(knoten); });
     connect(cmdUebernehmen, &QPushButton::clicked, this, [this] { cmdUebernehmen_Click(); });
     connect(cmdSchliessen, &QPushButton::clicked, this, &QDialog::reject);
 
     Drive1_Change();
+    heimordnerZeigen();
+}
+
+void frmOrdnerWaehlen::heimordnerZeigen()
+{
+    // The pictures of most users lie below their home folder: the tree opens
+    // there, the way up and the other volumes stay one click away.
+    QTreeWidgetItem* heim = knoten(QDir::homePath());
+    if (!heim || !heim->parent())
+        return;
+    for (QTreeWidgetItem* weg = heim->parent(); weg; weg = weg->parent())
+        weg->setExpanded(true);
+    heim->setExpanded(true);
+    trvOrdner->setCurrentItem(heim);
+    trvOrdner->scrollToItem(heim, QAbstractItemView::PositionAtTop);
 }
 
 QLabel* frmOrdnerWaehlen::hinweisMitHaekchen()
@@ -125,7 +143,7 @@ void frmOrdnerWaehlen::Drive1_Change()
     // A drive that does not answer leaves the tree empty.
     if (wurzel.isEmpty() || !verzeichnis.exists() || !verzeichnis.isReadable())
         return;
-    auto* knoten = new QTreeWidgetItem(trvOrdner, {wurzel});
+    auto* knoten = new QTreeWidgetItem(trvOrdner, { wurzel });
     knoten->setData(0, RollePfad, wurzel);
     knoten->setIcon(0, style()->standardIcon(QStyle::SP_DriveHDIcon));
     PlusMinusTreeV(knoten);
@@ -139,10 +157,10 @@ void frmOrdnerWaehlen::ExpandTreeV(QTreeWidgetItem* knoten, bool anzeigen)
     knoten->setData(0, RolleGeladen, true);
     const QString pfad = Pfade::ordner(pfadVon(knoten));
     // Links are not followed: a link to a folder above would make the tree endless.
-    const QFileInfoList ordner = QDir(pfad).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks,
-                                                          QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList ordner
+        = QDir(pfad).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& info : ordner) {
-        auto* kind = new QTreeWidgetItem(knoten, {info.fileName()});
+        auto* kind = new QTreeWidgetItem(knoten, { info.fileName() });
         kind->setData(0, RollePfad, pfad + info.fileName());
         kind->setIcon(0, style()->standardIcon(QStyle::SP_DirClosedIcon));
         kind->setFlags(kind->flags() | Qt::ItemIsUserCheckable);
@@ -224,8 +242,11 @@ void frmOrdnerWaehlen::cmdUebernehmen_Click()
     if (m_ausgewaehlt.isEmpty()) {
         const QChar cr(13);
         m_z.Meldung(QStringLiteral("Sie haben keinen Ordner ausgewählt!") + cr + cr
-                        + QStringLiteral("Ordner, die übernommen werden sollen, müssen mit einem Häkchen gekennzeichnet werden!"),
-                    Meldungen::Information, QStringLiteral("Kein Ordner gewählt!"));
+                + QStringLiteral(
+                    "Ordner, die übernommen werden sollen, müssen mit einem Häkchen gekennzeichnet werden!"),
+            Meldungen::Information, QStringLiteral("Kein Ordner gewählt!"));
+        // The user ticks a folder now, or closes the dialog.
+        return;
     }
     accept();
 }

@@ -36,6 +36,7 @@ protected:
 
 private:
     void Drive1_Change();
+    void heimordnerZeigen();
     void ExpandTreeV(QTreeWidgetItem* knoten, bool anzeigen);
     void PlusMinusTreeV(QTreeWidgetItem* knoten);
     void trvOrdner_NodeClick(QTreeWidgetItem* knoten);

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QImageReader>
 #include <QLabel>
@@ -44,11 +45,14 @@ private:
     bool m_an = true;
 };
 
-}  // namespace
+} // namespace
 
-frmAlbenAnzeige::frmAlbenAnzeige(Programmzustand& zustand, Datenbankobjekte& datenbank, const Bildliste& bilder,
-                                 QWidget* eltern)
-    : QWidget(eltern), z(zustand), db(datenbank), m_bilder(bilder)
+frmAlbenAnzeige::frmAlbenAnzeige(
+    Programmzustand& zustand, Datenbankobjekte& datenbank, const Bildliste& bilder, QWidget* eltern)
+    : QWidget(eltern)
+    , z(zustand)
+    , db(datenbank)
+    , m_bilder(bilder)
 {
     setObjectName(QStringLiteral("frmAlbenAnzeige"));
     z.offen.albenAnzeige = true;
@@ -70,6 +74,10 @@ void frmAlbenAnzeige::closeEvent(QCloseEvent* e)
     QWidget::closeEvent(e);
     if (!e->isAccepted() || m_geschlossen)
         return;
+    // Whoever closes the viewer (the user, closing the collection, opening
+    // another, ending the program) does so before rsAlbum goes: the remark
+    // typed last is written now or never.
+    BemerkungSichern();
     m_geschlossen = true;
     z.offen.albenAnzeige = false;
     emit geschlossen();
@@ -80,7 +88,7 @@ frmAlbenAnzeige::Bildkennung frmAlbenAnzeige::aktuelleKennung() const
     const Recordset& rs = db.rsAlbum;
     if (!rs.IstOffen() || rs.Bof() || rs.Eof())
         return {};
-    return {z.albumNummer, FeldLesen(rs, QStringLiteral("Dateiname")), FeldLesen(rs, QStringLiteral("DBNummer"))};
+    return { z.albumNummer, FeldLesen(rs, QStringLiteral("Dateiname")), FeldLesen(rs, QStringLiteral("DBNummer")) };
 }
 
 void frmAlbenAnzeige::knopfSperren(Bildknopf* knopf, bool gesperrt)
@@ -110,8 +118,7 @@ void frmAlbenAnzeige::NeuesAlbum()
 void frmAlbenAnzeige::BildAnzeigen()
 {
     // A row deleted at the user's request gives way to the first row.
-    while (!zeileAnzeigen()) {
-    }
+    while (!zeileAnzeigen()) { }
 }
 
 void frmAlbenAnzeige::bildLeeren()
@@ -174,10 +181,11 @@ bool frmAlbenAnzeige::zeileAnzeigen()
         if (!z.albumCDName.isEmpty())
             return true;
         const QChar cr(13);
-        const Meldungen::Antwort suchen =
-            z.Meldung(QStringLiteral("Das Bild steht nicht im angegebenen Ordner!") + cr
-                          + QStringLiteral("Wollen Sie den neuen Standort suchen?"),
-                      Meldungen::Frage, QStringLiteral("Verzeichnis stimmt nicht!"));
+        // The file the program looked for, so the user knows what to search.
+        const QString gesucht = bildBezeichnung();
+        const Meldungen::Antwort suchen = z.Meldung(QStringLiteral("Das Bild steht nicht im angegebenen Ordner!") + cr
+                + gesucht + cr + cr + QStringLiteral("Wollen Sie den neuen Standort suchen?"),
+            Meldungen::Frage, QStringLiteral("Verzeichnis stimmt nicht!"));
         if (suchen == Meldungen::Antwort::Ja) {
             if (bilderverzeichnisWaehlen)
                 bilderverzeichnisWaehlen();
@@ -185,13 +193,16 @@ bool frmAlbenAnzeige::zeileAnzeigen()
             if (pfad.isEmpty())
                 return true;
         } else {
-            if (z.Meldung(QStringLiteral("Soll der Eintrag gelöscht werden?"), Meldungen::Frage,
-                          QStringLiteral("Eintrag löschen"))
+            if (z.Meldung(gesucht + cr + cr + QStringLiteral("Soll der Eintrag gelöscht werden?"), Meldungen::Frage,
+                    QStringLiteral("Eintrag löschen"))
                 != Meldungen::Antwort::Ja)
                 return true;
             try {
                 BildEintragEntfernen(z, db, false);
-            } catch (const DatenbankFehler&) {
+            } catch (const DatenbankFehler& fehler) {
+                z.Meldung(QStringLiteral("Der Eintrag des Bildes %1 kann nicht gelöscht werden.").arg(gesucht) + cr + cr
+                        + fehler.text(),
+                    Meldungen::Fehler, QStringLiteral("Eintrag löschen"));
                 return true;
             }
             if (rs.RecordCount() > 0)
@@ -282,11 +293,33 @@ void frmAlbenAnzeige::BemerkungSichern()
     const Bildkennung jetzt = aktuelleKennung();
     if (jetzt.dateiname.isEmpty() || !(jetzt == m_gezeigt))
         return;
+    feldSchreiben(QStringLiteral("Bemerkung"), m_txtBemerkung->toPlainText(),
+        QStringLiteral("Die Bemerkung zum Bild %1 kann nicht gespeichert werden."),
+        QStringLiteral("Bemerkung speichern"));
+}
+
+bool frmAlbenAnzeige::feldSchreiben(
+    const QString& spalte, const QString& wert, const QString& fehlertext, const QString& titel)
+{
     try {
-        BildFeldSchreiben(db, QStringLiteral("Bemerkung"), m_txtBemerkung->toPlainText());
-    } catch (const DatenbankFehler&) {
-        // The row keeps its stored remark.
+        BildFeldSchreiben(db, spalte, wert);
+        return true;
+    } catch (const DatenbankFehler& fehler) {
+        // The row keeps what it had; the user hears that the change is not stored.
+        try {
+            db.rsAlbum.CancelUpdate();
+        } catch (const DatenbankFehler&) {
+        }
+        const QChar cr(13);
+        z.Meldung(fehlertext.arg(bildBezeichnung()) + cr + cr + fehler.text(), Meldungen::Fehler, titel);
+        return false;
     }
+}
+
+QString frmAlbenAnzeige::bildBezeichnung()
+{
+    const QString pfad = BildPfadStill(z, db);
+    return QDir::toNativeSeparators(pfad.isEmpty() ? FeldLesen(db.rsAlbum, QStringLiteral("Dateiname")) : pfad);
 }
 
 void frmAlbenAnzeige::Aktivieren()
@@ -307,7 +340,7 @@ void frmAlbenAnzeige::AnzeigeLeeren()
     bildLeeren();
     m_gezeigt = {};
     Aenderung = false;
-    for (QLineEdit* feld : {m_txtBildname, m_txtBilddatum, m_txtBegriffe})
+    for (QLineEdit* feld : { m_txtBildname, m_txtBilddatum, m_txtBegriffe })
         feld->clear();
     bemerkungSetzen(QString());
     m_lblSpeicherOrt->clear();
@@ -316,7 +349,7 @@ void frmAlbenAnzeige::AnzeigeLeeren()
     m_cmdBegriffe->setEnabled(false);
     m_movBildDatum->hide();
     m_cmdDatum->setText(QStringLiteral("Neues Datum"));
-    for (Bildknopf* knopf : {m_cmdFirst, m_cmdBack, m_cmdNext, m_cmdLast})
+    for (Bildknopf* knopf : { m_cmdFirst, m_cmdBack, m_cmdNext, m_cmdLast })
         knopfSperren(knopf, true);
 }
 
@@ -374,12 +407,11 @@ void frmAlbenAnzeige::movBildDatum_Gewaehlt(const QDate& datum)
     Recordset& rs = db.rsAlbum;
     if (datum.isValid() && rs.IstOffen() && !rs.Bof() && !rs.Eof()) {
         const QString text = DatumText(datum);
-        try {
-            BildFeldSchreiben(db, QStringLiteral("Datum"), text);
+        // On failure the field keeps showing the stored date.
+        if (feldSchreiben(QStringLiteral("Datum"), text,
+                QStringLiteral("Das Datum des Bildes %1 kann nicht gespeichert werden."),
+                QStringLiteral("Neues Datum")))
             m_txtBilddatum->setText(text);
-        } catch (const DatenbankFehler&) {
-            // The field keeps showing the stored date.
-        }
     }
     m_movBildDatum->hide();
     m_cmdDatum->setText(QStringLiteral("Neues Datum"));

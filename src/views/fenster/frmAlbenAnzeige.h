@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 struct Datenbankobjekte;
 struct Programmzustand;
 
@@ -26,8 +27,7 @@ struct Programmzustand;
 class frmAlbenAnzeige : public QWidget {
     Q_OBJECT
 public:
-    frmAlbenAnzeige(Programmzustand& zustand, Datenbankobjekte& db, const Bildliste& bilder,
-                    QWidget* eltern = nullptr);
+    frmAlbenAnzeige(Programmzustand& zustand, Datenbankobjekte& db, const Bildliste& bilder, QWidget* eltern = nullptr);
     ~frmAlbenAnzeige() override;
 
     // A key was pressed in the remark since it was last written.
@@ -102,6 +102,11 @@ private:
     void vorschauZeigen(const QString& pfad);
     void bemerkungSetzen(const QString& text);
     Bildkennung aktuelleKennung() const;
+    // Writes one column of the current row; on failure a message naming the
+    // picture (fehlertext with %1) and false.
+    bool feldSchreiben(const QString& spalte, const QString& wert, const QString& fehlertext, const QString& titel);
+    // The current picture as the user knows it: its full path, else its file name.
+    QString bildBezeichnung();
 
     Programmzustand& z;
     Datenbankobjekte& db;
@@ -112,6 +117,7 @@ private:
     bool m_bemerkungWirdGesetzt = false;
     bool m_geschlossen = false;
 
+    QScrollArea* m_rollbereich = nullptr;
     QFrame* m_bildkasten = nullptr;
     QLabel* m_imgBild = nullptr;
     QLineEdit* m_txtBildname = nullptr;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -30,16 +31,46 @@ QLabel* beschriftung(const QString& text, QWidget* eltern)
     return l;
 }
 
-}  // namespace
+// A wrapping label that keeps the height it is given. A plain wrapping
+// label makes the scroll area size the viewer by its preferred height for
+// the width, which is taller than needed, and shows a scroll bar for nothing.
+class Ortsbeschriftung : public QLabel {
+public:
+    using QLabel::QLabel;
+    bool hasHeightForWidth() const override { return false; }
+};
+
+} // namespace
 
 void frmAlbenAnzeige::aufbauen()
 {
-    auto* haupt = new QVBoxLayout(this);
-    haupt->setContentsMargins(8, 8, 8, 6);
+    // The viewer gets the height that is left below the chooser, which is
+    // little in a small main window. Its controls are packed so that they
+    // fit at the main window's minimum; should a frame be smaller still,
+    // scroll bars appear instead of controls being cut off.
+    auto* rand = new QVBoxLayout(this);
+    rand->setContentsMargins(1, 1, 1, 1); // room for the frame lines
+    m_rollbereich = new QScrollArea(this);
+    m_rollbereich->setObjectName(QStringLiteral("scrAnzeige"));
+    m_rollbereich->setFrameShape(QFrame::NoFrame);
+    m_rollbereich->setWidgetResizable(true);
+    m_rollbereich->viewport()->setMouseTracking(true);
+    rand->addWidget(m_rollbereich);
+    auto* inhalt = new QWidget;
+    inhalt->setObjectName(QStringLiteral("fraInhalt"));
+    inhalt->setMouseTracking(true);
+    m_rollbereich->setWidget(inhalt);
+
+    auto* haupt = new QVBoxLayout(inhalt);
+    haupt->setContentsMargins(7, 7, 7, 5);
     haupt->setSpacing(6);
 
     auto* oben = new QHBoxLayout;
     oben->setSpacing(10);
+    // The picture with the navigation right under it: the buttons stay near
+    // the picture they step through, and the column is no higher than the fields.
+    auto* bildspalte = new QVBoxLayout;
+    bildspalte->setSpacing(6);
     m_bildkasten = new QFrame(this);
     m_bildkasten->setObjectName(QStringLiteral("fraBild"));
     m_bildkasten->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -50,7 +81,7 @@ void frmAlbenAnzeige::aufbauen()
     m_imgBild->move(1, 1);
     m_imgBild->hide();
     m_imgBild->installEventFilter(this);
-    oben->addWidget(m_bildkasten, 0, Qt::AlignTop);
+    bildspalte->addWidget(m_bildkasten, 0, Qt::AlignLeft);
 
     auto* felder = new QGridLayout;
     felder->setHorizontalSpacing(6);
@@ -64,8 +95,8 @@ void frmAlbenAnzeige::aufbauen()
     m_cmdDatum->setObjectName(QStringLiteral("cmdDatum"));
     // Wide enough for both captions, so that the fields keep their places.
     m_cmdDatum->setFixedWidth(std::max(m_cmdDatum->fontMetrics().horizontalAdvance(QStringLiteral("Neues Datum")),
-                                       m_cmdDatum->fontMetrics().horizontalAdvance(QStringLiteral("Schließen")))
-                              + 24);
+                                  m_cmdDatum->fontMetrics().horizontalAdvance(QStringLiteral("Schließen")))
+        + 24);
     m_cmdBegriffe = new QPushButton(QStringLiteral("Begriffe-Verwaltung"), this);
     m_cmdBegriffe->setObjectName(QStringLiteral("cmdBegriffe"));
     felder->addWidget(beschriftung(QStringLiteral("Bildname:"), this), 0, 0);
@@ -76,38 +107,40 @@ void frmAlbenAnzeige::aufbauen()
     felder->addWidget(beschriftung(QStringLiteral("Begriffe:"), this), 2, 0);
     felder->addWidget(m_txtBegriffe, 2, 1, 1, 2);
     felder->addWidget(m_cmdBegriffe, 3, 1, 1, 2, Qt::AlignLeft);
-    felder->setColumnStretch(1, 1);
-    felder->setRowStretch(4, 1);
-    oben->addLayout(felder, 1);
-    haupt->addLayout(oben);
-
-    m_lblSpeicherOrt = new QLabel(this);
+    // Where the file lies, beside the picture rather than below it: long
+    // folder names wrap in the wide column and cost no height below.
+    m_lblSpeicherOrt = new Ortsbeschriftung(this);
     m_lblSpeicherOrt->setObjectName(QStringLiteral("lblSpeicherOrt"));
     m_lblSpeicherOrt->setWordWrap(true);
-    m_lblSpeicherOrt->setMinimumHeight(2 * fontMetrics().height() + 4);
     m_lblSpeicherOrt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lblSpeicherOrt->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    haupt->addWidget(m_lblSpeicherOrt);
+    // Three lines hold the sentence in all but extreme cases.
+    m_lblSpeicherOrt->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_lblSpeicherOrt->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    felder->addWidget(m_lblSpeicherOrt, 4, 0, 1, 3);
+    felder->setColumnStretch(1, 1);
+    felder->setRowStretch(5, 1);
+    oben->addLayout(bildspalte);
+    oben->addLayout(felder, 1);
+    haupt->addLayout(oben);
 
     auto* bemerkungKopf = new QLabel(QStringLiteral("Bemerkung:"), this);
     haupt->addWidget(bemerkungKopf);
     m_txtBemerkung = new QPlainTextEdit(this);
     m_txtBemerkung->setObjectName(QStringLiteral("txtBemerkung"));
-    m_txtBemerkung->setMinimumHeight(4 * fontMetrics().height());
+    m_txtBemerkung->setMinimumHeight(3 * fontMetrics().lineSpacing() + 8);
     haupt->addWidget(m_txtBemerkung, 1);
 
     auto* navigation = new QHBoxLayout;
-    navigation->setSpacing(4);
+    navigation->setSpacing(2);
     navigation->addStretch(1);
     const struct {
         Bildknopf** knopf;
         const char* name;
         const char* schluessel;
         const char* tipp;
-    } knoepfe[] = {{&m_cmdFirst, "cmdFirst", "first", "Anfang"},
-                   {&m_cmdBack, "cmdBack", "back", "zurück"},
-                   {&m_cmdNext, "cmdNext", "next", "vor"},
-                   {&m_cmdLast, "cmdLast", "last", "Ende"}};
+    } knoepfe[] = { { &m_cmdFirst, "cmdFirst", "first", "Anfang" }, { &m_cmdBack, "cmdBack", "back", "zurück" },
+        { &m_cmdNext, "cmdNext", "next", "vor" }, { &m_cmdLast, "cmdLast", "last", "Ende" } };
     for (const auto& k : knoepfe) {
         auto* knopf = new Bildknopf(QLatin1String(k.name), QLatin1String(k.schluessel), m_bilder, this);
         knopf->setToolTip(QString::fromUtf8(k.tipp));
@@ -118,7 +151,8 @@ void frmAlbenAnzeige::aufbauen()
         connect(knopf, &Bildknopf::mausDarueber, this, [this](Bildknopf* b) { m_knoepfe.mausUeberKnopf(b); });
     }
     navigation->addStretch(1);
-    haupt->addLayout(navigation);
+    bildspalte->addLayout(navigation);
+    bildspalte->addStretch(1);
 
     // The month calendar lies over the fields while it is open.
     m_movBildDatum = new QCalendarWidget(this);
@@ -142,5 +176,6 @@ void frmAlbenAnzeige::aufbauen()
     });
 
     setMouseTracking(true);
-    setMinimumSize(430, 400);
+    // Smaller than its controls need: the scroll area takes over there.
+    setMinimumSize(200, 120);
 }
