@@ -164,7 +164,7 @@ QString HinweisText(Bildbehandlung behandlung)
 
 bool BildKopieren(const QString& quelle, const QString& ziel)
 {
-    return kopieren(quelle, ziel);
+    return DateiKopieren(quelle, ziel, nullptr) == Ausgabefehler::Keiner;
 }
 
 void DBNummernSetzen(Datenbankobjekte& db, const QString& nummer)
