@@ -2,6 +2,7 @@
 
 #include "DatenbankFehler.h"
 #include "Katalog.h"
+#include "Namensordnung.h"
 #include "Verbindung.h"
 
 #include <QRegularExpression>
@@ -154,6 +155,14 @@ void Recordset::laden()
     }
     abfrage.finish();
     m_zeilen = std::move(zeilen);
+    // SQLite orders texts by NOCASE, which folds ASCII only; the statement's
+    // order is the program's German order instead.
+    if (!m_quelle.ordnung.isEmpty() && HatSpalte(m_quelle.ordnung)) {
+        const int s = spaltenIndex(m_quelle.ordnung);
+        if (m_arten[s] == Art::Text && m_grossKleinEgal[s])
+            std::stable_sort(m_zeilen.begin(), m_zeilen.end(),
+                             [&](const Zeile& a, const Zeile& b) { return vergleiche(s, a.werte[s], b.werte[s]) < 0; });
+    }
 }
 
 void Recordset::sichtAufbauen()
@@ -187,6 +196,10 @@ int Recordset::vergleiche(int spalte, const QVariant& a, const QVariant& b) cons
         const qlonglong y = b.toLongLong();
         return x == y ? 0 : (x < y ? -1 : 1);
     }
+    // Names the user gives in German order; other texts (file names) as the
+    // file has always ordered them, ASCII letters without regard to case.
+    if (m_grossKleinEgal[spalte])
+        return Namensordnung::Vergleichen(a.toString(), b.toString());
     const int v = vergleicheOhneGrossKlein(a.toString(), b.toString());
     // "a.jpg" and "A.jpg" are two pictures: a fixed order between them too.
     return v != 0 ? v : a.toString().compare(b.toString());
@@ -197,7 +210,7 @@ bool Recordset::gleich(int spalte, const QVariant& a, const QVariant& b) const
     if (m_arten[spalte] == Art::Ganzzahl)
         return vergleiche(spalte, a, b) == 0;
     if (m_grossKleinEgal[spalte])
-        return vergleicheOhneGrossKlein(a.toString(), b.toString()) == 0;
+        return Namensordnung::Gleich(a.toString(), b.toString());
     return a.toString() == b.toString();
 }
 

@@ -17,6 +17,19 @@ private slots:
     void init() { s = std::make_unique<Albentestsammlung>(); }
     void cleanup() { s.reset(); }
 
+    void namenDeutschGeordnetUndOhneGrossKleinVerglichen()
+    {
+        for (const QString& name : { u"Zebra"_s, u"Großes Album"_s, u"Gärten"_s, u"Äpfel"_s, u"Ägypten"_s, u"Apfel"_s })
+            QVERIFY(!s->album(name).isEmpty());
+        s->leeren();
+        QCOMPARE(alben(), QStringList({ u"Ägypten"_s, u"Apfel"_s, u"Äpfel"_s, u"Gärten"_s, u"Großes Album"_s, u"Zebra"_s }));
+        // Case is no difference for any letter; an umlaut is one.
+        QCOMPARE(NeuenAlbumnamenPruefen(s->z, s->db, u"äpfel"_s), Namenspruefung::Vorhanden);
+        QCOMPARE(NeuenAlbumnamenPruefen(s->z, s->db, u"GÄRTEN"_s), Namenspruefung::Vorhanden);
+        QCOMPARE(NeuenAlbumnamenPruefen(s->z, s->db, u"Garten"_s), Namenspruefung::Gueltig);
+        QCOMPARE(AlbumnummerZumNamen(s->db, u"äGYPTEN"_s), AlbumnummerZumNamen(s->db, u"Ägypten"_s));
+    }
+
     void namenPruefenUndUmbenennen()
     {
         for (const QString& name : { u"Urlaub"_s, u"O'Briens Garten"_s, u"100%"_s, u"a_b"_s })
