@@ -12,7 +12,4 @@ namespace Papierkorb {
 // it was and the result is false.
 bool Verschieben(const QString& pfad);
 
-// True when the path lies in the files folder of a trash.
-bool LiegtImPapierkorb(const QString& pfad);
-
 }  // namespace Papierkorb

@@ -2,6 +2,7 @@
 
 #include "AlbumImport.h"
 #include "Bildorte.h"
+#include "Papierkorb.h"
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
 #include "Datenbankschema.h"
@@ -17,13 +18,6 @@
 #include <QMap>
 #include <QSet>
 #include <QSqlQuery>
-#include <QStandardPaths>
-#include <QStorageInfo>
-
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-#include <unistd.h>
-#define KOLVAR_XDG_PAPIERKORB 1
-#endif
 
 namespace {
 
@@ -55,48 +49,6 @@ bool gleicheDatei(const QString& a, const QString& b)
 {
     const QString ka = QFileInfo(a).canonicalFilePath();
     return !ka.isEmpty() && ka == QFileInfo(b).canonicalFilePath();
-}
-
-// --- the trash ----------------------------------------------------------------
-
-// Whether Qt put the file into a real trash: the desktop's own below the
-// data folder, or the one at the root of the file's volume.
-bool liegtImPapierkorb(const QString& imPapierkorb, const QString& ordnerDerDatei)
-{
-#ifdef KOLVAR_XDG_PAPIERKORB
-    const QString ablage = QFileInfo(QFileInfo(imPapierkorb).absolutePath()).canonicalFilePath();
-    if (ablage.isEmpty())
-        return false;
-    const auto ist
-        = [&](const QString& korb) { return QFileInfo(korb + QStringLiteral("/files")).canonicalFilePath() == ablage; };
-    if (ist(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash")))
-        return true;
-    const QString wurzel = Pfade::ohneSchraegstrich(QStorageInfo(ordnerDerDatei).rootPath());
-    const QString uid = QString::number(::getuid());
-    return ist(wurzel + QStringLiteral("/.Trash/") + uid) || ist(wurzel + QStringLiteral("/.Trash-") + uid);
-#else
-    Q_UNUSED(imPapierkorb);
-    Q_UNUSED(ordnerDerDatei);
-    return true;
-#endif
-}
-
-// Qt 6.4 reports success when it could make no trash and puts the file into
-// "files/" of the working folder instead, with its note in "info/". Deletes
-// it there (or, failing that, puts it back) and removes what Qt made.
-bool irrlaeuferBeseitigen(const QString& abgelegt, const QString& pfad)
-{
-    const QFileInfo info(abgelegt);
-    QDir falscherKorb = info.absoluteDir();
-    falscherKorb.cdUp();
-    bool weg = QFile::remove(info.absoluteFilePath());
-    if (!weg)
-        QFile::rename(info.absoluteFilePath(), pfad);
-    falscherKorb.remove(QStringLiteral("info/") + info.fileName() + QStringLiteral(".trashinfo"));
-    // rmdir takes only empty folders: anything of the user's there stays.
-    falscherKorb.rmdir(QStringLiteral("files"));
-    falscherKorb.rmdir(QStringLiteral("info"));
-    return weg;
 }
 
 // --- deleting -------------------------------------------------------------------
@@ -276,14 +228,7 @@ bool DateiEntsorgen(const QString& pfad)
 {
     if (pfad.isEmpty() || !QFileInfo::exists(pfad))
         return true;
-    const QString ordner = QFileInfo(pfad).absolutePath();
-    QString abgelegt;
-    if (QFile::moveToTrash(pfad, &abgelegt)) {
-        if (abgelegt.isEmpty() || liegtImPapierkorb(abgelegt, ordner))
-            return true;
-        return irrlaeuferBeseitigen(abgelegt, pfad);
-    }
-    return QFile::remove(pfad);
+    return Papierkorb::Verschieben(pfad) || QFile::remove(pfad);
 }
 
 void BildEintragEntfernen(Programmzustand& z, Datenbankobjekte& db, bool mitDatei)
