@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 Meldungen::Antwort Meldungsfenster::zeigen(const QString& text, Meldungen::Stil stil, const QString& titel)
 {
@@ -82,7 +83,10 @@ void Meldungsfenster::liste(
     const QScreen* bildschirm = dialog.screen();
     const int hoechstens = bildschirm ? bildschirm->availableGeometry().height() / 2 : 400;
     liste->setMaximumHeight(hoechstens);
-    liste->setMinimumWidth(420);
+    // As wide as the longest line needs, up to most of the screen's width.
+    const int breitestens = bildschirm ? bildschirm->availableGeometry().width() * 3 / 4 : 800;
+    const int breite = std::max(420, liste->sizeHintForColumn(0) + 2 * liste->frameWidth() + 24);
+    liste->setMinimumWidth(std::min(breite, breitestens));
     layout->addWidget(liste);
     auto* knoepfe = new QDialogButtonBox(&dialog);
     knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
