@@ -121,7 +121,7 @@ private slots:
         const QString papierkorb = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                                    + QStringLiteral("/Trash/files/");
         QStringList orte{m_pfad + QStringLiteral(".alt")};
-        for (const QFileInfo& f : QDir(papierkorb).entryInfoList({QStringLiteral("Sammlung*.mdb")}, QDir::Files))
+        for (const QFileInfo& f : QDir(papierkorb).entryInfoList({QStringLiteral("Sammlung*.mdb*")}, QDir::Files))
             orte << f.filePath();
         bool gefunden = false;
         for (const QString& ort : std::as_const(orte))
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(tabellen(m_pfad).size(), 5);
     }
 
-    void oeffnenMitUndOhneAlben()
+    void oeffnenOhneAlben()
     {
         DatenbankErstellen(m_pfad);
         // No albums: the first routine fails, the second opens with its message.
@@ -259,9 +259,11 @@ private slots:
         QCOMPARE(meldungen.meldungen.first().stil, Meldungen::Information);
         // A fresh file gets the default picture directory.
         QCOMPARE(z.bilderverzeichnis, z.programmordner + QStringLiteral("/BilderVerzeichnis/"));
+    }
 
-        AlbumAnlegen(z, db, QStringLiteral("Zebra"), z.programmordner);
-        AlbumAnlegen(z, db, QStringLiteral("Affe"), z.programmordner);
+    void oeffnenMitAlben()
+    {
+        sammlungMit({QStringLiteral("Zebra"), QStringLiteral("Affe")});
         DatenbankSchliessen(z, db);
         meldungen.leeren();
 
@@ -273,8 +275,11 @@ private slots:
         QCOMPARE(z.albenauswahlIndex, 2);
         QCOMPARE(z.aktuelleDatenbank, m_pfad);
         QVERIFY(db.rsAlbum.IstOffen());
+    }
 
-        // A stale album number: the first album by name becomes current.
+    void veralteteAlbumnummerNimmtDasErsteAlbumNachNamen()
+    {
+        sammlungMit({QStringLiteral("Zebra"), QStringLiteral("Affe")});
         FeldSchreiben(db.rsDaten, QStringLiteral("Album"), QStringLiteral("77"));
         QVERIFY(DatenbankOeffnen(z, db, m_pfad));
         QCOMPARE(z.albumName, QStringLiteral("Affe"));
