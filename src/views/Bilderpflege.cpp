@@ -137,12 +137,9 @@ void albumPfadSetzen(Programmzustand& z, Datenbankobjekte& db, const QString& pf
 
 void nichtEingetragenMelden(const Programmzustand& z, const QStringList& namen)
 {
-    if (namen.isEmpty())
-        return;
-    const QChar cr(13);
-    z.Meldung(QStringLiteral("Diese Bilder konnten nicht in das Album übernommen werden:") + cr + cr
-            + namen.join(QString(cr)),
-        Meldungen::Information, QStringLiteral("Hinzufügen"));
+    // A list that scrolls, however many pictures there are.
+    Meldungen::listeZeigen(z.meldungen, QStringLiteral("Diese Bilder konnten nicht in das Album übernommen werden:"),
+        namen, Meldungen::Information, QStringLiteral("Hinzufügen"));
 }
 
 // Every file name the album's table holds, read once for a whole run.
@@ -358,6 +355,7 @@ int NeueBilderEintragen(
     // picture is replaced; a file that is the album's own picture is skipped.
     QVector<Neuzugang> neu;
     QStringList fehlgeschlagen;
+    QStringList nichtGeloescht;  // moved pictures whose source stayed
     for (int i = 0; i < dateien.size(); ++i) {
         const QString& datei = dateien.at(i);
         const QString name = QFileInfo(datei).fileName();
@@ -409,8 +407,9 @@ int NeueBilderEintragen(
     // A moved picture leaves its source only now that its copy is recorded.
     if (verschieben) {
         for (const Neuzugang& n : std::as_const(neu)) {
-            if (n.kopiert)
-                QFile::remove(n.quelle);
+            QFile quelle(n.quelle);
+            if (n.kopiert && !quelle.remove())
+                nichtGeloescht << QDir::toNativeSeparators(n.quelle) + QStringLiteral(" (%1)").arg(quelle.errorString());
         }
         if (!gleicheDatei(quellordner, zielordner) && ordnerOhneDateien(quellordner))
             QDir().rmdir(Pfade::ohneSchraegstrich(quellordner));
@@ -430,6 +429,9 @@ int NeueBilderEintragen(
     if (rs.RecordCount() > 0)
         rs.MoveFirst();
     nichtEingetragenMelden(z, fehlgeschlagen);
+    Meldungen::listeZeigen(z.meldungen,
+        QStringLiteral("Diese Bilder sind im Album, ihre Quelldateien ließen sich aber nicht löschen:"), nichtGeloescht,
+        Meldungen::Information, QStringLiteral("Hinzufügen"));
     return static_cast<int>(neu.size());
 }
 

@@ -1,4 +1,5 @@
 #include "Ansichtensammlung.h"
+#include "KleinerDatentraeger.h"
 #include "Bildorte.h"
 
 #include <QFileInfo>
@@ -173,6 +174,26 @@ private slots:
         QCOMPARE(QImage(album + "hier_BV001.jpg"_L1).size(), QSize(90, 30));
         QVERIFY(!QFileInfo::exists(karte));
         QCOMPARE(liste.modell().anzahl(), 3);
+    }
+
+    void verschiebenVonEinemSchreibgeschuetztenDatentraeger()
+    {
+        KleinerDatentraeger karte(4 * 1024 * 1024);
+        if (!karte.bereit())
+            QSKIP(qPrintable(karte.grund()));
+        Ansichtensammlung::bildSchreiben(karte.pfad() + "IMG_0001.JPG"_L1, QSize(60, 40));
+        QVERIFY(karte.schreibschuetzen());
+        Ansichtensammlung s;
+        s.album(u"Karte"_s);
+        s.z.einstellungen.lngBehandlungBilder = 1;
+        s.liste().NeueBilderEintragen({ karte.pfad() + "IMG_0001.JPG"_L1 });
+        // The picture is in the album; its source stayed and is named once.
+        QCOMPARE(zeilen(s.db, s.z.albumNummer).size(), 1);
+        QVERIFY(QFile::exists(s.albumordner() + "IMG_0001.JPG"_L1));
+        QVERIFY(QFile::exists(karte.pfad() + "IMG_0001.JPG"_L1));
+        QCOMPARE(s.meldungen.meldungen.size(), 1);
+        QCOMPARE(s.meldungen.meldungen.first().liste.size(), 1);
+        QVERIFY(s.meldungen.meldungen.first().liste.first().startsWith(karte.pfad() + "IMG_0001.JPG"_L1));
     }
 
     void loeschenImSuchergebnis()
