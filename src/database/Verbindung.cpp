@@ -130,6 +130,9 @@ void Verbindung::DateiPruefen()
             throw DatenbankFehler(gesperrt, DatenbankFehler::Gesperrt);
         throw DatenbankFehler(QStringLiteral("Die Datei %1 ist keine Kolvar-Datenbank oder ist beschädigt.").arg(datei));
     }
+    // A reading connection writes nothing; the writing one beside it checks the rest.
+    if (m_modus != LesenSchreiben)
+        return;
     // Damage inside a table shows only when that table is read; find it now,
     // before the program writes into a damaged file.
     bool heil = false;
@@ -143,8 +146,6 @@ void Verbindung::DateiPruefen()
     if (!heil)
         throw DatenbankFehler(QStringLiteral("Die Datenbank %1 ist beschädigt. Kolvar verändert sie nicht.").arg(datei),
             DatenbankFehler::Beschaedigt);
-    if (m_modus != LesenSchreiben)
-        return;
 
     EinstellungenFuerSchreiben();
     // SQLite falls back to reading without a word when the file or its folder
