@@ -1,0 +1,93 @@
+#include "frmUpdate.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+void MeldungZeigen(QWidget* eltern, const Update::Meldung& m)
+{
+    QMessageBox box(m.symbol == Update::Meldung::Symbol::Information ? QMessageBox::Information : QMessageBox::Warning,
+        m.titel, QString(m.text).replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::Ok, eltern);
+    box.exec();
+}
+
+frmUpdate::frmUpdate(QWidget* parent)
+    : QWidget(parent)
+    , m_melder([this](const Update::Meldung& m) { MeldungZeigen(this, m); })
+    , m_quellordner(QCoreApplication::applicationDirPath())
+{
+    setWindowTitle(QStringLiteral("Kolvar-Update"));
+    auto* layout = new QVBoxLayout(this);
+
+    lblAnzeige1 = new QLabel(QStringLiteral("Kolvar-Update auf Version:"), this);
+    lblAnzeige1->setObjectName(QStringLiteral("lblAnzeige1"));
+    lblAnzeige2 = new QLabel(QStringLiteral("<Update-Version>"), this);
+    lblAnzeige2->setObjectName(QStringLiteral("lblAnzeige2"));
+    lblAnzeige2->setTextFormat(Qt::PlainText);
+    QFont gross = lblAnzeige2->font();
+    gross.setPointSizeF(gross.pointSizeF() * 1.6);
+    gross.setBold(true);
+    lblAnzeige2->setFont(gross);
+    cmdStart = new QPushButton(QStringLiteral("Ausführen"), this);
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    auto* Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    auto* Label2 = new QLabel(QStringLiteral("Ostrelan"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+
+    layout->addWidget(lblAnzeige1);
+    layout->addWidget(lblAnzeige2);
+    layout->addWidget(cmdStart);
+    layout->addStretch();
+    layout->addWidget(Line1);
+    layout->addWidget(Label2);
+    setMinimumWidth(320);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(2000);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &frmUpdate::beenden);
+    connect(cmdStart, &QPushButton::clicked, this, &frmUpdate::cmdStart_Click);
+}
+
+void frmUpdate::melden(const Update::Meldung& m)
+{
+    if (m_melder)
+        m_melder(m);
+}
+
+bool frmUpdate::laden(const Update::Installation& installation)
+{
+    m_installation = installation;
+    if (const std::optional<Update::Meldung> ablehnung
+        = Update::InstallationPruefen(installation, Update::MindestVersion, Update::UpdateVersion)) {
+        cmdStart->setEnabled(false);
+        melden(*ablehnung);
+        return false;
+    }
+    lblAnzeige2->setText(Update::UpdateVersion);
+    cmdStart->setEnabled(true);
+    return true;
+}
+
+void frmUpdate::cmdStart_Click()
+{
+    // One press only: a second copy while the first runs would race it.
+    cmdStart->setEnabled(false);
+    const Update::Ergebnis ergebnis = Update::DateienErsetzen(m_quellordner, m_installation.ordner, Update::Dateiliste);
+    if (!ergebnis.erfolgreich) {
+        melden(ergebnis.meldung);
+        emit beenden();
+        return;
+    }
+    lblAnzeige1->hide();
+    cmdStart->hide();
+    lblAnzeige2->setText(QStringLiteral("Update war erfolgreich!"));
+    Timer1->start();
+}

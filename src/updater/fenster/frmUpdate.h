@@ -1,0 +1,47 @@
+#pragma once
+#include "mdlUnterprogramme.h"
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// The update window: the version this update installs and "Ausführen".
+class frmUpdate : public QWidget {
+    Q_OBJECT
+public:
+    // Shows a message and returns when the user closed it; tests record.
+    using Melder = std::function<void(const Update::Meldung&)>;
+
+    explicit frmUpdate(QWidget* parent = nullptr);
+
+    void setMelder(Melder melder) { m_melder = std::move(melder); }
+    // Where the update's files lie; the updater's own folder by default.
+    void setQuellordner(const QString& ordner) { m_quellordner = ordner; }
+
+    // The checks before the window shows. False after a refusal, whose
+    // message was shown; the program then ends.
+    bool laden(const Update::Installation& installation);
+
+    QLabel* lblAnzeige1;
+    QLabel* lblAnzeige2;
+    QPushButton* cmdStart;
+    QTimer* Timer1;
+
+signals:
+    // The program is to end.
+    void beenden();
+
+private:
+    void cmdStart_Click();
+    void melden(const Update::Meldung& m);
+
+    Melder m_melder;
+    QString m_quellordner;
+    Update::Installation m_installation;
+};
+
+// The real message box, with "\r" shown as line breaks.
+void MeldungZeigen(QWidget* eltern, const Update::Meldung& m);
