@@ -1,0 +1,384 @@
+#include "KleinerDatentraeger.h"
+#include "frmUpdate.h"
+#include "mdlUnterprogramme.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace Update;
+
+namespace {
+
+const QFileDevice::Permissions Ausfuehrbar = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+    | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
+
+void schreiben(const QString& pfad, const QByteArray& inhalt, QFileDevice::Permissions rechte = {})
+{
+    QFile f(pfad);
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(pfad));
+    QCOMPARE(f.write(inhalt), inhalt.size());
+    f.close();
+    if (rechte)
+        QVERIFY(f.setPermissions(rechte));
+}
+
+QByteArray lesen(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+QStringList eintraege(const QString& ordner)
+{
+    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+void einstellungenSchreiben(const QString& ordner, const QString& version)
+{
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
+    s.clear();
+    s.setValue(QStringLiteral("Pfade/Kolvar-Verz"), ordner);
+    s.setValue(QStringLiteral("Pfade/AktuelleDatenbank"), QStringLiteral(" "));
+    if (!version.isNull())
+        s.setValue(QStringLiteral("Version/Version"), version);
+    s.sync();
+}
+
+// An installation with an old program and an update folder with a new one.
+struct Aufbau {
+    QTemporaryDir wurzel;
+    QString installation = wurzel.path() + QStringLiteral("/installiert");
+    QString update = wurzel.path() + QStringLiteral("/update");
+    QByteArray alt = QByteArray("altes Programm\n").repeated(100);
+    QByteArray neu = QByteArray("neues Programm\n").repeated(300);
+
+    Aufbau()
+    {
+        QDir().mkpath(installation);
+        QDir().mkpath(update);
+        schreiben(installation + QStringLiteral("/kolvar"), alt, Ausfuehrbar);
+        schreiben(update + QStringLiteral("/kolvar"), neu, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+};
+
+const QString NichtInstalliert = QStringLiteral("Kolvar wurde nicht richtig installiert!");
+const QString ZuAlt = QStringLiteral("Installierte Kolvar-Version ist zu alt!");
+const QString NichtNotwendig = QStringLiteral("Update nicht notwendig!");
+const QString Neuere = QStringLiteral("Sie haben eine neuere Kolvar-Version auf Ihrem Computer installiert!");
+const QString Gleiche
+    = QStringLiteral("Sie haben eine neuere (oder die gleiche) Kolvar-Version auf Ihrem Computer installiert!");
+
+}  // namespace
+
+class TestUpdater : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void versionen_data();
+    void versionen();
+    void nichtInstalliert_data();
+    void nichtInstalliert();
+    void einstellungenLesen();
+    void fehlendeQuelleKopiertNichts();
+    void ersetzenBehaeltRechteUndInhalt();
+    void fehlschlagLaesstAltesProgramm_data();
+    void fehlschlagLaesstAltesProgramm();
+    void vollerDatentraeger();
+    void gleicheDateiWirdNichtKopiert();
+    void fensterAblehnungen_data();
+    void fensterAblehnungen();
+    void fensterErfolg();
+    void fensterFehlschlag();
+
+private:
+    QTemporaryDir m_einstellungen;
+};
+
+void TestUpdater::initTestCase()
+{
+    // Run by hand, the test would otherwise overwrite the user's settings.
+    if (!qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_einstellungen.path()));
+}
+
+void TestUpdater::versionen_data()
+{
+    QTest::addColumn<QString>("installiert");
+    QTest::addColumn<QString>("minimum");
+    QTest::addColumn<QString>("update");
+    QTest::addColumn<QString>("titel");  // empty: the update may run
+    QTest::addColumn<QString>("text");
+
+    const QString m = QStringLiteral("1.0.36"), u = QStringLiteral("1.0.43");
+    QTest::newRow("zu alt") << "1.0.35" << m << u << ZuAlt
+                            << "Die installierte Version von Kolvar ist zu alt (Versionsnummer unter 1.0.36)!\r\r"
+                               "Bitte installieren Sie Kolvar komplett neu!";
+    QTest::newRow("minimum") << "1.0.36" << m << u << ""
+                             << "";
+    QTest::newRow("aelter") << "1.0.42" << m << u << ""
+                            << "";
+    QTest::newRow("gleich") << "1.0.43" << m << u << NichtNotwendig << Gleiche + "\r\rEin Update ist nicht notwendig!";
+    QTest::newRow("neuere Revision") << "1.0.50" << m << u << NichtNotwendig
+                                     << Gleiche + "\r\rEin Update ist nicht notwendig!";
+    QTest::newRow("neuere Unterversion") << "1.1.0" << m << u << NichtNotwendig
+                                         << Neuere + "\r\rEin Update ist nicht notwendig!";
+    QTest::newRow("fehlende Version") << "" << m << u << ""
+                                      << "";
+    // As numbers, not as text.
+    QTest::newRow("1.0.9 vor 1.0.10") << "1.0.9"
+                                      << "1.0.9"
+                                      << "1.0.10"
+                                      << ""
+                                      << "";
+    QTest::newRow("1.0.10 nicht unter 1.0.9") << "1.0.10"
+                                              << "1.0.9"
+                                              << "1.0.11"
+                                              << ""
+                                              << "";
+    QTest::newRow("1.10.2 nach 1.9.9") << "1.10.2"
+                                       << "1.0.36"
+                                       << "1.9.9" << NichtNotwendig << Neuere + "\r\rEin Update ist nicht notwendig!";
+    QTest::newRow("zweistellige Revision")
+        << "1.0.100" << m << u << NichtNotwendig << Gleiche + "\r\rEin Update ist nicht notwendig!";
+    for (const char* falsch : { "1.0.x", "Version 1.0.43", "1..43", "1.0.-43", "1.0.43." })
+        QTest::newRow(falsch) << falsch << m << u << ZuAlt
+                              << "Die installierte Version von Kolvar ist zu alt (Versionsnummer unter 1.0.36)!\r\r"
+                                 "Bitte installieren Sie Kolvar komplett neu!";
+}
+
+void TestUpdater::versionen()
+{
+    QFETCH(QString, installiert);
+    QFETCH(QString, minimum);
+    QFETCH(QString, update);
+    QFETCH(QString, titel);
+    QFETCH(QString, text);
+    Aufbau a;
+    const std::optional<Meldung> m = InstallationPruefen({ a.installation, installiert }, minimum, update);
+    QCOMPARE(m.has_value(), !titel.isEmpty());
+    if (m) {
+        QCOMPARE(m->titel, titel);
+        QCOMPARE(m->text, text);
+        QCOMPARE(m->symbol, titel == ZuAlt ? Meldung::Symbol::Warnung : Meldung::Symbol::Information);
+    }
+}
+
+void TestUpdater::nichtInstalliert_data()
+{
+    QTest::addColumn<QString>("ordner");
+    QTest::addColumn<bool>("programmAlsOrdner");
+    QTest::newRow("kein Ordner") << "" << false;
+    QTest::newRow("relativer Ordner") << "installiert" << false;
+    QTest::newRow("Ordner fehlt") << "/nicht/vorhanden" << false;
+    QTest::newRow("Programm ist ein Ordner") << "*" << true;
+}
+
+void TestUpdater::nichtInstalliert()
+{
+    QFETCH(QString, ordner);
+    QFETCH(bool, programmAlsOrdner);
+    Aufbau a;
+    // A relative folder must not be found through the working folder.
+    QVERIFY(QDir::setCurrent(a.wurzel.path()));
+    if (programmAlsOrdner) {
+        ordner = a.wurzel.path() + QStringLiteral("/leer");
+        QVERIFY(QDir().mkpath(ordner + QStringLiteral("/kolvar")));
+    }
+    const std::optional<Meldung> m
+        = InstallationPruefen({ ordner, QStringLiteral("1.0.40") }, MindestVersion, QStringLiteral("1.0.43"));
+    QVERIFY(m);
+    QCOMPARE(m->titel, NichtInstalliert);
+    QCOMPARE(m->text,
+        QStringLiteral("Kolvar ist auf Ihrem Computer nicht ordnungsgemäß installiert worden!\r\r"
+                       "Bitte installieren Sie Kolvar noch einmal von der Original CD!"));
+}
+
+void TestUpdater::einstellungenLesen()
+{
+    einstellungenSchreiben(QStringLiteral("/opt/kolvar"), QStringLiteral("1.0.40"));
+    Installation i = InstallationLesen();
+    QCOMPARE(i.ordner, QStringLiteral("/opt/kolvar"));
+    QCOMPARE(i.version, QStringLiteral("1.0.40"));
+    einstellungenSchreiben(QString(), QString());
+    i = InstallationLesen();
+    QVERIFY(i.ordner.isEmpty());
+    QVERIFY(i.version.isEmpty());
+}
+
+void TestUpdater::fehlendeQuelleKopiertNichts()
+{
+    Aufbau a;
+    QVERIFY(QDir().mkpath(a.installation + QStringLiteral("/hilfe")));
+    const Ergebnis e = DateienErsetzen(
+        a.update, a.installation, { QStringLiteral("kolvar"), QString(), QStringLiteral("hilfe/update.htm") });
+    QVERIFY(!e.erfolgreich);
+    QCOMPARE(e.meldung.titel, QStringLiteral("Dateien wurden nicht gefunden!"));
+    QCOMPARE(e.meldung.text,
+        QStringLiteral("Folgende Dateien konnten nicht gefunden werden!\rupdate.htm\r\r\r"
+                       "Kontrollieren Sie, ob Sie alle Dateien entzippt haben\r"
+                       "und ob diese sich im Kolvar-Update Ordner befinden!"));
+    // The file that was there is not copied either.
+    QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.alt);
+    QCOMPARE(eintraege(a.installation), QStringList({ "hilfe", "kolvar" }));
+}
+
+void TestUpdater::ersetzenBehaeltRechteUndInhalt()
+{
+    Aufbau a;
+    const Ergebnis e = DateienErsetzen(
+        a.update + QStringLiteral("/"), a.installation + QStringLiteral("/"), { QStringLiteral("kolvar") });
+    QVERIFY2(e.erfolgreich, qPrintable(e.meldung.text));
+    QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.neu);
+    QCOMPARE(QFile::permissions(a.installation + QStringLiteral("/kolvar")) & ~QFileDevice::Permissions(0x0F00),
+        Ausfuehrbar);
+    QCOMPARE(eintraege(a.installation), QStringList({ "kolvar" }));
+    // The update folder keeps its file.
+    QCOMPARE(lesen(a.update + QStringLiteral("/kolvar")), a.neu);
+}
+
+void TestUpdater::fehlschlagLaesstAltesProgramm_data()
+{
+    QTest::addColumn<bool>("alsDatei");
+    QTest::newRow("Unterordner fehlt") << false;
+    QTest::newRow("Datei statt Unterordner") << true;
+}
+
+void TestUpdater::fehlschlagLaesstAltesProgramm()
+{
+    QFETCH(bool, alsDatei);
+    Aufbau a;
+    schreiben(a.update + QStringLiteral("/update.htm"), "<html>");
+    if (alsDatei)
+        schreiben(a.installation + QStringLiteral("/hilfe"), "keine Hilfe");
+    // The program comes first: it must not be replaced while a later file fails.
+    const Ergebnis e
+        = DateienErsetzen(a.update, a.installation, { QStringLiteral("kolvar"), QStringLiteral("hilfe/update.htm") });
+    QVERIFY(!e.erfolgreich);
+    QCOMPARE(e.meldung.titel, QStringLiteral("Update fehlgeschlagen!"));
+    QVERIFY2(e.meldung.text.contains(a.installation + QStringLiteral("/hilfe/update.htm")), qPrintable(e.meldung.text));
+    QVERIFY(e.meldung.text.endsWith(QStringLiteral("Die bisherige Kolvar-Version ist unverändert geblieben.")));
+    QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.alt);
+    QCOMPARE(eintraege(a.installation), alsDatei ? QStringList({ "hilfe", "kolvar" }) : QStringList({ "kolvar" }));
+}
+
+void TestUpdater::vollerDatentraeger()
+{
+    Aufbau a;
+    KleinerDatentraeger klein(64 * 1024);
+    if (!klein.bereit())
+        QSKIP(qPrintable(klein.grund()));
+    const QString installation = klein.pfad() + QStringLiteral("kolvar-inst");
+    QVERIFY(QDir().mkpath(installation));
+    schreiben(installation + QStringLiteral("/kolvar"), a.alt, Ausfuehrbar);
+    schreiben(a.update + QStringLiteral("/kolvar"), QByteArray(256 * 1024, 'n'));
+
+    const Ergebnis e = DateienErsetzen(a.update, installation, { QStringLiteral("kolvar") });
+    QVERIFY(!e.erfolgreich);
+    QCOMPARE(e.meldung.titel, QStringLiteral("Update fehlgeschlagen!"));
+    QCOMPARE(lesen(installation + QStringLiteral("/kolvar")), a.alt);
+    QCOMPARE(eintraege(installation), QStringList({ "kolvar" }));
+}
+
+void TestUpdater::gleicheDateiWirdNichtKopiert()
+{
+    Aufbau a;
+    // Also through a link to the folder: the same file under another name.
+    const QString verweis = a.wurzel.path() + QStringLiteral("/verweis");
+    QVERIFY(QFile::link(a.installation, verweis));
+    for (const QString& quelle : { a.installation, verweis }) {
+        const Ergebnis e = DateienErsetzen(quelle, a.installation, { QStringLiteral("kolvar") });
+        QVERIFY(!e.erfolgreich);
+        QCOMPARE(e.meldung.titel, QStringLiteral("Update nicht ausgeführt!"));
+        QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.alt);
+        QCOMPARE(eintraege(a.installation), QStringList({ "kolvar" }));
+    }
+}
+
+void TestUpdater::fensterAblehnungen_data()
+{
+    QTest::addColumn<bool>("installiert");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("titel");
+    QTest::newRow("nicht installiert") << false << "1.0.40" << NichtInstalliert;
+    QTest::newRow("zu alt") << true << "1.0.35" << ZuAlt;
+    QTest::newRow("unlesbare Version") << true << "neu" << ZuAlt;
+    QTest::newRow("gleich") << true << UpdateVersion << NichtNotwendig;
+}
+
+void TestUpdater::fensterAblehnungen()
+{
+    QFETCH(bool, installiert);
+    QFETCH(QString, version);
+    QFETCH(QString, titel);
+    Aufbau a;
+    einstellungenSchreiben(installiert ? a.installation : QString(), version);
+    frmUpdate f;
+    QList<Meldung> gezeigt;
+    f.setMelder([&](const Meldung& m) { gezeigt.append(m); });
+    QVERIFY(!f.laden(InstallationLesen()));
+    QCOMPARE(gezeigt.size(), 1);
+    QCOMPARE(gezeigt.first().titel, titel);
+    QVERIFY(!f.cmdStart->isEnabled());
+    QCOMPARE(f.lblAnzeige2->text(), QStringLiteral("<Update-Version>"));
+    QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.alt);
+}
+
+void TestUpdater::fensterErfolg()
+{
+    Aufbau a;
+    einstellungenSchreiben(a.installation, QStringLiteral("1.0.40"));
+    frmUpdate f;
+    QList<Meldung> gezeigt;
+    f.setMelder([&](const Meldung& m) { gezeigt.append(m); });
+    f.setQuellordner(a.update);
+    QVERIFY(f.laden(InstallationLesen()));
+    QVERIFY(gezeigt.isEmpty());
+    f.show();
+    QCOMPARE(f.windowTitle(), QStringLiteral("Kolvar-Update"));
+    QCOMPARE(f.lblAnzeige1->text(), QStringLiteral("Kolvar-Update auf Version:"));
+    QCOMPARE(f.lblAnzeige2->text(), UpdateVersion);
+    QCOMPARE(f.cmdStart->text(), QStringLiteral("Ausführen"));
+    QVERIFY(f.cmdStart->isEnabled());
+    QVERIFY(!f.Timer1->isActive());
+
+    QSignalSpy ende(&f, &frmUpdate::beenden);
+    QTest::mouseClick(f.cmdStart, Qt::LeftButton);
+    QVERIFY(gezeigt.isEmpty());
+    QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.neu);
+    QCOMPARE(f.lblAnzeige2->text(), QStringLiteral("Update war erfolgreich!"));
+    QVERIFY(f.lblAnzeige1->isHidden());
+    QVERIFY(f.cmdStart->isHidden());
+    QVERIFY(f.Timer1->isActive());
+    QCOMPARE(f.Timer1->interval(), 2000);
+    QCOMPARE(ende.size(), 0);
+}
+
+void TestUpdater::fensterFehlschlag()
+{
+    Aufbau a;
+    QVERIFY(QFile::remove(a.update + QStringLiteral("/kolvar")));
+    einstellungenSchreiben(a.installation, QString());
+    frmUpdate f;
+    QList<Meldung> gezeigt;
+    f.setMelder([&](const Meldung& m) { gezeigt.append(m); });
+    f.setQuellordner(a.update);
+    QVERIFY(f.laden(InstallationLesen()));
+    QSignalSpy ende(&f, &frmUpdate::beenden);
+    QTest::mouseClick(f.cmdStart, Qt::LeftButton);
+    QCOMPARE(gezeigt.size(), 1);
+    QCOMPARE(gezeigt.first().titel, QStringLiteral("Dateien wurden nicht gefunden!"));
+    QCOMPARE(ende.size(), 1);
+    QVERIFY(f.lblAnzeige2->text() != QStringLiteral("Update war erfolgreich!"));
+    QVERIFY(!f.Timer1->isActive());
+    QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.alt);
+}
+
+QTEST_MAIN(TestUpdater)
+#include "test_updater.moc"
