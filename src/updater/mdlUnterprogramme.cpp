@@ -33,8 +33,12 @@ QString systemfehler()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-Meldung fehlschlag(const QString& datei, const QString& grund)
+Meldung fehlschlag(const QString& datei, const QString& grund, bool teilweise = false)
 {
+    // Only a rename can fail after an earlier one succeeded.
+    const QString folge = teilweise
+        ? QStringLiteral("Die Dateien davor wurden bereits ersetzt; bitte führen Sie das Update noch einmal aus.")
+        : QStringLiteral("Die bisherige Kolvar-Version ist unverändert geblieben.");
     return { Meldung::Symbol::Warnung, QStringLiteral("Update fehlgeschlagen!"),
         QStringLiteral("Die Datei \u201E%1\u201C konnte nicht ersetzt werden (%2).").arg(datei, grund) + Zeile + Zeile
             + QStringLiteral("Die bisherige Kolvar-Version ist unverändert geblieben.") };
@@ -215,11 +219,12 @@ Ergebnis DateienErsetzen(const QString& quellordner, const QString& installation
         if (const std::optional<QString> grund = vorbereiten(paare[i].first, paare[i].second, vorbereitet[i]))
             return { false, fehlschlag(paare[i].second, *grund) };
     }
-    for (Vorbereitet& v : vorbereitet) {
+    for (size_t i = 0; i < vorbereitet.size(); ++i) {
+        Vorbereitet& v = vorbereitet[i];
         // rename() replaces the old file in one step: at every moment one of
         // the two programs is there under the name.
         if (std::rename(QFile::encodeName(v.neu->fileName()).constData(), QFile::encodeName(v.ziel).constData()) != 0)
-            return { false, fehlschlag(v.ziel, systemfehler()) };
+            return { false, fehlschlag(v.ziel, systemfehler(), i > 0) };
         v.neu->setAutoRemove(false);
         ordnerSynchronisieren(QFileInfo(v.ziel).absolutePath());
     }

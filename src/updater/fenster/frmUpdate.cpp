@@ -2,11 +2,20 @@
 
 #include <QCoreApplication>
 #include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+// The picture is compiled into this static library; such resources must be
+// registered by hand.
+static void ressourcenLaden()
+{
+    Q_INIT_RESOURCE(update);
+}
 
 void MeldungZeigen(QWidget* eltern, const Update::Meldung& m)
 {
@@ -20,8 +29,17 @@ frmUpdate::frmUpdate(QWidget* parent)
     , m_melder([this](const Update::Meldung& m) { MeldungZeigen(this, m); })
     , m_quellordner(QCoreApplication::applicationDirPath())
 {
+    ressourcenLaden();
     setWindowTitle(QStringLiteral("Kolvar-Update"));
-    auto* layout = new QVBoxLayout(this);
+    setWindowIcon(QIcon(QStringLiteral(":/update/kolvar.png")));
+    auto* aussen = new QHBoxLayout(this);
+    auto* Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/update/kolvar.png")));
+    Image1->setAlignment(Qt::AlignTop);
+    aussen->addWidget(Image1);
+    auto* layout = new QVBoxLayout;
+    aussen->addLayout(layout, 1);
 
     lblAnzeige1 = new QLabel(QStringLiteral("Kolvar-Update auf Version:"), this);
     lblAnzeige1->setObjectName(QStringLiteral("lblAnzeige1"));
@@ -46,7 +64,7 @@ frmUpdate::frmUpdate(QWidget* parent)
     layout->addStretch();
     layout->addWidget(Line1);
     layout->addWidget(Label2);
-    setMinimumWidth(320);
+    setMinimumWidth(360);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
