@@ -111,8 +111,14 @@ std::optional<QString> vorbereiten(const QString& quelle, const QString& ziel, V
 Installation InstallationLesen()
 {
     const QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
-    return { s.value(QStringLiteral("Pfade/Kolvar-Verz")).toString().trimmed(),
-        s.value(QStringLiteral("Version/Version")).toString().trimmed() };
+    auto text = [&s](const QString& schluessel) {
+        const QVariant wert = s.value(schluessel);
+        // An INI line edited by hand with commas comes back as a list.
+        return (wert.metaType().id() == QMetaType::QStringList ? wert.toStringList().join(QLatin1String(", "))
+                                                               : wert.toString())
+            .trimmed();
+    };
+    return { text(QStringLiteral("Pfade/Kolvar-Verz")), text(QStringLiteral("Version/Version")) };
 }
 
 std::optional<QList<int>> VersionZerlegen(const QString& text)

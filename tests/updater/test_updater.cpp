@@ -206,6 +206,14 @@ void TestUpdater::einstellungenLesen()
     Installation i = InstallationLesen();
     QCOMPARE(i.ordner, QStringLiteral("/opt/kolvar"));
     QCOMPARE(i.version, QStringLiteral("1.0.40"));
+    // A folder name with a comma, written by hand without quotes.
+    const QString datei
+        = QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"))
+              .fileName();
+    schreiben(datei, "[Pfade]\nKolvar-Verz=/home/anna/Bilder, alt\n[Version]\nVersion=1.0.41\n");
+    i = InstallationLesen();
+    QCOMPARE(i.ordner, QStringLiteral("/home/anna/Bilder, alt"));
+    QCOMPARE(i.version, QStringLiteral("1.0.41"));
     einstellungenSchreiben(QString(), QString());
     i = InstallationLesen();
     QVERIFY(i.ordner.isEmpty());
