@@ -122,6 +122,19 @@ Kopie kopieren(const QString& quelle, const QString& ziel, QString& grund)
     return Kopie::Fehler;
 }
 
+// The row of a picture that lies in the folder, when it reads as a picture;
+// otherwise it is named in the report with the reason.
+bool pruefenUndEintragen(Datenbankobjekte& db, Importbericht& b, const QString& ordner, const QString& name)
+{
+    QString grund;
+    if (!Bildleser::Pruefen(ordner + name, &grund)) {
+        b.uebersprungen << ordner + name + QStringLiteral(": ") + grund;
+        return false;
+    }
+    ImportBildEintragen(db, name, 0, Dateidatum(ordner + name));
+    return true;
+}
+
 // Opens the import recordset on the album's table for the length of a scope.
 class Importsatz {
 public:
@@ -269,13 +282,8 @@ int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QS
                 for (const QString& name : imOrdner) {
                     if (zeilen.contains(name))
                         continue;
-                    QString grund;
-                    if (!Bildleser::Pruefen(ziel + name, &grund)) {
-                        b.uebersprungen << ziel + name + QStringLiteral(": ") + grund;
-                        continue;
-                    }
-                    ImportBildEintragen(db, name, 0, Dateidatum(ziel + name));
-                    ++eingetragen;
+                    if (pruefenUndEintragen(db, b, ziel, name))
+                        ++eingetragen;
                 }
             }
             db.rsImport.Requery();
@@ -338,13 +346,8 @@ int BilderAmOrtEintragen(const Programmzustand& z, Datenbankobjekte& db, const Q
         db.rsAlben.FilterEntfernen();
         for (const QString& name : dateien) {
             QCoreApplication::processEvents();
-            QString grund;
-            if (!Bildleser::Pruefen(quelle + name, &grund)) {
-                b.uebersprungen << quelle + name + QStringLiteral(": ") + grund;
-                continue;
-            }
-            ImportBildEintragen(db, name, 0, Dateidatum(quelle + name));
-            ++eingetragen;
+            if (pruefenUndEintragen(db, b, quelle, name))
+                ++eingetragen;
         }
         db.rsImport.Requery();
         DBNummernSetzen(db, nummer);

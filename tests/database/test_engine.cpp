@@ -25,6 +25,14 @@ class TestEngine : public QObject {
         Katalog(m_con).TabelleAnhaengen(Datenbankschema::Bildtabelle(name));
     }
 
+    // Album table "1", opened by file name as the program opens an album.
+    void albumOeffnen(Recordset& rs)
+    {
+        albumtabelle(QStringLiteral("1"));
+        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
+        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+    }
+
     void bild(Recordset& rs, const QString& datei, const QVariant& datum = QVariant())
     {
         rs.AddNew();
@@ -45,10 +53,8 @@ private slots:
 
     void leererDatensatzHatBofUndEof()
     {
-        albumtabelle(QStringLiteral("1"));
         Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        albumOeffnen(rs);
         QCOMPARE(rs.RecordCount(), 0);
         QVERIFY(rs.Eof());
         QVERIFY(rs.Bof());
@@ -60,10 +66,8 @@ private slots:
 
     void bewegenZaehlenUndPositionieren()
     {
-        albumtabelle(QStringLiteral("1"));
         Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        albumOeffnen(rs);
         for (const char* name : {"c.jpg", "A.jpg", "b.jpg"})
             bild(rs, QLatin1String(name));
         rs.Requery();
@@ -101,10 +105,8 @@ private slots:
 
     void sonderzeichenWerdenGespeichertUndGefunden()
     {
-        albumtabelle(QStringLiteral("1"));
         Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        albumOeffnen(rs);
         const QStringList namen = {"O'Brien.jpg", "100%.jpg", "a_b.jpg", "aXb.jpg", "x\";DROP TABLE Daten;--.jpg"};
         for (const QString& n : namen)
             bild(rs, n);
@@ -131,10 +133,8 @@ private slots:
 
     void dateinamenGenauNamenOhneGrossKlein()
     {
-        albumtabelle(QStringLiteral("1"));
         Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        albumOeffnen(rs);
         bild(rs, QStringLiteral("a.jpg"));
         bild(rs, QStringLiteral("A.jpg"));
         rs.Filter(QStringLiteral("Dateiname"), QStringLiteral("A.jpg"));
@@ -157,10 +157,8 @@ private slots:
 
     void filterAufZahlenVergleichtDenWert()
     {
-        albumtabelle(QStringLiteral("1"));
         Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        albumOeffnen(rs);
         for (int i = 0; i < 12; ++i)
             bild(rs, QStringLiteral("b%1.jpg").arg(i));
         rs.FilterText(QStringLiteral("Nummer = '3'"));
@@ -179,10 +177,8 @@ private slots:
 
     void datumWirdAlsIsoGespeichertUndDeutschGelesen()
     {
-        albumtabelle(QStringLiteral("1"));
         Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        albumOeffnen(rs);
         bild(rs, QStringLiteral("a.jpg"), QStringLiteral("24.12.2003"));
         bild(rs, QStringLiteral("b.jpg"), QDate(2004, 1, 2));
         QSqlQuery q = m_con.Abfragen(QStringLiteral("SELECT Datum FROM \"1\" ORDER BY Datum"));
@@ -261,10 +257,8 @@ private slots:
 
     void transaktionOhneBestaetigungHinterlaesstNichts()
     {
-        albumtabelle(QStringLiteral("1"));
         Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        albumOeffnen(rs);
         {
             Transaktion t(m_con);
             bild(rs, QStringLiteral("weg.jpg"));
@@ -307,10 +301,8 @@ private slots:
 
     void loeschenUndWeiterLoeschtJedeZeile()
     {
-        albumtabelle(QStringLiteral("1"));
         Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        albumOeffnen(rs);
         for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
             bild(rs, QLatin1String(name));
         rs.Requery();
@@ -331,10 +323,8 @@ private slots:
 
     void verworfeneInnereTransaktionLaesstDieAeussereScheitern()
     {
-        albumtabelle(QStringLiteral("1"));
         Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        albumOeffnen(rs);
         {
             Transaktion aussen(m_con);
             bild(rs, QStringLiteral("aussen.jpg"));
@@ -359,10 +349,8 @@ private slots:
 
     void gescheitertesCommitWirdZurueckgerolltUndGemeldet()
     {
-        albumtabelle(QStringLiteral("1"));
         Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
+        albumOeffnen(rs);
         Verbindung leser;
         leser.Oeffnen(m_pfad, Verbindung::Lesen);
         auto zeilen = [&] {
