@@ -25,23 +25,27 @@ Meldungen::Antwort Meldungsfenster::zeigen(const QString& text, Meldungen::Stil 
     anzeige.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
     box.setText(anzeige);
     Bildschirmrand::beimZeigenEinpassen(&box);
+    // A question box: true when the first, default button was chosen.
+    const auto ersterGewaehlt = [&](QMessageBox::Icon symbol, const QString& erster, QMessageBox::ButtonRole rolle,
+                                    const QString& zweiter, QMessageBox::ButtonRole andereRolle) {
+        box.setIcon(symbol);
+        QPushButton* knopf = box.addButton(erster, rolle);
+        box.addButton(zweiter, andereRolle);
+        box.setDefaultButton(knopf);
+        box.exec();
+        return box.clickedButton() == knopf;
+    };
     switch (stil) {
-    case Meldungen::Frage: {
-        box.setIcon(QMessageBox::Question);
-        QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-        box.setDefaultButton(ja);
-        box.exec();
-        return box.clickedButton() == ja ? Meldungen::Antwort::Ja : Meldungen::Antwort::Nein;
-    }
-    case Meldungen::Warnung: {
-        box.setIcon(QMessageBox::Warning);
-        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-        box.setDefaultButton(ok);
-        box.exec();
-        return box.clickedButton() == ok ? Meldungen::Antwort::OK : Meldungen::Antwort::Abbrechen;
-    }
+    case Meldungen::Frage:
+        return ersterGewaehlt(QMessageBox::Question, QStringLiteral("Ja"), QMessageBox::YesRole,
+                   QStringLiteral("Nein"), QMessageBox::NoRole)
+            ? Meldungen::Antwort::Ja
+            : Meldungen::Antwort::Nein;
+    case Meldungen::Warnung:
+        return ersterGewaehlt(QMessageBox::Warning, QStringLiteral("OK"), QMessageBox::AcceptRole,
+                   QStringLiteral("Abbrechen"), QMessageBox::RejectRole)
+            ? Meldungen::Antwort::OK
+            : Meldungen::Antwort::Abbrechen;
     case Meldungen::Information:
         box.setIcon(QMessageBox::Information);
         break;
