@@ -36,6 +36,8 @@ signals:
     // While one of our own drags passes over an entry.
     void gezogenUeber(int position);
     void radGedreht(int zeilen);
+    // Arrow, Page and Home/End keys while the panel has the focus.
+    void tasteGedrueckt(int taste, Qt::KeyboardModifiers tasten);
     void groesseGeaendert();
 
 protected:
@@ -45,6 +47,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
