@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QTextStream>
+#include <QTransform>
 #include <cstdio>
 #include <vector>
 
@@ -111,37 +112,45 @@ QString farbe(const QColor& c, const char* eigenschaft)
     return text;
 }
 
+// Every shape with its photo's turn already applied: plain polygons and
+// circles render the same in every SVG viewer, small ones included.
 QString alsSvg()
 {
     QString svg;
     QTextStream s(&svg);
     s << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" viewBox=\"0 0 64 64\">\n"
-      << "  <defs><linearGradient id=\"kachel\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+      << "  <defs><linearGradient id=\"kachel\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"64\">"
       << "<stop offset=\"0\" stop-color=\"" << KachelOben.name() << "\"/>"
       << "<stop offset=\"1\" stop-color=\"" << KachelUnten.name() << "\"/></linearGradient></defs>\n"
-      << "  <rect x=\"1\" y=\"1\" width=\"62\" height=\"62\" rx=\"" << Eckradius << "\" fill=\"url(#kachel)\"/>\n";
+      << "  <rect x=\"1\" y=\"1\" width=\"62\" height=\"62\" rx=\"" << Eckradius << "\" ry=\"" << Eckradius
+      << "\" fill=\"url(#kachel)\"/>\n";
     for (const Foto& f : zeichnung()) {
-        s << "  <g transform=\"translate(" << f.mitte.x() << ' ' << f.mitte.y() << ") rotate(" << f.winkel << ")\">\n";
+        QTransform drehung;
+        drehung.translate(f.mitte.x(), f.mitte.y());
+        drehung.rotate(f.winkel);
         for (const Form& form : f.formen) {
             QString malweise = farbe(form.fuellung, "fill");
             if (form.rand.isValid())
                 malweise += farbe(form.rand, "stroke") + QStringLiteral(" stroke-width=\"%1\"").arg(form.randbreite);
+            if (form.art == Form::Kreis) {
+                const QPointF m = drehung.map(form.punkte[0]);
+                s << "  <circle cx=\"" << m.x() << "\" cy=\"" << m.y() << "\" r=\"" << form.radius << "\"" << malweise
+                  << "/>\n";
+                continue;
+            }
+            QPolygonF ecken = form.punkte;
             if (form.art == Form::Rechteck) {
                 const QRectF r(form.punkte[0], form.punkte[1]);
-                s << "    <rect x=\"" << r.x() << "\" y=\"" << r.y() << "\" width=\"" << r.width() << "\" height=\""
-                  << r.height() << "\"" << malweise << "/>\n";
-            } else if (form.art == Form::Vieleck) {
-                s << "    <polygon points=\"";
-                for (int i = 0; i < form.punkte.size(); ++i)
-                    s << (i ? " " : "") << form.punkte[i].x() << ',' << form.punkte[i].y();
-                s << "\"" << malweise << "/>\n";
-            } else {
-                s << "    <circle cx=\"" << form.punkte[0].x() << "\" cy=\"" << form.punkte[0].y() << "\" r=\""
-                  << form.radius << "\"" << malweise << "/>\n";
+                ecken = QPolygonF({ r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft() });
             }
+            s << "  <polygon points=\"";
+            for (int i = 0; i < ecken.size(); ++i) {
+                const QPointF p = drehung.map(ecken[i]);
+                s << (i ? " " : "") << p.x() << ',' << p.y();
+            }
+            s << "\"" << malweise << "/>\n";
         }
-        s << "  </g>\n";
     }
     s << "</svg>\n";
     return svg;
