@@ -16,6 +16,17 @@ class TestBilderlisteTastatur : public QObject {
         return liste.feld()->rect().contains(liste.feld()->eintragsRechteck(position));
     }
 
+    // A white dot of the frame on the bottom line of a marked entry.
+    static bool gerahmt(frmBilderListe& liste, int position)
+    {
+        const QImage bild = liste.feld()->grab().toImage();
+        const QRect r = liste.feld()->eintragsRechteck(position);
+        for (int x = r.left(); x < r.right(); ++x)
+            if (bild.pixelColor(x, r.bottom()) == QColor(Qt::white))
+                return true;
+        return false;
+    }
+
 private slots:
     void tastenzielBleibtInDerListe_data()
     {
@@ -76,6 +87,9 @@ private slots:
         QTest::keyClick(liste.feld(), Qt::Key_Down, Qt::ShiftModifier);
         QCOMPARE(markiert(liste), QVector<int>({ 4, 5, 6 }));
         QCOMPARE(bildname(), u"bild06.jpg"_s);
+        // The dotted frame shows where the keyboard stands, not the anchor.
+        QVERIFY(gerahmt(liste, 6));
+        QVERIFY(!gerahmt(liste, 4));
         QTest::keyClick(liste.feld(), Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(markiert(liste), QVector<int>({ 4, 5 }));
         QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 5);

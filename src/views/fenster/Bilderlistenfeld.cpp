@@ -84,7 +84,20 @@ void Bilderlistenfeld::paintEvent(QPaintEvent* e)
             p.fillRect(r, markiertHintergrund());
         p.setPen(markiert ? Qt::white : Qt::black);
         text(r, m_modell.eintrag(i).dateiname);
+        // Where the keyboard stands: with Shift the marks alone do not say it.
+        if (i == m_aktuell && hasFocus()) {
+            p.setPen(QPen(markiert ? Qt::white : Qt::black, 1, Qt::DotLine));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+        }
     }
+}
+
+void Bilderlistenfeld::aktuellSetzen(int position)
+{
+    if (position == m_aktuell)
+        return;
+    m_aktuell = position;
+    update();
 }
 
 void Bilderlistenfeld::mousePressEvent(QMouseEvent* e)

@@ -22,6 +22,8 @@ public:
     int gesamthoehe() const;
     int versatz() const { return m_versatz; }
     void versatzSetzen(int pixel);
+    // The current picture's entry, framed while the panel has the focus.
+    void aktuellSetzen(int position);
 
     // 1-based position of the entry at the point; 0 where there is none.
     int positionBei(const QPoint& punkt) const;
@@ -56,6 +58,7 @@ private:
     const BilderListeModell& m_modell;
     QString m_leertext;
     int m_versatz = 0;
+    int m_aktuell = 0;
     int m_druckPosition = 0;
     QPoint m_druckPunkt;
 };

@@ -209,6 +209,7 @@ void frmBilderListe::ListeMarkierungNachfuehren()
     }
     const int position = rs.AbsolutePosition();
     m_modell.AufPositionSetzen(position);
+    m_feld->aktuellSetzen(position);
     sichtbarMachen(position);
     if (z.offen.vorschau)
         z.ui().VorschauMarkierungAnzeigen();
@@ -259,6 +260,7 @@ void frmBilderListe::aktuellesBildSetzen(int position)
         z.ui().AlbenAnzeigeBemerkungSichern();
     if (position <= rs.RecordCount())
         rs.AbsolutePositionSetzen(position);
+    m_feld->aktuellSetzen(position);
     if (z.offen.albenAnzeige) {
         z.ui().AlbenAnzeigeBildAnzeigen();
         z.ui().AlbenAnzeigeNaviPruefung();
