@@ -1,5 +1,8 @@
 #include "Programmzustand.h"
 
+#include <QDir>
+#include <QStandardPaths>
+
 Meldungen::Antwort Programmzustand::Meldung(const QString& text, Meldungen::Stil stil,
                                             const QString& titel) const
 {
@@ -16,6 +19,10 @@ Oberflaeche& Programmzustand::ui() const
 
 QString Programmzustand::StandardBilderverzeichnis() const
 {
-    const QString basis = schreibordner.isEmpty() ? programmordner : schreibordner;
-    return basis + QStringLiteral("/BilderVerzeichnis/");
+    // Photographs belong where the user sees them, never into a program or
+    // build folder that may be deleted with everything in it.
+    QString basis = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (basis.isEmpty())
+        basis = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir::cleanPath(basis) + QStringLiteral("/Kolvar/");
 }

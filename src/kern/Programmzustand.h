@@ -19,6 +19,7 @@ struct Programmzustand {
     QString versionstext;        // "1.0.43"
     QString hilfedatei;          // the help start page beside the program
     QString schreibordner;       // where the program may write when its own folder is read-only
+    QString datenordner;         // what the program ships (help/, "neuesbild.jpg"): beside it or share/kolvar
 
     QString aktuelleDatenbank;   // path of the open database; empty when none
     bool datenbankGeoeffnet = false;  // once opened in this run (closing does not reset it)
@@ -65,7 +66,7 @@ struct Programmzustand {
                                const QString& titel = QString()) const;
     Oberflaeche& ui() const;
 
-    // The default picture directory: the program folder's (or, when that is
-    // not writable, the per-user data folder's) "BilderVerzeichnis/".
+    // The default picture directory of a new collection: the user's pictures
+    // folder (~/Bilder) + "Kolvar/"; the data folder when there is none.
     QString StandardBilderverzeichnis() const;
 };

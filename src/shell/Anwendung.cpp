@@ -8,7 +8,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QStandardPaths>
+
+// QT_LOGGING_RULES="kolvar.start.info=true" shows where the program found what it ships.
+Q_LOGGING_CATEGORY(kolvarStart, "kolvar.start", QtWarningMsg)
+
+#ifndef KOLVAR_DATEN_RELATIV
+#define KOLVAR_DATEN_RELATIV "../share/kolvar"
+#endif
 
 QString Versionstext()
 {
@@ -20,6 +28,19 @@ QString Versionstext()
 static void ressourcenLaden()
 {
     Q_INIT_RESOURCE(kolvar);
+}
+
+QString Datenordner(const QString& programmordner)
+{
+    // A build folder carries everything beside the program; an installation
+    // keeps it in share/kolvar/ beside bin/.
+    const QString daneben = QDir::cleanPath(programmordner);
+    if (QFileInfo(daneben + QStringLiteral("/help/index.htm")).isFile())
+        return daneben;
+    const QString installiert = QDir::cleanPath(daneben + QStringLiteral("/" KOLVAR_DATEN_RELATIV));
+    if (QFileInfo(installiert + QStringLiteral("/help/index.htm")).isFile())
+        return installiert;
+    return daneben;
 }
 
 Anwendung::Anwendung()
@@ -40,7 +61,12 @@ void Anwendung::Vorbereiten(const QString& programmordner)
     Programmzustand& z = m_zustand;
     z.programmordner = QDir::cleanPath(programmordner);
     z.versionstext = Versionstext();
-    z.hilfedatei = z.programmordner + QStringLiteral("/help/index.htm");
+    z.datenordner = Datenordner(z.programmordner);
+    z.hilfedatei = z.datenordner + QStringLiteral("/help/index.htm");
+    if (QFileInfo(z.hilfedatei).isFile())
+        qCInfo(kolvarStart).noquote() << "Hilfeseiten:" << z.hilfedatei;
+    else
+        qCWarning(kolvarStart).noquote() << "Hilfeseiten fehlen:" << z.hilfedatei;
     // Where the program may write: its own folder, or else the user's data folder.
     if (QFileInfo(z.programmordner).isWritable())
         z.schreibordner = z.programmordner;

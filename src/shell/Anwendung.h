@@ -38,3 +38,5 @@ private:
 };
 
 QString Versionstext();
+// The folder of what the program ships, found from the program's own folder.
+QString Datenordner(const QString& programmordner);

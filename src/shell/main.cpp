@@ -15,6 +15,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Ostrelan"));
     QApplication::setApplicationName(QStringLiteral("Kolvar"));
+    // The desktop matches the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.ostrelan.Kolvar"));
 
     // A second instance ends silently; the running one stays as it is.
     QString laufordner = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -171,4 +171,12 @@ private:
     class frmAlbenAnzeige* m_albenAnzeige = nullptr;
     class frmBilderListe* m_bilderListe = nullptr;
     class QObject* m_ansichtenFilter = nullptr;
+
+    // --- keyboard: menu letters, F10, F1 (mdiHauptform_Tastatur.cpp) ---
+public:
+    // Gives every menu its underlined letters once all entries are there,
+    // F10 the way into the menu bar and the frame its help topic.
+    void TastaturEinrichten();
+    // F10: opens the first menu of the bar that can be opened.
+    void MenueleisteAnsteuern();
 };

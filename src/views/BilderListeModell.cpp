@@ -129,3 +129,38 @@ void BilderListeModell::AufPositionSetzen(int position)
     }
     emit geaendert();
 }
+
+int BilderListeModell::Tastenziel(int aktuell, int taste, int seite, int anzahl)
+{
+    if (anzahl < 1)
+        return 0;
+    seite = std::max(1, seite);
+    int ziel = 0;
+    switch (taste) {
+    case Qt::Key_Up: ziel = aktuell - 1; break;
+    case Qt::Key_Down: ziel = aktuell + 1; break;
+    case Qt::Key_PageUp: ziel = aktuell - seite; break;
+    case Qt::Key_PageDown: ziel = aktuell + seite; break;
+    case Qt::Key_Home: ziel = 1; break;
+    case Qt::Key_End: ziel = anzahl; break;
+    default: return 0;
+    }
+    return std::clamp(ziel, 1, anzahl);
+}
+
+void BilderListeModell::TasteBewegt(int position, bool umschalt)
+{
+    if (!gueltig(position))
+        return;
+    if (!umschalt) {
+        AufPositionSetzen(position);
+        return;
+    }
+    const int anker = gueltig(m_anker) ? m_anker : position;
+    const int von = std::min(anker, position);
+    const int bis = std::max(anker, position);
+    for (int i = 1; i <= anzahl(); ++i)
+        setzen(i - 1, i >= von && i <= bis);
+    m_anker = anker;
+    emit geaendert();
+}

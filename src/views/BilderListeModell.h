@@ -51,6 +51,15 @@ public:
     // The current picture becomes the only marked one and the anchor.
     void AufPositionSetzen(int position);
 
+    // Where a key moves the current entry from `aktuell`: the arrows by one,
+    // Page Up/Down by a view of `seite` entries, Home/End to the first and
+    // last, never beyond them. 0 for any other key or an empty list.
+    static int Tastenziel(int aktuell, int taste, int seite, int anzahl);
+    // The current entry moved by the keyboard to `position`: without Shift it
+    // becomes the only marked one and the anchor; with Shift exactly the
+    // entries from the anchor to it are marked, so going back unmarks again.
+    void TasteBewegt(int position, bool umschalt);
+
 signals:
     // Marks or rows changed: whoever shows them draws again.
     void geaendert();

@@ -27,6 +27,7 @@ class TestSammlung : public QObject {
     Meldungsrecorder meldungen;
     FalscheLaufwerke laufwerke;
     QString m_pfad;
+    QString m_heim;
 
     QStringList tabellen(const QString& pfad)
     {
@@ -85,6 +86,10 @@ private slots:
         QDir().mkpath(basis + QStringLiteral("/programm"));
         z = Programmzustand();
         z.programmordner = basis + QStringLiteral("/programm");
+        // A home of its own: new collections put their pictures into its pictures folder.
+        m_heim = basis + QStringLiteral("/heim");
+        qputenv("HOME", m_heim.toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (basis + QStringLiteral("/konfig")).toLocal8Bit());
         z.meldungen = &meldungen;
         laufwerke.liste.clear();
         laufwerke.hinzufuegen(QStringLiteral("/"), Laufwerk::Festplatte, QString());
@@ -257,8 +262,63 @@ private slots:
         QCOMPARE(meldungen.titel(), QStringList({"Kein Album angelegt!"}));
         QVERIFY(meldungen.texte().first().startsWith(QStringLiteral("In der Datenbank ") + m_pfad));
         QCOMPARE(meldungen.meldungen.first().stil, Meldungen::Information);
-        // A fresh file gets the default picture directory.
-        QCOMPARE(z.bilderverzeichnis, z.programmordner + QStringLiteral("/BilderVerzeichnis/"));
+        // A fresh file gets the user's pictures folder, never the program folder.
+        QCOMPARE(z.bilderverzeichnis, m_heim + QStringLiteral("/Pictures/Kolvar/"));
+    }
+
+    void standardverzeichnisLiegtImBilderordnerDesBenutzers_data()
+    {
+        QTest::addColumn<QByteArray>("benutzerordner");  // line of user-dirs.dirs; empty: no file
+        QTest::addColumn<QString>("erwartet");           // below the home folder
+        QTest::newRow("ohne Einstellung") << QByteArray() << QStringLiteral("/Pictures/Kolvar/");
+        QTest::newRow("deutscher Ordner") << QByteArray("XDG_PICTURES_DIR=\"$HOME/Bilder\"\n")
+                                          << QStringLiteral("/Bilder/Kolvar/");
+        QTest::newRow("mit Leerzeichen") << QByteArray("XDG_PICTURES_DIR=\"$HOME/Meine Fotos/\"\n")
+                                         << QStringLiteral("/Meine Fotos/Kolvar/");
+    }
+
+    void standardverzeichnisLiegtImBilderordnerDesBenutzers()
+    {
+        QFETCH(QByteArray, benutzerordner);
+        QFETCH(QString, erwartet);
+        if (!benutzerordner.isEmpty()) {
+            const QString konfig = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+            QDir().mkpath(konfig);
+            QFile f(konfig + QStringLiteral("/user-dirs.dirs"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(benutzerordner);
+        }
+        QCOMPARE(z.StandardBilderverzeichnis(), m_heim + erwartet);
+
+        // The program folder is writable, and still no picture goes there.
+        DatenbankErstellen(m_pfad);
+        QVERIFY(DatenbankOhneAlbenOeffnen(z, db, m_pfad));
+        AlbumAnlegen(z, db, QStringLiteral("Urlaub"), z.programmordner);
+        QVERIFY(QDir(m_heim + erwartet + QStringLiteral("Urlaub")).exists());
+        QCOMPARE(QDir(z.programmordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void fruehereSammlungBehaeltIhrVerzeichnis()
+    {
+        // Made by an earlier version, with its pictures beside the program.
+        const QString alt = z.programmordner + QStringLiteral("/BilderVerzeichnis/");
+        DatenbankErstellen(m_pfad);
+        z.bilderverzeichnis = alt;
+        QVERIFY(DatenbankOhneAlbenOeffnen(z, db, m_pfad));
+        QCOMPARE(z.bilderverzeichnis, alt);
+        DatenbankSchliessen(z, db);
+
+        z.bilderverzeichnis.clear();
+        QVERIFY(DatenbankOhneAlbenOeffnen(z, db, m_pfad));
+        QCOMPARE(z.bilderverzeichnis, alt);
+        AlbumAnlegen(z, db, QStringLiteral("Urlaub"), z.programmordner);
+        DatenbankSchliessen(z, db);
+
+        z.bilderverzeichnis.clear();
+        QVERIFY(DatenbankOeffnen(z, db, m_pfad));
+        QCOMPARE(z.bilderverzeichnis, alt);
+        QCOMPARE(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")), alt);
+        QVERIFY(!QFileInfo::exists(m_heim));
     }
 
     void oeffnenMitAlben()
@@ -297,7 +357,7 @@ private slots:
 
         QDir(eigenes + QStringLiteral("Urlaub")).removeRecursively();
         QVERIFY(DatenbankOeffnen(z, db, m_pfad));
-        const QString standard = z.programmordner + QStringLiteral("/BilderVerzeichnis/");
+        const QString standard = m_heim + QStringLiteral("/Pictures/Kolvar/");
         QCOMPARE(z.bilderverzeichnis, standard);
         QCOMPARE(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")), standard);
     }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDragMoveEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,6 +18,8 @@ Bilderlistenfeld::Bilderlistenfeld(const BilderListeModell& modell, QWidget* elt
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAcceptDrops(true);
     setMouseTracking(true);
+    // A click or Tab gives the list the keyboard for moving through it.
+    setFocusPolicy(Qt::StrongFocus);
     connect(&m_modell, &BilderListeModell::geaendert, this, qOverload<>(&QWidget::update));
 }
 
@@ -81,7 +84,20 @@ void Bilderlistenfeld::paintEvent(QPaintEvent* e)
             p.fillRect(r, markiertHintergrund());
         p.setPen(markiert ? Qt::white : Qt::black);
         text(r, m_modell.eintrag(i).dateiname);
+        // Where the keyboard stands: with Shift the marks alone do not say it.
+        if (i == m_aktuell && hasFocus()) {
+            p.setPen(QPen(markiert ? Qt::white : Qt::black, 1, Qt::DotLine));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+        }
     }
+}
+
+void Bilderlistenfeld::aktuellSetzen(int position)
+{
+    if (position == m_aktuell)
+        return;
+    m_aktuell = position;
+    update();
 }
 
 void Bilderlistenfeld::mousePressEvent(QMouseEvent* e)
@@ -144,4 +160,21 @@ void Bilderlistenfeld::dragMoveEvent(QDragMoveEvent* e)
     const int position = positionBei(e->position().toPoint());
     if (position > 0)
         emit gezogenUeber(position);
+}
+
+void Bilderlistenfeld::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        emit tasteGedrueckt(e->key(), e->modifiers());
+        e->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(e);
+    }
 }

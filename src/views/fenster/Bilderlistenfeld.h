@@ -22,6 +22,8 @@ public:
     int gesamthoehe() const;
     int versatz() const { return m_versatz; }
     void versatzSetzen(int pixel);
+    // The current picture's entry, framed while the panel has the focus.
+    void aktuellSetzen(int position);
 
     // 1-based position of the entry at the point; 0 where there is none.
     int positionBei(const QPoint& punkt) const;
@@ -36,6 +38,8 @@ signals:
     // While one of our own drags passes over an entry.
     void gezogenUeber(int position);
     void radGedreht(int zeilen);
+    // Arrow, Page and Home/End keys while the panel has the focus.
+    void tasteGedrueckt(int taste, Qt::KeyboardModifiers tasten);
     void groesseGeaendert();
 
 protected:
@@ -45,6 +49,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
@@ -53,6 +58,7 @@ private:
     const BilderListeModell& m_modell;
     QString m_leertext;
     int m_versatz = 0;
+    int m_aktuell = 0;
     int m_druckPosition = 0;
     QPoint m_druckPunkt;
 };

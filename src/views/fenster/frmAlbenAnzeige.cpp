@@ -10,6 +10,7 @@
 #include "Programmzustand.h"
 #include "Twips.h"
 #include "mdlDatenbanken.h"
+#include "mdlHilfe.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -60,6 +61,7 @@ frmAlbenAnzeige::frmAlbenAnzeige(
     setWindowTitle(z.albumName);
     knopfSperren(m_cmdBack, true);
     knopfSperren(m_cmdFirst, true);
+    mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("albenanzeige.htm"));
 }
 
 frmAlbenAnzeige::~frmAlbenAnzeige()

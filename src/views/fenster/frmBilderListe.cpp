@@ -113,6 +113,7 @@ void frmBilderListe::aufbauen()
         [this](int zeilen) { m_vscListe->setValue(m_vscListe->value() + zeilen * m_vscListe->singleStep()); });
     connect(m_feld, &Bilderlistenfeld::gedrueckt, this, &frmBilderListe::EintragGedrueckt);
     connect(m_feld, &Bilderlistenfeld::doppelklick, this, &frmBilderListe::EintragDoppelklick);
+    connect(m_feld, &Bilderlistenfeld::tasteGedrueckt, this, &frmBilderListe::TasteGedrueckt);
     connect(m_feld, &Bilderlistenfeld::ziehenBeginnen, this, &frmBilderListe::ziehen);
     connect(m_feld, &Bilderlistenfeld::gezogenUeber, this, [this](int position) {
         if (position != m_zugStart && z.offen.storyboard && AnzahlMarkierteFelder() >= 2)
@@ -208,6 +209,7 @@ void frmBilderListe::ListeMarkierungNachfuehren()
     }
     const int position = rs.AbsolutePosition();
     m_modell.AufPositionSetzen(position);
+    m_feld->aktuellSetzen(position);
     sichtbarMachen(position);
     if (z.offen.vorschau)
         z.ui().VorschauMarkierungAnzeigen();
@@ -231,11 +233,34 @@ void frmBilderListe::EintragGedrueckt(
         return;
     m_zugStart = position;
     m_modell.Klick(position, tasten.testFlag(Qt::ShiftModifier), tasten.testFlag(Qt::ControlModifier));
+    aktuellesBildSetzen(position);
+}
 
+void frmBilderListe::TasteGedrueckt(int taste, Qt::KeyboardModifiers tasten)
+{
+    Recordset& rs = db.rsAlbum;
+    if (!rs.IstOffen() || rs.RecordCount() == 0 || m_modell.anzahl() == 0)
+        return;
+    int aktuell = rs.AbsolutePosition();
+    if (!m_modell.gueltig(aktuell))
+        aktuell = m_modell.anker();
+    const int seite = m_feld->height() / m_feld->zeilenhoehe();
+    const int ziel = BilderListeModell::Tastenziel(aktuell, taste, seite, m_modell.anzahl());
+    if (ziel == 0)
+        return;
+    m_modell.TasteBewegt(ziel, tasten.testFlag(Qt::ShiftModifier));
+    sichtbarMachen(ziel);
+    aktuellesBildSetzen(ziel);
+}
+
+void frmBilderListe::aktuellesBildSetzen(int position)
+{
+    Recordset& rs = db.rsAlbum;
     if (z.offen.albenAnzeige)
         z.ui().AlbenAnzeigeBemerkungSichern();
     if (position <= rs.RecordCount())
         rs.AbsolutePositionSetzen(position);
+    m_feld->aktuellSetzen(position);
     if (z.offen.albenAnzeige) {
         z.ui().AlbenAnzeigeBildAnzeigen();
         z.ui().AlbenAnzeigeNaviPruefung();

@@ -45,6 +45,9 @@ public:
     // A mouse press and a double click on entry i, as the panel reports them.
     void EintragGedrueckt(int position, Qt::MouseButton knopf, Qt::KeyboardModifiers tasten, const QPoint& global);
     void EintragDoppelklick(int position);
+    // An arrow, Page or Home/End key in the list: the current picture moves,
+    // with Shift the marks reach from the anchor to it.
+    void TasteGedrueckt(int taste, Qt::KeyboardModifiers tasten);
 
     // "1" while the list is shown, "0" while it is hidden.
     QString tag = QStringLiteral("1");
@@ -70,6 +73,8 @@ private:
     QStringList dateidialog();
     void ziehen(int position);
     void sichtbarMachen(int position);
+    // The picture at the position becomes current in every open view.
+    void aktuellesBildSetzen(int position);
     void ansichtenNachAenderung();
     // The progress of a long deletion or addition in a dialog that appears
     // only once the work has started and takes a while.
