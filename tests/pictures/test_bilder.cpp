@@ -401,6 +401,39 @@ private slots:
                 { "digital.jpg 03.02.2001", "kaputt.jpg 04.03.2019", "mit.jpg 31.05.2004", "ohne.jpg 04.03.2019" }));
     }
 
+    void vorschaulaufInReihenfolge()
+    {
+        // Damaged files among many good ones in an album's folder: the run on
+        // all cores reports progress picture after picture and names the
+        // damaged ones in one list, in the order of the folder.
+        const QString quelle = s->ordner(u"Viele"_s);
+        for (int i = 0; i < 24; ++i)
+            Testsammlung::bildSchreiben(quelle + u"bild%1.jpg"_s.arg(i, 2, 10, QLatin1Char('0')), QSize(300 + i, 200));
+        importieren(quelle, u"Viele"_s);
+        const QString album = s->z.bilderverzeichnis + "Viele/";
+        for (const char* name : { "bild05x.jpg", "bild17x.jpg", "a-leer.jpg" }) {
+            QFile f(album + name);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(name[0] == 'a' ? "" : "kein Bild") >= 0);
+        }
+        QList<int> erledigt;
+        int anzahlGesehen = 0;
+        QVERIFY(Vorschaubilderzeugung(s->z, s->db).AlbumLaden([&](int fertig, int anzahl, const QString&) {
+            erledigt << fertig;
+            anzahlGesehen = anzahl;
+        }));
+        QCOMPARE(anzahlGesehen, 27);
+        QList<int> inOrdnung;
+        for (int i = 1; i <= 27; ++i)
+            inOrdnung << i;
+        QCOMPARE(erledigt, inOrdnung);
+        QCOMPARE(s->meldungen.titel(), QStringList({ "Keine Vorschaubilder!" }));
+        QStringList genannt;
+        for (const QString& eintrag : s->meldungen.meldungen[0].liste)
+            genannt << QFileInfo(eintrag.section(u": "_s, 0, 0)).fileName();
+        QCOMPARE(genannt, QStringList({ "a-leer.jpg", "bild05x.jpg", "bild17x.jpg" }));
+        QCOMPARE(dateienIn(album + "TempBilder").size(), 24);
+    }
+
     void albumMitBeschaedigtenBildern()
     {
         // Three good pictures; an empty file and a JPEG cut off in its data get no row.
