@@ -2,8 +2,10 @@
 // album import does, so that bench/run can time the whole process.
 //   bench_thumbnails --zelle          prints the cell in pixels, e.g. 160x156
 //   bench_thumbnails ZIEL BILD...     writes ZIEL/<name of BILD> for each BILD
+//   bench_thumbnails --alle ZIEL BILD...  the same on every core
 #include "Twips.h"
 #include "Vorschaubild.h"
+#include "Vorschaubildpool.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,15 +26,31 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Aufruf: bench_thumbnails --zelle | ZIEL BILD...\n");
         return 2;
     }
-    const QDir ziel(argumente.first());
+    const bool alle = argumente.first() == QLatin1String("--alle");
+    const QStringList rest = alle ? argumente.mid(1) : argumente;
+    const QDir ziel(rest.value(0));
     int fehler = 0;
-    for (const QString& bild : argumente.mid(1)) {
-        const Vorschauergebnis e =
-            VorschaubildErzeugen(bild, ziel.filePath(QFileInfo(bild).fileName()), vorgaben);
+    const auto melden = [&fehler](const QString& bild, const Vorschauergebnis& e) {
         if (!e.ok) {
             ++fehler;
             std::fprintf(stderr, "%s: %s %s\n", qPrintable(bild), qPrintable(e.fehlertext), qPrintable(e.grund));
         }
+    };
+    const QStringList bilder = rest.mid(1);
+    if (alle) {
+        QVector<Vorschauauftrag> auftraege;
+        for (const QString& bild : bilder)
+            auftraege.push_back({ bild, ziel.filePath(QFileInfo(bild).fileName()) });
+        VorschaubilderParallelErzeugen(
+            auftraege,
+            [&](int i, const Vorschauergebnis& e) {
+                melden(bilder.at(i), e);
+                return true;
+            },
+            vorgaben);
+    } else {
+        for (const QString& bild : bilder)
+            melden(bild, VorschaubildErzeugen(bild, ziel.filePath(QFileInfo(bild).fileName()), vorgaben));
     }
     return fehler == 0 ? 0 : 1;
 }

@@ -3,31 +3,8 @@
 # with vipsthumbnail, both on one core, each as one process over all files.
 # Without FOLDER the pictures are made once into build-bench/bench-fotos.
 
-fotos_machen() {
-    local ziel=$1 rezept="4000x3000 und 3000x4000, Qualitaet 90, Version 1"
-    if [[ -f $ziel/.fertig && $(cat "$ziel/.fertig") == "$rezept" ]]; then
-        return
-    fi
-    command -v convert >/dev/null || { echo "ImageMagick (convert) fehlt" >&2; exit 1; }
-    local quellen=(/usr/share/backgrounds/mate/nature/*.jpg)
-    [[ -e ${quellen[0]} ]] || { echo "Die Fotos von mate-backgrounds fehlen" >&2; exit 1; }
-    echo "Erzeuge die Testfotos in $ziel ..." >&2
-    rm -rf "$ziel"
-    mkdir -p "$ziel"
-    local i=0 quelle
-    for quelle in "${quellen[@]}"; do
-        i=$((i + 1))
-        convert "$quelle" -resize '4000x3000^' -gravity center -extent 4000x3000 -strip -quality 90 \
-            "$ziel/$(printf 'foto%02d' "$i").jpg"
-    done
-    # A few upright ones, as a camera turned on its side makes them.
-    for quelle in "${quellen[@]:0:4}"; do
-        i=$((i + 1))
-        convert "$quelle" -resize '3000x4000^' -gravity center -extent 3000x4000 -strip -quality 90 \
-            "$ziel/$(printf 'foto%02d' "$i").jpg"
-    done
-    echo "$rezept" >"$ziel/.fertig"
-}
+# shellcheck source=/dev/null
+source "$HIER/gemeinsam/fotos.sh"
 
 jetzt_ns() { date +%s%N; }
 
@@ -76,7 +53,25 @@ if ((erzeugt_k != anzahl || erzeugt_v != anzahl)); then
     exit 1
 fi
 
+# The same with every core, as the thumbnail run of an album makes them.
+kerne=$(nproc)
+best_alle=""
+for ((r = 1; r <= runden; r++)); do
+    rm -rf "$ausgabe/a"
+    mkdir -p "$ausgabe/a"
+    t0=$(jetzt_ns)
+    "$programm" --alle "$ausgabe/a" "${bilder[@]}"
+    t1=$(jetzt_ns)
+    a=$(( (t1 - t0) / 1000 ))
+    [[ -z $best_alle || $a -lt $best_alle ]] && best_alle=$a
+done
+erzeugt_a=$(find "$ausgabe/a" -type f | wc -l)
+((erzeugt_a == anzahl)) || { echo "Unvollständig: kolvar auf allen Kernen $erzeugt_a von $anzahl Bildern" >&2; exit 1; }
+
 echo "$anzahl Bilder aus $ordner, Zelle $zelle Pixel, beste von $runden Runden (je ein Prozess, ein Kern)"
+awk -v a="$best_alle" -v n="$anzahl" -v c="$kerne" 'BEGIN {
+    printf "thumbnails (%d cores): kolvar %.1f ms/picture\n", c, a / 1000 / n
+}'
 awk -v k="$best_kolvar" -v v="$best_vips" -v n="$anzahl" 'BEGIN {
     kp = k / 1000 / n; vp = v / 1000 / n
     printf "thumbnails: kolvar %.1f ms/picture, vipsthumbnail %.1f ms/picture, ratio %.2f\n", kp, vp, kp / vp

@@ -41,6 +41,7 @@ bool Bildleser::Oeffnen(const QString& pfad)
     m_datei.reset();
     m_format.clear();
     m_groesse = QSize();
+    m_gedreht = false;
     m_fehler.clear();
 
     const QFileInfo info(pfad);
@@ -54,8 +55,8 @@ bool Bildleser::Oeffnen(const QString& pfad)
 
     // The format is taken from the content, so a JPEG named ".bmp" is still read.
     m_leser = std::make_unique<QImageReader>(m_datei.get());
-    // Pictures are shown as stored, so their thumbnails are made as stored.
-    m_leser->setAutoTransform(false);
+    // A picture taken upright is shown upright, its thumbnail too.
+    m_leser->setAutoTransform(true);
     m_format = m_leser->format();
     if (m_format.isEmpty())
         return Fehler(QStringLiteral("Die Datei enthält kein lesbares Bild."));
@@ -65,6 +66,9 @@ bool Bildleser::Oeffnen(const QString& pfad)
         m_groesse = QSize(qAbs(m_groesse.width()), qAbs(m_groesse.height()));
     if (m_groesse.isEmpty())
         return Fehler(QStringLiteral("Das Bild hat keine gültige Größe."));
+    m_gedreht = m_leser->transformation() & QImageIOHandler::TransformationRotate90;
+    if (m_gedreht)
+        m_groesse.transpose();
     return true;
 }
 
@@ -74,8 +78,9 @@ QImage Bildleser::Lesen(const QSize& skaliert)
         Fehler(QStringLiteral("Es ist kein Bild geöffnet."));
         return QImage();
     }
+    // The decoder scales the picture as stored, before it is turned.
     if (skaliert.isValid() && !skaliert.isEmpty())
-        m_leser->setScaledSize(skaliert);
+        m_leser->setScaledSize(m_gedreht ? skaliert.transposed() : skaliert);
     QImage bild;
     if (!m_leser->read(&bild) || bild.isNull()) {
         Fehler(QStringLiteral("Das Bild kann nicht dekodiert werden (%1).").arg(m_leser->errorString()));

@@ -14,6 +14,8 @@ class Lesewaechter;
 // full size. Only regular files are opened (a named pipe would block the
 // decoder for ever); a file that ends before its picture data does is
 // refused, although Qt would hand back a picture padded with grey.
+// Pictures come upright: a camera's EXIF orientation is applied after the
+// scaled decode, and sizes in and out are those of the upright picture.
 class Bildleser {
 public:
     Bildleser();
@@ -24,9 +26,9 @@ public:
     // Opens the file and reads the picture's header. False with fehler() set
     // when it is not a regular file, cannot be opened or is no picture.
     bool Oeffnen(const QString& pfad);
-    // Size in pixels as the header gives it; valid after Oeffnen.
+    // Size in pixels of the upright picture, from the header; valid after Oeffnen.
     QSize Groesse() const { return m_groesse; }
-    // Decodes the picture scaled to the size (its own size when invalid).
+    // Decodes the picture upright, scaled to the size (its own when invalid).
     // A null picture with fehler() set on failure. Once per Oeffnen.
     QImage Lesen(const QSize& skaliert = QSize());
     // Why the last step failed, in German; the caller names the file.
@@ -45,5 +47,6 @@ private:
     std::unique_ptr<QImageReader> m_leser;
     QByteArray m_format;
     QSize m_groesse;
+    bool m_gedreht = false;  // stored lying on its side: width and height swap
     QString m_fehler;
 };

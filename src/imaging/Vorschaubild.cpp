@@ -6,6 +6,7 @@
 #include "mIntelJPEGLibrary.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -36,12 +37,13 @@ QSize VorschaubildGroesse(const QSize& bildPixel, const Vorschauvorgaben& vorgab
 {
     // Measured in twips as the cell is; a 1 x 4000 picture still gets one
     // pixel of width.
-    const double proPixel = Twips::proPixel();
+    const double proPixel = vorgaben.twipsProPixel > 0 ? vorgaben.twipsProPixel : Twips::proPixel();
     const QSizeF twips
         = VorschaubildGroesseTwips(QSizeF(bildPixel.width() * proPixel, bildPixel.height() * proPixel), vorgaben);
     if (twips.isEmpty())
         return QSize();
-    return QSize(std::max(1, Twips::zuPixel(twips.width())), std::max(1, Twips::zuPixel(twips.height())));
+    const auto zuPixel = [proPixel](double t) { return static_cast<int>(std::lround(t / proPixel)); };
+    return QSize(std::max(1, zuPixel(twips.width())), std::max(1, zuPixel(twips.height())));
 }
 
 Vorschauergebnis VorschaubildErzeugen(

@@ -13,6 +13,7 @@ struct Vorschauvorgaben {
     int hoeheTwips = 2340;
     int breiteTwips = 2400;
     int qualitaet = 85;
+    double twipsProPixel = 0;  // 0: as the screen has it; set for work off the window's thread
 };
 
 struct Vorschauergebnis {

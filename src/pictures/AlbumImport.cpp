@@ -11,6 +11,8 @@
 #include "Bildleser.h"
 #include "Dateiausgabe.h"
 
+#include "Reihenarbeit.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -122,17 +124,41 @@ Kopie kopieren(const QString& quelle, const QString& ziel, QString& grund)
     return Kopie::Fehler;
 }
 
-// The row of a picture that lies in the folder, when it reads as a picture;
-// otherwise it is named in the report with the reason.
-bool pruefenUndEintragen(Datenbankobjekte& db, Importbericht& b, const QString& ordner, const QString& name)
-{
+// What a worker thread finds out about a picture before it gets its row:
+// whether it reads as a complete picture, and its date.
+struct Befund {
+    bool ok = false;
     QString grund;
-    if (!Bildleser::Pruefen(ordner + name, &grund)) {
-        b.uebersprungen << ordner + name + QStringLiteral(": ") + grund;
-        return false;
-    }
-    ImportBildEintragen(db, name, 0, Dateidatum(ordner + name));
-    return true;
+    QString datum;
+};
+
+Befund Befinden(const QString& pfad)
+{
+    Befund befund;
+    befund.ok = Bildleser::Pruefen(pfad, &befund.grund);
+    if (befund.ok)
+        befund.datum = Bilddatum(pfad);
+    return befund;
+}
+
+// The rows of the pictures that lie in the folder, those that read as
+// pictures; the others are named in the report with the reason. Checked on
+// all cores, entered in order. Returns the number entered.
+int pruefenUndEintragen(Datenbankobjekte& db, Importbericht& b, const QString& ordner, const QStringList& namen)
+{
+    int eingetragen = 0;
+    InReihenfolgeParallel<Befund>(
+        static_cast<int>(namen.size()), [&](int i) { return Befinden(ordner + namen.at(i)); },
+        [&](int i, Befund& befund) {
+            if (!befund.ok)
+                b.uebersprungen << ordner + namen.at(i) + QStringLiteral(": ") + befund.grund;
+            else {
+                ImportBildEintragen(db, namen.at(i), 0, befund.datum);
+                ++eingetragen;
+            }
+            return true;
+        });
+    return eingetragen;
 }
 
 // Opens the import recordset on the album's table for the length of a scope.
@@ -244,47 +270,51 @@ int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QS
         try {
             Transaktion transaktion(db.conDaten);
             QSet<QString> zeilen = zeilennamen(db.rsImport);
-            for (const QString& name : dateien) {
-                QCoreApplication::processEvents();
-                const QString von = quelle + name, nach = ziel + name;
-                if (zeilen.contains(name)) {
-                    // Entered by a run that was cut off before it deleted its sources.
-                    if (verschieben && GleicherInhalt(von, nach, true))
-                        zuLoeschen << von;
-                    continue;
-                }
-                QString grund;
-                if (!Bildleser::Pruefen(von, &grund)) {
-                    b.uebersprungen << von + QStringLiteral(": ") + grund;
-                    continue;
-                }
-                const Kopie kopie = kopieren(von, nach, grund);
-                if (kopie == Kopie::KeinPlatz) {
-                    b.keinPlatz = Pfade::ohneSchraegstrich(ziel);
-                    voll = true;
-                    break;
-                }
-                if (kopie == Kopie::Fehler) {
-                    b.uebersprungen << von + QStringLiteral(": ") + grund;
-                    continue;
-                }
-                if (kopie == Kopie::Neu)
-                    angelegt << nach;
-                zuLoeschen << von;
-                zeilen.insert(name);
-                ImportBildEintragen(db, name, 0, Dateidatum(nach));
-                ++eingetragen;
-            }
+            const QSet<QString> schonDa = zeilen;  // what the workers may read
+            // The sources are checked (decoded small) on all cores; copies and
+            // rows follow here, picture after picture.
+            InReihenfolgeParallel<Befund>(
+                static_cast<int>(dateien.size()),
+                [&](int i) { return schonDa.contains(dateien.at(i)) ? Befund() : Befinden(quelle + dateien.at(i)); },
+                [&](int i, Befund& befund) {
+                    const QString& name = dateien.at(i);
+                    const QString von = quelle + name, nach = ziel + name;
+                    if (zeilen.contains(name)) {
+                        // Entered by a run that was cut off before it deleted its sources.
+                        if (verschieben && GleicherInhalt(von, nach, true))
+                            zuLoeschen << von;
+                        return true;
+                    }
+                    if (!befund.ok) {
+                        b.uebersprungen << von + QStringLiteral(": ") + befund.grund;
+                        return true;
+                    }
+                    QString grund;
+                    const Kopie kopie = kopieren(von, nach, grund);
+                    if (kopie == Kopie::KeinPlatz) {
+                        b.keinPlatz = Pfade::ohneSchraegstrich(ziel);
+                        voll = true;
+                        return false;
+                    }
+                    if (kopie == Kopie::Fehler) {
+                        b.uebersprungen << von + QStringLiteral(": ") + grund;
+                        return true;
+                    }
+                    if (kopie == Kopie::Neu)
+                        angelegt << nach;
+                    zuLoeschen << von;
+                    zeilen.insert(name);
+                    // The copy keeps the source's content and time, so its date too.
+                    ImportBildEintragen(db, name, 0, befund.datum);
+                    ++eingetragen;
+                    return true;
+                });
             // Pictures in the album folder without a row (copies whose source
             // is gone since) are taken over, so that none lies there unseen.
             if (!voll) {
-                const QStringList imOrdner = Bilddateien(ziel);
-                for (const QString& name : imOrdner) {
-                    if (zeilen.contains(name))
-                        continue;
-                    if (pruefenUndEintragen(db, b, ziel, name))
-                        ++eingetragen;
-                }
+                QStringList ohneZeile = Bilddateien(ziel);
+                ohneZeile.removeIf([&](const QString& name) { return zeilen.contains(name); });
+                eingetragen += pruefenUndEintragen(db, b, ziel, ohneZeile);
             }
             db.rsImport.Requery();
             DBNummernSetzen(db, nummer);
@@ -344,11 +374,7 @@ int BilderAmOrtEintragen(const Programmzustand& z, Datenbankobjekte& db, const Q
             throw;
         }
         db.rsAlben.FilterEntfernen();
-        for (const QString& name : dateien) {
-            QCoreApplication::processEvents();
-            if (pruefenUndEintragen(db, b, quelle, name))
-                ++eingetragen;
-        }
+        eingetragen = pruefenUndEintragen(db, b, quelle, dateien);
         db.rsImport.Requery();
         DBNummernSetzen(db, nummer);
         transaktion.bestaetigen();

@@ -8,6 +8,8 @@
 #include "Sanduhr.h"
 #include "mdlDatenbanken.h"
 
+#include "Aufnahmedatum.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -161,6 +163,12 @@ QString Dateidatum(const QString& pfad)
     if (!info.exists())
         return QString();
     return DatumText(info.lastModified().date());
+}
+
+QString Bilddatum(const QString& pfad)
+{
+    const QDate aufgenommen = Aufnahmedatum(pfad);
+    return aufgenommen.isValid() ? DatumText(aufgenommen) : Dateidatum(pfad);
 }
 
 bool BilddateiVorhanden(const QString& pfad)

@@ -81,6 +81,9 @@ QString Dateiname(const QString& pfad);
 QString UebergeordneterOrdner(const QString& pfad);
 // Date of the file's last change as dd.MM.yyyy; "" when there is no such file.
 QString Dateidatum(const QString& pfad);
+// The date a picture is entered with, as dd.MM.yyyy: the day the photograph
+// was taken when its EXIF data tells, the file's date otherwise.
+QString Bilddatum(const QString& pfad);
 // A regular file at an absolute path ("Nicht gefunden!" and "" are none).
 bool BilddateiVorhanden(const QString& pfad);
 // A name under which a new file can go into the folder without replacing

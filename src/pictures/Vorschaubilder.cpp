@@ -9,6 +9,7 @@
 #include "Datenbankobjekte.h"
 #include "Recordset.h"
 #include "Vorschaubild.h"
+#include "Vorschaubildpool.h"
 #include "mdlDatenbanken.h"
 
 #include <QCoreApplication>
@@ -121,30 +122,35 @@ bool Vorschaubilderzeugung::VorschauBilderErzeugen(const Fortschritt& fortschrit
         return vorschauDa(name) || !QFileInfo(m_quellordner + QLatin1Char('/') + name).isFile();
     });
     const int anzahl = static_cast<int>(dateien.size());
+    QVector<Vorschauauftrag> auftraege;
+    auftraege.reserve(anzahl);
+    for (const QString& name : std::as_const(dateien))
+        auftraege.push_back({ m_quellordner + QLatin1Char('/') + name, vorschauVon(name) });
     Restzeitschaetzung schaetzung(anzahl);
     QElapsedTimer uhr;
     uhr.start();
     QStringList fehler;
-    for (int i = 0; i < anzahl; ++i) {
-        QCoreApplication::processEvents();
-        const QString bild = m_quellordner + QLatin1Char('/') + dateien.at(i);
-        const Vorschauergebnis ergebnis = VorschaubildErzeugen(bild, vorschauVon(dateien.at(i)));
+    bool voll = false;
+    QCoreApplication::processEvents();
+    VorschaubilderParallelErzeugen(auftraege, [&](int i, const Vorschauergebnis& ergebnis) {
         if (ergebnis.keinPlatz) {
             // Every further thumbnail would fail the same way: one message, and the run stops.
-            m_z.Meldung(KeinPlatzText(m_vorschauordner), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
-            Meldungen::listeZeigen(m_z.meldungen, QStringLiteral("Fehler beim Laden des Bildes."), fehler,
-                Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
+            voll = true;
             return false;
         }
         if (!ergebnis.ok)
-            fehler << bild + QStringLiteral(": ") + (ergebnis.grund.isEmpty() ? ergebnis.fehlertext : ergebnis.grund);
+            fehler << auftraege.at(i).bild + QStringLiteral(": ")
+                    + (ergebnis.grund.isEmpty() ? ergebnis.fehlertext : ergebnis.grund);
         const QString restzeit = schaetzung.messen(i, uhr.elapsed());
         if (fortschritt)
             fortschritt(i + 1, anzahl, restzeit);
-    }
+        return true;
+    });
+    if (voll)
+        m_z.Meldung(KeinPlatzText(m_vorschauordner), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
     Meldungen::listeZeigen(m_z.meldungen, QStringLiteral("Fehler beim Laden des Bildes."), fehler,
         Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
-    return true;
+    return !voll;
 }
 
 bool Vorschaubilderzeugung::VBEinzeln(const QString& bildpfad)
@@ -160,6 +166,35 @@ bool Vorschaubilderzeugung::VBEinzeln(const QString& bildpfad)
     else if (!ergebnis.ok)
         m_z.Meldung(ergebnis.fehlertext);
     return ergebnis.ok;
+}
+
+int Vorschaubilderzeugung::VBMehrere(
+    const QStringList& bildpfade, const Bildschritt& vorher, const Bildschritt& nachher)
+{
+    if (bildpfade.isEmpty() || (!QFileInfo(m_vorschauordner).isDir() && !ordnerAnlegen()))
+        return 0;
+    QVector<Vorschauauftrag> auftraege;
+    auftraege.reserve(bildpfade.size());
+    for (const QString& pfad : bildpfade)
+        auftraege.push_back({ pfad, m_vorschauordner + QLatin1Char('/') + QFileInfo(pfad).fileName() });
+    int gemacht = 0;
+    VorschaubilderParallelErzeugen(auftraege, [&](int i, const Vorschauergebnis& ergebnis) {
+        if (vorher)
+            vorher(i);
+        if (ergebnis.keinPlatz) {
+            // The rest get theirs when the album is opened next with room on the disk.
+            m_z.Meldung(KeinPlatzText(m_vorschauordner), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
+            return false;
+        }
+        if (ergebnis.ok)
+            ++gemacht;
+        else
+            m_z.Meldung(ergebnis.fehlertext);
+        if (nachher)
+            nachher(i);
+        return true;
+    });
+    return gemacht;
 }
 
 void Vorschaubilderzeugung::OrdnerLoeschen()

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 struct Programmzustand;
@@ -41,6 +42,12 @@ public:
     // The thumbnail of one picture; a picture that cannot be read gives
     // "Fehler beim Laden des Bildes." and no thumbnail.
     bool VBEinzeln(const QString& bildpfad);
+    // The thumbnails of several pictures, made on all cores, each with what
+    // VBEinzeln would say; a full disk stops them with one message. For each
+    // picture, in order, vorher(i) comes before its message and nachher(i)
+    // after it. Returns the number of thumbnails made.
+    using Bildschritt = std::function<void(int i)>;
+    int VBMehrere(const QStringList& bildpfade, const Bildschritt& vorher = {}, const Bildschritt& nachher = {});
     // Deletes the thumbnails and their folder.
     void OrdnerLoeschen();
 

@@ -77,7 +77,7 @@ QString DatumNachtragen(Datenbankobjekte& db, const QString& bildpfad)
     const QString datum = FeldLesen(db.rsAlbum, QStringLiteral("Datum"));
     if (!datum.isEmpty())
         return datum;
-    const QString dateidatum = Dateidatum(bildpfad);
+    const QString dateidatum = Bilddatum(bildpfad);
     if (dateidatum.isEmpty())
         return datum;
     try {

@@ -387,7 +387,7 @@ int NeueBilderEintragen(
     try {
         Transaktion transaktion(db.conDaten);
         for (const Neuzugang& n : std::as_const(neu)) {
-            NeuesBildEintragen(db, QFileInfo(n.ziel).fileName(), 0, Dateidatum(n.ziel));
+            NeuesBildEintragen(db, QFileInfo(n.ziel).fileName(), 0, Bilddatum(n.ziel));
             rs.FeldSetzen(DBNummer_, DBNummerBilden(FeldLesen(rs, QStringLiteral("Nummer")), z.albumNummer));
             rs.Update();
         }
@@ -417,12 +417,15 @@ int NeueBilderEintragen(
     {
         Vorschaumeldungen meldungen(z);
         Vorschaubilderzeugung vorschau(z, db);
-        for (int i = 0; i < neu.size(); ++i) {
-            meldungen.bild = QFileInfo(neu.at(i).ziel).fileName();
-            vorschau.VBEinzeln(neu.at(i).ziel);
-            if (fortschritt)
-                fortschritt(static_cast<int>(dateien.size()) + i + 1, schritte);
-        }
+        QStringList ziele;
+        for (const Neuzugang& n : std::as_const(neu))
+            ziele << n.ziel;
+        vorschau.VBMehrere(
+            ziele, [&](int i) { meldungen.bild = QFileInfo(ziele.at(i)).fileName(); },
+            [&](int i) {
+                if (fortschritt)
+                    fortschritt(static_cast<int>(dateien.size()) + i + 1, schritte);
+            });
     }
     if (fortschritt)
         fortschritt(schritte, schritte);

@@ -2,6 +2,7 @@
 #include "Bildorte.h"
 #include "DatenbankFehler.h"
 #include "Datentraegerliste.h"
+#include "ExifSchreiben.h"
 #include "Testsammlung.h"
 #include "Vorschaubilder.h"
 
@@ -363,6 +364,74 @@ private slots:
             texte << sch.messen(k, ms);
         QCOMPARE(texte, QStringList({ "", "", "", vor + "8 min", "", vor + "16 min" })); // 498 x 1 s, 497 x 2 s
         QVERIFY(wenige.messen(2, 1000).isEmpty() && wenige.messen(4, 2000).isEmpty());
+    }
+
+    void datumDerAufnahme()
+    {
+        // The camera's day where it wrote one; the file's otherwise, also
+        // behind metadata it cannot read, and without a word about it.
+        const QString quelle = s->ordner(u"Kamera"_s);
+        for (const char* name : { "mit.jpg", "digital.jpg", "ohne.jpg" })
+            Testsammlung::bildSchreiben(quelle + name);
+        QVERIFY(ExifSetzen(quelle + "mit.jpg", { { "Exif.Photo.DateTimeOriginal", u"2004:05:31 14:02:11"_s } }));
+        QVERIFY(ExifSetzen(quelle + "digital.jpg", { { "Exif.Photo.DateTimeDigitized", u"2001:02:03 04:05:06"_s } }));
+        QFile ohne(quelle + "ohne.jpg");
+        QVERIFY(ohne.open(QIODevice::ReadOnly));
+        const QByteArray kaputt = MitKaputtemExif(ohne.readAll());
+        QFile datei(quelle + "kaputt.jpg");
+        QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write(kaputt) == kaputt.size());
+        datei.close();
+        for (const char* name : { "mit.jpg", "digital.jpg", "ohne.jpg", "kaputt.jpg" }) {
+            QFile f(quelle + name);
+            QVERIFY(f.open(QIODevice::ReadWrite)
+                && f.setFileTime(QDateTime(QDate(2019, 3, 4), QTime(12, 0)), QFileDevice::FileModificationTime));
+        }
+        QCOMPARE(Bilddatum(quelle + "mit.jpg"), u"31.05.2004"_s);
+        QCOMPARE(Bilddatum(quelle + "kaputt.jpg"), u"04.03.2019"_s);
+        QCOMPARE(Bilddatum(quelle + "fehlt.jpg"), QString());
+
+        importieren(quelle, u"Kamera"_s);
+        QVERIFY(s->meldungen.meldungen.isEmpty());
+        QStringList daten;
+        for (const QString& zeile : zeilen(u"Kamera"_s))
+            daten << zeile.section(u' ', 0, 1);
+        daten.sort();
+        QCOMPARE(daten,
+            QStringList(
+                { "digital.jpg 03.02.2001", "kaputt.jpg 04.03.2019", "mit.jpg 31.05.2004", "ohne.jpg 04.03.2019" }));
+    }
+
+    void vorschaulaufInReihenfolge()
+    {
+        // Damaged files among many good ones in an album's folder: the run on
+        // all cores reports progress picture after picture and names the
+        // damaged ones in one list, in the order of the folder.
+        const QString quelle = s->ordner(u"Viele"_s);
+        for (int i = 0; i < 24; ++i)
+            Testsammlung::bildSchreiben(quelle + u"bild%1.jpg"_s.arg(i, 2, 10, QLatin1Char('0')), QSize(300 + i, 200));
+        importieren(quelle, u"Viele"_s);
+        const QString album = s->z.bilderverzeichnis + "Viele/";
+        for (const char* name : { "bild05x.jpg", "bild17x.jpg", "a-leer.jpg" }) {
+            QFile f(album + name);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(name[0] == 'a' ? "" : "kein Bild") >= 0);
+        }
+        QList<int> erledigt;
+        int anzahlGesehen = 0;
+        QVERIFY(Vorschaubilderzeugung(s->z, s->db).AlbumLaden([&](int fertig, int anzahl, const QString&) {
+            erledigt << fertig;
+            anzahlGesehen = anzahl;
+        }));
+        QCOMPARE(anzahlGesehen, 27);
+        QList<int> inOrdnung;
+        for (int i = 1; i <= 27; ++i)
+            inOrdnung << i;
+        QCOMPARE(erledigt, inOrdnung);
+        QCOMPARE(s->meldungen.titel(), QStringList({ "Keine Vorschaubilder!" }));
+        QStringList genannt;
+        for (const QString& eintrag : s->meldungen.meldungen[0].liste)
+            genannt << QFileInfo(eintrag.section(u": "_s, 0, 0)).fileName();
+        QCOMPARE(genannt, QStringList({ "a-leer.jpg", "bild05x.jpg", "bild17x.jpg" }));
+        QCOMPARE(dateienIn(album + "TempBilder").size(), 24);
     }
 
     void albumMitBeschaedigtenBildern()

@@ -3,6 +3,7 @@
 #include "Albenanzeigelogik.h"
 #include "Bilderpflege.h"
 #include "Bildknopf.h"
+#include "Bildleser.h"
 #include "Bildliste.h"
 #include "Bildorte.h"
 #include "DatenbankFehler.h"
@@ -17,7 +18,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -220,13 +220,14 @@ bool frmAlbenAnzeige::zeileAnzeigen()
 
 void frmAlbenAnzeige::vorschauZeigen(const QString& pfad)
 {
-    QImageReader leser(pfad);
-    const QSize passend = BildEinpassen(leser.size(), BildRahmen);
+    Bildleser leser;
+    if (!leser.Oeffnen(pfad))
+        return;
+    const QSize passend = BildEinpassen(leser.Groesse(), BildRahmen);
     if (!passend.isValid())
         return;
     // Decoded straight at the preview's size: a camera picture is never read whole.
-    leser.setScaledSize(passend);
-    const QImage bild = leser.read();
+    const QImage bild = leser.Lesen(passend);
     if (bild.isNull())
         return;
     m_imgBild->setFixedSize(passend);

@@ -1,0 +1,16 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// Sets EXIF entries of a picture file, as a camera would have written them:
+// pairs of key ("Exif.Photo.DateTimeOriginal") and value as text. The
+// orientation is written as the number it is. False (with a warning) when
+// Exiv2 refuses.
+bool ExifSetzen(const QString& pfad, const QList<QPair<const char*, QString>>& eintraege);
+
+// The JPEG with an EXIF segment right after its start marker whose directory
+// points far beyond its end: metadata as a broken tool or a cut-off transfer
+// leaves it. The picture itself still decodes.
+QByteArray MitKaputtemExif(const QByteArray& jpeg);
