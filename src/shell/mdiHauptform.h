@@ -171,4 +171,20 @@ private:
     class frmAlbenAnzeige* m_albenAnzeige = nullptr;
     class frmBilderListe* m_bilderListe = nullptr;
     class QObject* m_ansichtenFilter = nullptr;
+
+    // --- keywords, properties of marked pictures, search (mdiHauptform_Suche.cpp) ---
+public:
+    void BegriffeListenAuffuellen() override;
+    void BegriffEingabeUebernehmen() override;
+    void BegriffeFensterUmschalten() override;
+    void MarkierteBilderEigenschaften() override;
+    // The keyword and search windows while they are loaded, else nullptr.
+    class frmBegriffe* begriffeFenster() const { return m_begriffe; }
+    class frmSuche* sucheFenster() const { return m_suche; }
+
+private:
+    void sucheFensterLaden();
+    void begriffeKnopfBeschriften();
+    class frmBegriffe* m_begriffe = nullptr;
+    class frmSuche* m_suche = nullptr;
 };

@@ -128,7 +128,9 @@ void frmBilderListe::ListeAuffuellen()
     Recordset& rs = db.rsAlbum;
     const int position = rs.AbsolutePosition();
     const bool mitZeilen = rs.IstOffen() && rs.RecordCount() > 0;
-    if (mitZeilen) {
+    // The search result was read just now and changes only through rsAlbum:
+    // no second read of all its rows.
+    if (mitZeilen && !z.suchergebnisAngezeigt) {
         try {
             rs.Requery();
         } catch (const DatenbankFehler&) {
@@ -136,7 +138,7 @@ void frmBilderListe::ListeAuffuellen()
         }
     }
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    m_lblTabellenname->setText(z.albumName);
+    m_lblTabellenname->setText(z.suchergebnisAngezeigt ? QStringLiteral("Suchergebnis:") : z.albumName);
 
     const int anzahl = rs.IstOffen() ? rs.RecordCount() : 0;
     if (anzahl == 0) {
@@ -146,9 +148,9 @@ void frmBilderListe::ListeAuffuellen()
         if (position != Recordset::PositionUnbekannt && position <= anzahl)
             rs.AbsolutePositionSetzen(position);
     }
-    m_cmdLoeschen->setEnabled(anzahl > 0);
+    m_cmdLoeschen->setEnabled(anzahl > 0 && !z.suchergebnisAngezeigt);
     // An empty album gets its first pictures here, so adding stays possible.
-    m_cmdHinzufuegen->setEnabled(rs.IstOffen());
+    m_cmdHinzufuegen->setEnabled(rs.IstOffen() && !z.suchergebnisAngezeigt);
     m_vscListe->setValue(0);
     vscListeEinrichten();
 }
@@ -220,10 +222,8 @@ void frmBilderListe::EintragGedrueckt(
     if (!rs.IstOffen() || rs.RecordCount() == 0 || !m_modell.gueltig(position))
         return;
     if (knopf == Qt::RightButton) {
-        const bool suchergebnis = z.suchergebnisAngezeigt
-            || (z.albenauswahlIndex >= 0 && z.albenauswahlIndex < z.albenauswahl.size()
-                && z.albenauswahl.at(z.albenauswahlIndex) == QLatin1String("Suchergebnis:"));
-        if (m_modell.markiert(position) && !suchergebnis)
+        // The flag, not the chooser's text, tells the result from an album of that name.
+        if (m_modell.markiert(position) && !z.suchergebnisAngezeigt)
             emit kontextmenueGewuenscht(global);
         return;
     }
