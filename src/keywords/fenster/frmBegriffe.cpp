@@ -131,6 +131,12 @@ void frmBegriffe::hoeheSetzen(int twips)
     layout()->activate();
     const int noetig = minimumSizeHint().height() + (rahmen == this ? 0 : rand);
     rahmen->resize(rahmen->width(), std::max(Twips::zuPixel(twips), noetig));
+    // Grown at the frame's lower edge, it moves up so that the new lists can be seen.
+    if (rahmen != this && rahmen->parentWidget()) {
+        const int platz = rahmen->parentWidget()->height();
+        if (rahmen->geometry().bottom() >= platz)
+            rahmen->move(rahmen->x(), std::max(0, platz - rahmen->height()));
+    }
 }
 
 void frmBegriffe::formSetzen(bool gross, const QString& text)

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 frmBegriffeAendern::frmBegriffeAendern(Programmzustand& zustand, Datenbankobjekte& datenbank, QWidget* eltern)
     : QDialog(eltern)
@@ -55,8 +56,17 @@ frmBegriffeAendern::frmBegriffeAendern(Programmzustand& zustand, Datenbankobjekt
     mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("info_bilder.htm"));
 
     // 2500 twips below and 1980 to the right of the keyword window's corner.
-    if (eltern)
-        move(eltern->mapToGlobal(QPoint(Twips::zuPixel(1980), Twips::zuPixel(2500))));
+    // Kept on the screen when the keyword window lies low.
+    if (eltern) {
+        adjustSize();
+        QPoint ort = eltern->mapToGlobal(QPoint(Twips::zuPixel(1980), Twips::zuPixel(2500)));
+        if (const QScreen* schirm = eltern->screen()) {
+            const QRect frei = schirm->availableGeometry();
+            ort.setX(std::max(frei.left(), std::min(ort.x(), frei.right() - width())));
+            ort.setY(std::max(frei.top(), std::min(ort.y(), frei.bottom() - height())));
+        }
+        move(ort);
+    }
     ListeAuffuellen();
     m_lblAendern->hide();
     m_txtBegriffAendern->setEnabled(false);
