@@ -222,8 +222,12 @@ void frmBilderListe::EintragGedrueckt(
     if (!rs.IstOffen() || rs.RecordCount() == 0 || !m_modell.gueltig(position))
         return;
     if (knopf == Qt::RightButton) {
-        // The flag, not the chooser's text, tells the result from an album of that name.
-        if (m_modell.markiert(position) && !z.suchergebnisAngezeigt)
+        // The result's entry is the one past prompt and albums, never an album of that name.
+        const qsizetype letzter = z.albenauswahl.size() - 1;
+        const bool suchergebnis = z.suchergebnisAngezeigt
+            || (z.albenauswahlIndex == letzter && letzter > z.anzahlAlben
+                && z.albenauswahl.at(letzter) == QLatin1String("Suchergebnis:"));
+        if (m_modell.markiert(position) && !suchergebnis)
             emit kontextmenueGewuenscht(global);
         return;
     }
