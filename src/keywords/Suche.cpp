@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QSet>
 #include <QSqlQuery>
+#include <optional>
 
 namespace {
 
@@ -132,14 +133,15 @@ Suchergebnis SucheAusfuehren(Programmzustand& z, Datenbankobjekte& db, Suchkrite
     // The copy and the reading share one transaction, so that a search
     // without a match (or a failed one) leaves TempAlbum as it was, and with
     // it a search result still on screen.
-    Transaktion transaktion(db.conDaten);
+    std::optional<Transaktion> transaktion;
     try {
+        transaktion.emplace(db.conDaten);
         TempAlbumErstellen(db);
         rs.Schliessen();
         rs.Oeffnen(SuchAbfrage(k));
         ergebnis.anzahl = rs.RecordCount();
         if (ergebnis.anzahl > 0) {
-            transaktion.bestaetigen();
+            transaktion->bestaetigen();
             ergebnis.ausgang = Suchausgang::Gefunden;
         } else {
             ergebnis.ausgang = Suchausgang::NichtsGefunden;
@@ -151,7 +153,8 @@ Suchergebnis SucheAusfuehren(Programmzustand& z, Datenbankobjekte& db, Suchkrite
             + QChar(13) + fehler.text();
     }
     if (ergebnis.ausgang != Suchausgang::Gefunden) {
-        transaktion.verwerfen();
+        if (transaktion)
+            transaktion->verwerfen();
         rs.Schliessen();
         if (warOffen) {
             try {
