@@ -67,6 +67,9 @@ void quellzeileSchreiben(Datenbankobjekte& db, const QString& dbNummer, const QS
 void schreiben(Programmzustand& z, Datenbankobjekte& db, const QVector<Aenderung>& aenderungen)
 {
     Recordset& rs = db.rsAlbum;
+    // Positions count the whole album, as the picture list shows it.
+    if (rs.IstOffen() && rs.IstGefiltert())
+        rs.FilterEntfernen();
     const int vorher = rs.AbsolutePosition();
     auto zurueck = [&] {
         if (vorher != Recordset::PositionUnbekannt && vorher <= rs.RecordCount())
