@@ -182,7 +182,8 @@ void SuchergebnisZeigen(Programmzustand& z, Datenbankobjekte& db)
     ui.ZoomAnsichtSchliessen();
     ui.AlbenauswahlGeaendert();
     ui.ListeAuffuellen();
-    ui.AlbenAnzeigeBildAnzeigen();
+    // The viewer as for a new album: its caption, the first picture, the locks, the list's mark.
+    ui.AlbenAnzeigeNeuesAlbum();
     ui.AlbenAnzeigeNaviPruefung();
     ui.ListeMarkierungNachfuehren();
     if (z.offen.vorschau) {

@@ -37,6 +37,11 @@ public:
         if (anzeige)
             anzeige->BildAnzeigen();
     }
+    void AlbenAnzeigeNeuesAlbum() override
+    {
+        if (anzeige)
+            anzeige->NeuesAlbum();
+    }
     void AlbenAnzeigeNaviPruefung() override
     {
         if (anzeige)
@@ -297,6 +302,7 @@ void FensterTest::sucheZeigtErgebnisMitSperren()
     QVERIFY(!s.z.offen.suche);
     QCOMPARE(s.ui.aufrufe, QStringList { u"ZoomAnsichtSchliessen"_s });
     QCOMPARE(s.dateinamen(), (QStringList { u"a.jpg"_s, u"a.jpg"_s }));
+    QCOMPARE(s.anzeige->windowTitle(), u"Suchergebnis:"_s);
 
     // The viewer keeps remark and date locked on every result row.
     frmAlbenAnzeige& anzeige = *s.anzeige;

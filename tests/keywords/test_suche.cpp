@@ -19,6 +19,7 @@ private slots:
     void datumsbereichErgaenzen();
     void ohneKriteriumGeschiehtNichts();
     void zweiteSucheEinEintrag();
+    void albumNamensSuchergebnisIstNichtDasErgebnis();
     void keinTrefferLaesstAllesStehen();
     void datenbankfehlerIstKeinLeeresErgebnis();
 };
@@ -183,6 +184,22 @@ void SucheTest::zweiteSucheEinEintrag()
     QCOMPARE(s.z.albenauswahl.last(), u"Suchergebnis:"_s);
     QCOMPARE(s.z.albenauswahlIndex, alben);
     QVERIFY(SuchergebnisInAuswahl(s.z));
+}
+
+void SucheTest::albumNamensSuchergebnisIstNichtDasErgebnis()
+{
+    Suchdaten s;
+    s.db.conDaten.Ausfuehren(u"UPDATE Alben SET Albenname = 'Suchergebnis:' WHERE Nummer = ?"_s, { s.a.toLongLong() });
+    s.db.rsAlben.Requery();
+    AlbenauswahlFuellen(s.z, s.db);
+    QCOMPARE(s.z.albenauswahl.last(), u"Suchergebnis:"_s);
+    QVERIFY(!SuchergebnisInAuswahl(s.z));
+    const qsizetype vorher = s.z.albenauswahl.size();
+    Suchkriterien k;
+    k.dateiname = u"IMG"_s;
+    QCOMPARE(SucheAusfuehren(s.z, s.db, k).ausgang, Suchausgang::Gefunden);
+    QCOMPARE(s.z.albenauswahl.size(), vorher + 1);
+    QCOMPARE(s.z.albenauswahlIndex, vorher);
 }
 
 void SucheTest::keinTrefferLaesstAllesStehen()

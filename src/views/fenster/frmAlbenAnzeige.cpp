@@ -108,7 +108,7 @@ void frmAlbenAnzeige::knopfSperren(Bildknopf* knopf, bool gesperrt)
 
 void frmAlbenAnzeige::NeuesAlbum()
 {
-    setWindowTitle(z.albumName);
+    setWindowTitle(z.suchergebnisAngezeigt ? QStringLiteral("Suchergebnis:") : z.albumName);
     BildAnzeigen();
     if (z.offen.bilderListe)
         z.ui().ListeMarkierungNachfuehren();
