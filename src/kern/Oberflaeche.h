@@ -87,4 +87,7 @@ public:
     // The mouse is over a child window without picture buttons: the main
     // window, the album viewer and the browser take back their hover pictures.
     virtual void KnoepfeZuruecksetzen() {}
+
+    // Properties of the marked pictures (frmBegriffeMulti), modally.
+    virtual void MarkierteBilderEigenschaften() {}
 };

@@ -186,7 +186,7 @@ void mdiHauptform::menuesAufbauen()
     browserPU->setObjectName(QStringLiteral("mnuBrowserPU"));
     m_menues.insert(browserPU->objectName(), browserPU);
     neueAktion(browserPU, QStringLiteral("mnuBPU_Eigenschaften"),
-        QStringLiteral("Eigenschaften der markierten Bilder ändern"));
+        QStringLiteral("Eigenschaften der markierten Bilder ändern"), &mdiHauptform::MarkierteBilderEigenschaften);
 
     QMenu* praeBilder = new QMenu(QStringLiteral("PräsentationsBilder PopUp"), this);
     praeBilder->setObjectName(QStringLiteral("mnuPUPraeBilder"));

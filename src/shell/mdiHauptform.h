@@ -179,4 +179,19 @@ public:
     void TastaturEinrichten();
     // F10: opens the first menu of the bar that can be opened.
     void MenueleisteAnsteuern();
+    // --- keywords, properties of marked pictures, search (mdiHauptform_Suche.cpp) ---
+public:
+    void BegriffeListenAuffuellen() override;
+    void BegriffEingabeUebernehmen() override;
+    void BegriffeFensterUmschalten() override;
+    void MarkierteBilderEigenschaften() override;
+    // The keyword and search windows while they are loaded, else nullptr.
+    class frmBegriffe* begriffeFenster() const { return m_begriffe; }
+    class frmSuche* sucheFenster() const { return m_suche; }
+
+private:
+    void sucheFensterLaden();
+    void begriffeKnopfBeschriften();
+    class frmBegriffe* m_begriffe = nullptr;
+    class frmSuche* m_suche = nullptr;
 };

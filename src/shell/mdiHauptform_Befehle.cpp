@@ -184,7 +184,7 @@ void mdiHauptform::SucheBefehl()
 void mdiHauptform::SucheAnzeigen()
 {
     m_timSuche.stop();
-    // The search window joins here once it exists.
+    sucheFensterLaden();
 }
 
 void mdiHauptform::BrowserBefehl()

@@ -110,7 +110,7 @@ void frmAlbenAnzeige::knopfSperren(Bildknopf* knopf, bool gesperrt)
 
 void frmAlbenAnzeige::NeuesAlbum()
 {
-    setWindowTitle(z.albumName);
+    setWindowTitle(z.suchergebnisAngezeigt ? QStringLiteral("Suchergebnis:") : z.albumName);
     BildAnzeigen();
     if (z.offen.bilderListe)
         z.ui().ListeMarkierungNachfuehren();
@@ -165,8 +165,9 @@ bool frmAlbenAnzeige::zeileAnzeigen()
     m_gezeigt = aktuelleKennung();
     Aenderung = false;
     // Pictures may have come into an album that was empty when it was chosen.
-    m_txtBemerkung->setReadOnly(false);
-    m_cmdDatum->setEnabled(true);
+    // The search result's rows are copies: remark and date stay locked there.
+    m_txtBemerkung->setReadOnly(z.suchergebnisAngezeigt);
+    m_cmdDatum->setEnabled(!z.suchergebnisAngezeigt);
     m_cmdBegriffe->setEnabled(true);
 
     m_txtBildname->setText(FeldLesen(rs, QStringLiteral("Dateiname")));

@@ -129,7 +129,9 @@ void frmBilderListe::ListeAuffuellen()
     Recordset& rs = db.rsAlbum;
     const int position = rs.AbsolutePosition();
     const bool mitZeilen = rs.IstOffen() && rs.RecordCount() > 0;
-    if (mitZeilen) {
+    // The search result was read just now and changes only through rsAlbum:
+    // no second read of all its rows.
+    if (mitZeilen && !z.suchergebnisAngezeigt) {
         try {
             rs.Requery();
         } catch (const DatenbankFehler&) {
@@ -137,7 +139,7 @@ void frmBilderListe::ListeAuffuellen()
         }
     }
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    m_lblTabellenname->setText(z.albumName);
+    m_lblTabellenname->setText(z.suchergebnisAngezeigt ? QStringLiteral("Suchergebnis:") : z.albumName);
 
     const int anzahl = rs.IstOffen() ? rs.RecordCount() : 0;
     if (anzahl == 0) {
@@ -147,9 +149,9 @@ void frmBilderListe::ListeAuffuellen()
         if (position != Recordset::PositionUnbekannt && position <= anzahl)
             rs.AbsolutePositionSetzen(position);
     }
-    m_cmdLoeschen->setEnabled(anzahl > 0);
+    m_cmdLoeschen->setEnabled(anzahl > 0 && !z.suchergebnisAngezeigt);
     // An empty album gets its first pictures here, so adding stays possible.
-    m_cmdHinzufuegen->setEnabled(rs.IstOffen());
+    m_cmdHinzufuegen->setEnabled(rs.IstOffen() && !z.suchergebnisAngezeigt);
     m_vscListe->setValue(0);
     vscListeEinrichten();
 }
@@ -222,9 +224,11 @@ void frmBilderListe::EintragGedrueckt(
     if (!rs.IstOffen() || rs.RecordCount() == 0 || !m_modell.gueltig(position))
         return;
     if (knopf == Qt::RightButton) {
+        // The result's entry is the one past prompt and albums, never an album of that name.
+        const qsizetype letzter = z.albenauswahl.size() - 1;
         const bool suchergebnis = z.suchergebnisAngezeigt
-            || (z.albenauswahlIndex >= 0 && z.albenauswahlIndex < z.albenauswahl.size()
-                && z.albenauswahl.at(z.albenauswahlIndex) == QLatin1String("Suchergebnis:"));
+            || (z.albenauswahlIndex == letzter && letzter > z.anzahlAlben
+                && z.albenauswahl.at(letzter) == QLatin1String("Suchergebnis:"));
         if (m_modell.markiert(position) && !suchergebnis)
             emit kontextmenueGewuenscht(global);
         return;

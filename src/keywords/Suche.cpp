@@ -1,0 +1,193 @@
+#include "Suche.h"
+
+#include "Albenpflege.h"
+#include "Begriffsfeld.h"
+#include "Bildorte.h"
+#include "DatenbankFehler.h"
+#include "Datenbankobjekte.h"
+#include "Programmzustand.h"
+#include "Sanduhr.h"
+#include "mdlDatenbanken.h"
+
+#include <QDir>
+#include <QSet>
+#include <QSqlQuery>
+#include <optional>
+
+namespace {
+
+// The columns a picture row carries besides its own number.
+const char* const Kopierspalten = "DBNummer, Dateiname, ID, Datum, Schluesselbegriffe, Bemerkung";
+
+QString enthaelt(const QString& spalte)
+{
+    return Bezeichner(spalte) + QStringLiteral(" LIKE ? ESCAPE '\\'");
+}
+
+QString teilMuster(const QString& text)
+{
+    return QLatin1Char('%') + LikeMuster(text) + QLatin1Char('%');
+}
+
+// The album tables the file really has, so that an album row whose table
+// went missing does not stop every search.
+QSet<QString> vorhandeneTabellen(Verbindung& verbindung)
+{
+    QSet<QString> namen;
+    QSqlQuery q = verbindung.Abfragen(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    while (q.next())
+        namen.insert(q.value(0).toString());
+    return namen;
+}
+
+}  // namespace
+
+bool Suchkriterien::leer() const
+{
+    return begriffe.isEmpty() && bemerkung.isEmpty() && dateiname.isEmpty() && !von.isValid() && !bis.isValid();
+}
+
+void DatumsbereichErgaenzen(QDate& von, QDate& bis)
+{
+    if (!von.isValid())
+        von = bis;
+    if (!bis.isValid())
+        bis = von;
+    if (von.isValid() && bis < von)
+        std::swap(von, bis);
+}
+
+Abfrage SuchAbfrage(const Suchkriterien& k)
+{
+    Abfrage a;
+    a.tabelle = QStringLiteral("TempAlbum");
+    a.ordnung = QStringLiteral("Dateiname");
+    QStringList teile;
+    for (const qint64 nummer : k.begriffe) {
+        teile << enthaelt(QStringLiteral("Schluesselbegriffe"));
+        a.werte << teilMuster(Begriffsfeld::Eintrag(nummer));
+    }
+    if (!k.bemerkung.isEmpty()) {
+        teile << enthaelt(QStringLiteral("Bemerkung"));
+        a.werte << teilMuster(k.bemerkung);
+    }
+    if (!k.dateiname.isEmpty()) {
+        teile << enthaelt(QStringLiteral("Dateiname"));
+        a.werte << teilMuster(k.dateiname);
+    }
+    if (k.von.isValid() && k.bis.isValid()) {
+        teile << Bezeichner(QStringLiteral("Datum")) + QStringLiteral(" >= ? AND ")
+                + Bezeichner(QStringLiteral("Datum")) + QStringLiteral(" <= ?");
+        a.werte << k.von.toString(Qt::ISODate) << k.bis.toString(Qt::ISODate);
+    }
+    a.bedingung = teile.join(QStringLiteral(" AND "));
+    return a;
+}
+
+void TempAlbumErstellen(Datenbankobjekte& db)
+{
+    Recordset& rsAlben = db.rsAlben;
+    QStringList nummern;
+    if (rsAlben.IstOffen()) {
+        const int vorher = rsAlben.AbsolutePosition();
+        for (rsAlben.MoveFirst(); !rsAlben.Eof(); rsAlben.MoveNext())
+            nummern << FeldLesen(rsAlben, QStringLiteral("Nummer"));
+        if (vorher != Recordset::PositionUnbekannt)
+            rsAlben.AbsolutePositionSetzen(vorher);
+    }
+    const QSet<QString> tabellen = vorhandeneTabellen(db.conDaten);
+    const QString spalten = QLatin1String(Kopierspalten);
+    Transaktion transaktion(db.conDaten);
+    db.conDaten.Ausfuehren(QStringLiteral("DELETE FROM TempAlbum"));
+    for (const QString& nummer : std::as_const(nummern)) {
+        if (!tabellen.contains(nummer))
+            continue;
+        // Without `Nummer`: the copies are numbered by TempAlbum itself, since
+        // every album numbers its pictures from 1.
+        db.conDaten.Ausfuehren(QStringLiteral("INSERT INTO TempAlbum (%1) SELECT NULLIF(DBNummer, ''), Dateiname, ID, "
+                                              "Datum, Schluesselbegriffe, Bemerkung FROM %2")
+                                   .arg(spalten, Bezeichner(nummer)));
+    }
+    transaktion.bestaetigen();
+}
+
+bool SuchergebnisInAuswahl(const Programmzustand& z)
+{
+    return !z.albenauswahl.isEmpty() && z.albenauswahl.size() > z.anzahlAlben + 1
+        && z.albenauswahl.last() == SuchergebnisEintrag();
+}
+
+Suchergebnis SucheAusfuehren(Programmzustand& z, Datenbankobjekte& db, Suchkriterien k)
+{
+    Suchergebnis ergebnis;
+    if (k.leer())
+        return ergebnis;
+    DatumsbereichErgaenzen(k.von, k.bis);
+    z.ui().AlbenAnzeigeBemerkungSichern();
+
+    Sanduhr sanduhr;
+    Recordset& rs = db.rsAlbum;
+    const bool warOffen = rs.IstOffen();
+    const Abfrage vorher = rs.quelle();
+    const int position = rs.AbsolutePosition();
+    // The copy and the reading share one transaction, so that a search
+    // without a match (or a failed one) leaves TempAlbum as it was, and with
+    // it a search result still on screen.
+    std::optional<Transaktion> transaktion;
+    try {
+        transaktion.emplace(db.conDaten);
+        TempAlbumErstellen(db);
+        rs.Schliessen();
+        rs.Oeffnen(SuchAbfrage(k));
+        ergebnis.anzahl = rs.RecordCount();
+        if (ergebnis.anzahl > 0) {
+            transaktion->bestaetigen();
+            ergebnis.ausgang = Suchausgang::Gefunden;
+        } else {
+            ergebnis.ausgang = Suchausgang::NichtsGefunden;
+        }
+    } catch (const DatenbankFehler& fehler) {
+        ergebnis.ausgang = Suchausgang::Fehler;
+        ergebnis.fehler = QStringLiteral("Die Suche in der Datenbank %1 ist fehlgeschlagen.")
+                              .arg(QDir::toNativeSeparators(z.aktuelleDatenbank))
+            + QChar(13) + fehler.text();
+    }
+    if (ergebnis.ausgang != Suchausgang::Gefunden) {
+        if (transaktion)
+            transaktion->verwerfen();
+        rs.Schliessen();
+        if (warOffen) {
+            try {
+                rs.Oeffnen(vorher);
+                if (position != Recordset::PositionUnbekannt && position <= rs.RecordCount())
+                    rs.AbsolutePositionSetzen(position);
+            } catch (const DatenbankFehler&) {
+                // The views then show an empty album, as after a failed album choice.
+            }
+        }
+        return ergebnis;
+    }
+
+    rs.MoveFirst();
+    z.suchergebnisAngezeigt = true;
+    if (!SuchergebnisInAuswahl(z))
+        z.albenauswahl << SuchergebnisEintrag();
+    z.albenauswahlIndex = static_cast<int>(z.albenauswahl.size()) - 1;
+    return ergebnis;
+}
+
+void SuchergebnisZeigen(Programmzustand& z, Datenbankobjekte& db)
+{
+    Oberflaeche& ui = z.ui();
+    ui.ZoomAnsichtSchliessen();
+    ui.AlbenauswahlGeaendert();
+    ui.ListeAuffuellen();
+    // The viewer as for a new album: its caption, the first picture, the locks, the list's mark.
+    ui.AlbenAnzeigeNeuesAlbum();
+    ui.AlbenAnzeigeNaviPruefung();
+    ui.ListeMarkierungNachfuehren();
+    if (z.offen.vorschau) {
+        BildPfadeLaden(z, db);
+        ui.VorschauNeuesAlbumAnzeigen();
+    }
+}

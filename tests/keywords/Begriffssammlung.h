@@ -1,0 +1,79 @@
+#pragma once
+#include "Albenpflege.h"
+#include "Begriffstabelle.h"
+#include "DatenbankFehler.h"
+#include "Datenbankschema.h"
+#include "Sammlungsgeruest.h"
+#include "mdlDatenbanken.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+// A collection in a temporary folder whose albums get their picture rows
+// straight through SQL (no files needed: keywords and search read rows only).
+class Begriffssammlung : public Sammlungsgeruest {
+public:
+    Begriffssammlung()
+    {
+        if (!db.rsBegriffe.IstOffen())
+            qFatal("rsBegriffe ist nicht offen.");
+    }
+
+    // A new album; returns its number (its table's name).
+    QString album(const QString& name)
+    {
+        AlbumAnlegen(z, db, name, z.programmordner + QLatin1Char('/'));
+        return albumNummer(name);
+    }
+    // A picture row with its key; returns the key.
+    QString zeile(const QString& album, const QString& datei, const QString& feld = {},
+        const QString& datumIso = QStringLiteral("2004-05-01"), const QString& bemerkung = {})
+    {
+        db.conDaten.Ausfuehren(
+            QStringLiteral("INSERT INTO \"%1\" (Dateiname, ID, Datum, Schluesselbegriffe, Bemerkung) "
+                           "VALUES (?, 0, ?, ?, ?)")
+                .arg(album),
+            { datei, datumIso.isEmpty() ? QVariant() : QVariant(datumIso), feld.isEmpty() ? QVariant() : QVariant(feld),
+                bemerkung.isEmpty() ? QVariant() : QVariant(bemerkung) });
+        QSqlQuery q = db.conDaten.Abfragen(QStringLiteral("SELECT max(Nummer) FROM \"%1\"").arg(album));
+        q.next();
+        const QVariant nummer = q.value(0);
+        q.finish();
+        const QString schluessel = DBNummerBilden(nummer.toString(), album);
+        db.conDaten.Ausfuehren(
+            QStringLiteral("UPDATE \"%1\" SET DBNummer = ? WHERE Nummer = ?").arg(album), { schluessel, nummer });
+        return schluessel;
+    }
+    qint64 begriff(const QString& text) { return Begriffstabelle::FindenOderAnlegen(db, text); }
+
+    // A column of the row with that key in a table; "<keine Zeile>" when there is none.
+    QString wert(
+        const QString& tabelle, const QString& dbNummer, const QString& spalte = QStringLiteral("Schluesselbegriffe"))
+    {
+        QSqlQuery q = db.conDaten.Abfragen(
+            QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE DBNummer = ?").arg(spalte, tabelle), { dbNummer });
+        return q.next() ? q.value(0).toString() : QStringLiteral("<keine Zeile>");
+    }
+    // Every file name of rsAlbum in its order.
+    QStringList dateinamen()
+    {
+        QStringList namen;
+        Recordset& rs = db.rsAlbum;
+        const int vorher = rs.AbsolutePosition();
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+            namen << FeldLesen(rs, QStringLiteral("Dateiname"));
+        if (vorher > 0)
+            rs.AbsolutePositionSetzen(vorher);
+        return namen;
+    }
+    // Places rsAlbum on the row with that key.
+    void aufSchluessel(const QString& dbNummer)
+    {
+        Recordset& rs = db.rsAlbum;
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+            if (FeldLesen(rs, QStringLiteral("DBNummer")) == dbNummer)
+                return;
+        }
+        QFAIL("Schlüssel nicht in rsAlbum");
+    }
+};

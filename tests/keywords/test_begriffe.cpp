@@ -1,0 +1,286 @@
+#include "Albenanzeigelogik.h"
+#include "Begriffsfeld.h"
+#include "Begriffssammlung.h"
+#include "Bildbegriffe.h"
+#include "Suche.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The keyword field, the keyword table, and keyword and date changes of one
+// or many pictures, in albums and in the search result.
+class BegriffeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void feld_data();
+    void feld();
+    void feldGrenzen();
+    void begriffFindenNachTextGenau();
+    void umbenennenUndLoeschenUeberAlben();
+    void bildHinzufuegenUndEntfernen();
+    void suchergebnisSpiegeltInDieQuelleBeiGleichenNamen();
+    void suchergebnisOhneQuellzeileAendertNichts();
+    void markierteBekommenBegriff();
+    void stapelMitVollemFeldAendertNichts();
+    void stapelScheitertHalbUndLaesstAllesWieEsWar();
+    void datumDerMarkiertenImSuchergebnis();
+};
+
+void BegriffeTest::feld_data()
+{
+    QTest::addColumn<QString>("vorher");
+    QTest::addColumn<QString>("art");  // + append, - remove
+    QTest::addColumn<int>("nummer");
+    QTest::addColumn<QString>("nachher");
+
+    QTest::newRow("leer + 7") << u""_s << u"+"_s << 7 << u" 7;"_s;
+    QTest::newRow("7 + 12") << u" 7;"_s << u"+"_s << 12 << u" 7; 12;"_s;
+    QTest::newRow("mitte weg") << u" 3; 7; 12;"_s << u"-"_s << 7 << u" 3; 12;"_s;
+    QTest::newRow("letzter weg, Blank bleibt") << u" 3; 7;"_s << u"-"_s << 7 << u" 3; "_s;
+    QTest::newRow("erster weg") << u" 17; 7;"_s << u"-"_s << 17 << u" 7;"_s;
+    QTest::newRow("7 nicht in 17") << u" 17; 7;"_s << u"-"_s << 7 << u" 17; "_s;
+    QTest::newRow("nicht vorhanden") << u" 17;"_s << u"-"_s << 7 << u" 17;"_s;
+    QTest::newRow("einziger weg") << u" 5;"_s << u"-"_s << 5 << u" "_s;
+    QTest::newRow("nach Blank-Lauf anhaengen") << u" 3; "_s << u"+"_s << 9 << u" 3;  9;"_s;
+    QTest::newRow("aus Blank-Lauf entfernen") << u" 3;  9;"_s << u"-"_s << 9 << u" 3;  "_s;
+}
+
+void BegriffeTest::feld()
+{
+    QFETCH(QString, vorher);
+    QFETCH(QString, art);
+    QFETCH(int, nummer);
+    QFETCH(QString, nachher);
+    const QString ergebnis
+        = art == u"+"_s ? Begriffsfeld::Anhaengen(vorher, nummer) : Begriffsfeld::Entfernen(vorher, nummer);
+    QCOMPARE(ergebnis, nachher);
+    QCOMPARE(Begriffsfeld::Enthaelt(ergebnis, nummer), art == u"+"_s);
+}
+
+void BegriffeTest::feldGrenzen()
+{
+    // Membership needs the blank before the number: 7 is not in 17 or 77.
+    QVERIFY(!Begriffsfeld::Enthaelt(u" 17; 77;"_s, 7));
+    QVERIFY(Begriffsfeld::Enthaelt(u" 17; 77; 7;"_s, 7));
+    QVERIFY(!Begriffsfeld::Enthaelt(QString(), 7));
+
+    // A typed keyword is held to the column's 50 characters, 50 itself fits.
+    QVERIFY(Begriffstabelle::TextPruefen(QString(50, u'x')).isEmpty());
+    QVERIFY(!Begriffstabelle::TextPruefen(QString(51, u'x')).isEmpty());
+    QVERIFY(!Begriffstabelle::TextPruefen(QString()).isEmpty());
+}
+
+void BegriffeTest::begriffFindenNachTextGenau()
+{
+    Begriffssammlung s;
+    const qint64 oma = s.begriff(u"Oma"_s);
+    QCOMPARE(s.begriff(u"Oma"_s), oma);  // the same text: no new row
+    const qint64 klein = s.begriff(u"oma"_s);  // another case: another keyword
+    QVERIFY(klein != oma);
+    QCOMPARE(s.db.rsBegriffe.RecordCount(), 2);
+    QCOMPARE(Begriffstabelle::NummerVon(s.db.rsBegriffe, u"oma"_s), klein);
+    QCOMPARE(Begriffstabelle::TextVon(s.db.rsBegriffe, klein), u"oma"_s);
+    // Texts with apostrophes and wildcards are plain texts.
+    const qint64 apostroph = s.begriff(u"D'Artagnan 100%_"_s);
+    QCOMPARE(Begriffstabelle::NummerVon(s.db.rsBegriffe, u"D'Artagnan 100%_"_s), apostroph);
+    QCOMPARE(Begriffstabelle::NummerVon(s.db.rsBegriffe, u"D'Artagnan 100%"_s), 0);
+    // Every lookup leaves the table whole and by number.
+    QVERIFY(!s.db.rsBegriffe.IstGefiltert());
+    QCOMPARE(s.db.rsBegriffe.RecordCount(), 3);
+    s.db.rsBegriffe.MoveFirst();
+    QCOMPARE(FeldLesen(s.db.rsBegriffe, u"Nummer"_s).toLongLong(), oma);
+    // An over-long text is refused before anything is written.
+    QVERIFY_THROWS_EXCEPTION(DatenbankFehler, Begriffstabelle::NeuenDatensatzEinfuegen(s.db, QString(51, u'x')));
+    QCOMPARE(s.db.rsBegriffe.RecordCount(), 3);
+}
+
+void BegriffeTest::umbenennenUndLoeschenUeberAlben()
+{
+    Begriffssammlung s;
+    const QString a = s.album(u"Urlaub"_s);
+    const QString b = s.album(u"Garten"_s);
+    const qint64 rose = s.begriff(u"Rose"_s);
+    const qint64 tulpe = s.begriff(u"Tulpe"_s);
+    const QString feld = Begriffsfeld::Eintrag(rose) + Begriffsfeld::Eintrag(tulpe);
+    const QString k1 = s.zeile(a, u"a.jpg"_s, feld);
+    const QString k2 = s.zeile(b, u"a.jpg"_s, Begriffsfeld::Eintrag(rose));
+
+    Begriffstabelle::Umbenennen(s.db, rose, u"Heckenrose"_s);
+    // Pictures keep numbers: both albums show the new text, no row changed.
+    QCOMPARE(BegriffeAuflisten(s.db.rsBegriffe, s.wert(a, k1)), u"Heckenrose, Tulpe"_s);
+    QCOMPARE(BegriffeAuflisten(s.db.rsBegriffe, s.wert(b, k2)), u"Heckenrose"_s);
+    QCOMPARE(s.wert(a, k1), feld);
+
+    QVERIFY(Begriffstabelle::Loeschen(s.db, rose));
+    QVERIFY(!Begriffstabelle::Loeschen(s.db, rose));
+    // The entries stay in the fields but name no keyword any more ...
+    QCOMPARE(s.wert(b, k2), Begriffsfeld::Eintrag(rose));
+    QCOMPARE(BegriffeAuflisten(s.db.rsBegriffe, s.wert(a, k1)), u"Tulpe"_s);
+    QCOMPARE(BegriffeAuflisten(s.db.rsBegriffe, s.wert(b, k2)), QString());
+    // ... and its number is never given to a new keyword.
+    QVERIFY(s.begriff(u"Heckenrose"_s) > tulpe);
+    QVERIFY(!s.db.rsBegriffe.IstGefiltert());
+}
+
+void BegriffeTest::bildHinzufuegenUndEntfernen()
+{
+    Begriffssammlung s;
+    const QString a = s.album(u"Urlaub"_s);
+    const QString k = s.zeile(a, u"a.jpg"_s);
+    s.albumWaehlen(a);
+    const qint64 sieben = s.begriff(u"Sieben"_s);
+    const qint64 zwoelf = s.begriff(u"Zwölf"_s);
+    s.db.rsAlbum.MoveFirst();
+
+    QVERIFY(Bildbegriffe::Hinzufuegen(s.z, s.db, sieben));
+    QVERIFY(!Bildbegriffe::Hinzufuegen(s.z, s.db, sieben));
+    QVERIFY(Bildbegriffe::Hinzufuegen(s.z, s.db, zwoelf));
+    QCOMPARE(s.wert(a, k), u" %1; %2;"_s.arg(sieben).arg(zwoelf));
+    QCOMPARE(FeldLesen(s.db.rsAlbum, u"Schluesselbegriffe"_s), s.wert(a, k));
+    QVERIFY(Bildbegriffe::Entfernen(s.z, s.db, sieben));
+    QVERIFY(!Bildbegriffe::Entfernen(s.z, s.db, sieben));
+    QCOMPARE(s.wert(a, k), u" %1;"_s.arg(zwoelf));
+}
+
+void BegriffeTest::suchergebnisSpiegeltInDieQuelleBeiGleichenNamen()
+{
+    Begriffssammlung s;
+    const QString a = s.album(u"Urlaub"_s);
+    const QString b = s.album(u"Garten"_s);
+    const QString ka = s.zeile(a, u"IMG_1.jpg"_s);
+    const QString kb = s.zeile(b, u"IMG_1.jpg"_s);
+    s.albumWaehlen(a);
+    const qint64 oma = s.begriff(u"Oma"_s);
+
+    Suchkriterien k;
+    k.dateiname = u"IMG_1"_s;
+    QCOMPARE(SucheAusfuehren(s.z, s.db, k).anzahl, 2);
+    s.aufSchluessel(kb);
+    QVERIFY(Bildbegriffe::Hinzufuegen(s.z, s.db, oma));
+    // The row of the second album changes, its namesake in the first does not.
+    QCOMPARE(s.wert(b, kb), Begriffsfeld::Eintrag(oma));
+    QCOMPARE(s.wert(u"TempAlbum"_s, kb), Begriffsfeld::Eintrag(oma));
+    QCOMPARE(s.wert(a, ka), QString());
+    QCOMPARE(FeldLesen(s.db.rsAlbum, u"DBNummer"_s), kb);
+
+    QVERIFY(Bildbegriffe::Entfernen(s.z, s.db, oma));
+    QCOMPARE(s.wert(b, kb), u" "_s);
+    QCOMPARE(s.wert(u"TempAlbum"_s, kb), u" "_s);
+}
+
+void BegriffeTest::suchergebnisOhneQuellzeileAendertNichts()
+{
+    Begriffssammlung s;
+    const QString a = s.album(u"Urlaub"_s);
+    const QString k = s.zeile(a, u"a.jpg"_s);
+    s.albumWaehlen(a);
+    const qint64 oma = s.begriff(u"Oma"_s);
+    Suchkriterien kr;
+    kr.dateiname = u"a"_s;
+    QCOMPARE(SucheAusfuehren(s.z, s.db, kr).anzahl, 1);
+    // The picture's own row went since the search: the copy must not change alone.
+    s.db.conDaten.Ausfuehren(u"DELETE FROM \"%1\""_s.arg(a));
+    s.db.rsAlbum.MoveFirst();
+    QVERIFY_THROWS_EXCEPTION(DatenbankFehler, Bildbegriffe::Hinzufuegen(s.z, s.db, oma));
+    QCOMPARE(s.wert(u"TempAlbum"_s, k), QString());
+    QCOMPARE(FeldLesen(s.db.rsAlbum, u"Schluesselbegriffe"_s), QString());
+}
+
+void BegriffeTest::markierteBekommenBegriff()
+{
+    Begriffssammlung s;
+    const QString a = s.album(u"Urlaub"_s);
+    const qint64 sieben = s.begriff(u"Sieben"_s);
+    const qint64 siebzehn = s.begriff(u"Siebzehn"_s);
+    QStringList k;
+    k << s.zeile(a, u"a.jpg"_s, Begriffsfeld::Eintrag(sieben)) << s.zeile(a, u"b.jpg"_s)
+      << s.zeile(a, u"c.jpg"_s, Begriffsfeld::Eintrag(siebzehn)) << s.zeile(a, u"d.jpg"_s);
+    s.albumWaehlen(a);
+    s.db.rsAlbum.AbsolutePositionSetzen(4);
+
+    // a already has it: only b and c change; d is not marked.
+    QCOMPARE(Bildbegriffe::MarkiertenHinzufuegen(s.z, s.db, { 1, 2, 3 }, sieben), 2);
+    QCOMPARE(s.wert(a, k[0]), Begriffsfeld::Eintrag(sieben));
+    QCOMPARE(s.wert(a, k[1]), Begriffsfeld::Eintrag(sieben));
+    QCOMPARE(s.wert(a, k[2]), Begriffsfeld::Eintrag(siebzehn) + Begriffsfeld::Eintrag(sieben));
+    QCOMPARE(s.wert(a, k[3]), QString());
+    QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 4);
+
+    // Removing 7 leaves a picture with only 17 as it is.
+    QCOMPARE(Bildbegriffe::MarkiertenEntfernen(s.z, s.db, { 1, 2, 3, 4 }, sieben), 3);
+    QCOMPARE(s.wert(a, k[2]), Begriffsfeld::Eintrag(siebzehn) + u" "_s);
+    QCOMPARE(Bildbegriffe::MarkiertenEntfernen(s.z, s.db, { 3 }, sieben), 0);
+    QCOMPARE(Bildbegriffe::MarkiertenHinzufuegen(s.z, s.db, {}, sieben), 0);
+}
+
+void BegriffeTest::stapelMitVollemFeldAendertNichts()
+{
+    Begriffssammlung s;
+    const QString a = s.album(u"Urlaub"_s);
+    const qint64 n = s.begriff(u"Neu"_s);
+    const QString voll = QString(255 - 3, u' ') + u" 9;"_s;
+    const QString k1 = s.zeile(a, u"a.jpg"_s);
+    const QString k2 = s.zeile(a, u"voll.jpg"_s, voll);
+    s.albumWaehlen(a);
+    try {
+        Bildbegriffe::MarkiertenHinzufuegen(s.z, s.db, { 1, 2 }, n);
+        QFAIL("Ein volles Feld muss den Stapel aufhalten.");
+    } catch (const DatenbankFehler& f) {
+        QVERIFY(f.text().contains(u"voll.jpg"_s));
+        QVERIFY(!f.text().contains(u"a.jpg"_s));
+    }
+    QCOMPARE(s.wert(a, k1), QString());
+    QCOMPARE(s.wert(a, k2), voll);
+}
+
+void BegriffeTest::stapelScheitertHalbUndLaesstAllesWieEsWar()
+{
+    Begriffssammlung s;
+    const QString a = s.album(u"Urlaub"_s);
+    const qint64 n = s.begriff(u"Oma"_s);
+    QStringList k;
+    for (const QString& name : { u"a.jpg"_s, u"b.jpg"_s, u"c.jpg"_s })
+        k << s.zeile(a, name, u" 9;"_s);
+    s.albumWaehlen(a);
+    s.db.rsAlbum.AbsolutePositionSetzen(2);
+    // The third write fails after two went through.
+    s.db.conDaten.Ausfuehren(u"CREATE TRIGGER sperre BEFORE UPDATE ON \"%1\" WHEN NEW.Dateiname = 'c.jpg' "
+                             "BEGIN SELECT RAISE(ABORT, 'gesperrt'); END"_s.arg(a));
+    QVERIFY_THROWS_EXCEPTION(DatenbankFehler, Bildbegriffe::MarkiertenHinzufuegen(s.z, s.db, { 1, 2, 3 }, n));
+    for (const QString& schluessel : std::as_const(k))
+        QCOMPARE(s.wert(a, schluessel), u" 9;"_s);
+    // The recordset shows what is stored and stands where it stood.
+    QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
+    s.db.rsAlbum.MoveFirst();
+    QCOMPARE(FeldLesen(s.db.rsAlbum, u"Schluesselbegriffe"_s), u" 9;"_s);
+    QVERIFY(!s.db.conDaten.InTransaktion());
+}
+
+void BegriffeTest::datumDerMarkiertenImSuchergebnis()
+{
+    Begriffssammlung s;
+    const QString a = s.album(u"Urlaub"_s);
+    const QString b = s.album(u"Garten"_s);
+    const QString ka = s.zeile(a, u"x.jpg"_s);
+    const QString kb = s.zeile(b, u"x.jpg"_s);
+    const QString andere = s.zeile(b, u"y.jpg"_s);
+    s.albumWaehlen(a);
+    Suchkriterien kr;
+    kr.dateiname = u"x"_s;
+    QCOMPARE(SucheAusfuehren(s.z, s.db, kr).anzahl, 2);
+    QCOMPARE(Bildbegriffe::MarkiertenDatumSetzen(s.z, s.db, { 1, 2 }, QDate(2010, 7, 3)), 2);
+    for (const auto& [tabelle, schluessel] : { std::pair { a, ka }, std::pair { b, kb },
+             std::pair { u"TempAlbum"_s, ka }, std::pair { u"TempAlbum"_s, kb } })
+        QCOMPARE(s.wert(tabelle, schluessel, u"Datum"_s), u"2010-07-03"_s);
+    QCOMPARE(s.wert(b, andere, u"Datum"_s), u"2004-05-01"_s);
+}
+
+int testeBegriffe(int argc, char** argv)
+{
+    BegriffeTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_begriffe.moc"
