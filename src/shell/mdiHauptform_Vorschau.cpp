@@ -121,8 +121,9 @@ void mdiHauptform::VorschauZeigen()
     m_bilderListe->tag = QStringLiteral("0");
     rahmen(m_bilderListe)->hide();
     QMdiSubWindow* f = rahmen(m_vorschau);
-    vorschauAnordnen();
+    // Shown first: only then does the frame know its borders.
     f->show();
+    vorschauAnordnen();
     f->raise();
     m_vorschau->Aktivieren();
 }
@@ -141,7 +142,9 @@ void mdiHauptform::vorschauAnordnen()
     const int oben = StoryboardHoehe();
     const int platz = m_flaeche->viewport()->width() - links - Twips::zuPixel(RandRechtsTwips);
     const int breite = std::max(f->minimumSizeHint().width(), platz);
-    const int rand = f->height() - m_vorschau->height();
+    // Title bar and border around the browser itself.
+    const QMargins r = f->contentsMargins();
+    const int rand = r.top() + r.bottom();
     // The window first takes its width, which decides the rows' height.
     f->setGeometry(links, oben, breite, f->height());
     const int hoehe = std::min(m_vorschau->benoetigteHoehe() + rand, m_flaeche->viewport()->height() - oben);
