@@ -74,6 +74,8 @@ public:
         z.einstellungen.AnzahlBrowserZeilen = 3;
         browser = std::make_unique<frmVorschau>(z, db, bilder);
         vm.vorschau = browser.get();
+        // Events after every picture, so that clicks can overtake a draw.
+        browser->ereignisAbstandMs = 0;
         browser->resize(500, browser->benoetigteHoehe());
         browser->show();
         browser->Aktivieren();

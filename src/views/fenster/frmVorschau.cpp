@@ -98,6 +98,7 @@ void frmVorschau::captionSetzen()
 void frmVorschau::BilderAnzeigen()
 {
     const quint64 lauf = ++m_lauf;
+    m_ereignisUhr.start();
     // The path list may have changed under a grid that was not told.
     if (m_navi.AnzahlBilder() != anzahlBilder() || m_navi.Spalten() != m_raster.spalten
         || m_navi.Zeilen() != zeilen()) {
@@ -141,12 +142,17 @@ bool frmVorschau::reiheLaden(int gridzeile, quint64 lauf)
             continue;
         }
         zelleLaden(zelle, k);
-        // A page fills picture by picture; a click, a new album, a layout or
+        // A page fills picture by picture and the window answers meanwhile,
+        // every few milliseconds (each round repaints the window, which
+        // costs more than a thumbnail). A click, a new album, a layout or
         // closing during the events ends this draw here.
+        if (m_ereignisUhr.elapsed() < ereignisAbstandMs)
+            continue;
         QPointer<frmVorschau> selbst(this);
         QCoreApplication::processEvents();
         if (!selbst || lauf != m_lauf || m_geschlossen)
             return false;
+        m_ereignisUhr.start();
     }
     return true;
 }
@@ -154,6 +160,7 @@ bool frmVorschau::reiheLaden(int gridzeile, quint64 lauf)
 void frmVorschau::BilderVerschiebenNachOben()
 {
     const quint64 lauf = ++m_lauf;
+    m_ereignisUhr.start();
     m_seiteFertig = false;
     const int spalten = m_raster.spalten;
     const int bisher = (m_navi.Zeilen() - 1) * spalten;
@@ -169,6 +176,7 @@ void frmVorschau::BilderVerschiebenNachOben()
 void frmVorschau::BilderVerschiebenNachUnten()
 {
     const quint64 lauf = ++m_lauf;
+    m_ereignisUhr.start();
     m_seiteFertig = false;
     const int spalten = m_raster.spalten;
     for (int i = static_cast<int>(m_zellen.size()) - 1; i >= spalten; --i)

@@ -2,6 +2,7 @@
 #include "Knopfgruppe.h"
 #include "Vorschaulogik.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -66,6 +67,8 @@ public:
     Bildknopf* knopf(const QString& name) const;
     bool seiteFertig() const { return m_seiteFertig; }
     bool AlbumAngezeigt() const { return m_albumAngezeigt; }
+    // How long a draw works before it lets the window answer; 0: after every picture.
+    qint64 ereignisAbstandMs = 25;
 
 signals:
     // Closed by the user or the frame; it is deleted a little later.
@@ -134,5 +137,6 @@ private:
     // Counts draws and layouts: a draw that finds it changed after handing
     // out events stops, so cells never mix two draws.
     quint64 m_lauf = 0;
+    QElapsedTimer m_ereignisUhr;  // since the last events handed out during a draw
     int m_letzteBreite = -1;
 };
