@@ -3,6 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+QSize DekodierGroesse(const QSize& original, const QSizeF& benoetigt)
+{
+    for (int teiler : { 8, 4, 2 }) {
+        const QSize kleiner((original.width() + teiler - 1) / teiler, (original.height() + teiler - 1) / teiler);
+        if (kleiner.width() >= benoetigt.width() && kleiner.height() >= benoetigt.height())
+            return kleiner;
+    }
+    return original;
+}
+
 void Zoomrechnung::zentrieren()
 {
     m_bild.moveLeft((m_anzeige.width() - m_bild.width()) / 2);

@@ -1,7 +1,15 @@
 #pragma once
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 #include <cstdint>
+
+// The size to decode a picture at so that it covers the needed size: the
+// smallest of its own size divided by 8, 4, 2 or 1 (rounded up, as a JPEG
+// decoder scales in the DCT) that is at least as large. Decoding at exactly
+// such a size costs no resampling after the decoder; the view scales when
+// it paints.
+QSize DekodierGroesse(const QSize& original, const QSizeF& benoetigt);
 
 // The zoom view's arithmetic without a window: the picture fitted into the
 // display area or at its own size, steps of a tenth of the original size

@@ -116,6 +116,25 @@ private slots:
         QVERIFY(!r.LaufleistenUeberpruefung(315).horizontal);
     }
 
+    void dekodiergroesse_data()
+    {
+        QTest::addColumn<QSize>("original");
+        QTest::addColumn<QSizeF>("benoetigt");
+        QTest::addColumn<QSize>("groesse");
+        QTest::newRow("Hälfte") << QSize(6000, 4000) << QSizeF(1600, 1066.7) << QSize(3000, 2000);
+        QTest::newRow("genau ein Viertel") << QSize(6000, 4000) << QSizeF(1500, 1000) << QSize(1500, 1000);
+        QTest::newRow("aufgerundet") << QSize(6001, 4001) << QSizeF(750.1, 500) << QSize(751, 501);
+        QTest::newRow("Achtel") << QSize(4000, 6000) << QSizeF(333, 500) << QSize(500, 750);
+        QTest::newRow("größer als das Bild") << QSize(300, 400) << QSizeF(600, 800) << QSize(300, 400);
+    }
+    void dekodiergroesse()
+    {
+        QFETCH(QSize, original);
+        QFETCH(QSizeF, benoetigt);
+        QFETCH(QSize, groesse);
+        QCOMPARE(DekodierGroesse(original, benoetigt), groesse);
+    }
+
     void fensterDekodiertEinmalPassend()
     {
         Zoomsammlung s({ QSize(2400, 1600), QSize(300, 400) });
@@ -123,18 +142,21 @@ private slots:
         QSignalSpy gemalt(&f, &frmBilder::gezeichnet);
         f.BildAnzeigen();
         QVERIFY(gemalt.wait(2000));
+        // Decoded reduced in the decoder, as large as the fitted picture needs.
         const QSizeF passend = f.rechnung().bildRechteck().size();
-        QCOMPARE(f.dekodiert(), passend.toSize());
+        QCOMPARE(f.dekodiert(), DekodierGroesse(QSize(2400, 1600), passend));
         QVERIFY(f.dekodiert().width() < 2400);
         QCOMPARE(f.dekodierungen(), 1);
         QCOMPARE(f.windowTitle(), u"z1.jpg (Bildgröße: %1%)"_s.arg(f.Zoomfaktor()));
         QVERIFY(!f.hscBild()->isVisible());
 
-        // Enlarging needs the full picture once; further steps paint from it.
+        // Enlarging within the decoded copy reads nothing; beyond it the
+        // full picture once, and further steps paint from that.
         f.cmdGroesser_Click();
-        QCOMPARE(f.dekodiert(), QSize(2400, 1600));
+        QCOMPARE(f.dekodierungen(), 1);
         for (int i = 0; i < 5; ++i)
             f.cmdGroesser_Click();
+        QCOMPARE(f.dekodiert(), QSize(2400, 1600));
         f.cmdOriginal_Click();
         f.cmdKleiner_Click();
         QCOMPARE(f.dekodierungen(), 2);

@@ -245,8 +245,7 @@ void frmBilder::BildAnzeigen()
             m_originalPixel = leser.Groesse();
         m_rechnung.Vollanzeige(m_originalPixel, flaeche, m_anpassen);
         if (!m_originalPixel.isEmpty()) {
-            const QSize ziel = m_rechnung.bildRechteck().size().toSize().boundedTo(m_originalPixel);
-            m_bild = leser.Lesen(ziel.isEmpty() ? QSize(1, 1) : ziel);
+            m_bild = leser.Lesen(DekodierGroesse(m_originalPixel, m_rechnung.bildRechteck().size()));
             ++m_dekodierungen;
         }
         if (m_bild.isNull()) {
