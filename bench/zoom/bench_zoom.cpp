@@ -98,9 +98,10 @@ int main(int argc, char** argv)
         if (!zoom.dekodiert().isEmpty())
             ++gezeigt;
     }
-    if (gezeigt != rs.RecordCount())
-        std::fprintf(stderr, "nur %d von %d Bildern gezeigt\n", gezeigt, rs.RecordCount());
+    const int anzahl = rs.RecordCount();
+    if (gezeigt != anzahl)
+        std::fprintf(stderr, "nur %d von %d Bildern gezeigt\n", gezeigt, anzahl);
     DatenbankSchliessen(z, db);
-    std::printf("%.1f\n", gesamt / 1e6 / std::max(1, rs.RecordCount()));
+    std::printf("%.1f\n", gesamt / 1e6 / std::max(1, anzahl));
     return 0;
 }
