@@ -91,6 +91,7 @@ private:
         QString tag;  // the picture's DBNummer
         bool mitBild = false;
         bool markiert = false;
+        bool gefaerbt = false;
     };
 
     void aufbauen();

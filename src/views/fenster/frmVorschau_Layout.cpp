@@ -172,6 +172,10 @@ void frmVorschau::zelleLeeren(Zelle& c)
 
 void frmVorschau::zelleFaerben(Zelle& c, bool markiert)
 {
+    // A palette change repaints and re-polishes the label: only when the colour changes.
+    if (c.gefaerbt && c.markiert == markiert)
+        return;
+    c.gefaerbt = true;
     c.markiert = markiert;
     QPalette p = c.name->palette();
     p.setColor(QPalette::Window, palette().color(markiert ? QPalette::Dark : QPalette::Button));
@@ -182,7 +186,6 @@ void frmVorschau::zelleLaden(int zelle, int position)
 {
     Zelle& c = m_zellen[zelle - 1];
     const int s = zellengroesse();
-    c.bild->hide();
     const QImage bild = m_speicher.Laden(z.bildPfade.value(position - 1), s);
     c.mitBild = !bild.isNull();
     if (c.mitBild) {
