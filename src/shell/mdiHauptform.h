@@ -179,6 +179,7 @@ public:
     void TastaturEinrichten();
     // F10: opens the first menu of the bar that can be opened.
     void MenueleisteAnsteuern();
+
     // --- keywords, properties of marked pictures, search (mdiHauptform_Suche.cpp) ---
 public:
     void BegriffeListenAuffuellen() override;
@@ -194,4 +195,32 @@ private:
     void begriffeKnopfBeschriften();
     class frmBegriffe* m_begriffe = nullptr;
     class frmSuche* m_suche = nullptr;
+
+    // --- thumbnail browser and zoom view (mdiHauptform_Vorschau.cpp) ---
+public:
+    void VorschauNeuesAlbumAnzeigen() override;
+    void VorschauZeigen() override;
+    void VorschauBilderAnzeigen() override;
+    void VorschauMarkierungAnzeigen() override;
+    void ZoomAnsichtZeigen() override;
+    void ZoomBildAnzeigen() override;
+    // "Browser": closes an open browser, else loads the paths and shows it.
+    void BrowserUmschalten();
+    void VorschauSchliessen();
+    // Rows of the album were deleted or added elsewhere: an open browser reloads.
+    void VorschauZeilenGeaendert();
+    // Height of the storyboard above the browser; 0 while there is none.
+    int StoryboardHoehe() const;
+    class frmVorschau* vorschau() const { return m_vorschau; }
+    class frmBilder* zoomAnsicht() const { return m_zoom; }
+    // Set when the browser closed.
+    bool vorschauGeschlossen() const { return m_vorschauGeschlossen; }
+
+private:
+    void vorschauAnordnen();
+    void vorschauEntladen();
+    class frmVorschau* m_vorschau = nullptr;
+    class frmBilder* m_zoom = nullptr;
+    class QObject* m_vorschauBeobachter = nullptr;
+    bool m_vorschauGeschlossen = false;
 };

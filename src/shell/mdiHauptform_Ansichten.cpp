@@ -260,6 +260,7 @@ void mdiHauptform::ListeAuffuellen()
 {
     if (m_bilderListe)
         m_bilderListe->ListeAuffuellen();
+    VorschauZeilenGeaendert();
 }
 
 void mdiHauptform::ListeMarkierungNachfuehren()

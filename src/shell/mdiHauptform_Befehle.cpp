@@ -178,6 +178,7 @@ void mdiHauptform::PraesentationLoeschenBefehl()
 void mdiHauptform::SucheBefehl()
 {
     // The browser shares the right-hand side with the search: it goes first.
+    VorschauSchliessen();
     m_timSuche.start();
 }
 
@@ -189,7 +190,7 @@ void mdiHauptform::SucheAnzeigen()
 
 void mdiHauptform::BrowserBefehl()
 {
-    // The thumbnail browser joins here once it exists.
+    BrowserUmschalten();
 }
 
 void mdiHauptform::mnuPraeSchliessen_Click()

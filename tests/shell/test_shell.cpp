@@ -5,7 +5,9 @@
 #include "Twips.h"
 #include "Verbindung.h"
 #include "frmAlbenAnzeige.h"
+#include "frmBilder.h"
 #include "frmBilderListe.h"
+#include "frmVorschau.h"
 #include "frmHilfe.h"
 #include "frmInfos.h"
 #include "frmStart.h"
@@ -520,6 +522,49 @@ private slots:
             }
             QVERIFY2(ganzZuSehen(h->bilderListe()->parentWidget()), qPrintable(QString::number(groesse.width())));
         }
+        h->close();
+    }
+
+    void browserNimmtDenPlatzDerListeUndOeffnetDieZoomansicht()
+    {
+        const QString pfad = sammlungMitBild(QStringLiteral("browser.mdb"));
+        auto a = neueAnwendung();
+        QVERIFY(a->HauptfensterZeigen());
+        mdiHauptform* h = a->hauptfenster();
+        h->dateiWaehlen = [&](bool) { return pfad; };
+        h->DatenbankOeffnenBefehl();
+        QVERIFY(h->bilderListe());
+        const int listeLinks = h->bilderListe()->parentWidget()->x();
+        // The user closed the list: the browser loads it hidden for the marks.
+        h->bilderListe()->parentWidget()->close();
+        QVERIFY(!h->bilderListe());
+        h->BrowserBefehl();
+        frmVorschau* v = h->vorschau();
+        QVERIFY(v && h->bilderListe());
+        QVERIFY(!h->bilderListe()->parentWidget()->isVisible());
+        QCOMPARE(h->bilderListe()->tag, QStringLiteral("0"));
+        QCOMPARE(v->parentWidget()->x(), listeLinks);
+        QVERIFY(h->flaeche()->viewport()->rect().contains(v->parentWidget()->geometry()));
+        QCOMPARE(v->lblBildName(1)->text(), QStringLiteral("a.jpg"));
+        QTest::mouseClick(v->lblBildName(1), Qt::LeftButton, Qt::ControlModifier, QPoint(3, 3));
+        QVERIFY(!h->BildMarkiert(1));
+        QTest::mouseClick(v->lblBildName(1), Qt::LeftButton, Qt::ControlModifier, QPoint(3, 3));
+        QVERIFY(h->BildMarkiert(1));
+
+        QTest::mouseClick(v->imgBild(1), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QVERIFY(h->zoomAnsicht());
+        QTRY_VERIFY(h->zoomAnsicht()->windowTitle().startsWith(QStringLiteral("a.jpg (Bildgröße: ")));
+
+        // "Suche" closes the browser first; the list is back in its place.
+        h->SucheBefehl();
+        QVERIFY(!h->vorschau());
+        QVERIFY(h->bilderListe()->parentWidget()->isVisible());
+        QCOMPARE(h->bilderListe()->tag, QStringLiteral("1"));
+        // The command opens and closes it.
+        h->BrowserBefehl();
+        QVERIFY(h->vorschau());
+        h->BrowserBefehl();
+        QVERIFY(!h->vorschau());
         h->close();
     }
 

@@ -1,0 +1,442 @@
+#include "Ansichtensammlung.h"
+#include "Bildknopf.h"
+#include "Bildorte.h"
+#include "Vorschaulogik.h"
+#include "frmVorschau.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Passes the browser's calls to the picture list, as the main window does.
+class Vorschauvermittlung : public Ansichtenvermittlung {
+public:
+    frmVorschau* vorschau = nullptr;
+    QStringList namen;  // when set, the names instead of the list's
+    int zoomAufrufe = 0;
+
+    bool BildMarkiert(int p) override { return liste && liste->modell().markiert(p); }
+    void BildMarkierungSetzen(int p, bool m) override
+    {
+        if (liste)
+            liste->modell().markieren(p, m);
+    }
+    void NormaleTextfelder(int p) override
+    {
+        if (liste)
+            liste->NormaleTextfelder(p);
+    }
+    QString ListenBildname(int p) override
+    {
+        if (!namen.isEmpty())
+            return namen.value(p - 1);
+        return liste && liste->modell().gueltig(p) ? liste->modell().eintrag(p).dateiname : QString();
+    }
+    int KlickAnker() override { return liste ? liste->modell().anker() : 1; }
+    void KlickAnkerSetzen(int p) override
+    {
+        if (liste)
+            liste->modell().ankerSetzen(p);
+    }
+    void VorschauMarkierungAnzeigen() override
+    {
+        if (vorschau)
+            vorschau->MarkierungAnzeigen();
+    }
+    void VorschauNeuesAlbumAnzeigen() override
+    {
+        if (vorschau)
+            vorschau->NeuesAlbumAnzeigen();
+    }
+    void ZoomAnsichtZeigen() override { ++zoomAufrufe; }
+};
+
+// An album of n pictures (64 x 48, "b01.jpg" ...) with the picture list and
+// a browser five columns wide and three rows high.
+class Vorschausammlung : public Ansichtensammlung {
+public:
+    explicit Vorschausammlung(int n)
+    {
+        z.oberflaeche = &vm;
+        album(QStringLiteral("Album"));
+        for (int i = 1; i <= n; ++i)
+            bild(QStringLiteral("b%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
+        vm.liste = &liste();
+        vm.anzeige = nullptr;
+        liste().ListeAuffuellen();
+        BildPfadeLaden(z, db);
+        z.einstellungen.GroesseVorschauBild = 80;
+        z.einstellungen.AnzahlBrowserZeilen = 3;
+        browser = std::make_unique<frmVorschau>(z, db, bilder);
+        vm.vorschau = browser.get();
+        // Events after every picture, so that clicks can overtake a draw.
+        browser->ereignisAbstandMs = 0;
+        browser->resize(500, browser->benoetigteHoehe());
+        browser->show();
+        browser->Aktivieren();
+    }
+    ~Vorschausammlung() override { vm.vorschau = nullptr; }
+
+    void nameKlicken(int zelle, Qt::KeyboardModifiers tasten = Qt::NoModifier, Qt::MouseButton k = Qt::LeftButton)
+    {
+        QTest::mouseClick(browser->lblBildName(zelle), k, tasten, QPoint(5, 5));
+    }
+    QVector<int> markiert() { return liste().modell().markiertePositionen(); }
+    QVector<int> positionen()
+    {
+        QVector<int> p;
+        for (int i = 1; i <= browser->AnzahlPlatzhalter(); ++i)
+            p << browser->ZellenPosition(i);
+        return p;
+    }
+
+    Vorschauvermittlung vm;
+    std::unique_ptr<frmVorschau> browser;
+};
+
+QVector<int> folge(int von, int bis)
+{
+    QVector<int> v;
+    for (int i = von; i <= bis; ++i)
+        v << i;
+    return v;
+}
+
+}  // namespace
+
+class TestVorschau : public QObject {
+    Q_OBJECT
+private slots:
+    void raster_data()
+    {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("groesse");
+        QTest::addColumn<int>("spalten");
+        QTest::addColumn<int>("luecke");
+        QTest::newRow("500 bei 80: sechs Spalten ließen 3 Pixel") << 500 << 80 << 5 << 17;
+        QTest::newRow("halbe Lücke zur geraden Zahl") << 427 << 80 << 5 << 4;
+        QTest::newRow("breit") << 1920 << 100 << 18 << 6;
+        QTest::newRow("genau eine Zelle") << 90 << 80 << 1 << 5;
+        QTest::newRow("schmaler als eine Zelle") << 50 << 80 << 1 << 4;
+        QTest::newRow("ohne Breite") << 0 << 120 << 1 << 4;
+    }
+    void raster()
+    {
+        QFETCH(int, breite);
+        QFETCH(int, groesse);
+        QFETCH(int, spalten);
+        QFETCH(int, luecke);
+        const Vorschauraster r = RasterBerechnen(breite, groesse);
+        QCOMPARE(r.spalten, spalten);
+        QCOMPARE(r.luecke, luecke);
+    }
+
+    void zellenlage()
+    {
+        const Vorschauraster r { 5, 17 };
+        const Zellenlage erste = ZelleBerechnen(1, r, 80, 20);
+        QCOMPARE(erste.bild, QRect(17, 17, 80, 80));
+        QCOMPARE(erste.labelOben, 101);
+        // Cell 7: second column of the second row.
+        const Zellenlage siebte = ZelleBerechnen(7, r, 80, 20);
+        QCOMPARE(siebte.bild.topLeft(), QPoint(114, 138));
+        QCOMPARE(siebte.labelOben, 222);
+    }
+
+    void naviSchritte_data()
+    {
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<int>("schritte");
+        QTest::addColumn<QString>("letzteSeite");
+        QTest::newRow("leer") << 0 << 0 << QString();
+        QTest::newRow("ein Bild") << 1 << 0 << u"Bilder 1 - 1  von  1"_s;
+        QTest::newRow("sieben") << 7 << 0 << u"Bilder 1 - 7  von  7"_s;
+        QTest::newRow("genau eine Seite") << 15 << 0 << u"Bilder 1 - 15  von  15"_s;
+        QTest::newRow("eine Zeile mehr") << 16 << 1 << u"Bilder 6 - 16  von  16"_s;
+        QTest::newRow("dreiundzwanzig") << 23 << 2 << u"Bilder 11 - 23  von  23"_s;
+        QTest::newRow("zehntausend") << 10000 << 1997 << u"Bilder 9986 - 10000  von  10000"_s;
+    }
+    void naviSchritte()
+    {
+        QFETCH(int, anzahl);
+        QFETCH(int, schritte);
+        QFETCH(QString, letzteSeite);
+        Vorschaunavigation n;
+        n.NeuesAlbum(anzahl, 5, 3);
+        QCOMPARE(n.AnzahlNaviSchritte(), schritte);
+        QVERIFY(n.amAnfang());
+        QCOMPARE(n.amEnde(), schritte == 0);
+        n.Letzte();
+        QCOMPARE(n.NaviSchritt(), schritte);
+        QVERIFY(n.amEnde());
+        QCOMPARE(n.Seite().leer(), anzahl == 0);
+        if (anzahl > 0)
+            QCOMPARE(Positionstext(n.Seite(), anzahl), letzteSeite);
+    }
+
+    void navigationsfolgen()
+    {
+        using F = Vorschaunavigation::Folge;
+        Vorschaunavigation n;
+        n.NeuesAlbum(23, 5, 3);
+        QCOMPARE(n.VorherigeZeile(), F::Keine);
+        QCOMPARE(n.NaechsteZeile(), F::ZeileVor);
+        // The next page from row 1 stops at the last step.
+        QCOMPARE(n.NaechsteSeite(), F::Neuzeichnen);
+        QCOMPARE(n.NaviSchritt(), 2);
+        QCOMPARE(n.NaechsteSeite(), F::Keine);
+        QCOMPARE(n.NaechsteZeile(), F::Keine);
+        QCOMPARE(n.VorherigeZeile(), F::ZeileZurueck);
+        // Back to the start from row 1 moves the rows; from further a redraw.
+        QCOMPARE(n.Erste(), F::ZeileZurueck);
+        QCOMPARE(n.Letzte(), F::Neuzeichnen);
+        QCOMPARE(n.VorherigeSeite(), F::Neuzeichnen);
+        QCOMPARE(n.NaviSchritt(), 0);
+        n.NaechsteZeile();
+        QCOMPARE(n.Letzte(), F::ZeileVor);
+    }
+
+    void zellenbildgroesse_data()
+    {
+        QTest::addColumn<QSize>("bild");
+        QTest::addColumn<QSize>("zelle");
+        QTest::newRow("quer") << QSize(160, 120) << QSize(80, 60);
+        QTest::newRow("hoch") << QSize(120, 160) << QSize(60, 80);
+        QTest::newRow("quadratisch") << QSize(500, 500) << QSize(80, 80);
+        QTest::newRow("sehr schmal") << QSize(1, 1000) << QSize(1, 80);
+        QTest::newRow("sehr flach") << QSize(3000, 10) << QSize(80, 1);
+        QTest::newRow("ohne Größe") << QSize(0, 10) << QSize();
+    }
+    void zellenbildgroesse()
+    {
+        QFETCH(QSize, bild);
+        QFETCH(QSize, zelle);
+        QCOMPARE(ZellenbildGroesse(bild, 80), zelle);
+    }
+
+    void speicherLiestNurGeaenderteDateien()
+    {
+        QTemporaryDir ordner;
+        const QString a = ordner.filePath(u"a.jpg"_s);
+        const QString b = ordner.filePath(u"b.jpg"_s);
+        Sammlungsgeruest::bildSchreiben(a, QSize(160, 120));
+        Sammlungsgeruest::bildSchreiben(b, QSize(90, 120));
+        const QDateTime zeit(QDate(2020, 5, 1), QTime(12, 0));
+        QFile f(a);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(zeit, QFileDevice::FileModificationTime));
+        f.close();
+        Vorschauspeicher speicher(1);
+        QCOMPARE(speicher.Laden(a, 80).size(), QSize(80, 60));
+        // Spoilt in place with the same size and time: still the known picture.
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(200));
+        f.write(QByteArray(static_cast<int>(f.size()) - 200, 'x'));
+        QVERIFY(f.flush());
+        QVERIFY(f.setFileTime(zeit, QFileDevice::FileModificationTime));
+        f.close();
+        QCOMPARE(speicher.Laden(a, 80).size(), QSize(80, 60));
+        // Another cell size is another picture; the bound drops the oldest.
+        QCOMPARE(speicher.Laden(b, 80).size(), QSize(60, 80));
+        QCOMPARE(speicher.anzahl(), 1);
+        QVERIFY(speicher.Laden(a, 80).isNull());
+        QVERIFY(speicher.Laden(ordner.filePath(u"fehlt.jpg"_s), 80).isNull());
+        QVERIFY(speicher.Laden(QString(), 80).isNull());
+    }
+
+    void fensterZeigtSeitenUndSperrt()
+    {
+        Vorschausammlung s(23);
+        frmVorschau& v = *s.browser;
+        QCOMPARE(v.AnzahlSpalten(), 5);
+        QCOMPARE(v.AnzahlPlatzhalter(), 15);
+        QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 15  von  23"_s);
+        QCOMPARE(v.lblBildName(7)->text(), u"b07.jpg"_s);
+        QVERIFY(v.zeigtBild(7));
+        QCOMPARE(v.imgBild(7)->size(), QSize(80, 60));
+        for (const char* name : { "cmdFirst", "cmdBack", "cmdBackGross" })
+            QCOMPARE(v.knopf(QLatin1String(name))->tag, u"gesperrt"_s);
+        QVERIFY(v.knopf(u"cmdNext"_s)->istAktiv());
+
+        // One row on: the rows move up, cell 1 holds what cell 6 held.
+        const qint64 vorher = v.imgBild(6)->pixmap().cacheKey();
+        QTest::mouseClick(v.knopf(u"cmdNext"_s), Qt::LeftButton);
+        QCOMPARE(s.positionen(), folge(6, 20));
+        QCOMPARE(v.imgBild(1)->pixmap().cacheKey(), vorher);
+        QCOMPARE(v.lblBildName(1)->text(), u"b06.jpg"_s);
+        QVERIFY(v.knopf(u"cmdFirst"_s)->istAktiv());
+
+        QTest::mouseClick(v.knopf(u"cmdNextGross"_s), Qt::LeftButton);
+        QCOMPARE(v.lblAnzeige()->text(), u"Bilder 11 - 23  von  23"_s);
+        // Cells after the last picture are empty frames.
+        QCOMPARE(v.ZellenPosition(13), 23);
+        QCOMPARE(v.ZellenPosition(14), 0);
+        QVERIFY(v.lblBildName(15)->text().isEmpty());
+        QVERIFY(v.imgBild(15)->isVisible());
+        for (const char* name : { "cmdNext", "cmdLast", "cmdNextGross" })
+            QVERIFY(!v.knopf(QLatin1String(name))->istAktiv());
+
+        QTest::mouseClick(v.knopf(u"cmdFirst"_s), Qt::LeftButton);
+        QCOMPARE(s.positionen(), folge(1, 15));
+    }
+
+    void leeresAlbumUndFehlendesBild()
+    {
+        Vorschausammlung leer(0);
+        for (int i = 1; i <= leer.browser->AnzahlPlatzhalter(); ++i)
+            QVERIFY(!leer.browser->imgBild(i)->isVisible());
+        for (const char* name : { "cmdFirst", "cmdBack", "cmdBackGross", "cmdNext", "cmdLast", "cmdNextGross" })
+            QVERIFY(!leer.browser->knopf(QLatin1String(name))->istAktiv());
+
+        Vorschausammlung s(3);
+        QFile::remove(s.z.bildPfade.at(1));
+        s.browser->BilderAnzeigen();
+        // Its name stays; it has no picture and ignores clicks.
+        QCOMPARE(s.browser->lblBildName(2)->text(), u"b02.jpg"_s);
+        QVERIFY(!s.browser->zeigtBild(2));
+        s.db.rsAlbum.AbsolutePositionSetzen(1);
+        QTest::mouseClick(s.browser->imgBild(2), Qt::LeftButton);
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 1);
+        QCOMPARE(s.vm.zoomAufrufe, 0);
+        QTest::mouseClick(s.browser->imgBild(3), Qt::LeftButton);
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
+        QCOMPARE(s.vm.zoomAufrufe, 1);
+    }
+
+    void markierenMitStrgUndUmschalt()
+    {
+        Vorschausammlung s(23);
+        frmVorschau& v = *s.browser;
+        // A plain click makes the picture current and the only marked one.
+        s.nameKlicken(4);
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 4);
+        QCOMPARE(s.markiert(), QVector<int>({ 4 }));
+        QVERIFY(v.zeigtMarkierung(4));
+        s.nameKlicken(9, Qt::ControlModifier);
+        QCOMPARE(s.markiert(), QVector<int>({ 4, 9 }));
+        // Shift from the anchor (9) back to 2 clears the others.
+        s.liste().modell().markieren(14, true);
+        s.nameKlicken(2, Qt::ShiftModifier);
+        QCOMPARE(s.markiert(), folge(2, 9));
+        QVERIFY(v.zeigtMarkierung(2) && !v.zeigtMarkierung(14) && !v.zeigtMarkierung(1));
+        // The anchor stays: Shift forward from 9 to 12.
+        s.nameKlicken(12, Qt::ShiftModifier);
+        QCOMPARE(s.markiert(), folge(9, 12));
+        // Ctrl on a marked picture unmarks it.
+        s.nameKlicken(10, Qt::ControlModifier);
+        QCOMPARE(s.markiert(), QVector<int>({ 9, 11, 12 }));
+        QVERIFY(!v.zeigtMarkierung(10));
+        // Another view's move reaches the browser through the list.
+        s.db.rsAlbum.AbsolutePositionSetzen(5);
+        s.liste().ListeMarkierungNachfuehren();
+        QVERIFY(v.zeigtMarkierung(5) && !v.zeigtMarkierung(9) && !v.zeigtMarkierung(11));
+    }
+
+    void kontextmenueNurAufMarkiertem()
+    {
+        Vorschausammlung s(5);
+        QSignalSpy menue(s.browser.get(), &frmVorschau::kontextmenueGewuenscht);
+        s.nameKlicken(3);
+        s.nameKlicken(2, Qt::NoModifier, Qt::RightButton);
+        QCOMPARE(menue.count(), 0);
+        s.nameKlicken(3, Qt::NoModifier, Qt::RightButton);
+        QCOMPARE(menue.count(), 1);
+        QCOMPARE(s.markiert(), QVector<int>({ 3 }));
+    }
+
+    void neuesAlbumUnterbrichtZeichnen()
+    {
+        Vorschausammlung s(15);
+        frmVorschau& v = *s.browser;
+        QStringList pfade = s.z.bildPfade;
+        auto album = [&](const QString& buchstabe, int n) {
+            s.vm.namen.clear();
+            s.z.bildPfade.clear();
+            s.z.bildDBNummern.clear();
+            for (int i = 0; i < n; ++i) {
+                s.vm.namen << buchstabe + QString::number(i + 1);
+                s.z.bildPfade << pfade.at(i);
+                s.z.bildDBNummern << buchstabe + QString::number(i + 1);
+            }
+        };
+        album(u"A"_s, 15);
+        // While A's first picture is drawn, B, with fewer pictures, becomes
+        // the album and is drawn: nothing of A may follow.
+        bool gewechselt = false;
+        QTimer::singleShot(0, &v, [&] {
+            album(u"B"_s, 3);
+            gewechselt = true;
+            v.NeuesAlbumAnzeigen();
+        });
+        v.BilderAnzeigen();
+        QVERIFY(gewechselt);
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(v.lblBildName(i)->text(), u"B%1"_s.arg(i));
+        for (int i = 4; i <= 15; ++i) {
+            QCOMPARE(v.lblBildName(i)->text(), QString());
+            QCOMPARE(v.ZellenPosition(i), 0);
+        }
+        QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 3  von  3"_s);
+        QVERIFY(v.seiteFertig());
+
+        // A page click while a page fills does nothing.
+        s.vm.namen.clear();
+        BildPfadeLaden(s.z, s.db);
+        s.browser->resize(200, s.browser->height());
+        QCOMPARE(v.AnzahlSpalten(), 2);
+        QTimer::singleShot(0, &v, [&] { QTest::mouseClick(v.knopf(u"cmdNextGross"_s), Qt::LeftButton); });
+        v.BilderAnzeigen();
+        QCOMPARE(v.navigation().NaviSchritt(), 0);
+        QCOMPARE(v.ZellenPosition(1), 1);
+    }
+
+    void geloeschteZeilenLadenNeu()
+    {
+        Vorschausammlung s(8);
+        frmVorschau& v = *s.browser;
+        s.db.rsAlbum.AbsolutePositionSetzen(8);
+        s.db.rsAlbum.Delete();
+        s.db.rsAlbum.MoveFirst();
+        // Cell 8 points past the last row: the click reloads instead of moving.
+        QTest::mouseClick(v.imgBild(8), Qt::LeftButton);
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 1);
+        QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 7  von  7"_s);
+        QCOMPARE(v.ZellenPosition(8), 0);
+    }
+
+    void breiteAendertSpalten()
+    {
+        Vorschausammlung s(40);
+        frmVorschau& v = *s.browser;
+        QTest::mouseClick(v.knopf(u"cmdNext"_s), Qt::LeftButton);
+        v.resize(900, v.height());
+        QCOMPARE(v.AnzahlSpalten(), 10);
+        QCOMPARE(v.AnzahlPlatzhalter(), 30);
+        // A new layout starts at the first row.
+        QCOMPARE(s.positionen(), folge(1, 30));
+        v.resize(40, v.height());
+        QCOMPARE(v.AnzahlSpalten(), 1);
+        QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 3  von  40"_s);
+    }
+
+    void bildLoeschenGehtNicht()
+    {
+        Vorschausammlung s(2);
+        s.browser->BildLoeschen();
+        QCOMPARE(s.meldungen.texte(), QStringList { u"Geht von hier aus noch nicht!"_s });
+        QCOMPARE(s.db.rsAlbum.RecordCount(), 2);
+    }
+};
+
+int testeVorschau(int argc, char** argv)
+{
+    TestVorschau t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_vorschau.moc"

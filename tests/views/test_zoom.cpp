@@ -1,0 +1,203 @@
+#include "Ansichtensammlung.h"
+#include "Bildknopf.h"
+#include "Zoomlogik.h"
+#include "frmBilder.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// The zoom view on an album of pictures of the given sizes ("z1.jpg" ...).
+class Zoomsammlung : public Ansichtensammlung {
+public:
+    explicit Zoomsammlung(const QList<QSize>& groessen)
+    {
+        album(QStringLiteral("Zoom"));
+        for (int i = 0; i < groessen.size(); ++i)
+            bild(QStringLiteral("z%1.jpg").arg(i + 1), groessen.at(i));
+        db.rsAlbum.MoveFirst();
+        zoom = std::make_unique<frmBilder>(z, db, bilder);
+        zoom->resize(700, 500);
+        zoom->show();
+        QVERIFY(QTest::qWaitForWindowExposed(zoom.get()));
+    }
+    QSize flaeche() const { return zoom->picBildAnzeige()->size(); }
+    std::unique_ptr<frmBilder> zoom;
+};
+
+}  // namespace
+
+class TestZoom : public QObject {
+    Q_OBJECT
+private slots:
+    void einpassenUndOriginal()
+    {
+        // 2000 x 1000 pixels at 15 twips each in a display of 9000 x 6000 twips.
+        Zoomrechnung r;
+        r.Vollanzeige(QSizeF(30000, 15000), QSizeF(9000, 6000), true);
+        QCOMPARE(r.bildRechteck(), QRectF(0, 750, 9000, 4500));
+        QCOMPARE(r.Zoomfaktor(), 30);
+        QVERIFY(!r.LaufleistenUeberpruefung(315).horizontal);
+        r.Original();
+        QCOMPARE(r.bildRechteck(), QRectF(-10500, -4500, 30000, 15000));
+        QCOMPARE(r.Zoomfaktor(), 100);
+        const Zoomrechnung::Laufleisten l = r.LaufleistenUeberpruefung(315);
+        QVERIFY(l.horizontal && l.vertikal);
+        QCOMPARE(l.hWert, 49);
+        QCOMPARE(l.vWert, 48);
+        r.hScrollen(0, 315);
+        QCOMPARE(r.bildRechteck().left(), 0.0);
+        r.hScrollen(100, 315);
+        QCOMPARE(r.bildRechteck().right(), 9000.0 - 315);
+        r.vScrollen(100, 315);
+        QCOMPARE(r.bildRechteck().bottom(), 6000.0 - 315);
+    }
+
+    void formen_data()
+    {
+        QTest::addColumn<QSizeF>("bild");
+        QTest::addColumn<QRectF>("eingepasst");
+        QTest::addColumn<int>("prozent");
+        QTest::newRow("klein wird vergrößert") << QSizeF(200, 100) << QRectF(0, 750, 9000, 4500) << 4500;
+        QTest::newRow("hoch füllt die Höhe") << QSizeF(1000, 3000) << QRectF(3500, 0, 2000, 6000) << 200;
+        QTest::newRow("gleiches Seitenverhältnis") << QSizeF(18000, 12000) << QRectF(0, 0, 9000, 6000) << 50;
+        // Beyond 16 bit: a 10-pixel picture filling a large area.
+        QTest::newRow("winzig") << QSizeF(1, 1) << QRectF(1500, 0, 6000, 6000) << 600000;
+    }
+    void formen()
+    {
+        QFETCH(QSizeF, bild);
+        QFETCH(QRectF, eingepasst);
+        QFETCH(int, prozent);
+        Zoomrechnung r;
+        r.Vollanzeige(bild, QSizeF(9000, 6000), true);
+        QCOMPARE(r.bildRechteck(), eingepasst);
+        QCOMPARE(r.Zoomfaktor(), prozent);
+        // Without fitting, the picture at its own size.
+        r.Vollanzeige(bild, QSizeF(9000, 6000), false);
+        QCOMPARE(r.bildRechteck().size(), bild);
+        QCOMPARE(r.Zoomfaktor(), 100);
+    }
+
+    void stufenUndGrenzen()
+    {
+        Zoomrechnung r;
+        r.Vollanzeige(QSizeF(3000, 2000), QSizeF(9000, 6000), false);
+        const QPointF mitte = r.bildRechteck().center();
+        int schritte = 0;
+        while (r.Groesser())
+            ++schritte;
+        QCOMPARE(schritte, 21);
+        QCOMPARE(r.Zoomfaktor(), 310);
+        QCOMPARE(r.bildRechteck().center(), mitte);
+        r.Original();
+        schritte = 0;
+        while (r.Kleiner())
+            ++schritte;
+        QCOMPARE(schritte, 6);
+        QCOMPARE(r.Zoomfaktor(), 40);
+
+        // Fitted at 30 %, a third reduction would leave nothing: refused.
+        r.Vollanzeige(QSizeF(30000, 15000), QSizeF(9000, 6000), true);
+        QVERIFY(r.Kleiner());
+        QVERIFY(r.Kleiner());
+        QVERIFY(!r.kannKleiner());
+        QVERIFY(!r.Kleiner());
+        QCOMPARE(r.bildRechteck().width(), 3000.0);
+        QVERIFY(r.bildRechteck().height() > 0);
+
+        // Without a picture nothing divides by zero and nothing zooms.
+        r.Vollanzeige(QSizeF(), QSizeF(9000, 6000), true);
+        QCOMPARE(r.Zoomfaktor(), 0);
+        QVERIFY(!r.Groesser() && !r.Kleiner());
+        QVERIFY(!r.LaufleistenUeberpruefung(315).horizontal);
+    }
+
+    void dekodiergroesse_data()
+    {
+        QTest::addColumn<QSize>("original");
+        QTest::addColumn<QSizeF>("benoetigt");
+        QTest::addColumn<QSize>("groesse");
+        QTest::newRow("Hälfte") << QSize(6000, 4000) << QSizeF(1600, 1066.7) << QSize(3000, 2000);
+        QTest::newRow("genau ein Viertel") << QSize(6000, 4000) << QSizeF(1500, 1000) << QSize(1500, 1000);
+        QTest::newRow("aufgerundet") << QSize(6001, 4001) << QSizeF(750.1, 500) << QSize(751, 501);
+        QTest::newRow("Achtel") << QSize(4000, 6000) << QSizeF(333, 500) << QSize(500, 750);
+        QTest::newRow("größer als das Bild") << QSize(300, 400) << QSizeF(600, 800) << QSize(300, 400);
+    }
+    void dekodiergroesse()
+    {
+        QFETCH(QSize, original);
+        QFETCH(QSizeF, benoetigt);
+        QFETCH(QSize, groesse);
+        QCOMPARE(DekodierGroesse(original, benoetigt), groesse);
+    }
+
+    void fensterDekodiertEinmalPassend()
+    {
+        Zoomsammlung s({ QSize(2400, 1600), QSize(300, 400) });
+        frmBilder& f = *s.zoom;
+        QSignalSpy gemalt(&f, &frmBilder::gezeichnet);
+        f.BildAnzeigen();
+        QVERIFY(gemalt.wait(2000));
+        // Decoded reduced in the decoder, as large as the fitted picture needs.
+        const QSizeF passend = f.rechnung().bildRechteck().size();
+        QCOMPARE(f.dekodiert(), DekodierGroesse(QSize(2400, 1600), passend));
+        QVERIFY(f.dekodiert().width() < 2400);
+        QCOMPARE(f.dekodierungen(), 1);
+        QCOMPARE(f.windowTitle(), u"z1.jpg (Bildgröße: %1%)"_s.arg(f.Zoomfaktor()));
+        QVERIFY(!f.hscBild()->isVisible());
+
+        // Enlarging within the decoded copy reads nothing; beyond it the
+        // full picture once, and further steps paint from that.
+        f.cmdGroesser_Click();
+        QCOMPARE(f.dekodierungen(), 1);
+        for (int i = 0; i < 5; ++i)
+            f.cmdGroesser_Click();
+        QCOMPARE(f.dekodiert(), QSize(2400, 1600));
+        f.cmdOriginal_Click();
+        f.cmdKleiner_Click();
+        QCOMPARE(f.dekodierungen(), 2);
+        QVERIFY(f.hscBild()->isVisible() && f.hscBild()->isEnabled());
+        QCOMPARE(f.windowTitle(), u"z1.jpg (Bildgröße: 90%)"_s);
+
+        // Navigation moves rsAlbum; full displays stay at original size until fitted again.
+        QTest::mouseClick(f.knopf(u"cmdNext"_s), Qt::LeftButton);
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
+        QCOMPARE(f.windowTitle(), u"z2.jpg (Bildgröße: 100%)"_s);
+        QVERIFY(!f.knopf(u"cmdNext"_s)->istAktiv());
+        f.cmdAnpassen_Click();
+        QVERIFY(f.Anpassen());
+        QCOMPARE(f.rechnung().bildRechteck().height(), static_cast<double>(s.flaeche().height()));
+    }
+
+    void unlesbaresBildEinmalGemeldet()
+    {
+        Zoomsammlung s({ QSize(64, 48) });
+        QFile datei(s.albumordner() + u"z1.jpg"_s);
+        QVERIFY(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        datei.write("kein Bild");
+        datei.close();
+        frmBilder& f = *s.zoom;
+        f.BildAnzeigen();
+        QCOMPARE(s.meldungen.texte(), QStringList { u"Bild nicht gefunden!"_s });
+        QCOMPARE(f.Zoomfaktor(), 0);
+        QVERIFY(!f.knopf(u"cmdGroesser"_s)->istAktiv());
+        QVERIFY(!f.knopf(u"cmdKleiner"_s)->istAktiv());
+        f.cmdGroesser_Click();
+        // A resize re-fits only a picture that was shown.
+        f.resize(720, 520);
+        QTest::qWait(400);
+        QCOMPARE(s.meldungen.texte().size(), 1);
+    }
+};
+
+int testeZoom(int argc, char** argv)
+{
+    TestZoom t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_zoom.moc"
