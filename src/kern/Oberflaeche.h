@@ -87,4 +87,10 @@ public:
     // The mouse is over a child window without picture buttons: the main
     // window, the album viewer and the browser take back their hover pictures.
     virtual void KnoepfeZuruecksetzen() {}
+
+    // Presentations. Close the open presentation (unload the storyboard and
+    // move the views back up), before its table goes; reload the storyboard
+    // when it is open, after pictures left the presentations.
+    virtual void PraesentationSchliessen() {}
+    virtual void StoryboardNeuAnzeigen() {}
 };
