@@ -123,3 +123,14 @@ QString BildPfad(Programmzustand& z, const PraesentationsBild& bild)
         return QString();
     return BildPfadFuerAlbum(z, bild.albumPfad, bild.cdName, bild.dateiname);
 }
+
+QString Albumname(Verbindung& con, const QString& albumNummer)
+{
+    try {
+        QSqlQuery zeile = con.Abfragen(QStringLiteral("SELECT \"Albenname\" FROM \"Alben\" WHERE \"Nummer\" = ?"),
+                                       { albumNummer.toLongLong() });
+        return zeile.next() ? zeile.value(0).toString() : QString();
+    } catch (const DatenbankFehler&) {
+        return QString();
+    }
+}

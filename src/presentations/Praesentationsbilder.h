@@ -36,3 +36,6 @@ bool BildVorhanden(Verbindung& con, const QString& dbNummer);
 QString VorschauPfad(Programmzustand& z, const PraesentationsBild& bild);
 // Full path of the picture; "" when its CD is in no drive or it has no file name.
 QString BildPfad(Programmzustand& z, const PraesentationsBild& bild);
+
+// `Albenname` of the album with that number; "" when there is none.
+QString Albumname(Verbindung& con, const QString& albumNummer);
