@@ -127,8 +127,8 @@ QString BildPfad(Programmzustand& z, const PraesentationsBild& bild)
 QString Albumname(Verbindung& con, const QString& albumNummer)
 {
     try {
-        QSqlQuery zeile = con.Abfragen(QStringLiteral("SELECT \"Albenname\" FROM \"Alben\" WHERE \"Nummer\" = ?"),
-                                       { albumNummer.toLongLong() });
+        QSqlQuery zeile = con.Abfragen(
+            QStringLiteral("SELECT \"Albenname\" FROM \"Alben\" WHERE \"Nummer\" = ?"), { albumNummer.toLongLong() });
         return zeile.next() ? zeile.value(0).toString() : QString();
     } catch (const DatenbankFehler&) {
         return QString();

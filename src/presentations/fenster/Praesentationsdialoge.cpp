@@ -29,7 +29,7 @@ QDialogButtonBox* knoepfe(QDialog* dialog)
 }  // namespace
 
 Namensdialog::Namensdialog(const QString& name, const QString& titel, const QString& frage, const QString& vorgabe,
-                           Pruefung pruefung, QWidget* eltern)
+    Pruefung pruefung, QWidget* eltern)
     : QDialog(eltern)
     , m_pruefung(std::move(pruefung))
 {
@@ -78,13 +78,14 @@ Namensdialog* frmNeuePraesentation(Programmzustand& z, Datenbankobjekte& db, QWi
 Namensdialog* frmPraeUmbenennen(Programmzustand& z, Datenbankobjekte& db, QWidget* eltern)
 {
     return new Namensdialog(
-        QStringLiteral("frmPraeUmbenennen"), QStringLiteral("Präsentation '") + z.praesentationName + QStringLiteral("' umbenennen"),
+        QStringLiteral("frmPraeUmbenennen"),
+        QStringLiteral("Präsentation '") + z.praesentationName + QStringLiteral("' umbenennen"),
         QStringLiteral("Bitte den neuen Namen für die Präsentation eingeben:"), z.praesentationName,
         [&z, &db](const QString& name) { return Praesentationskatalog::Umbenennen(z, db, name); }, eltern);
 }
 
-Praesentationswahl::Praesentationswahl(const QString& name, const QString& titel, const QStringList& namen,
-                                       bool oeffnenBeiWahl, QWidget* eltern)
+Praesentationswahl::Praesentationswahl(
+    const QString& name, const QString& titel, const QStringList& namen, bool oeffnenBeiWahl, QWidget* eltern)
     : QDialog(eltern)
 {
     setObjectName(name);

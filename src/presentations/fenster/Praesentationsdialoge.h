@@ -22,7 +22,7 @@ class Namensdialog : public QDialog {
 public:
     using Pruefung = std::function<Praesentationskatalog::Ergebnis(const QString&)>;
     Namensdialog(const QString& name, const QString& titel, const QString& frage, const QString& vorgabe,
-                 Pruefung pruefung, QWidget* eltern = nullptr);
+        Pruefung pruefung, QWidget* eltern = nullptr);
     QLineEdit* eingabe() const { return m_txtName; }
     void cmdOK_Click();
 
@@ -43,7 +43,7 @@ class Praesentationswahl : public QDialog {
     Q_OBJECT
 public:
     Praesentationswahl(const QString& name, const QString& titel, const QStringList& namen, bool oeffnenBeiWahl,
-                       QWidget* eltern = nullptr);
+        QWidget* eltern = nullptr);
     QString gewaehlt() const;
     QComboBox* liste() const { return m_cbo; }
 

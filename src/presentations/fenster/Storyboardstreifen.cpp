@@ -30,7 +30,7 @@ Storyboardstreifen::Storyboardstreifen(StoryboardModell& modell, const QString& 
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_neuesBild = QImage(neuesBild);
-    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+    for (auto signal : { &QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved })
         connect(&m_modell, signal, this, qOverload<>(&QWidget::update));
     connect(&m_modell, &QAbstractItemModel::rowsMoved, this, qOverload<>(&QWidget::update));
     connect(&m_modell, &QAbstractItemModel::modelReset, this, [this] {
@@ -80,7 +80,7 @@ Storyboardstreifen::Ziel Storyboardstreifen::zielBei(const QPoint& punkt) const
     if (index > m_modell.anzahl() + 1)
         return {};
     const double imAbstand = x - double(AbstandTwips) * (index - 1);
-    return {imAbstand < ZelleTwips ? Ziel::Bild : Ziel::Luecke, index};
+    return { imAbstand < ZelleTwips ? Ziel::Bild : Ziel::Luecke, index };
 }
 
 bool Storyboardstreifen::Ablegen(const Ziel& ziel, int quelle, const QString& dbNummer)

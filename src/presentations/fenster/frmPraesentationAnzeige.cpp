@@ -1,8 +1,8 @@
 #include "frmPraesentationAnzeige.h"
 
+#include "Bildorte.h"
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
-#include "Bildorte.h"
 #include "Programmzustand.h"
 #include "mdlHilfe.h"
 
@@ -128,11 +128,11 @@ void frmPraesentationAnzeige::vorauslesen()
             ++it;
     }
     QVector<Diaschauleser::Auftrag> auftraege;
-    for (int p : {jetzt, vor, zurueck}) {
+    for (int p : { jetzt, vor, zurueck }) {
         const QString pfad = pfadFuer(p);
         if (!pfad.isEmpty() && !m_gelesen.contains(p)
             && std::none_of(auftraege.cbegin(), auftraege.cend(), [p](const auto& a) { return a.position == p; }))
-            auftraege.push_back({p, pfad});
+            auftraege.push_back({ p, pfad });
     }
     m_leser->Anfordern(auftraege);
 }
@@ -168,9 +168,9 @@ void frmPraesentationAnzeige::keyPressEvent(QKeyEvent* e)
 void frmPraesentationAnzeige::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton || e->button() == Qt::RightButton)
-        Schritt(Diaschaufolge::Maus(e->button() == Qt::LeftButton ? Diaschaufolge::Knopf::Links
-                                                                  : Diaschaufolge::Knopf::Rechts,
-                                    z.einstellungen.blnTastenTausch));
+        Schritt(Diaschaufolge::Maus(
+            e->button() == Qt::LeftButton ? Diaschaufolge::Knopf::Links : Diaschaufolge::Knopf::Rechts,
+            z.einstellungen.blnTastenTausch));
 }
 
 void frmPraesentationAnzeige::paintEvent(QPaintEvent*)

@@ -13,8 +13,8 @@
 #include <QLabel>
 #include <QScrollBar>
 
-frmPraesentationStoryboard::frmPraesentationStoryboard(Programmzustand& zustand, Datenbankobjekte& datenbank,
-                                                       QWidget* eltern)
+frmPraesentationStoryboard::frmPraesentationStoryboard(
+    Programmzustand& zustand, Datenbankobjekte& datenbank, QWidget* eltern)
     : QWidget(eltern)
     , z(zustand)
     , db(datenbank)
@@ -46,7 +46,8 @@ frmPraesentationStoryboard::frmPraesentationStoryboard(Programmzustand& zustand,
         m_infoPunkt = m_streifen->mapToGlobal(punkt);
         emit bildMenue(global);
     });
-    connect(m_streifen, &Storyboardstreifen::praesentationsMenue, this, &frmPraesentationStoryboard::praesentationsMenue);
+    connect(
+        m_streifen, &Storyboardstreifen::praesentationsMenue, this, &frmPraesentationStoryboard::praesentationsMenue);
     connect(m_streifen, &Storyboardstreifen::bearbeitet, this, &frmPraesentationStoryboard::hscListeEinrichten);
     mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("6_1.htm"));
     resize(Twips::zuPixel(9300), Twips::zuPixel(HoeheTwips));
@@ -94,8 +95,8 @@ void frmPraesentationStoryboard::resizeEvent(QResizeEvent* e)
     const int rand = 4;
     const int hoeheStreifen = Twips::zuPixel(1200 + 2 * 120);
     m_streifen->setGeometry(rand, 22, width() - 2 * rand, hoeheStreifen);
-    m_hscLaufleiste->setGeometry(rand, m_streifen->geometry().bottom() + 2, width() - 2 * rand,
-                                 m_hscLaufleiste->sizeHint().height());
+    m_hscLaufleiste->setGeometry(
+        rand, m_streifen->geometry().bottom() + 2, width() - 2 * rand, m_hscLaufleiste->sizeHint().height());
     hscListeEinrichten();
 }
 
