@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -121,10 +122,10 @@ int main(int argc, char** argv)
     for (bool angleichen : { true, false }) {
         z.einstellungen.blnPraeBilderAngleichen = angleichen;
         h->PraesentationStarten(3);
-        QTest::qWaitFor([&] { return h->diaschau() && h->diaschau()->bildGezeigt(); }, 10000);
+        (void)QTest::qWaitFor([&] { return h->diaschau() && h->diaschau()->bildGezeigt(); }, 10000);
         foto(angleichen ? QStringLiteral("6-diaschau-angeglichen") : QStringLiteral("7-diaschau-natuerlich"));
         h->diaschau()->Schritt(Diaschaufolge::Schritt::Vor);
-        QTest::qWaitFor([&] { return h->diaschau()->bildGezeigt(); }, 10000);
+        (void)QTest::qWaitFor([&] { return h->diaschau()->bildGezeigt(); }, 10000);
         foto(angleichen ? QStringLiteral("6b-diaschau-weiter") : QStringLiteral("7b-diaschau-weiter"));
         h->diaschau()->close();
         QTest::qWait(300);
