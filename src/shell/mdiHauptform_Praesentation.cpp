@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScreen>
 
 namespace K = Praesentationskatalog;
 
@@ -100,10 +101,12 @@ void mdiHauptform::storyboardZeigen()
             m_storyboardFenster = nullptr;
             ansichtenAnordnen();  // the views move back up
         });
-        const int rahmen = m_storyboardFenster->height() - sb->height();
-        m_storyboardFenster->setGeometry(0, 0, qMax(200, m_flaeche->viewport()->width() - Twips::zuPixel(180)),
-            Twips::zuPixel(frmPraesentationStoryboard::HoeheTwips) + qMax(0, rahmen));
+        m_storyboardFenster->move(0, 0);
         m_storyboardFenster->show();
+        // Title bar and frame are known once it is shown; the client area keeps its designed height.
+        const int rahmen = qMax(0, m_storyboardFenster->height() - sb->height());
+        m_storyboardFenster->resize(qMax(200, m_flaeche->viewport()->width() - Twips::zuPixel(180)),
+            Twips::zuPixel(frmPraesentationStoryboard::HoeheTwips) + rahmen);
         ansichtenAnordnen();  // the views move down below it
     }
     aktion(QStringLiteral("mnuPraeDummy"))->setEnabled(true);
@@ -191,6 +194,9 @@ void mdiHauptform::PraesentationStarten(int startposition)
     z.praesentationStartposition = qBound(1, startposition, m_storyboard->modell().anzahl());
     m_diaschau = new frmPraesentationAnzeige(z, db);
     connect(m_diaschau, &QObject::destroyed, this, [this] { m_diaschau = nullptr; });
+    // Without a window manager full screen alone does not size the window.
+    if (const QScreen* schirm = screen())
+        m_diaschau->setGeometry(schirm->geometry());
     m_diaschau->showFullScreen();
     m_diaschau->activateWindow();
 }
