@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QScreen>
 #include <QSqlQuery>
 #include <QTest>
 #include <cstdio>
@@ -98,6 +99,7 @@ int main(int argc, char** argv)
     QElapsedTimer uhr;
     bool gemalt = false;
     QObject::connect(schau, &frmPraesentationAnzeige::bildGemalt, [&] { gemalt = true; });
+    schau->setGeometry(QGuiApplication::primaryScreen()->geometry());
     schau->showFullScreen();
     QTest::qWaitFor([&] { return gemalt; }, 20000);
     QTest::qWait(500);
