@@ -101,7 +101,7 @@ int main(int argc, char** argv)
     QObject::connect(schau, &frmPraesentationAnzeige::bildGemalt, [&] { gemalt = true; });
     schau->setGeometry(QGuiApplication::primaryScreen()->geometry());
     schau->showFullScreen();
-    QTest::qWaitFor([&] { return gemalt; }, 20000);
+    (void)QTest::qWaitFor([&] { return gemalt; }, 20000);
     QTest::qWait(500);
     QVector<double> schritte;
     for (int i = 0; i < Anzahl; ++i) {
