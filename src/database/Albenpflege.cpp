@@ -296,6 +296,7 @@ Albumloeschung AlbumLoeschen(Programmzustand& z, Datenbankobjekte& db, const QSt
         return ergebnis;
     }
     ergebnis.geloescht = true;
+    z.ui().StoryboardNeuAnzeigen();
 
     try {
         rsAlben.Requery();

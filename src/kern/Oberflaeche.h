@@ -90,4 +90,10 @@ public:
 
     // Properties of the marked pictures (frmBegriffeMulti), modally.
     virtual void MarkierteBilderEigenschaften() {}
+
+    // Presentations. Close the open presentation (unload the storyboard and
+    // move the views back up), before its table goes; reload the storyboard
+    // when it is open, after pictures left the presentations.
+    virtual void PraesentationSchliessen() {}
+    virtual void StoryboardNeuAnzeigen() {}
 };

@@ -84,6 +84,7 @@ mdiHauptform::mdiHauptform(Programmzustand& zustand, Datenbankobjekte& datenbank
     connect(&m_timResize, &QTimer::timeout, this, &mdiHauptform::timResizeAbgelaufen);
 
     z.oberflaeche = this;
+    praesentationenVerbinden();
     befehleOhneDatenbank();
 }
 

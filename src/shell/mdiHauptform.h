@@ -223,4 +223,28 @@ private:
     class frmBilder* m_zoom = nullptr;
     class QObject* m_vorschauBeobachter = nullptr;
     bool m_vorschauGeschlossen = false;
+
+    // --- presentations (mdiHauptform_Praesentation.cpp) ---
+public:
+    void NeuePraesentationBefehl();
+    void PraesentationOeffnenBefehl();
+    void PraesentationUmbenennenBefehl();
+    void AlbumAlsPraesentationBefehl();
+    // The slide show from that position; nothing for an empty presentation.
+    void PraesentationStarten(int startposition);
+    void PraesentationLoeschenDialog();
+    void PraesentationSchliessen() override;
+    void StoryboardNeuAnzeigen() override;
+    class frmPraesentationStoryboard* storyboard() const { return m_storyboard; }
+    class frmPraesentationAnzeige* diaschau() const { return m_diaschau; }
+    // Shows a catalogue dialog modally; tests put in their own answer.
+    std::function<int(class QDialog*)> dialogAusfuehren;
+
+private:
+    void praesentationenVerbinden();
+    void storyboardZeigen();
+    void storyboardEntladen();
+    class frmPraesentationStoryboard* m_storyboard = nullptr;
+    class QMdiSubWindow* m_storyboardFenster = nullptr;
+    class frmPraesentationAnzeige* m_diaschau = nullptr;
 };

@@ -172,7 +172,7 @@ void mdiHauptform::PraesentationLoeschenBefehl()
         z.Meldung(QStringLiteral("Es wurden noch keine Präsentationen erstellt!"));
         return;
     }
-    // The presentation delete dialog joins here once it exists.
+    PraesentationLoeschenDialog();
 }
 
 void mdiHauptform::SucheBefehl()
@@ -195,7 +195,7 @@ void mdiHauptform::BrowserBefehl()
 
 void mdiHauptform::mnuPraeSchliessen_Click()
 {
-    // The storyboard joins here once it exists.
+    storyboardEntladen();
     aktion(QStringLiteral("mnuPraeDummy"))->setEnabled(false);
     aktion(QStringLiteral("mnuPraeSchliessen"))->setEnabled(false);
 }

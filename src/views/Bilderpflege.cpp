@@ -244,6 +244,7 @@ void BildEintragEntfernen(Programmzustand& z, Datenbankobjekte& db, bool mitDate
         neuLesen(rs);
         throw;
     }
+    z.ui().StoryboardNeuAnzeigen();
     if (mitDatei)
         DateiEntsorgen(pfad);
 }
@@ -282,6 +283,7 @@ bool BilderLoeschen(Programmzustand& z, Datenbankobjekte& db, const QVector<Bild
         }
         BilderAusPraesentationenEntfernen(db, schluessel);
         transaktion.bestaetigen();
+        z.ui().StoryboardNeuAnzeigen();
     } catch (const DatenbankFehler& fehler) {
         neuLesen(rs);
         const QChar cr(13);

@@ -1,0 +1,139 @@
+#include "Praesentationskatalog.h"
+#include "Praesentationssammlung.h"
+
+namespace K = Praesentationskatalog;
+
+class TestKatalog : public QObject {
+    Q_OBJECT
+private slots:
+    void neuePraesentationen()
+    {
+        Praesentationssammlung s;
+        QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Urlaub"_s), K::Ergebnis::Erledigt);
+        QCOMPARE(s.z.praesentationTabelle, u"P0001"_s);
+        QCOMPARE(s.z.praesentationName, u"Urlaub"_s);
+        QCOMPARE(s.z.praesentationNummer, u"1"_s);
+        QVERIFY(s.tabelleDa(u"P0001"_s));
+        QCOMPARE(s.ui.aufrufe, QStringList { u"Befehle an"_s });
+
+        // The same name in another case is the same name to the column.
+        for (const QString& name : { u"Urlaub"_s, u"URLAUB"_s }) {
+            s.meldungen.leeren();
+            QCOMPARE(K::NeuePraesentation(s.z, s.db, name), K::Ergebnis::Vorhanden);
+            QCOMPARE(s.meldungen.texte(), QStringList { u"Name ist schon vorhanden!"_s });
+        }
+        QCOMPARE(K::NeuePraesentation(s.z, s.db, QString()), K::Ergebnis::Leer);
+        QCOMPARE(s.namenImKatalog(), QStringList { u"Urlaub"_s });
+
+        QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Alpen"_s), K::Ergebnis::Erledigt);
+        QCOMPARE(K::Namen(s.db), (QStringList { u"Alpen"_s, u"Urlaub"_s }));
+        QVERIFY(K::Oeffnen(s.z, s.db, u"urlaub"_s));
+        QCOMPARE(s.z.praesentationTabelle, u"P0001"_s);
+        QVERIFY(!K::Oeffnen(s.z, s.db, u"Gibt es nicht"_s));
+    }
+
+    void fehlgeschlageneErstellungLaesstNichtsZurueck()
+    {
+        Praesentationssammlung s;
+        // The table the next presentation would get is taken already.
+        s.db.conDaten.Ausfuehren(u"CREATE TABLE \"P0001\" (x INTEGER)"_s);
+        QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Urlaub"_s), K::Ergebnis::Fehlgeschlagen);
+        QCOMPARE(s.meldungen.meldungen.size(), 1);
+        QVERIFY(s.meldungen.texte().first().contains(u"Urlaub"_s));
+        QVERIFY(s.namenImKatalog().isEmpty());
+        QCOMPARE(s.db.rsPraesentationen.RecordCount(), 0);
+        QVERIFY(s.z.praesentationName.isEmpty());
+    }
+
+    void umbenennenNachNummer()
+    {
+        Praesentationssammlung s;
+        // Number 2345 and number 12345: the last four characters of "P12345" name the other one.
+        s.db.conDaten.Ausfuehren(u"INSERT INTO sqlite_sequence (name, seq) VALUES ('Praesentationen', 2344)"_s);
+        QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Klein"_s), K::Ergebnis::Erledigt);
+        s.db.conDaten.Ausfuehren(u"UPDATE sqlite_sequence SET seq = 12344 WHERE name = 'Praesentationen'"_s);
+        QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Gross"_s), K::Ergebnis::Erledigt);
+        QCOMPARE(s.z.praesentationTabelle, u"P12345"_s);
+
+        s.meldungen.leeren();
+        QCOMPARE(K::Umbenennen(s.z, s.db, u"Gross"_s), K::Ergebnis::Vorhanden);
+        QCOMPARE(s.meldungen.texte(), QStringList { u"Name ist schon vorhanden!"_s });
+        QCOMPARE(K::Umbenennen(s.z, s.db, u"Riesig"_s), K::Ergebnis::Erledigt);
+        QCOMPARE(s.z.praesentationName, u"Riesig"_s);
+        QCOMPARE(s.z.praesentationTabelle, u"P12345"_s);
+        QCOMPARE(s.namenImKatalog(), (QStringList { u"Klein"_s, u"Riesig"_s }));
+        QCOMPARE(K::Namen(s.db), (QStringList { u"Klein"_s, u"Riesig"_s }));
+    }
+
+    void loeschen()
+    {
+        Praesentationssammlung s;
+        QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Erste"_s), K::Ergebnis::Erledigt);
+        const Praesentation erste = K::Aktuelle(s.z);
+        QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Zweite"_s), K::Ergebnis::Erledigt);
+        const Praesentation zweite = K::Aktuelle(s.z);
+        s.ui.aufrufe.clear();
+        s.ui.beimSchliessen = [&] { return s.tabelleDa(zweite.tabelle) ? u"Tabelle da"_s : u"Tabelle weg"_s; };
+
+        // A choice whose name no longer matches its number deletes nothing.
+        const Praesentation veraltet { erste.tabelle, u"Andere"_s, erste.nummer };
+        QVERIFY(!K::Entfernen(s.z, s.db, veraltet));
+        const Praesentation falscheTabelle { zweite.tabelle, erste.name, erste.nummer };
+        QVERIFY(!K::Entfernen(s.z, s.db, falscheTabelle));
+        QVERIFY(s.tabelleDa(erste.tabelle) && s.tabelleDa(zweite.tabelle));
+        QCOMPARE(s.namenImKatalog().size(), 2);
+
+        // The open one is closed while its table still exists.
+        QVERIFY(K::Entfernen(s.z, s.db, zweite));
+        QCOMPARE(s.ui.aufrufe, QStringList { u"Schliessen Tabelle da"_s });
+        QVERIFY(!s.tabelleDa(zweite.tabelle));
+        QVERIFY(s.z.praesentationName.isEmpty() && s.z.praesentationTabelle.isEmpty());
+        QCOMPARE(K::Namen(s.db), QStringList { u"Erste"_s });
+
+        s.ui.aufrufe.clear();
+        QVERIFY(K::Entfernen(s.z, s.db, erste));
+        QCOMPARE(s.ui.aufrufe, QStringList { u"Befehle aus"_s });  // not open: not closed
+        QVERIFY(s.namenImKatalog().isEmpty());
+        QVERIFY(!K::Entfernen(s.z, s.db, erste));
+    }
+
+    void albumAlsTemporaerePraesentationZweimal()
+    {
+        Praesentationssammlung s;
+        const QStringList ersteSchluessel = s.album(u"Rom"_s, 3);
+        // A row without a key does not go into the presentation.
+        BildEintragen(s.db, u"ohne.jpg"_s, 0, u"01.02.2003"_s);
+        s.db.rsAlbum.Requery();
+        s.db.rsAlbum.Sort(u"Dateiname DESC"_s);  // the album's order, not the table's
+        s.db.rsAlbum.MoveFirst();
+        s.db.rsAlbum.MoveNext();
+        const QString name = u"Temporäre Präsentation"_s;
+
+        const Praesentation erste = K::AlbumAlsPraesentation(s.z, s.db, name);
+        QVERIFY(erste.gueltig());
+        QCOMPARE(s.tabellenfolge(erste.tabelle),
+            (QStringList { ersteSchluessel[2], ersteSchluessel[1], ersteSchluessel[0] }));
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
+
+        const QStringList zweiteSchluessel = s.album(u"Paris"_s, 2);
+        s.ui.aufrufe.clear();
+        s.ui.beimSchliessen = [&] { return s.tabelleDa(erste.tabelle) ? u"Tabelle da"_s : u"Tabelle weg"_s; };
+        const Praesentation zweite = K::AlbumAlsPraesentation(s.z, s.db, name);
+        QVERIFY(zweite.gueltig());
+        QVERIFY(zweite.nummer != erste.nummer && zweite.tabelle != erste.tabelle);
+        QCOMPARE(s.ui.aufrufe, (QStringList { u"Schliessen Tabelle da"_s, u"Befehle an"_s }));
+        QVERIFY(!s.tabelleDa(erste.tabelle));
+        QCOMPARE(s.namenImKatalog(), QStringList { name });
+        QCOMPARE(s.tabellenfolge(zweite.tabelle), zweiteSchluessel);
+        QCOMPARE(s.z.praesentationTabelle, zweite.tabelle);
+        QVERIFY(s.meldungen.meldungen.isEmpty());
+    }
+};
+
+int testeKatalog(int argc, char** argv)
+{
+    TestKatalog t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "test_katalog.moc"
