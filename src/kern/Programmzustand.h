@@ -37,6 +37,9 @@ struct Programmzustand {
     QStringList laufwerke;       // roots of all volumes, from the last drive scan
 
     int praesentationStartposition = 1;
+    QString praesentationTabelle;  // table of the open presentation ("P0007"); empty when none
+    QString praesentationName;     // its name; empty when none is open
+    QString praesentationNummer;   // its `Nummer` as text
     Einstellungen einstellungen;
     bool importModus = false;    // presentation import runs the album import
 

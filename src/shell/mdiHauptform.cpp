@@ -62,6 +62,7 @@ mdiHauptform::mdiHauptform(Programmzustand& zustand, Datenbankobjekte& datenbank
 
     menuesAufbauen();
     werkzeugleisteAufbauen();
+    einstellungenVerbinden();
 
     m_status1 = new QLabel(this);
     m_status1->setObjectName(QStringLiteral("stbUnten1"));

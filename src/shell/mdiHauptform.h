@@ -171,4 +171,16 @@ private:
     class frmAlbenAnzeige* m_albenAnzeige = nullptr;
     class frmBilderListe* m_bilderListe = nullptr;
     class QObject* m_ansichtenFilter = nullptr;
+
+    // --- settings dialogs, presentation export and import (mdiHauptform_Einstellungen.cpp) ---
+public:
+    void EinstellungenAlbenBefehl();
+    void EinstellungenBilderverzeichnisBefehl();
+    void EinstellungenBrowserBefehl();
+    void EinstellungenPraesentationenBefehl();
+    void PraesentationExportieren();
+    void PraesentationImportieren();
+
+private:
+    void einstellungenVerbinden();
 };
