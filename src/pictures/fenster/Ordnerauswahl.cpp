@@ -39,6 +39,11 @@ Ordnerauswahl::Ordnerauswahl(const Programmzustand& z, QWidget* parent)
     layout->addWidget(dirVerzeichnisse, 1);
 
     connect(drvLaufwerk, &QComboBox::currentIndexChanged, this, [this] { drvLaufwerk_Change(); });
+    // The model reads folders in the background: the chosen one is shown once its way is read.
+    connect(m_modell, &QFileSystemModel::directoryLoaded, this, [this](const QString& geladen) {
+        if (m_pfad.startsWith(Pfade::ordner(geladen)))
+            ordnerZeigen();
+    });
     connect(dirVerzeichnisse, &QTreeView::clicked, this, [this](const QModelIndex& index) {
         m_pfad = Pfade::ordner(m_modell->filePath(index));
         emit pfadGeaendert(m_pfad);
@@ -68,12 +73,19 @@ void Ordnerauswahl::pfadSetzen(const QString& ordner)
     m_laufwerkVorher = index;
     if (index >= 0)
         laufwerkZeigen(drvLaufwerk->currentData().toString());
-    const QModelIndex ziel = m_modell->index(Pfade::ohneSchraegstrich(m_pfad));
-    if (ziel.isValid()) {
-        dirVerzeichnisse->setCurrentIndex(ziel);
-        dirVerzeichnisse->scrollTo(ziel);
-    }
+    ordnerZeigen();
     emit pfadGeaendert(m_pfad);
+}
+
+void Ordnerauswahl::ordnerZeigen()
+{
+    const QModelIndex ziel = m_modell->index(Pfade::ohneSchraegstrich(m_pfad));
+    if (!ziel.isValid())
+        return;
+    for (QModelIndex weg = ziel.parent(); weg.isValid(); weg = weg.parent())
+        dirVerzeichnisse->expand(weg);
+    dirVerzeichnisse->setCurrentIndex(ziel);
+    dirVerzeichnisse->scrollTo(ziel, QAbstractItemView::PositionAtCenter);
 }
 
 void Ordnerauswahl::drvLaufwerk_Change()

@@ -30,6 +30,8 @@ signals:
 private:
     void drvLaufwerk_Change();
     void laufwerkZeigen(const QString& wurzel);
+    // Opens the tree down to the chosen folder and marks it, as far as it is read.
+    void ordnerZeigen();
     int laufwerkIndex(const QString& ordner) const;
 
     const Programmzustand& m_z;
