@@ -1,3 +1,4 @@
+#include "Anwendung.h"
 #include "Austauschsammlung.h"
 #include "Bildorte.h"
 #include "Ordnerauswahl.h"
@@ -7,6 +8,7 @@
 #include "frmPraeExportieren.h"
 #include "frmPraeImportieren.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -239,6 +242,59 @@ private slots:
         QCOMPARE(d.ergebnis().albumName, u"Reise"_s);
         QCOMPARE(d.ergebnis().albumNummer, s->albumNummer(u"Reise"_s));
         QCOMPARE(s->inhalt(d.ergebnis().tabelle).size(), 2);
+    }
+
+    void hauptfensterOeffnetDialogeUndImport()
+    {
+        s->albumMit(u"Ferien"_s, { u"a.jpg"_s });
+        s->albumMit(u"Garten"_s, { u"g.jpg"_s });
+        const QString quelle = s->ordner(u"Quellen/Aaa"_s);
+        Sammlungsgeruest::bildSchreiben(quelle + u"x0001.jpg"_s);
+        const QString datei = s->datei();
+        const QString bv = s->z.bilderverzeichnis;
+        DatenbankSchliessen(s->z, s->db);
+
+        Anwendung a;
+        a.Vorbereiten(s->ordner(u"programm"_s));
+        a.zustand().meldungen = &s->meldungen;
+        QVERIFY(a.HauptfensterZeigen());
+        mdiHauptform* h = a.hauptfenster();
+        h->dateiWaehlen = [&](bool) { return datei; };
+        h->DatenbankOeffnenBefehl();
+        QVERIFY(a.zustand().datenbankOffen);
+        a.zustand().bilderverzeichnis = bv;
+
+        // Each entry of "Einstellungen" opens its dialog modally.
+        const auto oeffnet = [&](const char* aktion, std::function<void(QWidget*)> darin = {}) {
+            QString name;
+            QTimer::singleShot(0, [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                name = w ? w->objectName() : QString();
+                if (darin)
+                    darin(w);
+                else if (auto* d = qobject_cast<QDialog*>(w))
+                    d->reject();
+            });
+            h->aktion(QLatin1String(aktion))->trigger();
+            return name;
+        };
+        QCOMPARE(oeffnet("mnuEinstellungenAlben"), u"frmKonfAlben"_s);
+        QCOMPARE(oeffnet("mnuEinstellungenBV"), u"frmKonfBilderverzeichnis"_s);
+        QCOMPARE(oeffnet("mnuKonfBrowser"), u"frmKonfBrowser"_s);
+        QCOMPARE(oeffnet("mnuKonfPraesentationen"), u"frmKonfPraesentationen"_s);
+
+        // Import: the album made is opened, although it is not the last one of the chooser.
+        QCOMPARE(oeffnet("mnuPraeImportieren",
+                     [&](QWidget* w) {
+                         auto* d = static_cast<frmPraeImportieren*>(w);
+                         d->ordnerauswahl->pfadSetzen(quelle);
+                         d->cmdOK->click();
+                     }),
+            u"frmPraeImportieren"_s);
+        QCOMPARE(a.zustand().albumName, u"Aaa"_s);
+        QCOMPARE(a.zustand().praesentationName, u"Aaa"_s);
+        QVERIFY(h->aktion(u"mnuPraeDummy"_s)->isEnabled());
+        QCOMPARE(oeffnet("mnuPraeExportieren"), u"frmPraeExportieren"_s);
     }
 };
 

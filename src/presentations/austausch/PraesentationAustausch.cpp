@@ -187,6 +187,20 @@ Exportergebnis Exportieren(Programmzustand& z, const QVector<Exportbild>& bilder
             quellen.insert(echt);
     }
     const QString kennung = QString::number(QCoreApplication::applicationPid());
+    // New files go to the disk side by side and are waited for at the end,
+    // before anything is reported; a file that replaces one is on the disk
+    // before it takes the old one's name.
+    QStringList unterwegs;
+    const auto sichern = [&] {
+        for (const QString& datei : std::as_const(unterwegs)) {
+            QString grund;
+            if (!DateiSichern(datei, &grund)) {
+                --ergebnis.geschrieben;
+                ergebnis.fehler << datei + QStringLiteral(": ") + grund;
+            }
+        }
+        unterwegs.clear();
+    };
     for (int i = 0; i < ergebnis.gesamt; ++i) {
         const Exportbild& bild = bilder.at(i);
         QString quelle = bild.quelle;
@@ -196,6 +210,7 @@ Exportergebnis Exportieren(Programmzustand& z, const QVector<Exportbild>& bilder
                     Meldungen::Warnung, QStringLiteral("Keine oder falsche CD!"))
                 != Meldungen::Antwort::OK) {
                 ergebnis.cdAbgebrochen = true;
+                sichern();
                 return ergebnis;
             }
             quelle = BildPfadFuerAlbum(z, bild.albumPfad, bild.cdName, bild.dateiname);
@@ -213,13 +228,15 @@ Exportergebnis Exportieren(Programmzustand& z, const QVector<Exportbild>& bilder
                         + QStringLiteral(
                             ": die Datei ist selbst ein Bild dieser Präsentation und wird nicht überschrieben");
             } else {
-                const Ausgabefehler art = DateiKopieren(quelle, teil, &grund);
+                const bool ersetzt = QFileInfo::exists(zielname);
+                const Ausgabefehler art = DateiKopieren(quelle, teil, &grund, ersetzt);
                 if (art == Ausgabefehler::KeinPlatz) {
                     ergebnis.keinPlatz = ergebnis.ziel;
                     ergebnis.fehler << zielname + QStringLiteral(": ") + KeinPlatzText(ergebnis.ziel);
                     // The rest would not fit either.
                     for (int rest = position + 1; rest <= ergebnis.gesamt; ++rest)
                         ergebnis.fehler << QStringLiteral("Bild %1: nicht mehr kopiert").arg(rest);
+                    sichern();
                     return ergebnis;
                 }
                 if (art != Ausgabefehler::Keiner) {
@@ -229,6 +246,8 @@ Exportergebnis Exportieren(Programmzustand& z, const QVector<Exportbild>& bilder
                     ergebnis.fehler << zielname + QStringLiteral(": die Datei kann nicht geschrieben werden");
                 } else {
                     ++ergebnis.geschrieben;
+                    if (!ersetzt)
+                        unterwegs << zielname;
                 }
             }
         }
@@ -237,6 +256,7 @@ Exportergebnis Exportieren(Programmzustand& z, const QVector<Exportbild>& bilder
             break;
         }
     }
+    sichern();
     return ergebnis;
 }
 
