@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -45,8 +46,9 @@ QString KeinPlatzText(const QString& ordner)
     return QStringLiteral("Kein Speicherplatz mehr auf ") + ordner;
 }
 
-Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString* grund)
+Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString* grund, bool warten)
 {
+    (void)warten;
     QFile ein(quelle);
     if (!ein.open(QIODevice::ReadOnly))
         return Fehlschlag(Ausgabefehler::Anderer, ein.errorString(), grund);
@@ -77,17 +79,44 @@ Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString*
         return abbrechen(Ausgabefehler::Anderer, QStringLiteral("Die Datei hat sich beim Kopieren verändert."));
     aus.setFileTime(QFileInfo(quelle).lastModified(), QFileDevice::FileModificationTime);
 #ifdef Q_OS_UNIX
-    // The source of a move is deleted later: the copy must be on the disk by then.
     errno = 0;
-    if (::fsync(aus.handle()) != 0 && errno != EINVAL)
-        return abbrechen(keinPlatzLautErrno() ? Ausgabefehler::KeinPlatz : Ausgabefehler::Anderer,
-            QString::fromLocal8Bit(strerror(errno)));
+    if (warten) {
+        // The source of a move is deleted later: the copy must be on the disk by then.
+        if (::fsync(aus.handle()) != 0 && errno != EINVAL)
+            return abbrechen(keinPlatzLautErrno() ? Ausgabefehler::KeinPlatz : Ausgabefehler::Anderer,
+                QString::fromLocal8Bit(strerror(errno)));
+    } else {
+#ifdef Q_OS_LINUX
+        // Writing starts now; errors surface when the caller waits for it (DateiSichern).
+        ::sync_file_range(aus.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    }
 #endif
     errno = 0;
     aus.close();
     if (aus.error() != QFileDevice::NoError)
         return abbrechen(FehlerartVon(aus), aus.errorString());
     return Ausgabefehler::Keiner;
+}
+
+bool DateiSichern(const QString& pfad, QString* grund)
+{
+#ifdef Q_OS_UNIX
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        Fehlschlag(Ausgabefehler::Anderer, datei.errorString(), grund);
+        return false;
+    }
+    errno = 0;
+    if (::fsync(datei.handle()) != 0 && errno != EINVAL) {
+        Fehlschlag(Ausgabefehler::Anderer, QString::fromLocal8Bit(strerror(errno)), grund);
+        return false;
+    }
+#else
+    (void)pfad;
+    (void)grund;
+#endif
+    return true;
 }
 
 bool GleicherInhalt(const QString& quelle, const QString& ziel, bool vollstaendig)

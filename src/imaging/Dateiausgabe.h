@@ -20,8 +20,13 @@ QString KeinPlatzText(const QString& ordner);
 
 // Copies a file to a target that must not exist yet; the copy keeps the
 // source's last-modified time and is synced to the disk. On failure no
-// target is left and grund says why.
-Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString* grund = nullptr);
+// target is left and grund says why. Without warten the copy is only sent
+// on its way to the disk; the caller waits for it later (DateiSichern),
+// so that many copies reach the disk side by side.
+Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString* grund = nullptr, bool warten = true);
+
+// Waits until the file's content is on the disk; false (and grund) when it cannot get there.
+bool DateiSichern(const QString& pfad, QString* grund = nullptr);
 
 // Whether the file ziel holds the first bytes of quelle exactly (all of
 // them when vollstaendig): a copy of that very file, perhaps cut off.

@@ -62,7 +62,7 @@ mdiHauptform::mdiHauptform(Programmzustand& zustand, Datenbankobjekte& datenbank
 
     menuesAufbauen();
     werkzeugleisteAufbauen();
-    TastaturEinrichten();
+    einstellungenVerbinden();
 
     m_status1 = new QLabel(this);
     m_status1->setObjectName(QStringLiteral("stbUnten1"));
@@ -85,6 +85,8 @@ mdiHauptform::mdiHauptform(Programmzustand& zustand, Datenbankobjekte& datenbank
 
     z.oberflaeche = this;
     praesentationenVerbinden();
+    // Last: the letters go to every entry the menus have by now.
+    TastaturEinrichten();
     befehleOhneDatenbank();
 }
 

@@ -247,4 +247,15 @@ private:
     class frmPraesentationStoryboard* m_storyboard = nullptr;
     class QMdiSubWindow* m_storyboardFenster = nullptr;
     class frmPraesentationAnzeige* m_diaschau = nullptr;
+    // --- settings dialogs, presentation export and import (mdiHauptform_Einstellungen.cpp) ---
+public:
+    void EinstellungenAlbenBefehl();
+    void EinstellungenBilderverzeichnisBefehl();
+    void EinstellungenBrowserBefehl();
+    void EinstellungenPraesentationenBefehl();
+    void PraesentationExportieren();
+    void PraesentationImportieren();
+
+private:
+    void einstellungenVerbinden();
 };

@@ -1,0 +1,466 @@
+#include "Austauschsammlung.h"
+#include "Bilderverzeichnis.h"
+#include "Bildorte.h"
+#include "Einstellungspruefung.h"
+#include "KleinerDatentraeger.h"
+#include "PraesentationAustausch.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace PraesentationAustausch;
+namespace EP = Einstellungspruefung;
+
+// A message service that runs something when asked (a disc put in) and answers OK.
+class Einlegen : public Meldungsrecorder {
+public:
+    std::function<void()> beiFrage;
+    Meldungen::Antwort zeigen(const QString& text, Meldungen::Stil stil, const QString& titel) override
+    {
+        Meldungsrecorder::zeigen(text, stil, titel);
+        if (beiFrage)
+            beiFrage();
+        return Meldungen::Antwort::OK;
+    }
+};
+
+class TestAustausch : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Austauschsammlung> s;
+    QString cdWurzel;
+    // Ferien (two pictures), Garten (two), a CD album "Disc" (one) and a presentation mixing them.
+    QString tabelle;
+    QStringList quellen;  // source file of each entry, in presentation order
+
+    void aufbauen()
+    {
+        const QString ferien = s->albumMit(u"Ferien"_s, { u"f1.jpg"_s, u"f2.jpeg"_s.replace(u"jpeg"_s, u"jpg"_s) });
+        const QString garten = s->albumMit(u"Garten"_s, { u"g1.jpg"_s, u"g2.gif"_s });
+        cdWurzel = s->ordner(u"cd"_s);
+        s->laufwerke.hinzufuegen(cdWurzel, Laufwerk::CDROM, u"URLAUB_CD"_s);
+        const QString disc = s->albumMit(u"Disc"_s, { u"c1.jpg"_s }, s->ordner(u"cd/Bilder"_s));
+        QVERIFY(!ferien.isEmpty() && !garten.isEmpty() && !disc.isEmpty());
+        const QString bv = s->z.bilderverzeichnis;
+        const QStringList schluessel = { s->schluessel(garten, u"g2.gif"_s), s->schluessel(ferien, u"f1.jpg"_s),
+            s->schluessel(disc, u"c1.jpg"_s), s->schluessel(garten, u"g1.jpg"_s), s->schluessel(ferien, u"f1.jpg"_s) };
+        QVERIFY(!schluessel.contains(QString()));
+        quellen = { bv + u"Garten/g2.gif"_s, bv + u"Ferien/f1.jpg"_s, cdWurzel + u"Bilder/c1.jpg"_s,
+            bv + u"Garten/g1.jpg"_s, bv + u"Ferien/f1.jpg"_s };
+        for (const QString& q : std::as_const(quellen))
+            QVERIFY2(QFileInfo(q).isFile(), qPrintable(q));
+        tabelle = s->praesentation(u"Urlaub"_s, schluessel);
+        s->meldungen.leeren();
+    }
+
+    // Exports the presentation under the name into the chosen folder's subfolder.
+    Exportergebnis exportieren(const QString& name, const QString& gewaehlt, const QString& unterordner)
+    {
+        const Exportziel ziel = ZielBestimmen(s->z, s->db, gewaehlt, unterordner);
+        if (!ziel.fehler.isEmpty())
+            return Exportergebnis();
+        return Exportieren(s->z, ExportListe(s->z, s->db, tabelle), name, ziel.ordner);
+    }
+
+private slots:
+    void init()
+    {
+        s = std::make_unique<Austauschsammlung>();
+        aufbauen();
+    }
+    void cleanup() { s.reset(); }
+
+    void albenEinstellungen_data()
+    {
+        QTest::addColumn<int>("neueAlben");
+        QTest::addColumn<int>("cd");
+        QTest::addColumn<int>("ort");
+        QTest::addColumn<int>("cdGezeigt");
+        QTest::addColumn<bool>("gesperrt");
+        QTest::newRow("kopieren, CD belassen") << 0 << 1 << 0 << 1 << false;
+        QTest::newRow("kopieren, CD kopieren") << 0 << 0 << 0 << 0 << false;
+        QTest::newRow("am Ort: CD belassen und gesperrt") << 2 << 0 << 1 << 1 << true;
+        QTest::newRow("1 waehlt keinen") << 1 << 0 << -1 << 0 << false;
+    }
+    void albenEinstellungen()
+    {
+        QFETCH(int, neueAlben);
+        QFETCH(int, cd);
+        QFETCH(int, ort);
+        QFETCH(int, cdGezeigt);
+        QFETCH(bool, gesperrt);
+        Einstellungen e;
+        e.lngBehandlungNeueAlben = neueAlben;
+        e.lngBehandlungNeueCDAlben = cd;
+        e.lngBehandlungBilder = 1;
+        const Einstellungen vorher = e;
+        EP::AlbenWahl wahl = EP::AlbenWahlLaden(e);
+        QCOMPARE(wahl.ort, ort);
+        QCOMPARE(wahl.cd, cdGezeigt);
+        QCOMPARE(wahl.cdGesperrt, gesperrt);
+        QCOMPARE(wahl.bilder, 3);
+        // Loading changes nothing in memory; OK without a click stores what was shown.
+        QCOMPARE(e.lngBehandlungNeueCDAlben, vorher.lngBehandlungNeueCDAlben);
+        EP::AlbenWahlUebernehmen(wahl, e);
+        QCOMPARE(e.lngBehandlungNeueAlben, neueAlben);
+        QCOMPARE(e.lngBehandlungNeueCDAlben, cdGezeigt);
+        QCOMPARE(e.lngBehandlungBilder, 1);
+
+        // Leaving in place locks the CD choice; copying again brings back the stored one.
+        EP::OrtGewaehlt(wahl, 1, e);
+        QCOMPARE(wahl.cd, 1);
+        QVERIFY(wahl.cdGesperrt);
+        EP::OrtGewaehlt(wahl, 0, e);
+        QCOMPARE(wahl.cd, e.lngBehandlungNeueCDAlben);
+        QVERIFY(!wahl.cdGesperrt);
+    }
+
+    void browserEinstellungen()
+    {
+        const struct {
+            int gespeichert, index, wert;
+        } groessen[] = { { 80, 0, 80 }, { 100, 1, 100 }, { 120, 2, 120 }, { 90, 1, 100 }, { 0, 1, 100 } },
+          zeilen[] = { { 2, 0, 2 }, { 3, 1, 3 }, { 4, 2, 4 }, { 5, 0, 2 }, { -1, 0, 2 } };
+        for (const auto& g : groessen) {
+            QCOMPARE(EP::GroesseIndex(g.gespeichert), g.index);
+            QCOMPARE(EP::GroesseWert(EP::GroesseIndex(g.gespeichert)), g.wert);
+        }
+        for (const auto& zl : zeilen) {
+            QCOMPARE(EP::ZeilenIndex(zl.gespeichert), zl.index);
+            QCOMPARE(EP::ZeilenWert(EP::ZeilenIndex(zl.gespeichert)), zl.wert);
+        }
+    }
+
+    void bilderverzeichnisPruefung()
+    {
+        const QVector<EP::AlbumOrt> alben = AlbenOrte(s->db);
+        QCOMPARE(alben.size(), 3);
+        const auto cd
+            = std::find_if(alben.cbegin(), alben.cend(), [](const EP::AlbumOrt& a) { return !a.cdName.isEmpty(); });
+        QVERIFY(cd != alben.cend());
+        const EP::AlbumOrt cdAlbum = *cd;
+        const QString bv = s->z.bilderverzeichnis;
+        const QString leer = s->ordner(u"leer"_s);
+        const struct {
+            QString text;
+            QVector<EP::AlbumOrt> alben;
+            EP::Verzeichnis erwartet;
+        } faelle[] = {
+            { bv, alben, EP::Verzeichnis::OK },
+            { Pfade::ohneSchraegstrich(bv), alben, EP::Verzeichnis::OK },
+            { leer, alben, EP::Verzeichnis::Unzulaessig },  // Ferien and Garten are not below it
+            { u"BilderVerzeichnis/"_s, alben, EP::Verzeichnis::Unzulaessig },
+            { QString(), alben, EP::Verzeichnis::Unzulaessig },
+            { u"   "_s, {}, EP::Verzeichnis::Unzulaessig },
+            { u"relativ"_s, {}, EP::Verzeichnis::Unzulaessig },
+            { s->wurzel() + u"fehlt/noch"_s, {}, EP::Verzeichnis::KeineAlben },
+            { s->datei(), {}, EP::Verzeichnis::Unzulaessig },
+            // Only the CD album and one left in place: neither takes part.
+            { leer, { cdAlbum, { u"/irgendwo/anders/"_s, QString() } }, EP::Verzeichnis::OK },
+        };
+        for (const auto& f : faelle)
+            QVERIFY2(EP::BilderverzeichnisPruefen(f.text, f.alben) == f.erwartet, qPrintable(f.text));
+        QCOMPARE(EP::PruefungsText(EP::Verzeichnis::Unzulaessig), u"Kein zulässiges Verzeichnis!"_s);
+    }
+
+    void bilderverzeichnisSpeichern()
+    {
+        const QString neu = s->ordner(u"Neu"_s);
+        QString fehler;
+        QVERIFY(BilderverzeichnisSpeichern(s->z, s->db, Pfade::ohneSchraegstrich(neu), &fehler));
+        QCOMPARE(s->z.bilderverzeichnis, neu);
+        s->db.rsDaten.Requery();
+        QCOMPARE(FeldLesen(s->db.rsDaten, u"Bilderverzeichnis"_s), neu);
+
+        // Too long for the column: the file refuses it, and the program keeps the old folder.
+        const QString zulang = s->wurzel() + QString(300, u'x');
+        QVERIFY(!BilderverzeichnisSpeichern(s->z, s->db, zulang, &fehler));
+        QVERIFY2(fehler.contains(zulang), qPrintable(fehler));
+        QCOMPARE(s->z.bilderverzeichnis, neu);
+        s->db.rsDaten.Requery();
+        QCOMPARE(FeldLesen(s->db.rsDaten, u"Bilderverzeichnis"_s), neu);
+    }
+
+    void namen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("sauber");
+        QTest::newRow("plain") << u"Urlaub"_s << u"Urlaub"_s;
+        QTest::newRow("slash and dots") << u"../a/b"_s << u".._a_b"_s;
+        QTest::newRow("dots only") << u".."_s << u"__"_s;
+        QTest::newRow("all forbidden") << u"a|b\\c/d:e*f?g\"h<i>"_s << u"a_b_c_d_e_f_g_h_i_"_s;
+    }
+    void namen()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, sauber);
+        QCOMPARE(NameBereinigen(name), sauber);
+        QCOMPARE(Dateiname(name, 7, u"/x/y.JPEG"_s), sauber + u"0007.JPEG"_s);
+        QCOMPARE(Dateiname(name, 12345, u"/x/ohne"_s), sauber + u"12345"_s);
+    }
+
+    void exportInNeuenOrdner()
+    {
+        const QString eltern = s->ordner(u"Export"_s);
+        const Exportergebnis e = exportieren(u"Urlaub"_s, eltern, u"Urlaub"_s);
+        QCOMPARE(e.ziel, eltern + u"Urlaub/"_s);
+        QVERIFY2(e.vollstaendig(), qPrintable(e.fehler.join('\n')));
+        QCOMPARE(eintraegeIn(e.ziel),
+            QStringList({ u"Urlaub0001.gif"_s, u"Urlaub0002.jpg"_s, u"Urlaub0003.jpg"_s, u"Urlaub0004.jpg"_s,
+                u"Urlaub0005.jpg"_s }));
+        for (int i = 0; i < quellen.size(); ++i)
+            QCOMPARE(dateiInhalt(e.ziel + eintraegeIn(e.ziel).at(i)), dateiInhalt(quellen.at(i)));
+        ErgebnisMelden(s->z, e);
+        QCOMPARE(s->meldungen.titel(), QStringList({ u"Präsentation wurde exportiert!"_s }));
+
+        // Again, and with a file taking the next name: each gets "_neu" more.
+        QVERIFY(QFile(eltern + u"Urlaub_neu"_s).open(QIODevice::WriteOnly));
+        const Exportergebnis zweites = exportieren(u"Urlaub"_s, eltern, u"Urlaub"_s);
+        QCOMPARE(zweites.ziel, eltern + u"Urlaub_neu_neu/"_s);
+        QCOMPARE(zweites.geschrieben, 5);
+    }
+
+    void exportMitSchraegstrichImNamen()
+    {
+        const QString eltern = s->ordner(u"Export"_s);
+        const Exportergebnis e = exportieren(u"../x/.."_s, eltern, u"../x/.."_s);
+        QCOMPARE(e.ziel, eltern + u".._x_../"_s);
+        QCOMPARE(e.geschrieben, 5);
+        QCOMPARE(eintraegeIn(e.ziel).first(), u".._x_..0001.gif"_s);
+        // Nothing landed beside the chosen folder.
+        QCOMPARE(eintraegeIn(eltern), QStringList({ u".._x_.."_s }));
+        const Exportziel punkte = ZielBestimmen(s->z, s->db, eltern, u".."_s);
+        QCOMPARE(punkte.ordner, eltern + u"__/"_s);
+    }
+
+    void exportInVorhandenenOrdner()
+    {
+        const QString ziel = s->ordner(u"Stick"_s);
+        QVERIFY(QFile(ziel + u"Urlaub0002.jpg"_s).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(ziel + u"anderes.txt"_s).open(QIODevice::WriteOnly));
+        const Exportziel z = ZielBestimmen(s->z, s->db, ziel, QString());
+        QCOMPARE(z.ordner, ziel);
+        QVERIFY(!z.neu);
+        QVERIFY(OrdnerNichtLeer(z.ordner));
+        s->meldungen.antworten << Meldungen::Antwort::Nein;
+        QVERIFY(!NichtLeerBestaetigt(s->z, z.ordner));
+        QCOMPARE(s->meldungen.titel(), QStringList({ u"Verzeichnis nicht leer!"_s }));
+
+        const Exportergebnis e = Exportieren(s->z, ExportListe(s->z, s->db, tabelle), u"Urlaub"_s, z.ordner);
+        QCOMPARE(e.geschrieben, 5);
+        // The old file of that name is replaced; other files stay; no temporary file is left.
+        QCOMPARE(dateiInhalt(ziel + u"Urlaub0002.jpg"_s), dateiInhalt(quellen.at(1)));
+        QCOMPARE(eintraegeIn(ziel).size(), 6);
+    }
+
+    void albenordnerWerdenAbgelehnt()
+    {
+        const QString bv = s->z.bilderverzeichnis;
+        for (const QString& ordner :
+            { bv + u"Ferien/"_s, bv + u"Garten"_s, bv + u"Garten/TempBilder/"_s, cdWurzel + u"Bilder/"_s }) {
+            QDir().mkpath(ordner);
+            const Exportziel ziel = ZielBestimmen(s->z, s->db, ordner, QString());
+            QVERIFY2(ziel.ordner.isEmpty(), qPrintable(ordner));
+            QVERIFY(ziel.fehler.contains(ordner));
+        }
+        // A new subfolder inside an album folder is no album folder.
+        QVERIFY(!ZielBestimmen(s->z, s->db, bv + u"Ferien"_s, u"Urlaub"_s).ordner.isEmpty());
+    }
+
+    void quelleWirdNieUeberschrieben()
+    {
+        // Entry 2 comes from the very file its copy would replace (the folder
+        // check is passed by: the guard holds on its own).
+        const QString ziel = s->ordner(u"Gemischt"_s);
+        QVector<Exportbild> bilder = ExportListe(s->z, s->db, tabelle);
+        bilder[1].quelle = ziel + u"X0002.jpg"_s;
+        QVERIFY(QFile::copy(quellen.at(3), bilder[1].quelle));
+        const QByteArray vorher = dateiInhalt(bilder[1].quelle);
+        const Exportergebnis e = Exportieren(s->z, bilder, u"X"_s, ziel);
+        QCOMPARE(dateiInhalt(ziel + u"X0002.jpg"_s), vorher);
+        QCOMPARE(e.geschrieben, 4);
+        QCOMPARE(e.fehler.size(), 1);
+        QVERIFY(e.fehler.first().startsWith(ziel + u"X0002.jpg: "_s));
+    }
+
+    void fehlendesBildWirdGenannt()
+    {
+        QVERIFY(QFile::remove(quellen.at(3)));
+        const Exportergebnis e = exportieren(u"Urlaub"_s, s->ordner(u"Export"_s), u"Urlaub"_s);
+        QCOMPARE(e.geschrieben, 4);
+        QVERIFY(!e.vollstaendig());
+        QCOMPARE(e.fehler.size(), 1);
+        QVERIFY(e.fehler.first().startsWith(quellen.at(3)));
+        // The numbering follows the presentation: the missing one leaves its gap.
+        QVERIFY(!QFileInfo::exists(e.ziel + u"Urlaub0004.jpg"_s));
+        QVERIFY(QFileInfo::exists(e.ziel + u"Urlaub0005.jpg"_s));
+        ErgebnisMelden(s->z, e);
+        QCOMPARE(s->meldungen.meldungen.size(), 1);
+        QVERIFY(s->meldungen.titel().first() != u"Präsentation wurde exportiert!"_s);
+        QCOMPARE(s->meldungen.meldungen.first().liste, e.fehler);
+        QVERIFY(s->meldungen.texte().first().startsWith(u"4 von 5 Bildern"_s));
+    }
+
+    void ordnerNichtAnlegbar()
+    {
+        // A read-only volume refuses the new folder even to root.
+        KleinerDatentraeger disc(64 * 1024);
+        if (!disc.bereit() || !disc.schreibschuetzen())
+            QSKIP(qPrintable(u"no read-only tmpfs: "_s + disc.grund()));
+        const Exportziel ziel = ZielBestimmen(s->z, s->db, disc.pfad(), u"Urlaub"_s);
+        QVERIFY(ziel.ordner.isEmpty());
+        QVERIFY2(ziel.fehler.contains(disc.pfad() + u"Urlaub"_s), qPrintable(ziel.fehler));
+        QVERIFY(ziel.fehler.contains(u"nicht exportiert"_s));
+    }
+
+    void fehlendeCD()
+    {
+        s->laufwerke.liste.removeIf([](const Laufwerk& l) { return l.name == u"URLAUB_CD"_s; });
+        const QVector<Exportbild> bilder = ExportListe(s->z, s->db, tabelle);
+        QVERIFY(bilder.at(2).quelle.isEmpty());
+        const QString ziel = s->ordner(u"OhneCD"_s);
+
+        // Abbrechen: the run ends at once, the copies made stay, no closing message.
+        s->meldungen.antworten << Meldungen::Antwort::Abbrechen;
+        const Exportergebnis e = Exportieren(s->z, bilder, u"U"_s, ziel);
+        QVERIFY(e.cdAbgebrochen);
+        QCOMPARE(s->meldungen.texte(), QStringList({ u"Bitte CD 'URLAUB_CD' einlegen!"_s }));
+        QCOMPARE(eintraegeIn(ziel), QStringList({ u"U0001.gif"_s, u"U0002.jpg"_s }));
+        s->meldungen.leeren();
+        ErgebnisMelden(s->z, e);
+        QVERIFY(s->meldungen.meldungen.isEmpty());
+
+        // OK once the disc is in: it is found and copied.
+        Einlegen einlegen;
+        einlegen.beiFrage = [&] { s->laufwerke.hinzufuegen(cdWurzel, Laufwerk::CDROM, u"URLAUB_CD"_s); };
+        s->z.meldungen = &einlegen;
+        const Exportergebnis mitCD = Exportieren(s->z, bilder, u"U"_s, s->ordner(u"MitCD"_s));
+        QCOMPARE(einlegen.meldungen.size(), 1);
+        QVERIFY(mitCD.vollstaendig());
+        QCOMPARE(dateiInhalt(mitCD.ziel + u"U0003.jpg"_s), dateiInhalt(quellen.at(2)));
+        s->z.meldungen = &s->meldungen;
+    }
+
+    void anhaltenBehaeltKopien()
+    {
+        const QString ziel = s->ordner(u"Halt"_s);
+        const Exportergebnis e = Exportieren(s->z, ExportListe(s->z, s->db, tabelle), u"U"_s, ziel,
+            [](int erledigt, int gesamt) { return !(erledigt == 2 && gesamt == 5); });
+        QVERIFY(e.gestoppt);
+        QCOMPARE(e.geschrieben, 2);
+        QCOMPARE(eintraegeIn(ziel), QStringList({ u"U0001.gif"_s, u"U0002.jpg"_s }));
+        ErgebnisMelden(s->z, e);
+        QVERIFY(s->meldungen.texte().first().contains(u"abgebrochen"_s));
+    }
+
+    void vollerDatentraeger()
+    {
+        KleinerDatentraeger stick(256 * 1024);
+        if (!stick.bereit())
+            QSKIP(qPrintable(u"no tmpfs to fill: "_s + stick.grund()));
+        // Pictures of 100 KiB: two fit, the third does not.
+        for (const QString& q : std::as_const(quellen)) {
+            QFile f(q);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QByteArray rauschen(100 * 1024, Qt::Uninitialized);
+            QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(rauschen.data()), rauschen.size() / 4);
+            f.write(rauschen);
+        }
+        const Exportergebnis e = exportieren(u"U"_s, stick.pfad(), u"U"_s);
+        QVERIFY(!e.keinPlatz.isEmpty());
+        QVERIFY(e.geschrieben >= 1 && e.geschrieben < 5);
+        QCOMPARE(e.fehler.size(), 5 - e.geschrieben);
+        // Only whole copies under their final names.
+        const QStringList da = eintraegeIn(e.ziel);
+        QCOMPARE(da.size(), e.geschrieben);
+        for (int i = 0; i < da.size(); ++i)
+            QCOMPARE(dateiInhalt(e.ziel + da.at(i)), dateiInhalt(quellen.at(i)));
+        ErgebnisMelden(s->z, e);
+        QVERIFY(s->meldungen.texte().first().contains(u"Kein Speicherplatz mehr auf "_s));
+    }
+
+    void exportUndImportGebenDieselbeReihenfolge()
+    {
+        const Exportergebnis e = exportieren(u"Urlaub"_s, s->ordner(u"Export"_s), u"Urlaub"_s);
+        QCOMPARE(e.geschrieben, 5);
+        // The folder's name is an album and a presentation already.
+        const Importergebnis i = Importieren(s->z, s->db, e.ziel);
+        QVERIFY2(i.fehler.isEmpty(), qPrintable(i.fehler));
+        QCOMPARE(i.albumName, u"Urlaub"_s);
+        QCOMPARE(i.praesentationName, u"Urlaub_neu"_s);
+        QCOMPARE(s->z.praesentationTabelle, i.tabelle);
+        QCOMPARE(s->z.praesentationName, i.praesentationName);
+        const QStringList neu = s->inhalt(i.tabelle);
+        QCOMPARE(neu.size(), 5);
+        const QVector<Exportbild> bilder = ExportListe(s->z, s->db, i.tabelle);
+        for (int k = 0; k < bilder.size(); ++k)
+            QCOMPARE(dateiInhalt(bilder.at(k).quelle), dateiInhalt(quellen.at(k)));
+        QVERIFY(bilder.at(0).dbNummer.startsWith(i.albumNummer.rightJustified(4, u'0')));
+
+        // A second import of the same folder: album and presentation both get "_neu".
+        const Importergebnis zweites = Importieren(s->z, s->db, e.ziel);
+        QCOMPARE(zweites.albumName, u"Urlaub_neu"_s);
+        QCOMPARE(zweites.praesentationName, u"Urlaub_neu_neu"_s);
+        QVERIFY(zweites.albumNummer != i.albumNummer);
+    }
+
+    void importBehaeltEinstellungen()
+    {
+        const QString ordner = s->ordner(u"Quellen/TempAlbum"_s);
+        Sammlungsgeruest::bildSchreiben(ordner + u"a.jpg"_s);
+        s->z.einstellungen.lngBehandlungNeueAlben = 2;
+        s->z.einstellungen.lngBehandlungBilder = 1;
+        s->z.einstellungen.lngBehandlungNeueCDAlben = 0;
+        const Importergebnis i = Importieren(s->z, s->db, ordner);
+        QCOMPARE(i.albumName, u"TempAlbum_neu"_s);
+        QCOMPARE(i.praesentationName, u"TempAlbum_neu"_s);
+        QCOMPARE(s->z.einstellungen.lngBehandlungNeueAlben, 2);
+        QCOMPARE(s->z.einstellungen.lngBehandlungBilder, 1);
+        QCOMPARE(s->z.einstellungen.lngBehandlungNeueCDAlben, 0);
+        QVERIFY(!s->z.importModus);
+        // Left in place, as the settings said.
+        QCOMPARE(FeldLesen(s->db.rsAlben, u"Pfad"_s).isEmpty(), false);
+        QVERIFY(QFileInfo::exists(ordner + u"a.jpg"_s));
+    }
+
+    void importOhneAlbum()
+    {
+        // A folder without pictures: the album import makes an empty album
+        // or none; the result says which, and a failure leaves no presentation.
+        QCOMPARE(ImportName(u"/"_s, {}), QString());
+        const Importergebnis wurzel = Importieren(s->z, s->db, u"/"_s);
+        QVERIFY(!wurzel.fehler.isEmpty());
+        QVERIFY(wurzel.albumNummer.isEmpty());
+        const int vorher = s->db.rsPraesentationen.RecordCount();
+        const Importergebnis fehlt = Importieren(s->z, s->db, s->wurzel() + u"gibtsnicht/"_s);
+        QVERIFY(fehlt.albumNummer.isEmpty());
+        QVERIFY(fehlt.fehler.contains(u"gibtsnicht"_s));
+        QCOMPARE(s->db.rsPraesentationen.RecordCount(), vorher);
+    }
+
+    void importNamenLaenge()
+    {
+        const QString lang(60, u'L');
+        QStringList vergeben;
+        const auto istVergeben = [&](const QString& n) { return vergeben.contains(n, Qt::CaseInsensitive); };
+        QString name = ImportName(u"/a/"_s + lang, istVergeben);
+        QCOMPARE(name, QString(50, u'L'));
+        vergeben << name;
+        QCOMPARE(ImportName(u"/a/"_s + lang, istVergeben), QString(46, u'L') + u"_neu"_s);
+        vergeben.clear();
+        // Each further one stays within 50 characters, "_neu" included, and is new.
+        for (int i = 0; i < 4; ++i) {
+            vergeben << name;
+            name = ImportName(u"/a/"_s + lang + u"/"_s, istVergeben);
+            QVERIFY2(name.size() <= 50, qPrintable(name));
+            QVERIFY(!istVergeben(name));
+            QVERIFY(name.endsWith(u"_neu"_s));
+        }
+        vergeben = QStringList({ u"urlaub"_s });
+        QCOMPARE(ImportName(u"/x/Urlaub"_s, istVergeben), u"Urlaub_neu"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAustausch)
+#include "test_austausch.moc"

@@ -1,0 +1,302 @@
+#include "Anwendung.h"
+#include "Austauschsammlung.h"
+#include "Bildorte.h"
+#include "Ordnerauswahl.h"
+#include "frmKonfAlben.h"
+#include "frmKonfBilderverzeichnis.h"
+#include "frmKonfBrowser.h"
+#include "frmPraeExportieren.h"
+#include "frmPraeImportieren.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+class TestDialoge : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Austauschsammlung> s;
+
+private slots:
+    void init() { s = std::make_unique<Austauschsammlung>(); }
+    void cleanup() { s.reset(); }
+
+    void albenDialog()
+    {
+        Einstellungen& e = s->z.einstellungen;
+        e.lngBehandlungNeueAlben = 2;
+        e.lngBehandlungNeueCDAlben = 0;
+        e.lngBehandlungBilder = 0;
+        {
+            frmKonfAlben d(s->z);
+            // Shown locked on "leave on the CD", but memory keeps 0 until OK.
+            QVERIFY(d.optOrt[1]->isChecked());
+            QVERIFY(d.optCD[1]->isChecked());
+            QVERIFY(!d.fraCD->isEnabled());
+            QCOMPARE(e.lngBehandlungNeueCDAlben, 0);
+            d.optOrt[0]->click();
+            QVERIFY(d.fraCD->isEnabled());
+            QVERIFY(d.optCD[0]->isChecked());
+            d.optOrt[3]->click();
+            QTest::mouseClick(d.cmdAbbrechen, Qt::LeftButton);
+            QCOMPARE(d.result(), int(QDialog::Rejected));
+        }
+        QCOMPARE(e.lngBehandlungNeueAlben, 2);
+        QCOMPARE(e.lngBehandlungBilder, 0);
+        {
+            frmKonfAlben d(s->z);
+            d.optOrt[3]->click();
+            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        }
+        QCOMPARE(e.lngBehandlungNeueAlben, 2);
+        QCOMPARE(e.lngBehandlungNeueCDAlben, 1);
+        QCOMPARE(e.lngBehandlungBilder, 1);
+
+        // The value 1 selects neither of the first pair and stays after OK.
+        e.lngBehandlungNeueAlben = 1;
+        frmKonfAlben d(s->z);
+        QVERIFY(!d.optOrt[0]->isChecked() && !d.optOrt[1]->isChecked());
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        QCOMPARE(e.lngBehandlungNeueAlben, 1);
+    }
+
+    void browserUndPraesentationen()
+    {
+        Einstellungen& e = s->z.einstellungen;
+        e.GroesseVorschauBild = 90;
+        e.AnzahlBrowserZeilen = 5;
+        {
+            frmKonfBrowser d(s->z);
+            QVERIFY(d.optGroesse[1]->isChecked());
+            QVERIFY(d.optZeilen[0]->isChecked());
+            QTest::mouseClick(d.cmdAbbrechen, Qt::LeftButton);
+        }
+        QCOMPARE(e.GroesseVorschauBild, 90);
+        {
+            frmKonfBrowser d(s->z);
+            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        }
+        QCOMPARE(e.GroesseVorschauBild, 100);
+        QCOMPARE(e.AnzahlBrowserZeilen, 2);
+        {
+            frmKonfBrowser d(s->z);
+            d.show();
+            d.optGroesse[2]->click();
+            d.optZeilen[2]->click();
+            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        }
+        QCOMPARE(e.GroesseVorschauBild, 120);
+        QCOMPARE(e.AnzahlBrowserZeilen, 4);
+
+        e.blnPraeBilderAngleichen = true;
+        e.blnTastenTausch = false;
+        {
+            frmKonfPraesentationen d(s->z);
+            QVERIFY(d.optBilderGroesse[0]->isChecked());
+            d.optBilderGroesse[1]->click();
+            d.chkTastenTausch->setChecked(true);
+            QTest::mouseClick(d.cmdAbbrechen, Qt::LeftButton);
+        }
+        QVERIFY(e.blnPraeBilderAngleichen && !e.blnTastenTausch);
+        {
+            frmKonfPraesentationen d(s->z);
+            d.optBilderGroesse[1]->click();
+            d.chkTastenTausch->setChecked(true);
+            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        }
+        QVERIFY(!e.blnPraeBilderAngleichen && e.blnTastenTausch);
+    }
+
+    void bilderverzeichnisDialog()
+    {
+        s->albumMit(u"Ferien"_s, { u"a.jpg"_s });
+        const QString alt = s->z.bilderverzeichnis;
+        frmKonfBilderverzeichnis d(s->z, s->db);
+        QCOMPARE(d.txtBV->text(), alt);
+        QCOMPARE(d.lblOK->text(), u"Verzeichnis ist OK!"_s);
+        QVERIFY(d.cmdOK->isEnabled());
+        const struct {
+            QString text;
+            QString meldung;
+        } faelle[] = {
+            { u""_s, u"Kein zulässiges Verzeichnis!"_s },
+            { u"BilderVerzeichnis"_s, u"Kein zulässiges Verzeichnis!"_s },
+            { s->ordner(u"leer"_s), u"Kein zulässiges Verzeichnis!"_s },
+            { Pfade::ohneSchraegstrich(alt), u"Verzeichnis ist OK!"_s },
+        };
+        for (const auto& f : faelle) {
+            d.txtBV->setText(f.text);
+            QCOMPARE(d.lblOK->text(), f.meldung);
+            QCOMPARE(d.cmdOK->isEnabled(), f.meldung == u"Verzeichnis ist OK!"_s);
+        }
+        // A folder beside the old one holding the album's folder: stored with "/" on OK.
+        const QString neu = s->ordner(u"Kopie"_s);
+        QDir().mkpath(neu + u"Ferien"_s);
+        d.txtBV->setText(Pfade::ohneSchraegstrich(neu));
+        QVERIFY(d.cmdOK->isEnabled());
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(s->z.bilderverzeichnis, neu);
+    }
+
+    void bilderverzeichnisNichtGespeichert()
+    {
+        frmKonfBilderverzeichnis d(s->z, s->db);
+        QCOMPARE(d.lblOK->text(), u"Keine Alben vorhanden!"_s);
+        const QString alt = s->z.bilderverzeichnis;
+        d.txtBV->setText(s->wurzel() + QString(300, u'y'));
+        QVERIFY(d.cmdOK->isEnabled());
+        d.show();
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        // The message names the folder; the dialog stays open; nothing changed.
+        QCOMPARE(s->meldungen.meldungen.size(), 1);
+        QVERIFY(s->meldungen.texte().first().contains(QString(300, u'y')));
+        QVERIFY(d.isVisible());
+        QCOMPARE(s->z.bilderverzeichnis, alt);
+    }
+
+    void ordnerauswahlLaufwerkNichtBereit()
+    {
+        s->laufwerke.hinzufuegen(s->wurzel() + u"weg/"_s, Laufwerk::CDROM, u"LEER"_s);
+        Ordnerauswahl auswahl(s->z);
+        const QString start = s->ordner(u"Start"_s);
+        auswahl.pfadSetzen(start);
+        const int vorher = auswahl.drvLaufwerk->currentIndex();
+        auswahl.drvLaufwerk->setCurrentIndex(auswahl.drvLaufwerk->count() - 1);
+        QCOMPARE(s->meldungen.texte(), QStringList({ u"Laufwerk nicht bereit!"_s }));
+        QCOMPARE(auswahl.drvLaufwerk->currentIndex(), vorher);
+        QCOMPARE(auswahl.pfad(), start);
+    }
+
+    void exportDialog()
+    {
+        const QString nummer = s->albumMit(u"Ferien"_s, { u"a.jpg"_s, u"b.jpg"_s });
+        s->z.praesentationTabelle
+            = s->praesentation(u"Reise"_s, { s->schluessel(nummer, u"b.jpg"_s), s->schluessel(nummer, u"a.jpg"_s) });
+        s->z.praesentationName = u"Reise"_s;
+        s->meldungen.leeren();
+        const QString ziel = s->ordner(u"Stick"_s);
+        QVERIFY(QFile(ziel + u"alt.txt"_s).open(QIODevice::WriteOnly));
+
+        frmPraeExportieren d(s->z, s->db);
+        QVERIFY(d.chkVerzeichnisAnlegen->isChecked());
+        QCOMPARE(d.txtNeuesVerzeichnis->text(), u"Reise"_s);
+        d.chkVerzeichnisAnlegen->setChecked(false);
+        QVERIFY(d.txtNeuesVerzeichnis->text().isEmpty() && !d.txtNeuesVerzeichnis->isEnabled());
+        QTest::keyClicks(d.txtNeuesVerzeichnis, u"x"_s);
+        d.chkVerzeichnisAnlegen->setChecked(true);
+        QTest::keyClicks(d.txtNeuesVerzeichnis, u"/:*"_s);
+        QCOMPARE(d.txtNeuesVerzeichnis->text(), u"Reise"_s);
+
+        // Into the non-empty folder itself; No leaves the dialog open and writes nothing.
+        d.chkVerzeichnisAnlegen->setChecked(false);
+        d.ordnerauswahl->pfadSetzen(ziel);
+        QCOMPARE(d.lblVerzeichnis->text(), ziel);
+        d.show();
+        s->meldungen.antworten << Meldungen::Antwort::Nein;
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        QCOMPARE(s->meldungen.titel(), QStringList({ u"Verzeichnis nicht leer!"_s }));
+        QVERIFY(d.isVisible());
+        QCOMPARE(eintraegeIn(ziel), QStringList({ u"alt.txt"_s }));
+
+        s->meldungen.leeren();
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        QVERIFY(d.exportiert());
+        QCOMPARE(eintraegeIn(ziel), QStringList({ u"Reise0001.jpg"_s, u"Reise0002.jpg"_s, u"alt.txt"_s }));
+        QCOMPARE(s->meldungen.titel().last(), u"Präsentation wurde exportiert!"_s);
+
+        // An album folder is refused with a message, the dialog stays.
+        frmPraeExportieren zweiter(s->z, s->db);
+        zweiter.chkVerzeichnisAnlegen->setChecked(false);
+        zweiter.ordnerauswahl->pfadSetzen(s->z.bilderverzeichnis + u"Ferien/"_s);
+        zweiter.show();
+        s->meldungen.leeren();
+        QTest::mouseClick(zweiter.cmdOK, Qt::LeftButton);
+        QCOMPARE(s->meldungen.meldungen.size(), 1);
+        QVERIFY(zweiter.isVisible() && !zweiter.exportiert());
+    }
+
+    void importDialog()
+    {
+        const QString ordner = s->ordner(u"Quellen/Reise"_s);
+        for (const QString& n : { u"Reise0002.jpg"_s, u"Reise0001.jpg"_s })
+            Sammlungsgeruest::bildSchreiben(ordner + n);
+        QVERIFY(QFile(ordner + u"liesmich.txt"_s).open(QIODevice::WriteOnly));
+        frmPraeImportieren d(s->z, s->db);
+        d.ordnerauswahl->pfadSetzen(ordner);
+        QCOMPARE(d.lblVerzeichnis->text(), ordner);
+        QCOMPARE(d.fllDateien->count(), 2);
+        QCOMPARE(d.fllDateien->item(0)->text(), u"Reise0001.jpg"_s);
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.ergebnis().albumName, u"Reise"_s);
+        QCOMPARE(d.ergebnis().albumNummer, s->albumNummer(u"Reise"_s));
+        QCOMPARE(s->inhalt(d.ergebnis().tabelle).size(), 2);
+    }
+
+    void hauptfensterOeffnetDialogeUndImport()
+    {
+        s->albumMit(u"Ferien"_s, { u"a.jpg"_s });
+        s->albumMit(u"Garten"_s, { u"g.jpg"_s });
+        const QString quelle = s->ordner(u"Quellen/Aaa"_s);
+        Sammlungsgeruest::bildSchreiben(quelle + u"x0001.jpg"_s);
+        const QString datei = s->datei();
+        const QString bv = s->z.bilderverzeichnis;
+        DatenbankSchliessen(s->z, s->db);
+
+        Anwendung a;
+        a.Vorbereiten(s->ordner(u"programm"_s));
+        a.zustand().meldungen = &s->meldungen;
+        QVERIFY(a.HauptfensterZeigen());
+        mdiHauptform* h = a.hauptfenster();
+        h->dateiWaehlen = [&](bool) { return datei; };
+        h->DatenbankOeffnenBefehl();
+        QVERIFY(a.zustand().datenbankOffen);
+        a.zustand().bilderverzeichnis = bv;
+
+        // Each entry of "Einstellungen" opens its dialog modally.
+        const auto oeffnet = [&](const char* aktion, std::function<void(QWidget*)> darin = {}) {
+            QString name;
+            QTimer::singleShot(0, [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                name = w ? w->objectName() : QString();
+                if (darin)
+                    darin(w);
+                else if (auto* d = qobject_cast<QDialog*>(w))
+                    d->reject();
+            });
+            h->aktion(QLatin1String(aktion))->trigger();
+            return name;
+        };
+        QCOMPARE(oeffnet("mnuEinstellungenAlben"), u"frmKonfAlben"_s);
+        QCOMPARE(oeffnet("mnuEinstellungenBV"), u"frmKonfBilderverzeichnis"_s);
+        QCOMPARE(oeffnet("mnuKonfBrowser"), u"frmKonfBrowser"_s);
+        QCOMPARE(oeffnet("mnuKonfPraesentationen"), u"frmKonfPraesentationen"_s);
+
+        // Import: the album made is opened, although it is not the last one of the chooser.
+        QCOMPARE(oeffnet("mnuPraeImportieren",
+                     [&](QWidget* w) {
+                         auto* d = static_cast<frmPraeImportieren*>(w);
+                         d->ordnerauswahl->pfadSetzen(quelle);
+                         d->cmdOK->click();
+                     }),
+            u"frmPraeImportieren"_s);
+        QCOMPARE(a.zustand().albumName, u"Aaa"_s);
+        QCOMPARE(a.zustand().praesentationName, u"Aaa"_s);
+        QVERIFY(h->aktion(u"mnuPraeDummy"_s)->isEnabled());
+        QCOMPARE(oeffnet("mnuPraeExportieren"), u"frmPraeExportieren"_s);
+    }
+};
+
+QTEST_MAIN(TestDialoge)
+#include "test_dialoge.moc"
