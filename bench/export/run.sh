@@ -3,7 +3,6 @@
 # fresh folder through the program's own export code, and copies the same
 # files with cp into a fresh folder on the same disk. The pictures are made
 # once and kept in the build folder for later runs.
-command -v cp >/dev/null || { apt-get install -y coreutils >/dev/null; }
 bauen bench_export
 ordner=$BAU/bench-export
 mkdir -p "$ordner"

@@ -10,10 +10,7 @@ source "$HIER/gemeinsam/fotos.sh"
 
 jetzt_ns() { date +%s%N; }
 
-if ! command -v vipsthumbnail >/dev/null; then
-    echo "Installiere libvips-tools ..." >&2
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq libvips-tools >/dev/null
-fi
+installieren libvips-tools:vipsthumbnail
 bauen bench_import bench_thumbnails
 programm=$BAU/bin/bench_import
 zelle=$("$BAU/bin/bench_thumbnails" --zelle)

@@ -8,7 +8,7 @@ source "$HIER/gemeinsam/fotos.sh"
 
 jetzt_ns() { date +%s%N; }
 
-command -v vipsthumbnail >/dev/null || { echo "vipsthumbnail (libvips-tools) fehlt" >&2; exit 1; }
+installieren libvips-tools:vipsthumbnail
 bauen bench_thumbnails
 programm=$BAU/bin/bench_thumbnails
 

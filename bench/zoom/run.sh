@@ -4,41 +4,16 @@
 # --size 1600x1000 on the same files; both pinned to one core. Without
 # FOLDER, 24-megapixel pictures are made once into build-bench/bench-zoomfotos.
 
-zoomfotos_machen() {
-    local ziel=$1 rezept="6000x4000 und 4000x6000, Qualitaet 90, Version 1"
-    if [[ -f $ziel/.fertig && $(cat "$ziel/.fertig") == "$rezept" ]]; then
-        return
-    fi
-    command -v convert >/dev/null || { echo "ImageMagick (convert) fehlt" >&2; exit 1; }
-    local quellen=(/usr/share/backgrounds/mate/nature/*.jpg)
-    [[ -e ${quellen[0]} ]] || { echo "Die Fotos von mate-backgrounds fehlen" >&2; exit 1; }
-    echo "Erzeuge die Testfotos in $ziel ..." >&2
-    rm -rf "$ziel"
-    mkdir -p "$ziel"
-    local i=0 quelle
-    for quelle in "${quellen[@]:0:8}"; do
-        i=$((i + 1))
-        convert "$quelle" -resize '6000x4000^' -gravity center -extent 6000x4000 -strip -quality 90 \
-            "$ziel/$(printf 'foto%02d' "$i").jpg"
-    done
-    for quelle in "${quellen[@]:8:4}"; do
-        i=$((i + 1))
-        convert "$quelle" -resize '4000x6000^' -gravity center -extent 4000x6000 -strip -quality 90 \
-            "$ziel/$(printf 'foto%02d' "$i").jpg"
-    done
-    echo "$rezept" >"$ziel/.fertig"
-}
+# shellcheck source=/dev/null
+source "$HIER/gemeinsam/fotos.sh"
 
-if ! command -v vipsthumbnail >/dev/null; then
-    als_root=""; [[ $(id -u) -eq 0 ]] || als_root=sudo
-    $als_root apt-get update -qq && DEBIAN_FRONTEND=noninteractive $als_root apt-get install -y -qq libvips-tools
-fi
+installieren libvips-tools:vipsthumbnail
 bauen bench_zoom
 
 ordner=${1:-}
 if [[ -z $ordner ]]; then
     ordner=$BAU/bench-zoomfotos
-    zoomfotos_machen "$ordner"
+    fotos_machen "$ordner" 6000 4000
 fi
 shopt -s nullglob nocaseglob
 bilder=("$ordner"/*.jpg "$ordner"/*.jpeg)

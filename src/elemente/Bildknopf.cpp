@@ -69,3 +69,18 @@ void Bildknopf::mouseMoveEvent(QMouseEvent* e)
     e->accept();
     emit mausDarueber(this);
 }
+
+void Bildknopf::navigationSperren(bool gesperrt, bool unterMaus)
+{
+    if (gesperrt) {
+        sperren();
+        tag = QStringLiteral("gesperrt");
+        return;
+    }
+    freigeben();
+    tag.clear();
+    if (unterMaus) {
+        bildZeigen(QString());
+        tag = QStringLiteral("benutzt");
+    }
+}

@@ -26,6 +26,9 @@ public:
     bool istAktiv() const { return m_aktiv; }
     void freigeben();  // enabled, picture "_n"
     void sperren();    // disabled, picture "_ef"
+    // A viewer's navigation lock: locked buttons carry "gesperrt"; a button
+    // freed while the mouse is over it shows its hover picture at once.
+    void navigationSperren(bool gesperrt, bool unterMaus);
 
     QString tag;
 

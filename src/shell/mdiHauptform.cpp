@@ -92,6 +92,10 @@ mdiHauptform::mdiHauptform(Programmzustand& zustand, Datenbankobjekte& datenbank
 
 mdiHauptform::~mdiHauptform()
 {
+    // The frame's children die after this body; a view closing then must
+    // not arrange views that are already gone.
+    if (m_storyboardFenster)
+        disconnect(m_storyboardFenster, nullptr, this, nullptr);
     if (z.oberflaeche == this)
         z.oberflaeche = nullptr;
 }

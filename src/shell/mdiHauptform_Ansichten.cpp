@@ -4,6 +4,7 @@
 #include "Datenbankobjekte.h"
 #include "Programmzustand.h"
 #include "Twips.h"
+#include "Unterfenster.h"
 #include "frmAlbenAnzeige.h"
 #include "frmBilderListe.h"
 #include "mdiHauptform.h"
@@ -38,25 +39,10 @@ private:
     std::function<void(QObject*, QEvent*)> m_reaktion;
 };
 
-QMdiSubWindow* unterfenster(QMdiArea* flaeche, const QString& name)
-{
-    const QList<QMdiSubWindow*> fenster = flaeche->subWindowList();
-    for (QMdiSubWindow* f : fenster) {
-        if (f->widget() && f->widget()->objectName() == name)
-            return f;
-    }
-    return nullptr;
-}
-
 void schliessen(QMdiArea* flaeche, const QString& name)
 {
     if (QMdiSubWindow* f = unterfenster(flaeche, name))
         f->close();
-}
-
-QMdiSubWindow* rahmenVon(QWidget* w)
-{
-    return w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr;
 }
 
 } // namespace
@@ -69,7 +55,7 @@ void mdiHauptform::ansichtenAnordnen()
         oben = storyboard->height();
     // The viewer goes below the album chooser, which lies below an open
     // storyboard, and is as wide as the chooser.
-    QMdiSubWindow* anzeige = rahmenVon(m_albenAnzeige);
+    QMdiSubWindow* anzeige = rahmen(m_albenAnzeige);
     if (QMdiSubWindow* auswahl = unterfenster(m_flaeche, QStringLiteral("frmAlbenAuswahl"))) {
         links = auswahl->geometry().right() + 1;
         if (anzeige) {
@@ -81,7 +67,7 @@ void mdiHauptform::ansichtenAnordnen()
     }
     if (anzeige)
         links = std::max(links, anzeige->geometry().right() + 1);
-    if (QMdiSubWindow* liste = rahmenVon(m_bilderListe)) {
+    if (QMdiSubWindow* liste = rahmen(m_bilderListe)) {
         // Never beyond the frame's right edge, where it could not be reached.
         const int platz = m_flaeche->viewport()->width() - links;
         const int breite
@@ -96,9 +82,9 @@ void mdiHauptform::hoehenAnpassen()
     // The viewer and the list reach down to the frame's lower edge; the
     // viewer scrolls what does not fit.
     const int unten = m_flaeche->viewport()->height();
-    if (QMdiSubWindow* anzeige = rahmenVon(m_albenAnzeige))
+    if (QMdiSubWindow* anzeige = rahmen(m_albenAnzeige))
         anzeige->resize(anzeige->width(), std::max(anzeige->minimumSizeHint().height(), unten - anzeige->y()));
-    if (QMdiSubWindow* liste = rahmenVon(m_bilderListe))
+    if (QMdiSubWindow* liste = rahmen(m_bilderListe))
         liste->resize(liste->width(), std::max(liste->minimumSizeHint().height(), unten - liste->y()));
 }
 
@@ -200,14 +186,14 @@ void mdiHauptform::mnuBilderListe_Click()
         m_bilderListe->ListeAuffuellen();
         m_bilderListe->ListeMarkierungNachfuehren();
     }
-    QMdiSubWindow* rahmen = rahmenVon(m_bilderListe);
+    QMdiSubWindow* listenrahmen = rahmen(m_bilderListe);
     if (neu || z.offen.suche || m_bilderListe->tag == QLatin1String("0")) {
-        rahmen->show();
+        listenrahmen->show();
         m_bilderListe->tag = QStringLiteral("1");
         schliessen(m_flaeche, QStringLiteral("frmVorschau"));
         schliessen(m_flaeche, QStringLiteral("frmSuche"));
     } else {
-        rahmen->hide();
+        listenrahmen->hide();
         m_bilderListe->tag = QStringLiteral("0");
     }
 }
@@ -317,7 +303,7 @@ void mdiHauptform::ZoomAnsichtSchliessen()
 void mdiHauptform::AlbumAnsichtenSchliessen()
 {
     ZoomAnsichtSchliessen();
-    if (QMdiSubWindow* liste = rahmenVon(m_bilderListe))
+    if (QMdiSubWindow* liste = rahmen(m_bilderListe))
         liste->close();
     schliessen(m_flaeche, QStringLiteral("frmVorschau"));
     if (m_albenAnzeige) {

@@ -85,6 +85,6 @@ void mdiHauptform::PraesentationImportieren()
     if (ergebnis.tabelle.isEmpty())
         return;
     PraesentationsBefehleSetzen(true);
-    aktion(QStringLiteral("mnuPraeDummy"))->setEnabled(true);
-    aktion(QStringLiteral("mnuPraeSchliessen"))->setEnabled(true);
+    // The import made it the open presentation: the storyboard shows it.
+    storyboardZeigen();
 }

@@ -3,6 +3,7 @@
 // them, and passing the other views' calls on.
 #include "Datenbankobjekte.h"
 #include "Programmzustand.h"
+#include "Unterfenster.h"
 #include "frmAlbenAnzeige.h"
 #include "frmBegriffe.h"
 #include "frmBegriffeMulti.h"
@@ -15,21 +16,6 @@
 #include <QPushButton>
 
 namespace {
-
-QMdiSubWindow* rahmen(QWidget* w)
-{
-    return w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr;
-}
-
-QMdiSubWindow* unterfensterNamens(QMdiArea* flaeche, const QString& name)
-{
-    const QList<QMdiSubWindow*> fenster = flaeche->subWindowList();
-    for (QMdiSubWindow* f : fenster) {
-        if (f->widget() && f->widget()->objectName() == name)
-            return f;
-    }
-    return nullptr;
-}
 
 constexpr Qt::WindowFlags Kindfenster
     = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
@@ -119,7 +105,7 @@ void mdiHauptform::sucheFensterLaden()
     f->setAttribute(Qt::WA_DeleteOnClose);
     connect(f, &QMdiSubWindow::aboutToActivate, fenster, &frmSuche::Aktivieren);
     int oben = 0;
-    if (QMdiSubWindow* storyboard = unterfensterNamens(m_flaeche, QStringLiteral("frmPraesentationStoryboard")))
+    if (QMdiSubWindow* storyboard = unterfenster(m_flaeche, QStringLiteral("frmPraesentationStoryboard")))
         oben = storyboard->height();
     int links = 0;
     if (QMdiSubWindow* anzeige = rahmen(m_albenAnzeige))

@@ -4,6 +4,7 @@
 #include "Datenbankobjekte.h"
 #include "Programmzustand.h"
 #include "Twips.h"
+#include "Unterfenster.h"
 #include "frmAlbenAnzeige.h"
 #include "frmBilder.h"
 #include "frmBilderListe.h"
@@ -18,21 +19,6 @@
 namespace {
 
 constexpr int RandRechtsTwips = 180;
-
-QMdiSubWindow* rahmen(QWidget* w)
-{
-    return w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr;
-}
-
-QMdiSubWindow* unterfensterNamens(QMdiArea* flaeche, const QString& name)
-{
-    const QList<QMdiSubWindow*> fenster = flaeche->subWindowList();
-    for (QMdiSubWindow* f : fenster) {
-        if (f->widget() && f->widget()->objectName() == name)
-            return f;
-    }
-    return nullptr;
-}
 
 // Re-places the browser a little after the frame's size changed, as the
 // frame's own resize rule does for its minimum size.
@@ -62,7 +48,7 @@ private:
 
 int mdiHauptform::StoryboardHoehe() const
 {
-    QMdiSubWindow* storyboard = unterfensterNamens(m_flaeche, QStringLiteral("frmPraesentationStoryboard"));
+    QMdiSubWindow* storyboard = unterfenster(m_flaeche, QStringLiteral("frmPraesentationStoryboard"));
     return storyboard ? storyboard->height() : 0;
 }
 
@@ -76,7 +62,7 @@ void mdiHauptform::BrowserUmschalten()
         return;
     // Loads the paths, then shows the browser through VorschauZeigen.
     BildPfadeLaden(z, db);
-    if (QMdiSubWindow* suche = unterfensterNamens(m_flaeche, QStringLiteral("frmSuche")))
+    if (QMdiSubWindow* suche = unterfenster(m_flaeche, QStringLiteral("frmSuche")))
         suche->close();
 }
 
@@ -158,9 +144,9 @@ void mdiHauptform::vorschauEntladen()
         liste->show();
     }
     m_vorschauGeschlossen = true;
-    if (QMdiSubWindow* suche = unterfensterNamens(m_flaeche, QStringLiteral("frmSuche")))
+    if (QMdiSubWindow* suche = unterfenster(m_flaeche, QStringLiteral("frmSuche")))
         suche->raise();
-    if (QMdiSubWindow* storyboard = unterfensterNamens(m_flaeche, QStringLiteral("frmPraesentationStoryboard"))) {
+    if (QMdiSubWindow* storyboard = unterfenster(m_flaeche, QStringLiteral("frmPraesentationStoryboard"))) {
         const int breite = (rahmen(m_bilderListe) ? rahmen(m_bilderListe)->width() : 0)
             + (rahmen(m_albenAnzeige) ? rahmen(m_albenAnzeige)->width() : 0);
         if (breite > 0)

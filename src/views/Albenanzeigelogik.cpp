@@ -87,3 +87,25 @@ QString DatumNachtragen(Datenbankobjekte& db, const QString& bildpfad)
     }
     return dateidatum;
 }
+
+void DatensatzBlaettern(Recordset& rs, Blaettern schritt)
+{
+    switch (schritt) {
+    case Blaettern::Erstes:
+        rs.MoveFirst();
+        break;
+    case Blaettern::Zurueck:
+        rs.MovePrevious();
+        if (rs.Bof())
+            rs.MoveFirst();
+        break;
+    case Blaettern::Vor:
+        rs.MoveNext();
+        if (rs.Eof())
+            rs.MoveLast();
+        break;
+    case Blaettern::Letztes:
+        rs.MoveLast();
+        break;
+    }
+}

@@ -23,6 +23,11 @@ QString Speicherortsatz(const QString& cdName, const QString& ordner);
 // keyword recordset by name for the walk and by number afterwards.
 QString BegriffeAuflisten(Recordset& rsBegriffe, const QString& schluesselbegriffe);
 
+// The four navigation buttons of the viewer and the zoom view: move the
+// recordset, staying on the first or last row at the ends.
+enum class Blaettern { Erstes, Zurueck, Vor, Letztes };
+void DatensatzBlaettern(Recordset& rs, Blaettern schritt);
+
 // Which navigation buttons are locked at the recordset's current row:
 // everything on an empty album or outside the rows.
 struct Navigationssperre {

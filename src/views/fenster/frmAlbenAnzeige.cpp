@@ -28,8 +28,6 @@
 
 namespace {
 
-const QString Gesperrt = QStringLiteral("gesperrt");
-
 // The wait pointer while a picture is looked up; it goes before every question.
 class Wartezeiger {
 public:
@@ -95,17 +93,7 @@ frmAlbenAnzeige::Bildkennung frmAlbenAnzeige::aktuelleKennung() const
 
 void frmAlbenAnzeige::knopfSperren(Bildknopf* knopf, bool gesperrt)
 {
-    if (gesperrt) {
-        knopf->sperren();
-        knopf->tag = Gesperrt;
-        return;
-    }
-    knopf->freigeben();
-    knopf->tag.clear();
-    if (AktiverButton() == knopf->objectName()) {
-        knopf->bildZeigen(QString());
-        knopf->tag = QStringLiteral("benutzt");
-    }
+    knopf->navigationSperren(gesperrt, AktiverButton() == knopf->objectName());
 }
 
 void frmAlbenAnzeige::NeuesAlbum()
@@ -365,24 +353,7 @@ void frmAlbenAnzeige::Navigieren(Schritt schritt)
     Recordset& rs = db.rsAlbum;
     if (!rs.IstOffen() || rs.RecordCount() == 0)
         return;
-    switch (schritt) {
-    case Schritt::Erstes:
-        rs.MoveFirst();
-        break;
-    case Schritt::Zurueck:
-        rs.MovePrevious();
-        if (rs.Bof())
-            rs.MoveFirst();
-        break;
-    case Schritt::Vor:
-        rs.MoveNext();
-        if (rs.Eof())
-            rs.MoveLast();
-        break;
-    case Schritt::Letztes:
-        rs.MoveLast();
-        break;
-    }
+    DatensatzBlaettern(rs, schritt);
     BildAnzeigen();
     z.ui().ListeMarkierungNachfuehren();
     NaviPruefung();

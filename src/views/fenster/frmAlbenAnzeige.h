@@ -1,4 +1,5 @@
 #pragma once
+#include "Albenanzeigelogik.h"
 #include "Knopfgruppe.h"
 
 #include <QDate>
@@ -58,7 +59,7 @@ public:
     // The keywords field shows the current picture's keywords anew.
     void BegriffeAktualisieren();
 
-    enum class Schritt { Erstes, Zurueck, Vor, Letztes };
+    using Schritt = Blaettern;
     void Navigieren(Schritt schritt);
     void cmdDatum_Click();
     void movBildDatum_Gewaehlt(const QDate& datum);

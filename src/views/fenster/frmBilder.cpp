@@ -22,7 +22,6 @@
 #include <cmath>
 
 namespace {
-const QString Gesperrt = QStringLiteral("gesperrt");
 constexpr int MindestTwips = 5000;
 }  // namespace
 
@@ -183,17 +182,7 @@ Bildknopf* frmBilder::knopf(const QString& name) const
 
 void frmBilder::knopfSperren(Bildknopf* knopf, bool gesperrt)
 {
-    if (gesperrt) {
-        knopf->sperren();
-        knopf->tag = Gesperrt;
-        return;
-    }
-    knopf->freigeben();
-    knopf->tag.clear();
-    if (AktiverButton() == knopf->objectName()) {
-        knopf->bildZeigen(QString());
-        knopf->tag = QStringLiteral("benutzt");
-    }
+    knopf->navigationSperren(gesperrt, AktiverButton() == knopf->objectName());
 }
 
 void frmBilder::NaviPruefung()
@@ -386,24 +375,7 @@ void frmBilder::Navigieren(Schritt schritt)
         return;
     // The remark belongs to the picture it was typed for: written before the move.
     z.ui().AlbenAnzeigeBemerkungSichern();
-    switch (schritt) {
-    case Schritt::Erstes:
-        rs.MoveFirst();
-        break;
-    case Schritt::Zurueck:
-        rs.MovePrevious();
-        if (rs.Bof())
-            rs.MoveFirst();
-        break;
-    case Schritt::Vor:
-        rs.MoveNext();
-        if (rs.Eof())
-            rs.MoveLast();
-        break;
-    case Schritt::Letztes:
-        rs.MoveLast();
-        break;
-    }
+    DatensatzBlaettern(rs, schritt);
     z.ui().AlbenAnzeigeBildAnzeigen();
     z.ui().AlbenAnzeigeNaviPruefung();
     z.ui().ListeMarkierungNachfuehren();

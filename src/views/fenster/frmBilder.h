@@ -1,4 +1,5 @@
 #pragma once
+#include "Albenanzeigelogik.h"
 #include "Knopfgruppe.h"
 #include "Zoomlogik.h"
 
@@ -34,7 +35,7 @@ public:
     std::int32_t Zoomfaktor() const { return m_rechnung.Zoomfaktor(); }
     void NormaleButtons();
 
-    enum class Schritt { Erstes, Zurueck, Vor, Letztes };
+    using Schritt = Blaettern;
     void Navigieren(Schritt schritt);
     void cmdGroesser_Click();
     void cmdKleiner_Click();

@@ -15,10 +15,6 @@
 
 #include <algorithm>
 
-namespace {
-const QString Gesperrt = QStringLiteral("gesperrt");
-}
-
 int frmVorschau::anzahlBilder() const
 {
     return static_cast<int>(std::min(z.bildPfade.size(), z.bildDBNummern.size()));
@@ -36,17 +32,7 @@ int frmVorschau::zeilen() const
 
 void frmVorschau::knopfSperren(Bildknopf* knopf, bool gesperrt)
 {
-    if (gesperrt) {
-        knopf->sperren();
-        knopf->tag = Gesperrt;
-        return;
-    }
-    knopf->freigeben();
-    knopf->tag.clear();
-    if (AktiverButton() == knopf->objectName()) {
-        knopf->bildZeigen(QString());
-        knopf->tag = QStringLiteral("benutzt");
-    }
+    knopf->navigationSperren(gesperrt, AktiverButton() == knopf->objectName());
 }
 
 void frmVorschau::NaviPruefung()
