@@ -202,3 +202,8 @@ QVariant StoryboardModell::data(const QModelIndex& index, int rolle) const
         return {};
     }
 }
+
+QString StoryboardModell::bildPfad(int position) const
+{
+    return BildPfad(z, m_bilder[position - 1]);
+}

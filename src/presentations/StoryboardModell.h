@@ -32,6 +32,8 @@ public:
     int anzahl() const { return m_bilder.size(); }
     const PraesentationsBild& bild(int position) const { return m_bilder[position - 1]; }
     QString vorschau(int position) const { return m_vorschau[position - 1]; }
+    // The picture itself, for a cell whose thumbnail is missing.
+    QString bildPfad(int position) const;
 
     // Inserts before position (n + 1 appends).
     bool BildEinfuegen(int position, const QString& dbNummer);

@@ -244,6 +244,9 @@ private:
     void praesentationenVerbinden();
     void storyboardZeigen();
     void storyboardEntladen();
+    // Moves the windows below the storyboard's strip down (dy > 0) or back up.
+    void fensterUnterStoryboardVerschieben(int dy);
+    int m_storyboardHoehe = 0;
     class frmPraesentationStoryboard* m_storyboard = nullptr;
     class QMdiSubWindow* m_storyboardFenster = nullptr;
     class frmPraesentationAnzeige* m_diaschau = nullptr;

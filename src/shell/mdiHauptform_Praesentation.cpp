@@ -6,6 +6,7 @@
 #include "Praesentationskatalog.h"
 #include "Programmzustand.h"
 #include "Twips.h"
+#include "Unterfenster.h"
 #include "frmPraesentationAnzeige.h"
 #include "frmPraesentationStoryboard.h"
 #include "mdiHauptform.h"
@@ -77,6 +78,16 @@ void mdiHauptform::praesentationenVerbinden()
         this));
 }
 
+void mdiHauptform::fensterUnterStoryboardVerschieben(int dy)
+{
+    // The viewer and the list are laid out by ansichtenAnordnen; the other
+    // windows of the strip keep their place relative to the storyboard.
+    for (const char* name : { "frmAlbenAuswahl", "frmVorschau", "frmSuche", "frmBegriffe" }) {
+        if (QMdiSubWindow* f = unterfenster(m_flaeche, QLatin1String(name)))
+            f->move(f->x(), qMax(0, f->y() + dy));
+    }
+}
+
 void mdiHauptform::storyboardZeigen()
 {
     if (!m_storyboard) {
@@ -99,6 +110,8 @@ void mdiHauptform::storyboardZeigen()
         });
         connect(m_storyboardFenster, &QObject::destroyed, this, [this] {
             m_storyboardFenster = nullptr;
+            fensterUnterStoryboardVerschieben(-m_storyboardHoehe);
+            m_storyboardHoehe = 0;
             ansichtenAnordnen();  // the views move back up
         });
         m_storyboardFenster->move(0, 0);
@@ -107,6 +120,8 @@ void mdiHauptform::storyboardZeigen()
         const int rahmen = qMax(0, m_storyboardFenster->height() - sb->height());
         m_storyboardFenster->resize(qMax(200, m_flaeche->viewport()->width() - Twips::zuPixel(180)),
             Twips::zuPixel(frmPraesentationStoryboard::HoeheTwips) + rahmen);
+        m_storyboardHoehe = m_storyboardFenster->height();
+        fensterUnterStoryboardVerschieben(m_storyboardHoehe);
         ansichtenAnordnen();  // the views move down below it
     }
     aktion(QStringLiteral("mnuPraeDummy"))->setEnabled(true);

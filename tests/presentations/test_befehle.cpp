@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,6 +64,11 @@ private slots:
         QCOMPARE(h->storyboard()->findChild<QLabel*>(u"lblTitel"_s)->text(), u"Reise"_s);
         QVERIFY(aktiv("mnuPraeOeffnen") && aktiv("mnuPraeSchliessen") && aktiv("mnuPraeDummy"));
         QCOMPARE(h->knopf(knopf)->aktuellesBild(), u"praesentation_n"_s);
+        // The album chooser moves down below the storyboard's strip.
+        QMdiSubWindow* auswahl = h->albenAuswahlFenster();
+        QVERIFY(auswahl);
+        QVERIFY(h->storyboard()->parentWidget()->height() > 0);
+        QCOMPARE(auswahl->y(), h->storyboard()->parentWidget()->height());
 
         // The same name again: the message, the dialog stays open.
         h->dialogAusfuehren = [](QDialog* d) {
@@ -81,6 +87,7 @@ private slots:
         };
         h->aktion(u"mnuLoeschenPraesentation"_s)->trigger();
         QTRY_VERIFY(!h->storyboard());
+        QTRY_COMPARE(auswahl->y(), 0);  // and back up once its frame is gone
         QVERIFY(a.zustand().praesentationName.isEmpty());
         QVERIFY(!aktiv("mnuPraeOeffnen") && !aktiv("mnuPraeSchliessen"));
         QCOMPARE(h->knopf(knopf)->aktuellesBild(), u"praesentation_ef"_s);

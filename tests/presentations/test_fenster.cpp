@@ -65,6 +65,30 @@ private slots:
         QCOMPARE(s.tabellenfolge(s.z.praesentationTabelle), (QStringList { rom[2], rom[1], rom[0] }));
     }
 
+    void zelleOhneVorschaubildZeigtDasBild()
+    {
+        Praesentationssammlung s;
+        const QStringList rom = s.album(u"Rom"_s, 1);
+        QCOMPARE(
+            Praesentationskatalog::NeuePraesentation(s.z, s.db, u"Reise"_s), Praesentationskatalog::Ergebnis::Erledigt);
+        frmPraesentationStoryboard sb(s.z, s.db);
+        sb.show();
+        sb.SBNeuAnzeigen();
+        Storyboardstreifen& st = sb.streifen();
+        QVERIFY(fallenLassen(st, st.bildRechteck(1).center(), DBNummerMimeTyp(), rom[0].toUtf8()));
+        // The album has its picture but no thumbnail folder.
+        const QString bild = sb.modell().bildPfad(1);
+        QVERIFY(QDir().mkpath(QFileInfo(bild).path()));
+        QImage rot(64, 48, QImage::Format_RGB32);
+        rot.fill(Qt::red);
+        QVERIFY(rot.save(bild, "JPEG"));
+        QVERIFY(!QFileInfo::exists(sb.modell().vorschau(1)));
+        sb.SBNeuAnzeigen();
+        const QImage gemalt = st.grab().toImage();
+        const QColor mitte = gemalt.pixelColor(st.bildRechteck(1).center() * gemalt.devicePixelRatio());
+        QVERIFY2(mitte.red() > 200 && mitte.green() < 60, qPrintable(mitte.name()));
+    }
+
     void laufleiste()
     {
         Praesentationssammlung s;

@@ -117,6 +117,13 @@ const QImage& Storyboardstreifen::vorschau(const QString& pfad)
     return *bild;
 }
 
+const QImage& Storyboardstreifen::zellenbild(int position)
+{
+    // An album whose thumbnails were never made shows its pictures, as the browser does.
+    const QImage& bild = vorschau(m_modell.vorschau(position));
+    return bild.isNull() ? vorschau(m_modell.bildPfad(position)) : bild;
+}
+
 void Storyboardstreifen::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
@@ -130,7 +137,7 @@ void Storyboardstreifen::paintEvent(QPaintEvent* e)
         const QRect zelle = bildRechteck(i);
         if (zelle.left() > e->rect().right())
             break;
-        const QImage& bild = i <= n ? vorschau(m_modell.vorschau(i)) : m_neuesBild;
+        const QImage& bild = i <= n ? zellenbild(i) : m_neuesBild;
         if (!bild.isNull()) {
             QSize groesse = (bild.size() / bild.devicePixelRatio()).scaled(zelle.size(), Qt::KeepAspectRatio);
             if (i > n)
@@ -183,7 +190,7 @@ void Storyboardstreifen::mouseMoveEvent(QMouseEvent* e)
     daten->setData(InternerMimeTyp(), QByteArray::number(quelle));
     auto* zug = new QDrag(this);
     zug->setMimeData(daten);
-    const QImage& bild = vorschau(m_modell.vorschau(quelle));
+    const QImage& bild = zellenbild(quelle);
     if (!bild.isNull())
         zug->setPixmap(QPixmap::fromImage(bild.scaled(bild.size() / 2)));
     zug->exec(Qt::MoveAction);

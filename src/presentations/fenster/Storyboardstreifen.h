@@ -51,6 +51,7 @@ protected:
 
 private:
     const QImage& vorschau(const QString& pfad);
+    const QImage& zellenbild(int position);
     double proPixel() const;
 
     StoryboardModell& m_modell;
