@@ -1,5 +1,6 @@
 #include "frmKonfAlben.h"
 
+#include "Dialogknoepfe.h"
 #include "Programmzustand.h"
 #include "mdlHilfe.h"
 
@@ -74,15 +75,7 @@ frmKonfAlben::frmKonfAlben(Programmzustand& z, QWidget* parent)
     frmSpeicherOrt = rahmen(this, QStringLiteral("frmSpeicherOrt"), QStringLiteral("Neue Bilder werden:"),
         { optOrt[2], optOrt[3], label1 });
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cmdAbbrechen->setObjectName(QStringLiteral("cmdAbbrechen"));
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(cmdOK);
-    knoepfe->addWidget(cmdAbbrechen);
+    QHBoxLayout* knoepfe = DialogknoepfeAnlegen(this, cmdOK, cmdAbbrechen);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(frmSpeicherOrt);
@@ -93,7 +86,6 @@ frmKonfAlben::frmKonfAlben(Programmzustand& z, QWidget* parent)
     connect(m_cd, &QButtonGroup::idClicked, this, [this](int id) { m_wahl.cd = id; });
     connect(m_bilder, &QButtonGroup::idClicked, this, [this](int id) { m_wahl.bilder = id; });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("einstellungen.htm"));
 }
 

@@ -1,5 +1,6 @@
 #include "frmKonfBrowser.h"
 
+#include "Dialogknoepfe.h"
 #include "Einstellungspruefung.h"
 #include "Programmzustand.h"
 
@@ -31,22 +32,6 @@ QRadioButton* knopf(QGroupBox* rahmen, const QString& name, const QString& text,
     return k;
 }
 
-// OK and Abbrechen below the frames; OK confirms, Abbrechen (and the close box) changes nothing.
-void knoepfeAnlegen(QDialog* dialog, QVBoxLayout* layout, QPushButton*& ok, QPushButton*& abbrechen)
-{
-    ok = new QPushButton(QStringLiteral("OK"), dialog);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
-    abbrechen = new QPushButton(QStringLiteral("Abbrechen"), dialog);
-    abbrechen->setObjectName(QStringLiteral("cmdAbbrechen"));
-    auto* zeile = new QHBoxLayout;
-    zeile->addStretch();
-    zeile->addWidget(ok);
-    zeile->addWidget(abbrechen);
-    layout->addLayout(zeile);
-    QObject::connect(abbrechen, &QPushButton::clicked, dialog, &QDialog::reject);
-}
-
 }  // namespace
 
 frmKonfBrowser::frmKonfBrowser(Programmzustand& z, QWidget* parent)
@@ -73,7 +58,7 @@ frmKonfBrowser::frmKonfBrowser(Programmzustand& z, QWidget* parent)
     rahmenZeile->addWidget(frame2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rahmenZeile);
-    knoepfeAnlegen(this, layout, cmdOK, cmdAbbrechen);
+    layout->addLayout(DialogknoepfeAnlegen(this, cmdOK, cmdAbbrechen));
     connect(cmdOK, &QPushButton::clicked, this, [this] {
         m_z.einstellungen.GroesseVorschauBild = GroesseWert(m_groesse->checkedId());
         m_z.einstellungen.AnzahlBrowserZeilen = ZeilenWert(m_zeilen->checkedId());
@@ -106,7 +91,7 @@ frmKonfPraesentationen::frmKonfPraesentationen(Programmzustand& z, QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame1);
     layout->addWidget(frame2);
-    knoepfeAnlegen(this, layout, cmdOK, cmdAbbrechen);
+    layout->addLayout(DialogknoepfeAnlegen(this, cmdOK, cmdAbbrechen));
     connect(cmdOK, &QPushButton::clicked, this, [this] {
         m_z.einstellungen.blnPraeBilderAngleichen = optBilderGroesse[0]->isChecked();
         m_z.einstellungen.blnTastenTausch = chkTastenTausch->isChecked();

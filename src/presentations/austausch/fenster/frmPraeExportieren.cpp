@@ -2,6 +2,7 @@
 
 #include "Bildorte.h"
 #include "DatenbankFehler.h"
+#include "Dialogknoepfe.h"
 #include "Ordnerauswahl.h"
 #include "PraesentationAustausch.h"
 #include "Programmzustand.h"
@@ -61,16 +62,8 @@ frmPraeExportieren::frmPraeExportieren(Programmzustand& z, Datenbankobjekte& db,
     txtNeuesVerzeichnis->setObjectName(QStringLiteral("txtNeuesVerzeichnis"));
     txtNeuesVerzeichnis->setMaxLength(200);
     txtNeuesVerzeichnis->setValidator(new Namenspruefer(txtNeuesVerzeichnis));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cmdAbbrechen->setObjectName(QStringLiteral("cmdAbbrechen"));
 
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(cmdOK);
-    knoepfe->addWidget(cmdAbbrechen);
+    QHBoxLayout* knoepfe = DialogknoepfeAnlegen(this, cmdOK, cmdAbbrechen);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fraNeu, 1);
     layout->addWidget(lblVerzeichnis);
@@ -85,7 +78,6 @@ frmPraeExportieren::frmPraeExportieren(Programmzustand& z, Datenbankobjekte& db,
         txtNeuesVerzeichnis->setText(an ? m_z.praesentationName : QString());
     });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("6_4.htm"));
     ordnerauswahl->pfadSetzen(QDir::homePath());
 }

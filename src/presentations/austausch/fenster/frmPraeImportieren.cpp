@@ -1,6 +1,7 @@
 #include "frmPraeImportieren.h"
 
 #include "Bildorte.h"
+#include "Dialogknoepfe.h"
 #include "Ordnerauswahl.h"
 #include "Programmzustand.h"
 #include "mdlHilfe.h"
@@ -30,11 +31,6 @@ frmPraeImportieren::frmPraeImportieren(Programmzustand& z, Datenbankobjekte& db,
     lblVerzeichnis = new QLabel(this);
     lblVerzeichnis->setObjectName(QStringLiteral("lblVerzeichnis"));
     lblVerzeichnis->setFrameShape(QFrame::StyledPanel);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cmdAbbrechen->setObjectName(QStringLiteral("cmdAbbrechen"));
 
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(inhalt);
@@ -42,10 +38,7 @@ frmPraeImportieren::frmPraeImportieren(Programmzustand& z, Datenbankobjekte& db,
     auto* oben = new QHBoxLayout;
     oben->addWidget(fraNeu, 3);
     oben->addLayout(rechts, 2);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    knoepfe->addWidget(cmdOK);
-    knoepfe->addWidget(cmdAbbrechen);
+    QHBoxLayout* knoepfe = DialogknoepfeAnlegen(this, cmdOK, cmdAbbrechen);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(oben, 1);
     layout->addWidget(lblVerzeichnis);
@@ -54,7 +47,6 @@ frmPraeImportieren::frmPraeImportieren(Programmzustand& z, Datenbankobjekte& db,
 
     connect(ordnerauswahl, &Ordnerauswahl::pfadGeaendert, this, [this](const QString& o) { ordnerZeigen(o); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("6_4.htm"));
     ordnerauswahl->pfadSetzen(QDir::homePath());
 }
