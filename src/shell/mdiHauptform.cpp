@@ -92,8 +92,15 @@ mdiHauptform::mdiHauptform(Programmzustand& zustand, Datenbankobjekte& datenbank
 
 mdiHauptform::~mdiHauptform()
 {
-    // The frame's children die after this body; a view closing then must
-    // not arrange views that are already gone.
+    // The frame's children die after this body, when this window is no
+    // longer whole: the filters that call back into it go first, and a view
+    // closing then must not arrange views that are already gone.
+    delete m_ansichtenFilter;
+    m_ansichtenFilter = nullptr;
+    delete m_vorschauBeobachter;
+    m_vorschauBeobachter = nullptr;
+    delete m_breitenwaechter;
+    m_breitenwaechter = nullptr;
     if (m_storyboardFenster)
         disconnect(m_storyboardFenster, nullptr, this, nullptr);
     if (z.oberflaeche == this)

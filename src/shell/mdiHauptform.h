@@ -249,6 +249,7 @@ private:
     int m_storyboardHoehe = 0;
     class frmPraesentationStoryboard* m_storyboard = nullptr;
     class QMdiSubWindow* m_storyboardFenster = nullptr;
+    class QObject* m_breitenwaechter = nullptr;
     class frmPraesentationAnzeige* m_diaschau = nullptr;
     // --- settings dialogs, presentation export and import (mdiHauptform_Einstellungen.cpp) ---
 public:

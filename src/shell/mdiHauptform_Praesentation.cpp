@@ -69,13 +69,14 @@ void mdiHauptform::praesentationenVerbinden()
         if (m_storyboard)
             m_storyboard->GedruecktesLoeschen();
     });
-    m_flaeche->viewport()->installEventFilter(new Breitenwaechter(
+    m_breitenwaechter = new Breitenwaechter(
         [this] {
             if (m_storyboardFenster)
                 m_storyboardFenster->resize(
                     qMax(200, m_flaeche->viewport()->width() - Twips::zuPixel(180)), m_storyboardFenster->height());
         },
-        this));
+        this);
+    m_flaeche->viewport()->installEventFilter(m_breitenwaechter);
 }
 
 void mdiHauptform::fensterUnterStoryboardVerschieben(int dy)
