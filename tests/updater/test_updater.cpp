@@ -438,7 +438,7 @@ void TestUpdater::fensterErfolg()
     QCOMPARE(f.windowTitle(), QStringLiteral("Kolvar-Update"));
     QCOMPARE(f.lblAnzeige1->text(), QStringLiteral("Kolvar-Update auf Version:"));
     QCOMPARE(f.lblAnzeige2->text(), UpdateVersion);
-    QCOMPARE(f.lblInstallation->text(), QStringLiteral("Ersetzt wird Kolvar 1.0.40 in „%1“.").arg(a.installation));
+    QCOMPARE(f.lblInstallation->text(), QStringLiteral("Ersetzt wird Kolvar 1.0.40 in\n\u201E%1\u201C.").arg(a.installation));
     QCOMPARE(f.cmdStart->text(), QStringLiteral("Ausführen"));
     QVERIFY(f.cmdStart->isEnabled());
     QVERIFY(!f.Timer1->isActive());
@@ -482,14 +482,14 @@ void TestUpdater::fensterFehlschlag()
     f.setQuellordner(a.update);
     QVERIFY(f.laden(InstallationLesen()));
     QCOMPARE(f.lblInstallation->text(),
-        QStringLiteral("Ersetzt wird Kolvar (Version unbekannt) in \u201E%1\u201C.").arg(a.installation));
+        QStringLiteral("Ersetzt wird Kolvar (Version unbekannt) in\n\u201E%1\u201C.").arg(a.installation));
     QSignalSpy ende(&f, &frmUpdate::beenden);
     QTest::mouseClick(f.cmdStart, Qt::LeftButton);
     QCOMPARE(gezeigt.size(), 1);
     QCOMPARE(gezeigt.first().titel, titel);
     QCOMPARE(ende.size(), 1);
     QCOMPARE(f.lblAnzeige2->text(), titel);
-    QCOMPARE(f.lblInstallation->text(), QStringLiteral("Kolvar in \u201E%1\u201C ist unverändert geblieben.").arg(a.installation));
+    QCOMPARE(f.lblInstallation->text(), QStringLiteral("Kolvar in\n\u201E%1\u201C ist unverändert geblieben.").arg(a.installation));
     QVERIFY(!f.Timer1->isActive());
     QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.alt);
 }

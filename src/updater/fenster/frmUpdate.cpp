@@ -71,7 +71,7 @@ frmUpdate::frmUpdate(QWidget* parent)
     layout->addStretch();
     layout->addWidget(Line1);
     layout->addWidget(Label2);
-    setMinimumWidth(360);
+    setMinimumWidth(420);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -97,7 +97,7 @@ bool frmUpdate::laden(const Update::Installation& installation)
         return false;
     }
     lblAnzeige2->setText(Update::UpdateVersion);
-    lblInstallation->setText(QStringLiteral("Ersetzt wird Kolvar %1 in \u201E%2\u201C.")
+    lblInstallation->setText(QStringLiteral("Ersetzt wird Kolvar %1 in\n\u201E%2\u201C.")
                                  .arg(installation.version.isEmpty() ? QStringLiteral("(Version unbekannt)")
                                                                      : installation.version,
                                      QDir::cleanPath(installation.ordner)));
@@ -118,17 +118,17 @@ void frmUpdate::cmdStart_Click()
     if (!ergebnis.erfolgreich) {
         lblAnzeige2->setText(ergebnis.meldung.titel);
         if (ergebnis.teilweise)
-            lblInstallation->setText(QStringLiteral("Kolvar in \u201E%1\u201C wurde nur teilweise ersetzt.").arg(ordner));
+            lblInstallation->setText(QStringLiteral("Kolvar in\n\u201E%1\u201C wurde nur teilweise ersetzt.").arg(ordner));
         else
-            lblInstallation->setText(QStringLiteral("Kolvar in \u201E%1\u201C ist unverändert geblieben.").arg(ordner));
+            lblInstallation->setText(QStringLiteral("Kolvar in\n\u201E%1\u201C ist unverändert geblieben.").arg(ordner));
         melden(ergebnis.meldung);
         emit beenden();
         return;
     }
     lblAnzeige2->setText(QStringLiteral("Update war erfolgreich!"));
     lblInstallation->setText(
-        QStringLiteral("Kolvar in \u201E%1\u201C hat jetzt die Version %2; die bisherige Programmdatei bleibt bis "
-                       "zum ersten Start als \u201Ekolvar.alt\u201C daneben.")
+        QStringLiteral("Kolvar in\n\u201E%1\u201C hat jetzt die Version %2; die bisherige Programmdatei bleibt "
+                       "bis zum ersten Start als \u201Ekolvar.alt\u201C daneben.")
             .arg(ordner, Update::UpdateVersion));
     Timer1->start();
 }
