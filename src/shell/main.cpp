@@ -27,7 +27,8 @@ void qtTexteLaden(QTranslator& texte)
 
 void optionenAnlegen(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral("Kolvar – Bildersammlungen mit Alben, Stichwörtern und Präsentationen."));
+    parser.setApplicationDescription(
+        QStringLiteral("Kolvar – Bildersammlungen mit Alben, Stichwörtern und Präsentationen."));
     parser.addHelpOption();
     parser.addVersionOption();
 }

@@ -226,7 +226,8 @@ std::optional<QString> ProgrammPruefen(const QString& programm, const QString& v
     if (gemeldet != version)
         return gemeldet.isEmpty()
             ? QStringLiteral("die neue Programmdatei nennt keine Version, erwartet wurde %1").arg(version)
-            : QStringLiteral("die neue Programmdatei meldet die Version \u201E%1\u201C statt %2").arg(gemeldet, version);
+            : QStringLiteral("die neue Programmdatei meldet die Version \u201E%1\u201C statt %2")
+                  .arg(gemeldet, version);
     return std::nullopt;
 }
 

@@ -103,9 +103,8 @@ private slots:
     void gleicheDateiWirdNichtKopiert();
     void fensterAblehnungen_data();
     void fensterAblehnungen();
-    void fensterErfolg();
-    void fensterFehlschlag_data();
-    void fensterFehlschlag();
+    void fensterAusfuehren_data();
+    void fensterAusfuehren();
 
 private:
     QTemporaryDir m_einstellungen;
@@ -127,40 +126,30 @@ void TestUpdater::versionen_data()
     QTest::addColumn<QString>("text");
 
     const QString m = QStringLiteral("1.0.36"), u = QStringLiteral("1.0.43");
-    QTest::newRow("zu alt") << "1.0.35" << m << u << ZuAlt
-                            << "Die installierte Version von Kolvar ist zu alt (Versionsnummer unter 1.0.36)!\r\r"
-                               "Bitte installieren Sie Kolvar komplett neu!";
-    QTest::newRow("minimum") << "1.0.36" << m << u << ""
-                             << "";
-    QTest::newRow("aelter") << "1.0.42" << m << u << ""
-                            << "";
-    QTest::newRow("gleich") << "1.0.43" << m << u << NichtNotwendig << Gleiche + "\r\rEin Update ist nicht notwendig!";
-    QTest::newRow("neuere Revision") << "1.0.50" << m << u << NichtNotwendig
-                                     << Gleiche + "\r\rEin Update ist nicht notwendig!";
-    QTest::newRow("neuere Unterversion") << "1.1.0" << m << u << NichtNotwendig
-                                         << Neuere + "\r\rEin Update ist nicht notwendig!";
-    QTest::newRow("fehlende Version") << "" << m << u << ""
-                                      << "";
+    const QString alt = QStringLiteral("Die installierte Version von Kolvar ist zu alt (Versionsnummer unter 1.0.36)!"
+                                       "\r\rBitte installieren Sie Kolvar komplett neu!");
+    const QString gleich = Gleiche + "\r\rEin Update ist nicht notwendig!";
+    const QString neuer = Neuere + "\r\rEin Update ist nicht notwendig!";
+    const QString keine;
+    // installiert, minimum, update, titel, text
+    QTest::newRow("zu alt") << "1.0.35" << m << u << ZuAlt << alt;
+    QTest::newRow("minimum") << "1.0.36" << m << u << keine << keine;
+    QTest::newRow("aelter") << "1.0.42" << m << u << keine << keine;
+    QTest::newRow("gleich") << "1.0.43" << m << u << NichtNotwendig << gleich;
+    QTest::newRow("neuere Revision") << "1.0.50" << m << u << NichtNotwendig << gleich;
+    QTest::newRow("neuere Unterversion") << "1.1.0" << m << u << NichtNotwendig << neuer;
+    QTest::newRow("fehlende Version") << keine << m << u << keine << keine;
     // As numbers, not as text.
     QTest::newRow("1.0.9 vor 1.0.10") << "1.0.9"
                                       << "1.0.9"
-                                      << "1.0.10"
-                                      << ""
-                                      << "";
+                                      << "1.0.10" << keine << keine;
     QTest::newRow("1.0.10 nicht unter 1.0.9") << "1.0.10"
                                               << "1.0.9"
-                                              << "1.0.11"
-                                              << ""
-                                              << "";
-    QTest::newRow("1.10.2 nach 1.9.9") << "1.10.2"
-                                       << "1.0.36"
-                                       << "1.9.9" << NichtNotwendig << Neuere + "\r\rEin Update ist nicht notwendig!";
-    QTest::newRow("zweistellige Revision")
-        << "1.0.100" << m << u << NichtNotwendig << Gleiche + "\r\rEin Update ist nicht notwendig!";
+                                              << "1.0.11" << keine << keine;
+    QTest::newRow("1.10.2 nach 1.9.9") << "1.10.2" << m << "1.9.9" << NichtNotwendig << neuer;
+    QTest::newRow("zweistellige Revision") << "1.0.100" << m << u << NichtNotwendig << gleich;
     for (const char* falsch : { "1.0.x", "Version 1.0.43", "1..43", "1.0.-43", "1.0.43." })
-        QTest::newRow(falsch) << falsch << m << u << ZuAlt
-                              << "Die installierte Version von Kolvar ist zu alt (Versionsnummer unter 1.0.36)!\r\r"
-                                 "Bitte installieren Sie Kolvar komplett neu!";
+        QTest::newRow(falsch) << falsch << m << u << ZuAlt << alt;
 }
 
 void TestUpdater::versionen()
@@ -288,9 +277,9 @@ void TestUpdater::kaputtesProgrammWirdNichtInstalliert_data()
     const QString start = QStringLiteral("lässt sich nicht starten");
     QTest::newRow("leer") << QByteArray() << "die neue Programmdatei ist leer";
     QTest::newRow("abgeschnitten") << lesen(QStringLiteral(KOLVAR_PROGRAMM)).left(500 * 1024) << "abgestürzt";
-    QTest::newRow("HTML-Fehlerseite")
-        << QByteArray("<!DOCTYPE html>\n<html><head><title>404 Not Found</title></head><body>Not Found</body></html>\n")
-        << start;
+    QTest::newRow("HTML-Fehlerseite") << QByteArray(
+        "<!DOCTYPE html>\n<html><head><title>404 Not Found</title></head><body>Not Found</body></html>\n")
+                                      << start;
     QTest::newRow("falsche Version") << programm("1.0.41")
                                      << "meldet die Version \u201E1.0.41\u201C statt " + UpdateVersion;
     QTest::newRow("keine Ausgabe") << QByteArray("#!/bin/sh\n") << "nennt keine Version";
@@ -312,7 +301,8 @@ void TestUpdater::kaputtesProgrammWirdNichtInstalliert()
     QVERIFY(e.meldung.text.endsWith(QStringLiteral("Die bisherige Kolvar-Version ist unverändert geblieben.")));
     QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.alt);
     QCOMPARE(eintraege(a.installation), QStringList({ "kolvar" }));
-    QCOMPARE(ProgrammPruefen(a.installation + QStringLiteral("/kolvar"), QStringLiteral("1.0.40"), 10000), std::nullopt);
+    QCOMPARE(
+        ProgrammPruefen(a.installation + QStringLiteral("/kolvar"), QStringLiteral("1.0.40"), 10000), std::nullopt);
 }
 
 void TestUpdater::fehlschlagLaesstAltesProgramm_data()
@@ -365,7 +355,8 @@ void TestUpdater::vollerUndSchreibgeschuetzterDatentraeger()
         bool schuetzen;
         QString grund;
     } faelle[] = {
-        { false, QStringLiteral("kein Speicherplatz mehr auf dem Datenträger \u201E%1\u201C").arg(klein.pfad().chopped(1)) },
+        { false,
+            QStringLiteral("kein Speicherplatz mehr auf dem Datenträger \u201E%1\u201C").arg(klein.pfad().chopped(1)) },
         { true, QStringLiteral("der Datenträger mit \u201E%1\u201C ist schreibgeschützt").arg(installation) },
     };
     for (const auto& fall : faelle) {
@@ -424,10 +415,39 @@ void TestUpdater::fensterAblehnungen()
     QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.alt);
 }
 
-void TestUpdater::fensterErfolg()
+void TestUpdater::fensterAusfuehren_data()
 {
+    QTest::addColumn<QString>("version");  // installed, as the settings name it
+    QTest::addColumn<QString>("programm");  // the update's kolvar
+    QTest::addColumn<QString>("titel");  // shown in the window afterwards
+    QTest::addColumn<QString>("danach");  // what the window says of the installation afterwards
+    const QString unveraendert = QStringLiteral("Kolvar in\n\u201E%1\u201C ist unverändert geblieben.");
+    QTest::newRow("Erfolg") << "1.0.40"
+                            << "gut"
+                            << "Update war erfolgreich!"
+                            << "Kolvar in\n\u201E%1\u201C hat jetzt die Version " + UpdateVersion
+            + "; die bisherige Programmdatei bleibt bis zum ersten Start als \u201Ekolvar.alt\u201C daneben.";
+    QTest::newRow("Programm fehlt") << ""
+                                    << "fehlt"
+                                    << "Dateien wurden nicht gefunden!" << unveraendert;
+    QTest::newRow("Programm kaputt") << ""
+                                     << "<html><body>502 Bad Gateway</body></html>"
+                                     << "Update fehlgeschlagen!" << unveraendert;
+}
+
+void TestUpdater::fensterAusfuehren()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, programm);
+    QFETCH(QString, titel);
+    QFETCH(QString, danach);
+    const bool erfolg = programm == QLatin1String("gut");
     Aufbau a;
-    einstellungenSchreiben(a.installation, QStringLiteral("1.0.40"));
+    if (programm == QLatin1String("fehlt"))
+        QVERIFY(QFile::remove(a.update + QStringLiteral("/kolvar")));
+    else if (!erfolg)
+        schreiben(a.update + QStringLiteral("/kolvar"), programm.toUtf8());
+    einstellungenSchreiben(a.installation, version);
     frmUpdate f;
     QList<Meldung> gezeigt;
     f.setMelder([&](const Meldung& m) { gezeigt.append(m); });
@@ -438,60 +458,27 @@ void TestUpdater::fensterErfolg()
     QCOMPARE(f.windowTitle(), QStringLiteral("Kolvar-Update"));
     QCOMPARE(f.lblAnzeige1->text(), QStringLiteral("Kolvar-Update auf Version:"));
     QCOMPARE(f.lblAnzeige2->text(), UpdateVersion);
-    QCOMPARE(f.lblInstallation->text(), QStringLiteral("Ersetzt wird Kolvar 1.0.40 in\n\u201E%1\u201C.").arg(a.installation));
+    QCOMPARE(f.lblInstallation->text(),
+        QStringLiteral("Ersetzt wird Kolvar %1 in\n\u201E%2\u201C.")
+            .arg(version.isEmpty() ? QStringLiteral("(Version unbekannt)") : version, a.installation));
     QCOMPARE(f.cmdStart->text(), QStringLiteral("Ausführen"));
     QVERIFY(f.cmdStart->isEnabled());
-    QVERIFY(!f.Timer1->isActive());
 
     // Enter runs the update wherever the focus is: the one button is the default.
     QSignalSpy ende(&f, &frmUpdate::beenden);
     f.lblAnzeige2->setFocus();
     QTest::keyClick(&f, Qt::Key_Return);
-    QVERIFY(gezeigt.isEmpty());
-    QVERIFY(f.lblInstallation->text().contains(QStringLiteral("„kolvar.alt“")));
-    QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.neu);
-    QCOMPARE(f.lblAnzeige2->text(), QStringLiteral("Update war erfolgreich!"));
-    QVERIFY(f.lblAnzeige1->isHidden());
-    QVERIFY(f.cmdStart->isHidden());
-    QVERIFY(f.Timer1->isActive());
-    QCOMPARE(f.Timer1->interval(), 2000);
-    QCOMPARE(ende.size(), 0);
-}
-
-void TestUpdater::fensterFehlschlag_data()
-{
-    QTest::addColumn<bool>("fehlt");
-    QTest::addColumn<QString>("titel");
-    QTest::newRow("Programm fehlt") << true << "Dateien wurden nicht gefunden!";
-    QTest::newRow("Programm kaputt") << false << "Update fehlgeschlagen!";
-}
-
-void TestUpdater::fensterFehlschlag()
-{
-    QFETCH(bool, fehlt);
-    QFETCH(QString, titel);
-    Aufbau a;
-    if (fehlt)
-        QVERIFY(QFile::remove(a.update + QStringLiteral("/kolvar")));
-    else
-        schreiben(a.update + QStringLiteral("/kolvar"), "<html><body>502 Bad Gateway</body></html>");
-    einstellungenSchreiben(a.installation, QString());
-    frmUpdate f;
-    QList<Meldung> gezeigt;
-    f.setMelder([&](const Meldung& m) { gezeigt.append(m); });
-    f.setQuellordner(a.update);
-    QVERIFY(f.laden(InstallationLesen()));
-    QCOMPARE(f.lblInstallation->text(),
-        QStringLiteral("Ersetzt wird Kolvar (Version unbekannt) in\n\u201E%1\u201C.").arg(a.installation));
-    QSignalSpy ende(&f, &frmUpdate::beenden);
-    QTest::mouseClick(f.cmdStart, Qt::LeftButton);
-    QCOMPARE(gezeigt.size(), 1);
-    QCOMPARE(gezeigt.first().titel, titel);
-    QCOMPARE(ende.size(), 1);
+    QCOMPARE(gezeigt.size(), erfolg ? 0 : 1);
+    if (!erfolg)
+        QCOMPARE(gezeigt.first().titel, titel);
     QCOMPARE(f.lblAnzeige2->text(), titel);
-    QCOMPARE(f.lblInstallation->text(), QStringLiteral("Kolvar in\n\u201E%1\u201C ist unverändert geblieben.").arg(a.installation));
-    QVERIFY(!f.Timer1->isActive());
-    QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), a.alt);
+    QCOMPARE(f.lblInstallation->text(), danach.arg(a.installation));
+    QVERIFY(f.lblAnzeige1->isHidden() && f.cmdStart->isHidden());
+    QCOMPARE(lesen(a.installation + QStringLiteral("/kolvar")), erfolg ? a.neu : a.alt);
+    // Success shows itself for two seconds; a failure ends after its message.
+    QCOMPARE(f.Timer1->isActive(), erfolg);
+    QCOMPARE(f.Timer1->interval(), 2000);
+    QCOMPARE(ende.size(), erfolg ? 0 : 1);
 }
 
 QTEST_MAIN(TestUpdater)

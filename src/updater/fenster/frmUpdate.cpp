@@ -97,10 +97,10 @@ bool frmUpdate::laden(const Update::Installation& installation)
         return false;
     }
     lblAnzeige2->setText(Update::UpdateVersion);
-    lblInstallation->setText(QStringLiteral("Ersetzt wird Kolvar %1 in\n\u201E%2\u201C.")
-                                 .arg(installation.version.isEmpty() ? QStringLiteral("(Version unbekannt)")
-                                                                     : installation.version,
-                                     QDir::cleanPath(installation.ordner)));
+    lblInstallation->setText(
+        QStringLiteral("Ersetzt wird Kolvar %1 in\n\u201E%2\u201C.")
+            .arg(installation.version.isEmpty() ? QStringLiteral("(Version unbekannt)") : installation.version,
+                QDir::cleanPath(installation.ordner)));
     cmdStart->setEnabled(true);
     return true;
 }
@@ -118,9 +118,11 @@ void frmUpdate::cmdStart_Click()
     if (!ergebnis.erfolgreich) {
         lblAnzeige2->setText(ergebnis.meldung.titel);
         if (ergebnis.teilweise)
-            lblInstallation->setText(QStringLiteral("Kolvar in\n\u201E%1\u201C wurde nur teilweise ersetzt.").arg(ordner));
+            lblInstallation->setText(
+                QStringLiteral("Kolvar in\n\u201E%1\u201C wurde nur teilweise ersetzt.").arg(ordner));
         else
-            lblInstallation->setText(QStringLiteral("Kolvar in\n\u201E%1\u201C ist unverändert geblieben.").arg(ordner));
+            lblInstallation->setText(
+                QStringLiteral("Kolvar in\n\u201E%1\u201C ist unverändert geblieben.").arg(ordner));
         melden(ergebnis.meldung);
         emit beenden();
         return;
