@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
@@ -98,5 +99,18 @@ bool Anwendung::HauptfensterZeigen()
         return false;
     }
     m_hauptform->show();
+    VorgaengerEntfernen();
     return true;
+}
+
+void Anwendung::VorgaengerEntfernen()
+{
+    // The updater keeps the program it replaced as "kolvar.alt" until the new
+    // one has started once; that has now happened. Started as "kolvar.alt"
+    // itself, the program keeps it: it is the user's way back.
+    if (QFileInfo(QCoreApplication::applicationFilePath()).fileName() == QLatin1String("kolvar.alt"))
+        return;
+    const QString alt = m_zustand.programmordner + QStringLiteral("/kolvar.alt");
+    if (QFileInfo::exists(alt) && !QFile::remove(alt))
+        qCWarning(kolvarStart).noquote() << "Vorgänger nicht entfernt:" << alt;
 }

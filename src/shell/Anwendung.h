@@ -29,6 +29,9 @@ public:
     mdiHauptform* hauptfenster() const { return m_hauptform.data(); }
 
 private:
+    // Removes the program the updater replaced, once this one has started.
+    void VorgaengerEntfernen();
+
     Programmzustand m_zustand;
     Datenbankobjekte m_db;
     Registry m_registry;

@@ -47,14 +47,30 @@ std::optional<Meldung> InstallationPruefen(
 
 struct Ergebnis {
     bool erfolgreich = false;
+    // Some files were replaced before a later one failed.
+    bool teilweise = false;
     Meldung meldung;  // set when not successful
 };
+
+// What a new program must answer to "--version" before it is installed.
+struct Pruefung {
+    QString version = UpdateVersion;
+    int wartezeitMs = 10000;  // a program that hangs is given up after this
+};
+
+// Starts the program with "--version" and compares the version it prints
+// ("Kolvar 1.0.43") with the expected one. Nothing when it matches, else the
+// reason, in German, to be shown after "konnte nicht ersetzt werden".
+std::optional<QString> ProgrammPruefen(const QString& programm, const QString& version, int wartezeitMs);
 
 // Replaces every file of the list in the installation folder by the one of
 // the same name in the source folder. Nothing is touched unless every source
 // exists; every new file is first written completely beside its target and
-// checked, and only then renamed over the old one, so a failure leaves the
-// old program in place.
-Ergebnis DateienErsetzen(const QString& quellordner, const QString& installationsordner, const QStringList& dateien);
+// checked (the program also by starting it under its temporary name), and
+// only then renamed over the old one, so a failure leaves the old program in
+// place. The replaced program stays beside the new one as "kolvar.alt"; the
+// main program removes it when it has started.
+Ergebnis DateienErsetzen(const QString& quellordner, const QString& installationsordner, const QStringList& dateien,
+    const Pruefung& pruefung = {});
 
 }  // namespace Update

@@ -155,7 +155,11 @@ private slots:
     void hauptfensterMenuesUndTexte()
     {
         auto a = neueAnwendung();
+        // The program an update replaced goes once the new one has started.
+        const QString alt = a->zustand().programmordner + QStringLiteral("/kolvar.alt");
+        QVERIFY(QFile(alt).open(QIODevice::WriteOnly));
         QVERIFY(a->HauptfensterZeigen());
+        QVERIFY(!QFileInfo::exists(alt));
         mdiHauptform* h = a->hauptfenster();
         QCOMPARE(h->windowTitle(), QStringLiteral("Kolvar"));
         QStringList leiste;

@@ -1,6 +1,7 @@
 #include "frmUpdate.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -25,7 +26,7 @@ void MeldungZeigen(QWidget* eltern, const Update::Meldung& m)
 }
 
 frmUpdate::frmUpdate(QWidget* parent)
-    : QWidget(parent)
+    : QDialog(parent)
     , m_melder([this](const Update::Meldung& m) { MeldungZeigen(this, m); })
     , m_quellordner(QCoreApplication::applicationDirPath())
 {
@@ -50,8 +51,13 @@ frmUpdate::frmUpdate(QWidget* parent)
     gross.setPointSizeF(gross.pointSizeF() * 1.6);
     gross.setBold(true);
     lblAnzeige2->setFont(gross);
+    lblInstallation = new QLabel(this);
+    lblInstallation->setObjectName(QStringLiteral("lblInstallation"));
+    lblInstallation->setTextFormat(Qt::PlainText);
+    lblInstallation->setWordWrap(true);
     cmdStart = new QPushButton(QStringLiteral("Ausführen"), this);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    cmdStart->setDefault(true);
     auto* Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
@@ -60,11 +66,12 @@ frmUpdate::frmUpdate(QWidget* parent)
 
     layout->addWidget(lblAnzeige1);
     layout->addWidget(lblAnzeige2);
-    layout->addWidget(cmdStart);
+    layout->addWidget(lblInstallation);
+    layout->addWidget(cmdStart, 0, Qt::AlignLeft);
     layout->addStretch();
     layout->addWidget(Line1);
     layout->addWidget(Label2);
-    setMinimumWidth(360);
+    setMinimumWidth(420);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -90,6 +97,10 @@ bool frmUpdate::laden(const Update::Installation& installation)
         return false;
     }
     lblAnzeige2->setText(Update::UpdateVersion);
+    lblInstallation->setText(
+        QStringLiteral("Ersetzt wird Kolvar %1 in\n\u201E%2\u201C.")
+            .arg(installation.version.isEmpty() ? QStringLiteral("(Version unbekannt)") : installation.version,
+                QDir::cleanPath(installation.ordner)));
     cmdStart->setEnabled(true);
     return true;
 }
@@ -98,14 +109,28 @@ void frmUpdate::cmdStart_Click()
 {
     // One press only: a second copy while the first runs would race it.
     cmdStart->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const Update::Ergebnis ergebnis = Update::DateienErsetzen(m_quellordner, m_installation.ordner, Update::Dateiliste);
+    QApplication::restoreOverrideCursor();
+    lblAnzeige1->hide();
+    cmdStart->hide();
+    const QString ordner = QDir::cleanPath(m_installation.ordner);
     if (!ergebnis.erfolgreich) {
+        lblAnzeige2->setText(ergebnis.meldung.titel);
+        if (ergebnis.teilweise)
+            lblInstallation->setText(
+                QStringLiteral("Kolvar in\n\u201E%1\u201C wurde nur teilweise ersetzt.").arg(ordner));
+        else
+            lblInstallation->setText(
+                QStringLiteral("Kolvar in\n\u201E%1\u201C ist unverändert geblieben.").arg(ordner));
         melden(ergebnis.meldung);
         emit beenden();
         return;
     }
-    lblAnzeige1->hide();
-    cmdStart->hide();
     lblAnzeige2->setText(QStringLiteral("Update war erfolgreich!"));
+    lblInstallation->setText(
+        QStringLiteral("Kolvar in\n\u201E%1\u201C hat jetzt die Version %2; die bisherige Programmdatei bleibt "
+                       "bis zum ersten Start als \u201Ekolvar.alt\u201C daneben.")
+            .arg(ordner, Update::UpdateVersion));
     Timer1->start();
 }

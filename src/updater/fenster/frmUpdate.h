@@ -1,15 +1,16 @@
 #pragma once
 #include "mdlUnterprogramme.h"
 
-#include <QWidget>
+#include <QDialog>
 #include <functional>
 
 class QLabel;
 class QPushButton;
 class QTimer;
 
-// The update window: the version this update installs and "Ausführen".
-class frmUpdate : public QWidget {
+// The update window: the version this update installs, the installation it
+// replaces, and "Ausführen", which Enter presses too.
+class frmUpdate : public QDialog {
     Q_OBJECT
 public:
     // Shows a message and returns when the user closed it; tests record.
@@ -27,6 +28,7 @@ public:
 
     QLabel* lblAnzeige1;
     QLabel* lblAnzeige2;
+    QLabel* lblInstallation;  // folder and version that are replaced
     QPushButton* cmdStart;
     QTimer* Timer1;
 
