@@ -3,6 +3,10 @@
 #include "Bildknopf.h"
 #include "Datenbankschema.h"
 #include "Meldungsrecorder.h"
+#include "Praesentationssammlung.h"
+#include "Storyboardstreifen.h"
+#include "frmHilfe.h"
+#include "frmPraesentationAnzeige.h"
 #include "frmPraesentationStoryboard.h"
 #include "mdlDatenbanken.h"
 
@@ -11,7 +15,9 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -92,6 +98,103 @@ private slots:
         QVERIFY(!aktiv("mnuPraeOeffnen") && !aktiv("mnuPraeSchliessen"));
         QCOMPARE(h->knopf(knopf)->aktuellesBild(), u"praesentation_ef"_s);
         h->close();
+    }
+
+    // An album twice as "Temporäre Präsentation", a right-click on each part
+    // of the storyboard, the slide show with help and with its collection ending.
+    void storyboardUndDiaschau()
+    {
+        Praesentationssammlung s;
+        s.album(u"Rom"_s, 3);
+        const QString datei = s.datei();
+        DatenbankSchliessen(s.z, s.db);
+        const QString programm = s.ordner(u"programm"_s);
+        QDir().mkpath(programm + u"help"_s);
+        for (const char* seite : { "index.htm", "index_praesentationen.htm", "6_1.htm" }) {
+            QFile f(programm + u"help/"_s + QLatin1String(seite));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("<html><body>Seite</body></html>") > 0);
+        }
+        Anwendung a;
+        a.Vorbereiten(programm);
+        a.zustand().meldungen = &s.meldungen;
+        QVERIFY(a.HauptfensterZeigen());
+        mdiHauptform* h = a.hauptfenster();
+        h->dateiWaehlen = [&](bool) { return datei; };
+        h->DatenbankOeffnenBefehl();
+        const auto storyboardRahmen = [h] {
+            int n = 0;
+            for (QMdiSubWindow* f : h->findChild<QMdiArea*>()->subWindowList())
+                n += f->widget() && f->widget()->objectName() == u"frmPraesentationStoryboard"_s;
+            return n;
+        };
+
+        h->aktion(u"mnuAlbumAlsPrae"_s)->trigger();
+        h->aktion(u"mnuAlbumAlsPrae"_s)->trigger();
+        QTRY_COMPARE(storyboardRahmen(), 1);
+        QCOMPARE(h->storyboard()->modell().anzahl(), 3);
+        QCOMPARE(h->albenAuswahlFenster()->y(), h->storyboard()->parentWidget()->height());
+
+        // One right-click, one menu, as the window system sends it: press, context menu, release.
+        int bildMenues = 0, praesentationsMenues = 0;
+        connect(h->menue(u"mnuPUPraeBilder"_s), &QMenu::aboutToShow, this, [&] { ++bildMenues; });
+        connect(h->menue(u"mnuPUPrae"_s), &QMenu::aboutToShow, this, [&] { ++praesentationsMenues; });
+        Storyboardstreifen& st = h->storyboard()->streifen();
+        const QRect bild = st.bildRechteck(2);
+        const struct {
+            QWidget* wo;
+            QPoint punkt;
+            int bildMenues, praesentationsMenues;
+        } klicks[] = {
+            { &st, bild.center(), 1, 0 },
+            { &st, QPoint(bild.right() + 3, bild.center().y()), 0, 1 },  // the gap after it
+            { &st, st.bildRechteck(4).center(), 0, 0 },                   // the append cell
+            { h->storyboard()->findChild<QLabel*>(u"lblTitel"_s), QPoint(2, 2), 0, 1 },
+        };
+        for (const auto& k : klicks) {
+            bildMenues = praesentationsMenues = 0;
+            QTest::mousePress(k.wo, Qt::RightButton, {}, k.punkt);
+            QContextMenuEvent menue(QContextMenuEvent::Mouse, k.punkt, k.wo->mapToGlobal(k.punkt));
+            QApplication::sendEvent(k.wo, &menue);
+            QTest::mouseRelease(k.wo, Qt::RightButton, {}, k.punkt);
+            QCOMPARE(bildMenues, k.bildMenues);
+            QCOMPARE(praesentationsMenues, k.praesentationsMenues);
+            h->menue(u"mnuPUPraeBilder"_s)->hide();
+            h->menue(u"mnuPUPrae"_s)->hide();
+        }
+        QCOMPARE(h->storyboard()->gedrueckt(), 2);
+        // A click into the strip, F1: the storyboard's page.
+        QTest::mouseClick(&st, Qt::LeftButton, {}, bild.center());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QTRY_VERIFY(frmHilfe::instanz());
+        QCOMPARE(frmHilfe::instanz()->aktuelleSeite().fileName(), u"6_1.htm"_s);
+        frmHilfe::instanz()->close();
+
+        // Closing follows the frame on show; the views move back up.
+        h->aktion(u"mnuPraeSchliessen"_s)->trigger();
+        QTRY_COMPARE(storyboardRahmen(), 0);
+        QVERIFY(!h->storyboard());
+        QTRY_COMPARE(h->albenAuswahlFenster()->y(), 0);
+
+        // The slide show: Esc ends it from the help F1 opened; it ends with its collection and the main window.
+        const auto starten = [&] {
+            h->aktion(u"mnuAlbumAlsPrae"_s)->trigger();
+            h->aktion(u"mnuPraeStarten"_s)->trigger();
+            return QPointer<frmPraesentationAnzeige>(h->diaschau());
+        };
+        QPointer<frmPraesentationAnzeige> schau = starten();
+        QVERIFY(schau && schau->isVisible());
+        QTest::keyClick(schau, Qt::Key_F1);
+        QTRY_COMPARE(QApplication::activeWindow(), frmHilfe::instanz());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!schau);
+        for (const auto& ende : std::initializer_list<std::function<void()>> {
+                 [&] { h->DatenbankSchliessenBefehl(); }, [&] { h->close(); } }) {
+            h->DatenbankOeffnenBefehl();
+            schau = starten();
+            QVERIFY(schau);
+            ende();
+            QTRY_VERIFY(!schau);
+        }
     }
 };
 
