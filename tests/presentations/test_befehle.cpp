@@ -1,14 +1,10 @@
-#include "Albenpflege.h"
 #include "Anwendung.h"
 #include "Bildknopf.h"
-#include "Datenbankschema.h"
-#include "Meldungsrecorder.h"
 #include "Praesentationssammlung.h"
 #include "Storyboardstreifen.h"
 #include "frmHilfe.h"
 #include "frmPraesentationAnzeige.h"
 #include "frmPraesentationStoryboard.h"
-#include "mdlDatenbanken.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,10 +15,37 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+
+// A collection with the album Rom of three pictures, opened by the main
+// window of a program that has its help pages beside it.
+struct Hauptfenster {
+    Praesentationssammlung s;
+    Anwendung a;
+    mdiHauptform* h = nullptr;
+
+    Hauptfenster()
+    {
+        s.album(u"Rom"_s, 3);
+        DatenbankSchliessen(s.z, s.db);
+        const QString programm = s.ordner(u"programm"_s);
+        QDir().mkpath(programm + u"help"_s);
+        for (const char* seite : { "index.htm", "index_praesentationen.htm", "6_1.htm" }) {
+            QFile f(programm + u"help/"_s + QLatin1String(seite));
+            if (f.open(QIODevice::WriteOnly))
+                f.write("<html><body>Seite</body></html>");
+        }
+        a.Vorbereiten(programm);
+        a.zustand().meldungen = &s.meldungen;
+        if (!a.HauptfensterZeigen())
+            return;
+        h = a.hauptfenster();
+        h->dateiWaehlen = [this](bool) { return s.datei(); };
+        h->DatenbankOeffnenBefehl();
+    }
+};
 
 // The presentation commands of the main window with their enabled states.
 class TestBefehle : public QObject {
@@ -30,27 +53,10 @@ class TestBefehle : public QObject {
 private slots:
     void neuOeffnenLoeschen()
     {
-        QTemporaryDir ordner;
-        const QString datei = ordner.filePath(u"s.mdb"_s);
-        {
-            DatenbankErstellen(datei);
-            Programmzustand z;
-            z.programmordner = ordner.path();
-            z.bilderverzeichnis = ordner.filePath(u"bilder/"_s);
-            Datenbankobjekte db;
-            QVERIFY(DatenbankOhneAlbenOeffnen(z, db, datei));
-            AlbumAnlegen(z, db, u"Urlaub"_s, z.programmordner);
-            DatenbankSchliessen(z, db);
-        }
-        Meldungsrecorder meldungen;
-        Anwendung a;
-        QDir().mkpath(ordner.filePath(u"programm"_s));
-        a.Vorbereiten(ordner.filePath(u"programm"_s));
-        a.zustand().meldungen = &meldungen;
-        QVERIFY(a.HauptfensterZeigen());
-        mdiHauptform* h = a.hauptfenster();
-        h->dateiWaehlen = [&](bool) { return datei; };
-        h->DatenbankOeffnenBefehl();
+        Hauptfenster f;
+        mdiHauptform* h = f.h;
+        QVERIFY(h);
+        Meldungsrecorder& meldungen = f.s.meldungen;
         auto aktiv = [h](const char* name) { return h->aktion(QLatin1String(name))->isEnabled(); };
         const QString knopf = u"cmdPraesentation"_s;
         QVERIFY(!aktiv("mnuPraeOeffnen") && !aktiv("mnuPraeSchliessen"));
@@ -94,7 +100,7 @@ private slots:
         h->aktion(u"mnuLoeschenPraesentation"_s)->trigger();
         QTRY_VERIFY(!h->storyboard());
         QTRY_COMPARE(auswahl->y(), 0);  // and back up once its frame is gone
-        QVERIFY(a.zustand().praesentationName.isEmpty());
+        QVERIFY(f.a.zustand().praesentationName.isEmpty());
         QVERIFY(!aktiv("mnuPraeOeffnen") && !aktiv("mnuPraeSchliessen"));
         QCOMPARE(h->knopf(knopf)->aktuellesBild(), u"praesentation_ef"_s);
         h->close();
@@ -104,23 +110,9 @@ private slots:
     // of the storyboard, the slide show with help and with its collection ending.
     void storyboardUndDiaschau()
     {
-        Praesentationssammlung s;
-        s.album(u"Rom"_s, 3);
-        const QString datei = s.datei();
-        DatenbankSchliessen(s.z, s.db);
-        const QString programm = s.ordner(u"programm"_s);
-        QDir().mkpath(programm + u"help"_s);
-        for (const char* seite : { "index.htm", "index_praesentationen.htm", "6_1.htm" }) {
-            QFile f(programm + u"help/"_s + QLatin1String(seite));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("<html><body>Seite</body></html>") > 0);
-        }
-        Anwendung a;
-        a.Vorbereiten(programm);
-        a.zustand().meldungen = &s.meldungen;
-        QVERIFY(a.HauptfensterZeigen());
-        mdiHauptform* h = a.hauptfenster();
-        h->dateiWaehlen = [&](bool) { return datei; };
-        h->DatenbankOeffnenBefehl();
+        Hauptfenster f;
+        mdiHauptform* h = f.h;
+        QVERIFY(h);
         const auto storyboardRahmen = [h] {
             int n = 0;
             for (QMdiSubWindow* f : h->findChild<QMdiArea*>()->subWindowList())
@@ -167,6 +159,14 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         QTRY_VERIFY(frmHilfe::instanz());
         QCOMPARE(frmHilfe::instanz()->aktuelleSeite().fileName(), u"6_1.htm"_s);
+        // F1 in "Neue Präsentation": its section of the presentations page.
+        h->dialogAusfuehren = [](QDialog* d) {
+            QTest::keyClick(d->findChild<QLineEdit*>(u"txtNamePraesentation"_s), Qt::Key_F1);
+            return int(QDialog::Rejected);
+        };
+        h->aktion(u"mnuPraeNeu"_s)->trigger();
+        QCOMPARE(frmHilfe::instanz()->aktuelleSeite().fileName(), u"index_praesentationen.htm"_s);
+        QCOMPARE(frmHilfe::instanz()->aktuelleSeite().fragment(), u"neu"_s);
         frmHilfe::instanz()->close();
 
         // Closing follows the frame on show; the views move back up.
