@@ -1,8 +1,12 @@
 // Puts the presentation windows on the X screen with real photographs and
-// saves a screenshot of each state with `import -window root`.
+// saves a screenshot of each state with `import -window root`. Clicks and
+// keys go through the X server (xdotool), as the user's would.
 #include "Anwendung.h"
 #include "Benchsammlung.h"
+#include "Ordnerauswahl.h"
 #include "Storyboardstreifen.h"
+#include "frmHilfe.h"
+#include "frmPraeExportieren.h"
 #include "frmPraesentationAnzeige.h"
 #include "frmPraesentationStoryboard.h"
 #include "mdlDatenbanken.h"
@@ -15,6 +19,7 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 
@@ -26,6 +31,25 @@ void foto(const QString& name)
     QProcess::execute(QStringLiteral("import"),
         { QStringLiteral("-window"), QStringLiteral("root"),
             schirmbilder + QLatin1Char('/') + name + QStringLiteral(".png") });
+}
+
+// Through the X server: "mousemove X Y click 3", "key F1".
+void xdotool(const QString& befehl)
+{
+    QProcess::startDetached(QStringLiteral("xdotool"), befehl.split(QLatin1Char(' ')));
+    QTest::qWait(500);
+}
+
+void klick(QWidget* w, const QPoint& punkt, int knopf)
+{
+    const QPoint global = w->mapToGlobal(punkt);
+    xdotool(QStringLiteral("mousemove %1 %2 click %3").arg(global.x()).arg(global.y()).arg(knopf));
+}
+
+void menueSchliessen()
+{
+    if (QWidget* menue = QApplication::activePopupWidget())
+        menue->close();
 }
 
 }  // namespace
@@ -97,27 +121,35 @@ int main(int argc, char** argv)
     foto(QStringLiteral("2-storyboard-ende"));
     sb->laufleiste().setValue(0);
 
-    // The picture's pop-up menu, by a right click on picture 3.
-    const QPoint punkt = sb->streifen().bildRechteck(3).center();
-    QTimer::singleShot(600, [] {
-        foto(QStringLiteral("3-bildmenue"));
-        if (QWidget* menue = QApplication::activePopupWidget())
-            menue->close();
-    });
-    QTest::mouseClick(&sb->streifen(), Qt::RightButton, {}, punkt);
-    QTest::qWait(1500);
+    // The picture's pop-up menu, by a right click on picture 3: one menu.
+    h->activateWindow();
+    klick(&sb->streifen(), sb->streifen().bildRechteck(3).center(), 3);
+    foto(QStringLiteral("3-bildmenue"));
+    menueSchliessen();
     sb->BildInfo();
     foto(QStringLiteral("4-info"));
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("frmPraeBildInfo"))
             w->close();
-    QTimer::singleShot(600, [] {
-        foto(QStringLiteral("5-praesentationsmenue"));
-        if (QWidget* menue = QApplication::activePopupWidget())
-            menue->close();
-    });
-    QTest::mouseClick(&sb->streifen(), Qt::RightButton, {}, sb->streifen().bildRechteck(1).topLeft() - QPoint(0, 3));
-    QTest::qWait(1500);
+    klick(&sb->streifen(), sb->streifen().bildRechteck(1).topLeft() - QPoint(0, 3), 3);
+    foto(QStringLiteral("5-praesentationsmenue"));
+    menueSchliessen();
+
+    // The export's folder tree: the user clicks a folder, then its parent is read again.
+    const QString viele = arbeit + QStringLiteral("/Ziele/");
+    for (int i = 0; i < 60; ++i)
+        QDir().mkpath(viele + QStringLiteral("Ordner%1").arg(i, 2, 10, QLatin1Char('0')));
+    {
+        frmPraeExportieren d(z, a.datenbank(), h);
+        d.show();
+        d.ordnerauswahl->pfadSetzen(viele + QStringLiteral("Ordner30"));
+        QTest::qWait(800);
+        QTreeView* baum = d.ordnerauswahl->dirVerzeichnisse;
+        klick(baum->viewport(), baum->visualRect(baum->currentIndex()).center() - QPoint(0, 60), 1);
+        QFile(viele + QStringLiteral("neu.txt")).open(QIODevice::WriteOnly);
+        QTest::qWait(800);
+        foto(QStringLiteral("8-exportbaum-nach-neuem-lesen"));
+    }
 
     for (bool angleichen : { true, false }) {
         z.einstellungen.blnPraeBilderAngleichen = angleichen;
@@ -130,6 +162,15 @@ int main(int argc, char** argv)
         h->diaschau()->close();
         QTest::qWait(300);
     }
+    // F1 in the slide show: the help in front; Escape in the help still ends the show.
+    z.einstellungen.blnPraeBilderAngleichen = true;
+    h->PraesentationStarten(1);
+    (void)QTest::qWaitFor([&] { return h->diaschau() && h->diaschau()->bildGezeigt(); }, 10000);
+    foto(QStringLiteral("9-diaschau-hell"));
+    xdotool(QStringLiteral("key F1"));
+    foto(QStringLiteral("10-diaschau-hilfe"));
+    xdotool(QStringLiteral("key Escape"));
+    foto(QStringLiteral("11-nach-escape"));
     h->close();
     return 0;
 }

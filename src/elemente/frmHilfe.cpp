@@ -90,10 +90,15 @@ frmHilfe::frmHilfe(const QString& hilfeordner)
 
 void frmHilfe::seiteZeigen(const QString& seite)
 {
-    const QString name = seite.isEmpty() ? QStringLiteral("index.htm") : seite;
+    // A topic may name a section of its page: "einstellungen.htm#browser".
+    const QString thema = seite.isEmpty() ? QStringLiteral("index.htm") : seite;
+    const QString name = thema.section(QLatin1Char('#'), 0, 0);
     const QString pfad = m_ordner + QLatin1Char('/') + name;
     if (QFileInfo(pfad).isFile()) {
-        m_browser->setSource(QUrl::fromLocalFile(pfad));
+        QUrl adresse = QUrl::fromLocalFile(pfad);
+        if (thema.contains(QLatin1Char('#')))
+            adresse.setFragment(thema.section(QLatin1Char('#'), 1));
+        m_browser->setSource(adresse);
     } else {
         m_browser->setHtml(
             QStringLiteral("<h2>Seite nicht gefunden</h2><p>Die Hilfeseite „%1“ gibt es im Ordner %2 nicht.</p>"

@@ -94,9 +94,10 @@ void mdiHauptform::storyboardZeigen()
     if (!m_storyboard) {
         auto* sb = new frmPraesentationStoryboard(z, db);
         m_storyboard = sb;
-        m_storyboardFenster
+        QMdiSubWindow* fenster
             = m_flaeche->addSubWindow(sb, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-        m_storyboardFenster->setAttribute(Qt::WA_DeleteOnClose);
+        m_storyboardFenster = fenster;
+        fenster->setAttribute(Qt::WA_DeleteOnClose);
         connect(sb, &frmPraesentationStoryboard::bildMenue, this,
             [this](const QPoint& global) { menue(QStringLiteral("mnuPUPraeBilder"))->popup(global); });
         connect(sb, &frmPraesentationStoryboard::praesentationsMenue, this,
@@ -105,24 +106,33 @@ void mdiHauptform::storyboardZeigen()
             if (m_storyboard != sb)
                 return;
             m_storyboard = nullptr;
+            // The slide show shows this presentation: it ends with it, also
+            // when the collection or the main window closes the storyboard.
+            if (m_diaschau)
+                m_diaschau->close();
             K::AktuelleSetzen(z, {});
             aktion(QStringLiteral("mnuPraeDummy"))->setEnabled(false);
             aktion(QStringLiteral("mnuPraeSchliessen"))->setEnabled(false);
         });
-        connect(m_storyboardFenster, &QObject::destroyed, this, [this] {
+        // A frame closed for the next presentation is deleted after the next
+        // one is shown: only the frame on show may clear the pointer.
+        connect(fenster, &QObject::destroyed, this, [this, fenster] {
+            if (m_storyboardFenster != fenster)
+                return;
             m_storyboardFenster = nullptr;
             fensterUnterStoryboardVerschieben(-m_storyboardHoehe);
             m_storyboardHoehe = 0;
             ansichtenAnordnen();  // the views move back up
         });
-        m_storyboardFenster->move(0, 0);
-        m_storyboardFenster->show();
+        fenster->move(0, 0);
+        fenster->show();
         // Title bar and frame are known once it is shown; the client area keeps its designed height.
-        const int rahmen = qMax(0, m_storyboardFenster->height() - sb->height());
-        m_storyboardFenster->resize(qMax(200, m_flaeche->viewport()->width() - Twips::zuPixel(180)),
+        const int rahmen = qMax(0, fenster->height() - sb->height());
+        fenster->resize(qMax(200, m_flaeche->viewport()->width() - Twips::zuPixel(180)),
             Twips::zuPixel(frmPraesentationStoryboard::HoeheTwips) + rahmen);
-        m_storyboardHoehe = m_storyboardFenster->height();
-        fensterUnterStoryboardVerschieben(m_storyboardHoehe);
+        // The windows may still stand below a frame that is on its way out.
+        fensterUnterStoryboardVerschieben(fenster->height() - m_storyboardHoehe);
+        m_storyboardHoehe = fenster->height();
         ansichtenAnordnen();  // the views move down below it
     }
     aktion(QStringLiteral("mnuPraeDummy"))->setEnabled(true);
@@ -208,7 +218,8 @@ void mdiHauptform::PraesentationStarten(int startposition)
     if (!m_storyboard || m_storyboard->modell().anzahl() == 0 || m_diaschau)
         return;
     z.praesentationStartposition = qBound(1, startposition, m_storyboard->modell().anzahl());
-    m_diaschau = new frmPraesentationAnzeige(z, db);
+    // A window of its own over the whole screen, but owned by the main window, which it must not outlive.
+    m_diaschau = new frmPraesentationAnzeige(z, db, this);
     connect(m_diaschau, &QObject::destroyed, this, [this] { m_diaschau = nullptr; });
     // Without a window manager full screen alone does not size the window.
     if (const QScreen* schirm = screen())

@@ -11,14 +11,18 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
@@ -165,17 +169,50 @@ private slots:
         QCOMPARE(s->z.bilderverzeichnis, alt);
     }
 
-    void ordnerauswahlLaufwerkNichtBereit()
+    // The model reads a folder again when it changes; the tree must not move under the pointer then.
+    void ordnerauswahl()
     {
         s->laufwerke.hinzufuegen(s->wurzel() + u"weg/"_s, Laufwerk::CDROM, u"LEER"_s);
+        const QString eltern = s->ordner(u"Viele"_s);
+        for (int i = 0; i < 60; ++i)
+            QVERIFY(QDir().mkpath(eltern + u"o%1"_s.arg(i, 2, 10, QLatin1Char('0'))));
         Ordnerauswahl auswahl(s->z);
-        const QString start = s->ordner(u"Start"_s);
-        auswahl.pfadSetzen(start);
+        auswahl.resize(300, 220);
+        auswahl.pfadSetzen(eltern + u"o30"_s);
+        auswahl.show();
+        QTreeView* baum = auswahl.dirVerzeichnisse;
+        const auto* modell = static_cast<QFileSystemModel*>(baum->model());
+        const auto pfadVon = [&](const QModelIndex& i) { return Pfade::ordner(modell->filePath(i)); };
+        QTRY_COMPARE(pfadVon(baum->currentIndex()), eltern + u"o30/"_s);
+        QTRY_VERIFY(baum->viewport()->rect().contains(baum->visualRect(baum->currentIndex()).center()));
+
+        // The user pages up and presses a folder; its parent is read again before the release.
+        baum->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+        const int hoehe = baum->verticalScrollBar()->value();
+        const QPoint zeiger = baum->visualRect(baum->indexAt(QPoint(5, 5))).center() + QPoint(0, 40);
+        const QString gezielt = pfadVon(baum->indexAt(zeiger));
+        QTest::mousePress(baum->viewport(), Qt::LeftButton, {}, zeiger);
+        QSignalSpy gelesen(modell, &QFileSystemModel::directoryLoaded);
+        QVERIFY(QFile(eltern + u"neu.txt"_s).open(QIODevice::WriteOnly));
+        QVERIFY(gelesen.wait(5000));
+        QTest::qWait(300);
+        QTest::mouseRelease(baum->viewport(), Qt::LeftButton, {}, zeiger);
+        QCOMPARE(baum->verticalScrollBar()->value(), hoehe);
+        QCOMPARE(pfadVon(baum->indexAt(zeiger)), gezielt);
+        QCOMPARE(auswahl.pfad(), gezielt);
+
+        // The keyboard chooses too: what is highlighted is what OK takes.
+        QTest::keyClick(baum, Qt::Key_Down);
+        QCOMPARE(auswahl.pfad(), pfadVon(baum->currentIndex()));
+        QVERIFY(auswahl.pfad() != gezielt);
+
+        // A volume that cannot be read is refused; the choice stays.
+        const QString gewaehlt = auswahl.pfad();
         const int vorher = auswahl.drvLaufwerk->currentIndex();
         auswahl.drvLaufwerk->setCurrentIndex(auswahl.drvLaufwerk->count() - 1);
         QCOMPARE(s->meldungen.texte(), QStringList({ u"Laufwerk nicht bereit!"_s }));
         QCOMPARE(auswahl.drvLaufwerk->currentIndex(), vorher);
-        QCOMPARE(auswahl.pfad(), start);
+        QCOMPARE(auswahl.pfad(), gewaehlt);
     }
 
     void exportDialog()

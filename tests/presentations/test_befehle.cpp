@@ -1,22 +1,51 @@
-#include "Albenpflege.h"
 #include "Anwendung.h"
 #include "Bildknopf.h"
-#include "Datenbankschema.h"
-#include "Meldungsrecorder.h"
+#include "Praesentationssammlung.h"
+#include "Storyboardstreifen.h"
+#include "frmHilfe.h"
+#include "frmPraesentationAnzeige.h"
 #include "frmPraesentationStoryboard.h"
-#include "mdlDatenbanken.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+
+// A collection with the album Rom of three pictures, opened by the main
+// window of a program that has its help pages beside it.
+struct Hauptfenster {
+    Praesentationssammlung s;
+    Anwendung a;
+    mdiHauptform* h = nullptr;
+
+    Hauptfenster()
+    {
+        s.album(u"Rom"_s, 3);
+        DatenbankSchliessen(s.z, s.db);
+        const QString programm = s.ordner(u"programm"_s);
+        QDir().mkpath(programm + u"help"_s);
+        for (const char* seite : { "index.htm", "index_praesentationen.htm", "6_1.htm" }) {
+            QFile f(programm + u"help/"_s + QLatin1String(seite));
+            if (f.open(QIODevice::WriteOnly))
+                f.write("<html><body>Seite</body></html>");
+        }
+        a.Vorbereiten(programm);
+        a.zustand().meldungen = &s.meldungen;
+        if (!a.HauptfensterZeigen())
+            return;
+        h = a.hauptfenster();
+        h->dateiWaehlen = [this](bool) { return s.datei(); };
+        h->DatenbankOeffnenBefehl();
+    }
+};
 
 // The presentation commands of the main window with their enabled states.
 class TestBefehle : public QObject {
@@ -24,27 +53,10 @@ class TestBefehle : public QObject {
 private slots:
     void neuOeffnenLoeschen()
     {
-        QTemporaryDir ordner;
-        const QString datei = ordner.filePath(u"s.mdb"_s);
-        {
-            DatenbankErstellen(datei);
-            Programmzustand z;
-            z.programmordner = ordner.path();
-            z.bilderverzeichnis = ordner.filePath(u"bilder/"_s);
-            Datenbankobjekte db;
-            QVERIFY(DatenbankOhneAlbenOeffnen(z, db, datei));
-            AlbumAnlegen(z, db, u"Urlaub"_s, z.programmordner);
-            DatenbankSchliessen(z, db);
-        }
-        Meldungsrecorder meldungen;
-        Anwendung a;
-        QDir().mkpath(ordner.filePath(u"programm"_s));
-        a.Vorbereiten(ordner.filePath(u"programm"_s));
-        a.zustand().meldungen = &meldungen;
-        QVERIFY(a.HauptfensterZeigen());
-        mdiHauptform* h = a.hauptfenster();
-        h->dateiWaehlen = [&](bool) { return datei; };
-        h->DatenbankOeffnenBefehl();
+        Hauptfenster f;
+        mdiHauptform* h = f.h;
+        QVERIFY(h);
+        Meldungsrecorder& meldungen = f.s.meldungen;
         auto aktiv = [h](const char* name) { return h->aktion(QLatin1String(name))->isEnabled(); };
         const QString knopf = u"cmdPraesentation"_s;
         QVERIFY(!aktiv("mnuPraeOeffnen") && !aktiv("mnuPraeSchliessen"));
@@ -88,10 +100,101 @@ private slots:
         h->aktion(u"mnuLoeschenPraesentation"_s)->trigger();
         QTRY_VERIFY(!h->storyboard());
         QTRY_COMPARE(auswahl->y(), 0);  // and back up once its frame is gone
-        QVERIFY(a.zustand().praesentationName.isEmpty());
+        QVERIFY(f.a.zustand().praesentationName.isEmpty());
         QVERIFY(!aktiv("mnuPraeOeffnen") && !aktiv("mnuPraeSchliessen"));
         QCOMPARE(h->knopf(knopf)->aktuellesBild(), u"praesentation_ef"_s);
         h->close();
+    }
+
+    // An album twice as "Temporäre Präsentation", a right-click on each part
+    // of the storyboard, the slide show with help and with its collection ending.
+    void storyboardUndDiaschau()
+    {
+        Hauptfenster f;
+        mdiHauptform* h = f.h;
+        QVERIFY(h);
+        const auto storyboardRahmen = [h] {
+            int n = 0;
+            for (QMdiSubWindow* f : h->findChild<QMdiArea*>()->subWindowList())
+                n += f->widget() && f->widget()->objectName() == u"frmPraesentationStoryboard"_s;
+            return n;
+        };
+
+        h->aktion(u"mnuAlbumAlsPrae"_s)->trigger();
+        h->aktion(u"mnuAlbumAlsPrae"_s)->trigger();
+        QTRY_COMPARE(storyboardRahmen(), 1);
+        QCOMPARE(h->storyboard()->modell().anzahl(), 3);
+        QCOMPARE(h->albenAuswahlFenster()->y(), h->storyboard()->parentWidget()->height());
+
+        // One right-click, one menu, as the window system sends it: press, context menu, release.
+        int bildMenues = 0, praesentationsMenues = 0;
+        connect(h->menue(u"mnuPUPraeBilder"_s), &QMenu::aboutToShow, this, [&] { ++bildMenues; });
+        connect(h->menue(u"mnuPUPrae"_s), &QMenu::aboutToShow, this, [&] { ++praesentationsMenues; });
+        Storyboardstreifen& st = h->storyboard()->streifen();
+        const QRect bild = st.bildRechteck(2);
+        const struct {
+            QWidget* wo;
+            QPoint punkt;
+            int bildMenues, praesentationsMenues;
+        } klicks[] = {
+            { &st, bild.center(), 1, 0 },
+            { &st, QPoint(bild.right() + 3, bild.center().y()), 0, 1 },  // the gap after it
+            { &st, st.bildRechteck(4).center(), 0, 0 },                   // the append cell
+            { h->storyboard()->findChild<QLabel*>(u"lblTitel"_s), QPoint(2, 2), 0, 1 },
+        };
+        for (const auto& k : klicks) {
+            bildMenues = praesentationsMenues = 0;
+            QTest::mousePress(k.wo, Qt::RightButton, {}, k.punkt);
+            QContextMenuEvent menue(QContextMenuEvent::Mouse, k.punkt, k.wo->mapToGlobal(k.punkt));
+            QApplication::sendEvent(k.wo, &menue);
+            QTest::mouseRelease(k.wo, Qt::RightButton, {}, k.punkt);
+            QCOMPARE(bildMenues, k.bildMenues);
+            QCOMPARE(praesentationsMenues, k.praesentationsMenues);
+            h->menue(u"mnuPUPraeBilder"_s)->hide();
+            h->menue(u"mnuPUPrae"_s)->hide();
+        }
+        QCOMPARE(h->storyboard()->gedrueckt(), 2);
+        // A click into the strip, F1: the storyboard's page.
+        QTest::mouseClick(&st, Qt::LeftButton, {}, bild.center());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QTRY_VERIFY(frmHilfe::instanz());
+        QCOMPARE(frmHilfe::instanz()->aktuelleSeite().fileName(), u"6_1.htm"_s);
+        // F1 in "Neue Präsentation": its section of the presentations page.
+        h->dialogAusfuehren = [](QDialog* d) {
+            QTest::keyClick(d->findChild<QLineEdit*>(u"txtNamePraesentation"_s), Qt::Key_F1);
+            return int(QDialog::Rejected);
+        };
+        h->aktion(u"mnuPraeNeu"_s)->trigger();
+        QCOMPARE(frmHilfe::instanz()->aktuelleSeite().fileName(), u"index_praesentationen.htm"_s);
+        QCOMPARE(frmHilfe::instanz()->aktuelleSeite().fragment(), u"neu"_s);
+        frmHilfe::instanz()->close();
+
+        // Closing follows the frame on show; the views move back up.
+        h->aktion(u"mnuPraeSchliessen"_s)->trigger();
+        QTRY_COMPARE(storyboardRahmen(), 0);
+        QVERIFY(!h->storyboard());
+        QTRY_COMPARE(h->albenAuswahlFenster()->y(), 0);
+
+        // The slide show: Esc ends it from the help F1 opened; it ends with its collection and the main window.
+        const auto starten = [&] {
+            h->aktion(u"mnuAlbumAlsPrae"_s)->trigger();
+            h->aktion(u"mnuPraeStarten"_s)->trigger();
+            return QPointer<frmPraesentationAnzeige>(h->diaschau());
+        };
+        QPointer<frmPraesentationAnzeige> schau = starten();
+        QVERIFY(schau && schau->isVisible());
+        QTest::keyClick(schau, Qt::Key_F1);
+        QTRY_COMPARE(QApplication::activeWindow(), frmHilfe::instanz());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!schau);
+        for (const auto& ende : std::initializer_list<std::function<void()>> {
+                 [&] { h->DatenbankSchliessenBefehl(); }, [&] { h->close(); } }) {
+            h->DatenbankOeffnenBefehl();
+            schau = starten();
+            QVERIFY(schau);
+            ende();
+            QTRY_VERIFY(!schau);
+        }
     }
 };
 

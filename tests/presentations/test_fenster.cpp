@@ -36,6 +36,11 @@ private slots:
         const QStringList rom = s.album(u"Rom"_s, 3);
         QCOMPARE(
             Praesentationskatalog::NeuePraesentation(s.z, s.db, u"Reise"_s), Praesentationskatalog::Ergebnis::Erledigt);
+        // Installed, the append cell's picture lies in share/kolvar/, not beside the program.
+        s.z.datenordner = s.ordner(u"share/kolvar"_s);
+        QImage gruen(60, 60, QImage::Format_RGB32);
+        gruen.fill(Qt::green);
+        QVERIFY(gruen.save(s.z.datenordner + u"neuesbild.jpg"_s));
         frmPraesentationStoryboard sb(s.z, s.db);
         sb.show();
         sb.SBNeuAnzeigen();
@@ -44,6 +49,9 @@ private slots:
 
         // The empty presentation is one append cell; a drop on it gives position 1.
         const QPoint anhaengen = st.bildRechteck(1).center();
+        const QImage leer = st.grab().toImage();
+        const QColor zelle = leer.pixelColor(anhaengen * leer.devicePixelRatio());
+        QVERIFY2(zelle.green() > 200 && zelle.red() < 60, qPrintable(zelle.name()));
         QCOMPARE(st.zielBei(anhaengen).art, Z::Bild);
         QVERIFY(fallenLassen(st, anhaengen, DBNummerMimeTyp(), rom[0].toUtf8()));
         QVERIFY(fallenLassen(st, st.bildRechteck(2).center(), DBNummerMimeTyp(), rom[1].toUtf8()));

@@ -4,6 +4,7 @@
 #include "Ordnerauswahl.h"
 #include "Programmzustand.h"
 #include "Twips.h"
+#include "mdlHilfe.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -21,6 +22,7 @@ frmKonfBilderverzeichnis::frmKonfBilderverzeichnis(Programmzustand& z, Datenbank
 {
     setObjectName(QStringLiteral("frmKonfBilderverzeichnis"));
     setWindowTitle(QStringLiteral("Bilderverzeichnis - Einstellungen"));
+    mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("einstellungen.htm#bilderverzeichnis"));
     auto* label1 = new QLabel(QStringLiteral("Zu der aktuellen Datenbank gehört folgendes Bilderverzeichnis:"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     txtBV = new QLineEdit(this);

@@ -3,6 +3,7 @@
 #include "Dialogknoepfe.h"
 #include "Einstellungspruefung.h"
 #include "Programmzustand.h"
+#include "mdlHilfe.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -41,6 +42,7 @@ frmKonfBrowser::frmKonfBrowser(Programmzustand& z, QWidget* parent)
     using namespace Einstellungspruefung;
     setObjectName(QStringLiteral("frmKonfBrowser"));
     setWindowTitle(QStringLiteral("Browser - Einstellungen"));
+    mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("einstellungen.htm#browser"));
     m_groesse = new QButtonGroup(this);
     m_zeilen = new QButtonGroup(this);
     QGroupBox* frame1 = rahmen(this, QStringLiteral("Frame1"), QStringLiteral("Größe der Vorschaubilder (Pixel)"));
@@ -72,6 +74,7 @@ frmKonfPraesentationen::frmKonfPraesentationen(Programmzustand& z, QWidget* pare
 {
     setObjectName(QStringLiteral("frmKonfPraesentationen"));
     setWindowTitle(QStringLiteral("Präsentationen - Einstellungen"));
+    mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("einstellungen.htm#praesentationen"));
     QGroupBox* frame1
         = rahmen(this, QStringLiteral("Frame1"), QStringLiteral("Die Bilder werden in den Präsentationen"));
     optBilderGroesse[0] = knopf(

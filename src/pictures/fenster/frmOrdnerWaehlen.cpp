@@ -2,6 +2,7 @@
 
 #include "Bildorte.h"
 #include "Programmzustand.h"
+#include "mdlHilfe.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,6 +35,7 @@ frmOrdnerWaehlen::frmOrdnerWaehlen(const Programmzustand& z, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmOrdnerWaehlen"));
     setWindowTitle(QStringLiteral("Album hinzufügen"));
+    mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("alben.htm#ordner"));
 
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));

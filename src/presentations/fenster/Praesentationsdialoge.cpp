@@ -69,10 +69,12 @@ void Namensdialog::cmdOK_Click()
 
 Namensdialog* frmNeuePraesentation(Programmzustand& z, Datenbankobjekte& db, QWidget* eltern)
 {
-    return new Namensdialog(
+    auto* dialog = new Namensdialog(
         QStringLiteral("frmNeuePraesentation"), QStringLiteral("Neue Präsentation"),
         QStringLiteral("Bitte den Namen für die neue Präsentation eingeben:"), QString(),
         [&z, &db](const QString& name) { return Praesentationskatalog::NeuePraesentation(z, db, name); }, eltern);
+    mdlHilfe::HilfeTasteEinrichten(dialog, z, QStringLiteral("index_praesentationen.htm#neu"));
+    return dialog;
 }
 
 Namensdialog* frmPraeUmbenennen(Programmzustand& z, Datenbankobjekte& db, QWidget* eltern)

@@ -7,6 +7,7 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -166,18 +167,29 @@ void Storyboardstreifen::mousePressEvent(QMouseEvent* e)
 {
     const Ziel ziel = zielBei(e->position().toPoint());
     const int n = m_modell.anzahl();
-    if (ziel.art == Ziel::Bild && ziel.index <= n) {
-        m_gedrueckt = ziel.index;
-        m_druckPunkt = e->position().toPoint();
-        update();
-        if (e->button() == Qt::RightButton)
-            emit bildMenue(ziel.index, e->globalPosition().toPoint());
-        return;
-    }
-    m_gedrueckt = 0;
+    // The menu of a right-click comes with the context-menu event that follows.
+    m_gedrueckt = ziel.art == Ziel::Bild && ziel.index <= n ? ziel.index : 0;
+    m_druckPunkt = e->position().toPoint();
     update();
-    if (e->button() == Qt::RightButton)
-        emit praesentationsMenue(e->globalPosition().toPoint());
+}
+
+void Storyboardstreifen::contextMenuEvent(QContextMenuEvent* e)
+{
+    // Taken here, so that the window around does not open its menu as well.
+    e->accept();
+    const int n = m_modell.anzahl();
+    Ziel ziel = zielBei(e->pos());
+    if (e->reason() != QContextMenuEvent::Mouse && m_gedrueckt >= 1 && m_gedrueckt <= n)
+        ziel = { Ziel::Bild, m_gedrueckt };  // the menu key acts on the picture last pressed
+    if (ziel.art == Ziel::Bild && ziel.index > n)
+        return;  // the append cell has no menu
+    if (ziel.art == Ziel::Bild) {
+        m_gedrueckt = ziel.index;
+        update();
+        emit bildMenue(ziel.index, e->globalPos());
+    } else {
+        emit praesentationsMenue(e->globalPos());
+    }
 }
 
 void Storyboardstreifen::mouseMoveEvent(QMouseEvent* e)

@@ -9,7 +9,8 @@ class StoryboardModell;
 // last cell for appending, each followed by a narrow gap, at the pitch of
 // 1200 + 135 twips. Only the cells in view are painted; thumbnails come
 // from a small cache, decoded small. Drops go into a gap or onto a picture;
-// pictures of the strip are dragged to move them.
+// pictures of the strip are dragged to move them. A right-click opens one
+// menu: a picture's, none on the append cell, the presentation's elsewhere.
 class Storyboardstreifen : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +45,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dragLeaveEvent(QDragLeaveEvent* e) override;

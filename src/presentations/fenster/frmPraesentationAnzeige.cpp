@@ -4,6 +4,7 @@
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
 #include "Programmzustand.h"
+#include "frmHilfe.h"
 #include "mdlHilfe.h"
 
 #include <QApplication>
@@ -11,6 +12,47 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+
+namespace {
+
+// Escape ends the show also from the help window that F1 opened over it:
+// that window takes the focus, and the user cannot see that the keys no
+// longer reach the show.
+class Escapetaste : public QObject {
+public:
+    explicit Escapetaste(QWidget* schau)
+        : QObject(schau)
+        , m_schau(schau)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() != QEvent::KeyPress || !objekt->isWidgetType()
+            || static_cast<QKeyEvent*>(ereignis)->key() != Qt::Key_Escape)
+            return false;
+        const QWidget* fenster = static_cast<QWidget*>(objekt)->window();
+        if (fenster != m_schau && fenster != frmHilfe::instanz())
+            return false;
+        m_schau->close();
+        return true;
+    }
+
+private:
+    QWidget* m_schau;
+};
+
+// Position and hint stay readable on any picture: light text on a dark plate.
+void Schild(QLabel* label)
+{
+    label->setStyleSheet(QStringLiteral(
+        "QLabel { color: #f0f0f0; background-color: rgba(0, 0, 0, 160); padding: 2px 6px; border-radius: 3px; }"));
+    label->adjustSize();
+}
+
+}  // namespace
 
 frmPraesentationAnzeige::frmPraesentationAnzeige(Programmzustand& zustand, Datenbankobjekte& datenbank, QWidget* eltern)
     : QWidget(eltern, Qt::Window)
@@ -41,7 +83,9 @@ frmPraesentationAnzeige::frmPraesentationAnzeige(Programmzustand& zustand, Daten
     m_lblEscape->setObjectName(QStringLiteral("lblEscape"));
     m_lblEscape->adjustSize();
     m_lblAnzeige->setText(m_folge.positionstext());
-    m_lblAnzeige->adjustSize();
+    Schild(m_lblAnzeige);
+    Schild(m_lblEscape);
+    new Escapetaste(this);
 
     const QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen();
     const QSize bildschirm = schirm->size() * schirm->devicePixelRatio();

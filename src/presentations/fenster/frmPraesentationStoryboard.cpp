@@ -10,8 +10,25 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QScrollBar>
+
+namespace {
+
+// "neuesbild.jpg" lies beside the program in a build folder and in
+// share/kolvar/ when installed: where the help pages are, else beside it.
+QString neuesBild(const Programmzustand& z)
+{
+    const QString name = QStringLiteral("/neuesbild.jpg");
+    for (const QString& ordner : { z.datenordner, z.programmordner }) {
+        if (!ordner.isEmpty() && QFileInfo(ordner + name).isFile())
+            return ordner + name;
+    }
+    return z.programmordner + name;
+}
+
+}  // namespace
 
 frmPraesentationStoryboard::frmPraesentationStoryboard(
     Programmzustand& zustand, Datenbankobjekte& datenbank, QWidget* eltern)
@@ -29,7 +46,7 @@ frmPraesentationStoryboard::frmPraesentationStoryboard(
     m_lblTitel->setObjectName(QStringLiteral("lblTitel"));
     m_lblTitel->setStyleSheet(QStringLiteral("font-weight: bold"));
     m_lblTitel->move(praesentation->sizeHint().width() + 14, 4);
-    m_streifen = new Storyboardstreifen(m_modell, z.programmordner + QStringLiteral("/neuesbild.jpg"), this);
+    m_streifen = new Storyboardstreifen(m_modell, neuesBild(z), this);
     m_hscLaufleiste = new QScrollBar(Qt::Horizontal, this);
     m_hscLaufleiste->setObjectName(QStringLiteral("hscLaufleiste"));
     m_hscLaufleiste->setRange(0, 1000);
@@ -49,6 +66,10 @@ frmPraesentationStoryboard::frmPraesentationStoryboard(
     connect(
         m_streifen, &Storyboardstreifen::praesentationsMenue, this, &frmPraesentationStoryboard::praesentationsMenue);
     connect(m_streifen, &Storyboardstreifen::bearbeitet, this, &frmPraesentationStoryboard::hscListeEinrichten);
+    // A click takes the focus here, so that F1 opens the storyboard's page
+    // and not that of the window that had the focus before.
+    setFocusPolicy(Qt::ClickFocus);
+    m_streifen->setFocusPolicy(Qt::ClickFocus);
     mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("6_1.htm"));
     resize(Twips::zuPixel(9300), Twips::zuPixel(HoeheTwips));
     z.offen.storyboard = true;
