@@ -341,7 +341,7 @@ private slots:
                   { u"aufgefuellt.gif"_s, RoterPunktGif + QByteArray("\n\0\0", 3), QSize(156, 156) },
                   { u"b.bmp"_s, Kodiert(RotUeberBlau(300, 400), "BMP"), QSize(117, 156) },
                   { u"b_von_oben.bmp"_s, VonObenNachUnten(Kodiert(RotUeberBlau(101, 80), "BMP")), QSize(160, 127) },
-                  { u"b.jpg"_s, Kodiert(RotUeberBlau(64, 64)), QSize(156, 156) },
+                  { u"b_jpeg.bmp"_s, Kodiert(RotUeberBlau(64, 64)), QSize(156, 156) },
                   { u"schmal.jpg"_s, Kodiert(schmal), QSize(1, 156) },
                   { u"flach.jpg"_s, Kodiert(schmal.transformed(QTransform().rotate(90))), QSize(160, 1) } };
         for (const auto& [name, inhalt, soll] : bilder) {
