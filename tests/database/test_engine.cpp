@@ -11,6 +11,33 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void bild(Recordset& rs, const QString& datei, const QVariant& datum = QVariant())
+{
+    rs.AddNew();
+    rs.FeldSetzen(u"Dateiname"_s, datei);
+    rs.FeldSetzen(u"ID"_s, 0);
+    rs.FeldSetzen(u"Datum"_s, datum);
+    rs.Update();
+}
+
+QString name(const Recordset& rs)
+{
+    return rs.Feld(u"Dateiname"_s).toString();
+}
+
+// The first value a statement reads.
+QVariant wert(Verbindung& con, const QString& sql)
+{
+    QSqlQuery q = con.Abfragen(sql);
+    return q.next() ? q.value(0) : QVariant();
+}
+
+}  // namespace
+
 // The engine layer: recordset cursor, filter, sort, editing and what the
 // file guarantees about empty texts, numbering and durability.
 class TestEngine : public QObject {
@@ -20,139 +47,92 @@ class TestEngine : public QObject {
     QString m_pfad;
     Verbindung m_con;
 
-    void albumtabelle(const QString& name)
+    // Album table "1" with the pictures, opened by file name as the program opens an album.
+    void albumOeffnen(Recordset& rs, const QStringList& bilder = {})
     {
-        Katalog(m_con).TabelleAnhaengen(Datenbankschema::Bildtabelle(name));
-    }
-
-    // Album table "1", opened by file name as the program opens an album.
-    void albumOeffnen(Recordset& rs)
-    {
-        albumtabelle(QStringLiteral("1"));
+        Katalog(m_con).TabelleAnhaengen(Datenbankschema::Bildtabelle(u"1"_s));
         rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
-    }
-
-    void bild(Recordset& rs, const QString& datei, const QVariant& datum = QVariant())
-    {
-        rs.AddNew();
-        rs.FeldSetzen(QStringLiteral("Dateiname"), datei);
-        rs.FeldSetzen(QStringLiteral("ID"), 0);
-        rs.FeldSetzen(QStringLiteral("Datum"), datum);
-        rs.Update();
+        rs.Oeffnen(Abfrage::MitWert(u"1"_s, u"Dateiname"_s));
+        for (const QString& b : bilder)
+            bild(rs, b);
+        rs.Requery();
     }
 
 private slots:
     void init()
     {
-        m_pfad = m_ordner.filePath(QStringLiteral("t%1.mdb").arg(QTest::currentTestFunction()));
+        m_pfad = m_ordner.filePath(u"t%1.mdb"_s.arg(QTest::currentTestFunction()));
         DatenbankErstellen(m_pfad);
         m_con.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
     }
     void cleanup() { m_con.Schliessen(); }
 
-    void leererDatensatzHatBofUndEof()
-    {
-        Recordset rs;
-        albumOeffnen(rs);
-        QCOMPARE(rs.RecordCount(), 0);
-        QVERIFY(rs.Eof());
-        QVERIFY(rs.Bof());
-        QCOMPARE(rs.AbsolutePosition(), Recordset::PositionUnbekannt);
-        QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.Feld(QStringLiteral("Dateiname")));
-        rs.MoveFirst();  // no error on an empty recordset
-        QVERIFY(rs.Eof());
-    }
-
     void bewegenZaehlenUndPositionieren()
     {
         Recordset rs;
         albumOeffnen(rs);
-        for (const char* name : {"c.jpg", "A.jpg", "b.jpg"})
-            bild(rs, QLatin1String(name));
+        QVERIFY(rs.RecordCount() == 0 && rs.Eof() && rs.Bof());
+        QCOMPARE(rs.AbsolutePosition(), Recordset::PositionUnbekannt);
+        QVERIFY_THROWS_EXCEPTION(DatenbankFehler, name(rs));
+        rs.MoveFirst();  // no error on an empty recordset
+        QVERIFY(rs.Eof());
+        for (const QString& b : { u"c.jpg"_s, u"A.jpg"_s, u"b.jpg"_s })
+            bild(rs, b);
         rs.Requery();
         // Names sort without regard to case.
         QStringList reihe;
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-            reihe << rs.Feld(QStringLiteral("Dateiname")).toString();
-        QCOMPARE(reihe, QStringList({"A.jpg", "b.jpg", "c.jpg"}));
+            reihe << name(rs);
+        QCOMPARE(reihe, QStringList({ "A.jpg", "b.jpg", "c.jpg" }));
         rs.MoveLast();
         QCOMPARE(rs.AbsolutePosition(), 3);
         rs.MoveNext();
-        QVERIFY(rs.Eof());
         rs.MoveNext();  // stays at EOF
         QVERIFY(rs.Eof());
         rs.AbsolutePositionSetzen(2);
-        QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), QStringLiteral("b.jpg"));
         rs.MovePrevious();
         rs.MovePrevious();
         QVERIFY(rs.Bof());
         // Both ends of the valid positions, and one past each.
-        rs.AbsolutePositionSetzen(3);
-        QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), QStringLiteral("c.jpg"));
-        rs.AbsolutePositionSetzen(1);
-        QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), QStringLiteral("A.jpg"));
+        for (const auto& [position, datei] : { std::pair { 3, "c.jpg" }, { 1, "A.jpg" }, { 2, "b.jpg" } }) {
+            rs.AbsolutePositionSetzen(position);
+            QCOMPARE(name(rs), QLatin1String(datei));
+        }
         QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.AbsolutePositionSetzen(4));
         QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.AbsolutePositionSetzen(0));
-
-        rs.Sort(QStringLiteral("Nummer DESC"));
+        rs.Sort(u"Nummer DESC"_s);
         rs.MoveFirst();
-        QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), QStringLiteral("b.jpg"));
-        rs.Sort(QStringLiteral("Nummer ASC"));
+        QCOMPARE(name(rs), u"b.jpg"_s);
+        rs.Sort(u"Nummer ASC"_s);
         rs.MoveLast();
-        QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), QStringLiteral("b.jpg"));
+        QCOMPARE(name(rs), u"b.jpg"_s);
     }
 
-    void sonderzeichenWerdenGespeichertUndGefunden()
+    void filterFindetGenauDenGespeichertenNamen()
     {
+        // Bound as values: quotes, "%" and "_" are no syntax and no wildcards, and
+        // file names differ by case (two files on this file system).
+        const QStringList namen
+            = { "O'Brien.jpg", "100%.jpg", "a_b.jpg", "aXb.jpg", "A_B.jpg", "x\";DROP TABLE Daten;--.jpg" };
         Recordset rs;
-        albumOeffnen(rs);
-        const QStringList namen = {"O'Brien.jpg", "100%.jpg", "a_b.jpg", "aXb.jpg", "x\";DROP TABLE Daten;--.jpg"};
-        for (const QString& n : namen)
-            bild(rs, n);
-        rs.Requery();
-        QCOMPARE(rs.RecordCount(), 5);
+        albumOeffnen(rs, namen);
+        QCOMPARE(rs.RecordCount(), namen.size());
         for (const QString& n : namen) {
-            rs.Filter(QStringLiteral("Dateiname"), n);
+            rs.Filter(u"Dateiname"_s, n);
             QCOMPARE(rs.RecordCount(), 1);
-            QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), n);
+            QCOMPARE(name(rs), n);
         }
-        rs.FilterText(QStringLiteral("Dateiname = 'O''Brien.jpg'"));
+        rs.FilterText(u"Dateiname = 'O''Brien.jpg'"_s);
         QCOMPARE(rs.RecordCount(), 1);
         rs.FilterEntfernen();
-        QCOMPARE(rs.RecordCount(), 5);
-
-        // Only equal rows, also from a statement: "_" is no wildcard here.
+        QCOMPARE(rs.RecordCount(), namen.size());
+        // Also from a statement, here read-only.
         Recordset genau;
         genau.Einrichten(&m_con, Recordset::Keyset, Recordset::NurLesen);
-        genau.Oeffnen(Abfrage::Gleich(QStringLiteral("1"), QStringLiteral("Dateiname"), QStringLiteral("a_b.jpg")));
+        genau.Oeffnen(Abfrage::Gleich(u"1"_s, u"Dateiname"_s, u"a_b.jpg"_s));
         QCOMPARE(genau.RecordCount(), 1);
-        QVERIFY_THROWS_EXCEPTION(DatenbankFehler, genau.FeldSetzen(QStringLiteral("ID"), 1));
-        QVERIFY(QSqlQuery(m_con.datenbank()).exec(QStringLiteral("SELECT * FROM Daten")));
-    }
-
-    void dateinamenGenauNamenOhneGrossKlein()
-    {
-        Recordset rs;
-        albumOeffnen(rs);
-        bild(rs, QStringLiteral("a.jpg"));
-        bild(rs, QStringLiteral("A.jpg"));
-        rs.Filter(QStringLiteral("Dateiname"), QStringLiteral("A.jpg"));
-        QCOMPARE(rs.RecordCount(), 1);  // two files on this file system
-        QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), QStringLiteral("A.jpg"));
-        Recordset genau;
-        genau.Einrichten(&m_con, Recordset::Keyset, Recordset::NurLesen);
-        genau.Oeffnen(Abfrage::Gleich(QStringLiteral("1"), QStringLiteral("Dateiname"), QStringLiteral("a.jpg")));
-        QCOMPARE(genau.RecordCount(), 1);
-
-        Recordset alben;
-        alben.Einrichten(&m_con, Recordset::Dynamisch, Recordset::Pessimistisch);
-        alben.Oeffnen(Abfrage::MitWert(QStringLiteral("Alben"), QStringLiteral("Albenname")));
-        alben.AddNew();
-        alben.FeldSetzen(QStringLiteral("Albenname"), QStringLiteral("Urlaub"));
-        alben.Update();
-        alben.Filter(QStringLiteral("Albenname"), QStringLiteral("URLAUB"));
-        QCOMPARE(alben.RecordCount(), 1);  // an album name is the same name in any case
+        QVERIFY_THROWS_EXCEPTION(DatenbankFehler, genau.FeldSetzen(u"ID"_s, 1));
+        QVERIFY(QSqlQuery(m_con.datenbank()).exec(u"SELECT * FROM Daten"_s));
     }
 
     void filterAufZahlenVergleichtDenWert()
@@ -160,178 +140,110 @@ private slots:
         Recordset rs;
         albumOeffnen(rs);
         for (int i = 0; i < 12; ++i)
-            bild(rs, QStringLiteral("b%1.jpg").arg(i));
-        rs.FilterText(QStringLiteral("Nummer = '3'"));
+            bild(rs, u"b%1.jpg"_s.arg(i));
+        rs.FilterText(u"Nummer = '3'"_s);
         QCOMPARE(rs.RecordCount(), 1);
-        QCOMPARE(rs.Feld(QStringLiteral("Dateiname")).toString(), QStringLiteral("b2.jpg"));
-        rs.Filter(QStringLiteral("Nummer"), QStringLiteral("003"));
-        QCOMPARE(rs.RecordCount(), 1);
-        rs.Filter(QStringLiteral("Nummer"), QStringLiteral("drei"));
-        QCOMPARE(rs.RecordCount(), 0);
-        rs.Sort(QStringLiteral("Nummer ASC"));  // 10 after 9, not after 1
+        QCOMPARE(name(rs), u"b2.jpg"_s);
+        for (const auto& [text, anzahl] : { std::pair { "003", 1 }, { "drei", 0 } }) {
+            rs.Filter(u"Nummer"_s, QLatin1String(text));
+            QCOMPARE(rs.RecordCount(), anzahl);
+        }
+        rs.Sort(u"Nummer ASC"_s);  // while filtered to nothing
         rs.FilterEntfernen();
-        rs.Sort(QStringLiteral("Nummer ASC"));
-        rs.AbsolutePositionSetzen(10);
-        QCOMPARE(rs.Feld(QStringLiteral("Nummer")).toLongLong(), 10);
+        rs.Sort(u"Nummer ASC"_s);
+        rs.AbsolutePositionSetzen(10);  // 10 after 9, not after 1
+        QCOMPARE(rs.Feld(u"Nummer"_s).toLongLong(), 10);
     }
 
     void datumWirdAlsIsoGespeichertUndDeutschGelesen()
     {
         Recordset rs;
         albumOeffnen(rs);
-        bild(rs, QStringLiteral("a.jpg"), QStringLiteral("24.12.2003"));
-        bild(rs, QStringLiteral("b.jpg"), QDate(2004, 1, 2));
-        QSqlQuery q = m_con.Abfragen(QStringLiteral("SELECT Datum FROM \"1\" ORDER BY Datum"));
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toString(), QStringLiteral("2003-12-24"));  // ranges compare as text
-        q.finish();
+        bild(rs, u"a.jpg"_s, u"24.12.2003"_s);
+        bild(rs, u"b.jpg"_s, QDate(2004, 1, 2));
+        QCOMPARE(wert(m_con, u"SELECT Datum FROM \"1\" ORDER BY Datum"_s).toString(),
+            u"2003-12-24"_s);  // ranges compare as text
         rs.Requery();
-        QCOMPARE(rs.Feld(QStringLiteral("Datum")).toDate(), QDate(2003, 12, 24));
-        QCOMPARE(DatumText(rs.Feld(QStringLiteral("Datum")).toDate()), QStringLiteral("24.12.2003"));
-        QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.FeldSetzen(QStringLiteral("Datum"), QStringLiteral("31.02.2004")));
+        QCOMPARE(DatumText(rs.Feld(u"Datum"_s).toDate()), u"24.12.2003"_s);
+        QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.FeldSetzen(u"Datum"_s, u"31.02.2004"_s));
         // The refused change left the stored row as it was.
         rs.Requery();
-        QCOMPARE(rs.Feld(QStringLiteral("Datum")).toDate(), QDate(2003, 12, 24));
+        QCOMPARE(rs.Feld(u"Datum"_s).toDate(), QDate(2003, 12, 24));
     }
 
     void leereTexteNurWoErlaubt()
     {
-        albumtabelle(QStringLiteral("1"));
-        auto speichern = [&](const QString& tabelle, const QString& spalte, const QString& andere,
-                             const QString& andererWert) {
+        Katalog(m_con).TabelleAnhaengen(Datenbankschema::Bildtabelle(u"1"_s));
+        // Table, column, its value, a required column filled in first, whether the row is kept.
+        const QString leer(""_L1), zuLang(51, u'x');  // Text(50)
+        const QList<std::tuple<const char*, const char*, QString, const char*, bool>> faelle
+            = { { "Alben", "Pfad", leer, "Albenname", true }, { "Alben", "CD-Name", leer, "Albenname", true },
+                  { "1", "Schluesselbegriffe", leer, "Dateiname", true }, { "1", "Bemerkung", leer, "Dateiname", true },
+                  { "Alben", "Albenname", leer, nullptr, false },
+                  { "Praesentationen", "PraeName", leer, nullptr, false },
+                  { "Schluesselbegriffe", "Schluesselbegriff", leer, nullptr, false },
+                  { "1", "Dateiname", leer, nullptr, false }, { "Daten", "Album", leer, nullptr, false },
+                  { "Alben", "Albenname", zuLang, nullptr, false } };
+        int n = 0;
+        for (const auto& [tabelle, spalte, text, andere, erlaubt] : faelle) {
             Recordset rs;
             rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-            rs.Oeffnen(Abfrage::Tabelle(tabelle));
+            rs.Oeffnen(Abfrage::Tabelle(QLatin1String(tabelle)));
             rs.AddNew();
-            if (!andere.isEmpty())
-                rs.FeldSetzen(andere, andererWert);
-            rs.FeldSetzen(spalte, QString(QLatin1String("")));
+            if (andere)
+                rs.FeldSetzen(QLatin1String(andere), QString::number(++n));
+            rs.FeldSetzen(QLatin1String(spalte), text);
+            bool gespeichert = true;
             try {
                 rs.Update();
-                return true;
             } catch (const DatenbankFehler&) {
-                return false;
+                gespeichert = false;
             }
-        };
-        const QString name = QStringLiteral("Albenname");
-        QVERIFY(speichern(QStringLiteral("Alben"), QStringLiteral("Pfad"), name, QStringLiteral("x")));
-        QVERIFY(speichern(QStringLiteral("Alben"), QStringLiteral("CD-Name"), name, QStringLiteral("y")));
-        QVERIFY(speichern(QStringLiteral("1"), QStringLiteral("Schluesselbegriffe"), QStringLiteral("Dateiname"), QStringLiteral("a")));
-        QVERIFY(speichern(QStringLiteral("1"), QStringLiteral("Bemerkung"), QStringLiteral("Dateiname"), QStringLiteral("b")));
-        QVERIFY(!speichern(QStringLiteral("Alben"), name, QString(), QString()));
-        QVERIFY(!speichern(QStringLiteral("Praesentationen"), QStringLiteral("PraeName"), QString(), QString()));
-        QVERIFY(!speichern(QStringLiteral("Schluesselbegriffe"), QStringLiteral("Schluesselbegriff"), QString(), QString()));
-        QVERIFY(!speichern(QStringLiteral("1"), QStringLiteral("Dateiname"), QString(), QString()));
-        QVERIFY(!speichern(QStringLiteral("Daten"), QStringLiteral("Album"), QString(), QString()));
-        // Too long for Text(50).
-        Recordset rs;
-        rs.Einrichten(&m_con, Recordset::Keyset, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::Tabelle(QStringLiteral("Alben")));
-        rs.AddNew();
-        rs.FeldSetzen(name, QString(51, QLatin1Char('x')));
-        QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.Update());
+            QVERIFY2(gespeichert == erlaubt, spalte);
+        }
     }
 
     void autoIncrementVergibtKeineNummerZweimal()
     {
         Recordset rs;
         rs.Einrichten(&m_con, Recordset::Dynamisch, Recordset::Pessimistisch);
-        rs.Oeffnen(Abfrage::MitWert(QStringLiteral("Alben"), QStringLiteral("Nummer")));
-        for (const char* n : {"Eins", "Zwei"}) {
+        rs.Oeffnen(Abfrage::MitWert(u"Alben"_s, u"Nummer"_s));
+        const auto neu = [&](const QString& album) {
             rs.AddNew();
-            rs.FeldSetzen(QStringLiteral("Albenname"), QLatin1String(n));
+            rs.FeldSetzen(u"Albenname"_s, album);
             rs.Update();
-        }
-        QCOMPARE(rs.Feld(QStringLiteral("Nummer")).toLongLong(), 2);
+        };
+        neu(u"Eins"_s);
+        neu(u"Zwei"_s);
+        QCOMPARE(rs.Feld(u"Nummer"_s).toLongLong(), 2);
         rs.Delete();
         rs.Requery();
         QCOMPARE(rs.RecordCount(), 1);
-        rs.AddNew();
-        rs.FeldSetzen(QStringLiteral("Albenname"), QStringLiteral("Drei"));
-        rs.Update();
+        neu(u"Drei"_s);
         rs.Requery();
-        rs.Sort(QStringLiteral("Nummer ASC"));
+        rs.Sort(u"Nummer ASC"_s);
         rs.MoveLast();
-        QCOMPARE(rs.Feld(QStringLiteral("Nummer")).toLongLong(), 3);
+        QCOMPARE(rs.Feld(u"Nummer"_s).toLongLong(), 3);
+        rs.Filter(u"Albenname"_s, u"DREI"_s);
+        QCOMPARE(rs.RecordCount(), 1);  // an album name is the same name in any case
     }
 
-    void transaktionOhneBestaetigungHinterlaesstNichts()
+    void verworfeneTransaktionHinterlaesstNichts()
     {
         Recordset rs;
         albumOeffnen(rs);
         {
             Transaktion t(m_con);
-            bild(rs, QStringLiteral("weg.jpg"));
+            bild(rs, u"weg.jpg"_s);
         }
-        rs.Requery();
-        QCOMPARE(rs.RecordCount(), 0);
-    }
-
-    void gespeichertesUeberlebtDenAbbruch()
-    {
-        albumtabelle(QStringLiteral("1"));
-        m_con.Schliessen();
-        const pid_t kind = fork();
-        if (kind == 0) {
-            // The child stores a row and dies at once, without closing anything.
-            Verbindung con;
-            con.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
-            Recordset rs;
-            rs.Einrichten(&con, Recordset::Keyset, Recordset::Pessimistisch);
-            rs.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
-            bild(rs, QStringLiteral("bleibt.jpg"));
-            _exit(0);
-        }
-        int status = 0;
-        waitpid(kind, &status, 0);
-        QVERIFY(WIFEXITED(status));
-        m_con.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
-        QSqlQuery q = m_con.Abfragen(QStringLiteral("SELECT Dateiname FROM \"1\""));
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toString(), QStringLiteral("bleibt.jpg"));
-        q.finish();
-        QSqlQuery s = m_con.Abfragen(QStringLiteral("PRAGMA synchronous"));
-        QVERIFY(s.next());
-        QCOMPARE(s.value(0).toInt(), 3);  // EXTRA: the journal's deletion, the commit itself, is synced too
-        s.finish();
-        QSqlQuery j = m_con.Abfragen(QStringLiteral("PRAGMA journal_mode"));
-        QVERIFY(j.next());
-        QCOMPARE(j.value(0).toString(), QStringLiteral("delete"));  // one collection stays one file
-    }
-
-    void loeschenUndWeiterLoeschtJedeZeile()
-    {
-        Recordset rs;
-        albumOeffnen(rs);
-        for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
-            bild(rs, QLatin1String(name));
-        rs.Requery();
-        int geloescht = 0;
-        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-            rs.Delete();
-            ++geloescht;
-            // The deleted row is still current, without its fields.
-            QVERIFY(!rs.Eof());
-            QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.Feld(QStringLiteral("Dateiname")));
-        }
-        QCOMPARE(geloescht, 4);
-        QCOMPARE(rs.RecordCount(), 0);
-        QSqlQuery q = m_con.Abfragen(QStringLiteral("SELECT COUNT(*) FROM \"1\""));
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toInt(), 0);
-    }
-
-    void verworfeneInnereTransaktionLaesstDieAeussereScheitern()
-    {
-        Recordset rs;
-        albumOeffnen(rs);
+        // An inner one rolled back makes the outer one fail.
         {
             Transaktion aussen(m_con);
-            bild(rs, QStringLiteral("aussen.jpg"));
+            bild(rs, u"aussen.jpg"_s);
             {
                 Transaktion innen(m_con);
-                bild(rs, QStringLiteral("innen.jpg"));
-            }  // rolled back
+                bild(rs, u"innen.jpg"_s);
+            }
             QVERIFY_THROWS_EXCEPTION(DatenbankFehler, aussen.bestaetigen());
         }
         QVERIFY(!m_con.InTransaktion());
@@ -340,11 +252,53 @@ private slots:
         // The connection is usable again afterwards.
         {
             Transaktion t(m_con);
-            bild(rs, QStringLiteral("danach.jpg"));
+            bild(rs, u"danach.jpg"_s);
             t.bestaetigen();
         }
         rs.Requery();
         QCOMPARE(rs.RecordCount(), 1);
+    }
+
+    void gespeichertesUeberlebtDenAbbruch()
+    {
+        Katalog(m_con).TabelleAnhaengen(Datenbankschema::Bildtabelle(u"1"_s));
+        m_con.Schliessen();
+        const pid_t kind = fork();
+        if (kind == 0) {
+            // The child stores a row and dies at once, without closing anything.
+            Verbindung con;
+            con.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
+            Recordset rs;
+            rs.Einrichten(&con, Recordset::Keyset, Recordset::Pessimistisch);
+            rs.Oeffnen(Abfrage::MitWert(u"1"_s, u"Dateiname"_s));
+            bild(rs, u"bleibt.jpg"_s);
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(kind, &status, 0);
+        QVERIFY(WIFEXITED(status));
+        m_con.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
+        QCOMPARE(wert(m_con, u"SELECT Dateiname FROM \"1\""_s).toString(), u"bleibt.jpg"_s);
+        // EXTRA: the journal's deletion, the commit itself, is synced too.
+        QCOMPARE(wert(m_con, u"PRAGMA synchronous"_s).toInt(), 3);
+        QCOMPARE(wert(m_con, u"PRAGMA journal_mode"_s).toString(), u"delete"_s);  // one collection stays one file
+    }
+
+    void loeschenUndWeiterLoeschtJedeZeile()
+    {
+        Recordset rs;
+        albumOeffnen(rs, { u"a.jpg"_s, u"b.jpg"_s, u"c.jpg"_s, u"d.jpg"_s });
+        int geloescht = 0;
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+            rs.Delete();
+            ++geloescht;
+            // The deleted row is still current, without its fields.
+            QVERIFY(!rs.Eof());
+            QVERIFY_THROWS_EXCEPTION(DatenbankFehler, name(rs));
+        }
+        QCOMPARE(geloescht, 4);
+        QCOMPARE(rs.RecordCount(), 0);
+        QCOMPARE(wert(m_con, u"SELECT COUNT(*) FROM \"1\""_s).toInt(), 0);
     }
 
     void gescheitertesCommitWirdZurueckgerolltUndGemeldet()
@@ -353,53 +307,45 @@ private slots:
         albumOeffnen(rs);
         Verbindung leser;
         leser.Oeffnen(m_pfad, Verbindung::Lesen);
-        auto zeilen = [&] {
-            QSqlQuery q = leser.Abfragen(QStringLiteral("SELECT COUNT(*) FROM \"1\""));
-            q.next();
-            return q.value(0).toInt();
-        };
+        const QString zaehlen = u"SELECT COUNT(*) FROM \"1\""_s;
         {
             Transaktion t(m_con);
-            bild(rs, QStringLiteral("weg.jpg"));
+            bild(rs, u"weg.jpg"_s);
             // Another reader holds its lock, so the commit cannot write the file.
-            leser.Ausfuehren(QStringLiteral("BEGIN"));
-            QCOMPARE(zeilen(), 0);
+            leser.Ausfuehren(u"BEGIN"_s);
+            QCOMPARE(wert(leser, zaehlen).toInt(), 0);
             try {
                 t.bestaetigen();
                 QFAIL("the commit was reported as done");
             } catch (const DatenbankFehler& f) {
                 QCOMPARE(f.art(), DatenbankFehler::Gesperrt);
             }
-            leser.Ausfuehren(QStringLiteral("COMMIT"));
+            leser.Ausfuehren(u"COMMIT"_s);
         }
         QVERIFY(!m_con.InTransaktion());
-        QCOMPARE(zeilen(), 0);
+        QCOMPARE(wert(leser, zaehlen).toInt(), 0);
         // Nothing of it stays pending to be committed by the next transaction.
         {
             Transaktion t(m_con);
-            bild(rs, QStringLiteral("bleibt.jpg"));
+            bild(rs, u"bleibt.jpg"_s);
             t.bestaetigen();
         }
-        QCOMPARE(zeilen(), 1);
+        QCOMPARE(wert(leser, zaehlen).toInt(), 1);
     }
 
     void oeffnenLegtNieEineDateiAn()
     {
         Verbindung v;
-        const QString fehlt = m_ordner.filePath(QStringLiteral("fehlt.mdb"));
+        const QString fehlt = m_ordner.filePath(u"fehlt.mdb"_s), muell = m_ordner.filePath(u"muell.mdb"_s);
         QVERIFY_THROWS_EXCEPTION(DatenbankFehler, v.Oeffnen(fehlt, Verbindung::LesenSchreiben));
         QVERIFY_THROWS_EXCEPTION(DatenbankFehler, v.Oeffnen(fehlt, Verbindung::Lesen));
         QVERIFY(!QFile::exists(fehlt));
-
-        const QString muell = m_ordner.filePath(QStringLiteral("muell.mdb"));
         QFile f(muell);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        const QByteArray inhalt(5000, 'x');
-        f.write(inhalt);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(5000, 'x')) == 5000);
         f.close();
         QVERIFY_THROWS_EXCEPTION(DatenbankFehler, v.Oeffnen(muell, Verbindung::LesenSchreiben));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), inhalt);
+        QCOMPARE(f.readAll(), QByteArray(5000, 'x'));
     }
 };
 

@@ -1,8 +1,16 @@
+// Bitmaps, JPEG output, copies and thumbnails: made from generated pictures,
+// damaged files and full disks; upright pictures and dates from their EXIF
+// data (tagged with Exiv2, which the program reads them with); the thumbnail
+// run on a pool of threads.
+#include "Aufnahmedatum.h"
+#include "Bildleser.h"
 #include "Dateiausgabe.h"
+#include "ExifSchreiben.h"
 #include "KleinerDatentraeger.h"
 #include "Meldungsrecorder.h"
 #include "Twips.h"
 #include "Vorschaubild.h"
+#include "Vorschaubildpool.h"
 #include "cDIBSection.h"
 #include "mIntelJPEGLibrary.h"
 
@@ -10,11 +18,13 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
+#include <QTimer>
 #include <QtEndian>
 #include <QtTest>
 
 #include <cstring>
 #include <limits>
+#include <numeric>
 #include <thread>
 
 #include <fcntl.h>
@@ -81,7 +91,7 @@ QStringList Dateien(const QString& ordner)
     return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-} // namespace
+}  // namespace
 
 class TestImaging : public QObject {
     Q_OBJECT
@@ -100,7 +110,7 @@ private slots:
         QVERIFY(!dib.Create(0, 10));
         QVERIFY(dib.IstLeer() && !dib.DIBSectionBitsPtr() && dib.Width() == 0);
         QVERIFY(!dib.Create(10, -1));
-        QVERIFY(!dib.Create(100000, 100000)); // more than a 32-bit size
+        QVERIFY(!dib.Create(100000, 100000));  // more than a 32-bit size
         QVERIFY(!dib.Create(std::numeric_limits<int>::max(), 1));
         QVERIFY(!dib.CreateFromPicture(QImage()));
         QVERIFY(!dib.Resample(10, 10));
@@ -208,7 +218,7 @@ private slots:
         for (const QSize groesse : { QSize(64, 48), QSize(61, 47), QSize(1, 40) }) {
             cDIBSection dib;
             QVERIFY(dib.CreateFromPicture(RotUeberBlau(groesse.width(), groesse.height())));
-            const QString datei = ordner.filePath(u"Bild 1.gif"_s); // thumbnails keep the picture's name
+            const QString datei = ordner.filePath(u"Bild 1.gif"_s);  // thumbnails keep the picture's name
             JpegFehler fehler;
             QVERIFY(JpegSpeichern(dib, datei, 85, &fehler));
             QCOMPARE(fehler.nummer, 0);
@@ -313,36 +323,27 @@ private slots:
         }
     }
 
-    void vorschauGroesse()
+    void vorschaubildAusJpegGifBmp()
     {
-        QVERIFY(VorschaubildGroesseTwips(QSizeF(0, 100)).isEmpty());
         // The cell is 2400 x 2340 twips, 160 x 156 pixels at 15 twips per pixel (offscreen).
         if (!qFuzzyCompare(Twips::proPixel(), 15.0))
             QSKIP("the screen does not have 96 dpi");
-        QCOMPARE(VorschaubildGroesse(QSize(4000, 3000)), QSize(160, 120));
-        QCOMPARE(VorschaubildGroesse(QSize(3000, 4000)), QSize(117, 156));
-        QCOMPARE(VorschaubildGroesse(QSize(40, 30)), QSize(160, 120)); // small ones grow
-        QCOMPARE(VorschaubildGroesse(QSize(1, 4000)), QSize(1, 156));
-        QCOMPARE(VorschaubildGroesse(QSize(4000, 1)), QSize(160, 1));
-    }
-
-    void vorschaubildAusJpegGifBmp()
-    {
-        if (!qFuzzyCompare(Twips::proPixel(), 15.0))
-            QSKIP("the screen does not have 96 dpi");
+        QVERIFY(VorschaubildGroesseTwips(QSizeF(0, 100)).isEmpty());
         QTemporaryDir quelle, ziel;
         QImage schmal(1, 4000, QImage::Format_RGB32);
         schmal.fill(Qt::red);
-        // The padded GIF is complete, with bytes behind its trailer as some programs write them;
-        // the content decides, not the name. A BMP stored top-down (negative height) is valid.
+        // Small ones grow, and a line of a picture keeps one pixel. The padded GIF is complete, with bytes
+        // behind its trailer as some programs write them; the content decides, not the name. A BMP
+        // stored top-down (negative height) is valid. Those named b... are blue below.
         const QList<std::tuple<QString, QByteArray, QSize>> bilder
             = { { u"Urlaub.JPG"_s, Kodiert(RotUeberBlau(1600, 1200)), QSize(160, 120) },
                   { u"a.gif"_s, RoterPunktGif, QSize(156, 156) },
                   { u"aufgefuellt.gif"_s, RoterPunktGif + QByteArray("\n\0\0", 3), QSize(156, 156) },
                   { u"b.bmp"_s, Kodiert(RotUeberBlau(300, 400), "BMP"), QSize(117, 156) },
                   { u"b_von_oben.bmp"_s, VonObenNachUnten(Kodiert(RotUeberBlau(101, 80), "BMP")), QSize(160, 127) },
-                  { u"c.bmp"_s, Kodiert(RotUeberBlau(64, 64)), QSize(156, 156) },
-                  { u"schmal.jpg"_s, Kodiert(schmal), QSize(1, 156) } };
+                  { u"b_jpeg.bmp"_s, Kodiert(RotUeberBlau(64, 64)), QSize(156, 156) },
+                  { u"schmal.jpg"_s, Kodiert(schmal), QSize(1, 156) },
+                  { u"flach.jpg"_s, Kodiert(schmal.transformed(QTransform().rotate(90))), QSize(160, 1) } };
         for (const auto& [name, inhalt, soll] : bilder) {
             QVERIFY(Schreiben(quelle.filePath(name), inhalt));
             const Vorschauergebnis e = VorschaubildErzeugen(quelle.filePath(name), ziel.filePath(name));
@@ -351,12 +352,12 @@ private slots:
             QImageReader leser(ziel.filePath(name));
             QCOMPARE(leser.format(), QByteArray("jpeg"));
             const QImage vorschau = leser.read();
-            QCOMPARE(vorschau.size(), QSize(e.breite, e.hoehe)); // at least 1 wide for the 1 x 4000 one
-            QVERIFY(Ungefaehr(vorschau.pixel(vorschau.width() / 2, 2), Qt::red));
+            QCOMPARE(vorschau.size(), soll);
+            QVERIFY(Ungefaehr(vorschau.pixel(vorschau.width() / 2, qMin(2, vorschau.height() - 1)), Qt::red));
             if (name.startsWith(u'b') || name.startsWith(u'U'))
                 QVERIFY(Ungefaehr(vorschau.pixel(vorschau.width() / 2, vorschau.height() - 3), Qt::blue));
         }
-        QCOMPARE(Dateien(ziel.path()).size(), 7);
+        QCOMPARE(Dateien(ziel.path()).size(), bilder.size());
 
         // A second run replaces the thumbnail.
         QVERIFY(Schreiben(quelle.filePath(u"b.bmp"_s), Kodiert(RotUeberBlau(300, 900))));
@@ -418,7 +419,7 @@ private slots:
             }
         });
         const Vorschauergebnis e = VorschaubildErzeugen(fifo, ordner.filePath(u"Vorschau.jpg"_s));
-        const int leser = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK); // frees the writer
+        const int leser = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);  // frees the writer
         schreiber.join();
         ::close(leser);
         QVERIFY(!e.ok);
@@ -428,6 +429,191 @@ private slots:
         for (const QString& name : { u"Ordner.jpg"_s, u"fehlt.jpg"_s })
             QVERIFY(!VorschaubildErzeugen(ordner.filePath(name), ordner.filePath(u"x.jpg"_s)).ok);
         QVERIFY(!QFile::exists(ordner.filePath(u"x.jpg"_s)));
+    }
+
+    void exifDatumstext_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("datum");
+        QTest::newRow("mit Uhrzeit") << "2004:05:31 14:02:11" << QDate(2004, 5, 31);
+        QTest::newRow("ohne Uhrzeit") << "1999:12:01" << QDate(1999, 12, 1);
+        QTest::newRow("Leerzeichen drumherum") << " 2010:01:02 00:00:00 " << QDate(2010, 1, 2);
+        QTest::newRow("Uhr nie gestellt") << "0000:00:00 00:00:00" << QDate();
+        QTest::newRow("unbekannt, leer gelassen") << "    :  :     :  :  " << QDate();
+        QTest::newRow("leer") << "" << QDate();
+        QTest::newRow("ISO statt EXIF") << "2004-05-31 14:02:11" << QDate();
+        QTest::newRow("Monat 13") << "2004:13:01 10:00:00" << QDate();
+        QTest::newRow("30. Februar") << "2004:02:30 10:00:00" << QDate();
+    }
+    void exifDatumstext()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDate, datum);
+        QCOMPARE(ExifDatumLesen(text), datum);
+    }
+
+    void aufnahmedatumAusDerDatei()
+    {
+        QTemporaryDir ordner;
+        const QByteArray jpeg = Kodiert(RotUeberBlau(64, 48));
+        const char *original = "Exif.Photo.DateTimeOriginal", *digital = "Exif.Photo.DateTimeDigitized",
+                   *bearbeitet = "Exif.Image.DateTime";
+        const QString mai = u"2004:05:31 14:02:11"_s, feb = u"2001:02:03 04:05:06"_s, neu = u"2020:01:01 00:00:00"_s;
+        // A camera whose clock was never set: the scanner's date is next best. The date an
+        // editor last saved it is not when it was taken.
+        const QList<std::tuple<QString, QList<QPair<const char*, QString>>, QDate>> faelle = {
+            { u"original"_s, { { original, mai } }, QDate(2004, 5, 31) },
+            { u"digitalisiert"_s, { { digital, feb } }, QDate(2001, 2, 3) },
+            { u"alle drei"_s, { { original, mai }, { digital, feb }, { bearbeitet, neu } }, QDate(2004, 5, 31) },
+            { u"Uhr nie gestellt"_s, { { original, u"0000:00:00 00:00:00"_s }, { digital, feb } }, QDate(2001, 2, 3) },
+            { u"nur bearbeitet"_s, { { bearbeitet, neu } }, QDate() }
+        };
+        for (const auto& [name, eintraege, datum] : faelle) {
+            QVERIFY(Schreiben(ordner.filePath(name), jpeg) && ExifSetzen(ordner.filePath(name), eintraege));
+            QCOMPARE(Aufnahmedatum(ordner.filePath(name)), datum);
+        }
+        // Broken metadata on a good picture, no picture, no file, a folder: no date, and no exception.
+        QVERIFY(Schreiben(ordner.filePath(u"kaputt"_s), MitKaputtemExif(jpeg)));
+        QVERIFY(!QImageReader(ordner.filePath(u"kaputt"_s)).read().isNull());
+        QVERIFY(Schreiben(ordner.filePath(u"text"_s), "kein Bild, nur ein Text\n"));
+        for (const QString& name : { u"kaputt"_s, u"text"_s, u"fehlt"_s, QString() })
+            QCOMPARE(Aufnahmedatum(ordner.filePath(name)), QDate());
+    }
+
+    void hochkantAufgenommen_data()
+    {
+        QTest::addColumn<int>("lage");
+        QTest::addColumn<bool>("gedreht");
+        QTest::addColumn<bool>("obenRot");  // the upright picture's top left, blue at its bottom right, or the reverse
+        // Stored 200 x 100, red above. Turned clockwise (6) red comes to the right, counter-clockwise (8)
+        // to the left; 3 is upside down.
+        QTest::newRow("ohne Angabe") << 0 << false << true;
+        QTest::newRow("1 normal") << 1 << false << true;
+        QTest::newRow("3 auf dem Kopf") << 3 << false << false;
+        QTest::newRow("6 rechts gedreht") << 6 << true << false;
+        QTest::newRow("8 links gedreht") << 8 << true << true;
+    }
+    void hochkantAufgenommen()
+    {
+        QFETCH(int, lage);
+        QFETCH(bool, gedreht);
+        QFETCH(bool, obenRot);
+        const auto richtig = [&](const QImage& b) {
+            return Ungefaehr(b.pixel(2, 2), obenRot ? Qt::red : Qt::blue)
+                && Ungefaehr(b.pixel(b.width() - 3, b.height() - 3), obenRot ? Qt::blue : Qt::red);
+        };
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(u"bild.jpg"_s), vorschau = ordner.filePath(u"vorschau.jpg"_s);
+        QVERIFY(Schreiben(pfad, Kodiert(RotUeberBlau(200, 100))));
+        if (lage > 0)
+            QVERIFY(ExifSetzen(pfad, { { "Exif.Image.Orientation", QString::number(lage) } }));
+        const QSize aufrecht = gedreht ? QSize(100, 200) : QSize(200, 100);
+
+        // The reader hands out the upright size and picture, also decoded reduced.
+        Bildleser leser;
+        QVERIFY(leser.Oeffnen(pfad) && Bildleser::Pruefen(pfad));
+        QCOMPARE(leser.Groesse(), aufrecht);
+        const QImage klein = leser.Lesen(aufrecht / 2);
+        QCOMPARE(klein.size(), aufrecht / 2);
+        QVERIFY(richtig(klein));
+        // The thumbnail's size rule works on the upright picture.
+        const Vorschauergebnis e = VorschaubildErzeugen(pfad, vorschau);
+        QVERIFY2(e.ok, qPrintable(e.grund));
+        QCOMPARE(QSize(e.breite, e.hoehe), VorschaubildGroesse(aufrecht));
+        QCOMPARE(QImage(vorschau).size(), VorschaubildGroesse(aufrecht));
+        QVERIFY(richtig(QImage(vorschau)));
+    }
+
+    void vorschaubilderAufVielenThreads()
+    {
+        // Good pictures of many sizes, and among them what a real folder holds too:
+        // a cut-off JPEG, an empty file, a text, a missing file.
+        QTemporaryDir ordner;
+        const QByteArray jpeg = Kodiert(RotUeberBlau(800, 600));
+        const QStringList kaputt = { "abgeschnitten.jpg", "leer.jpg", "notiz.txt", "fehlt.jpg" };
+        QVERIFY(Schreiben(ordner.filePath(kaputt[0]), jpeg.left(jpeg.size() / 2)));
+        QVERIFY(Schreiben(ordner.filePath(kaputt[1]), {}) && Schreiben(ordner.filePath(kaputt[2]), "kein Bild\n"));
+        QStringList bilder;
+        for (int i = 0; i < 14; ++i) {
+            QImage bild(i % 3 == 0 ? QSize(600 + 40 * i, 900) : QSize(1200 - 30 * i, 700), QImage::Format_RGB32);
+            bild.fill(QColor::fromHsv(i * 37 % 360, 200, 220));
+            QPainter(&bild).drawEllipse(0, 0, 300, 350);
+            const QString name = u"bild%1.jpg"_s.arg(i, 2, 10, QChar(u'0'));
+            QVERIFY(Schreiben(ordner.filePath(name), Kodiert(bild)));
+            bilder << name << (i == 4 ? kaputt.mid(0, 1) : i == 8 ? kaputt.mid(1) : QStringList());
+        }
+        const auto auftraege = [&](const QString& ziel) {
+            QDir(ordner.path()).mkdir(ziel);
+            QVector<Vorschauauftrag> liste;
+            for (const QString& name : bilder)
+                liste.push_back({ ordner.filePath(name), ordner.filePath(ziel + u'/' + name) });
+            return liste;
+        };
+
+        // The same thumbnails as one thread makes, handed out in the order of the list.
+        QHash<int, QVector<int>> reihenfolge;
+        QHash<int, QVector<Vorschauergebnis>> ergebnisse;
+        for (int threads : { 1, 4 }) {
+            const int gemeldet = VorschaubilderParallelErzeugen(
+                auftraege(u"vorschau%1"_s.arg(threads)),
+                [&](int i, const Vorschauergebnis& e) {
+                    reihenfolge[threads] << i;
+                    ergebnisse[threads] << e;
+                    return true;
+                },
+                {}, threads);
+            QCOMPARE(gemeldet, bilder.size());
+        }
+        QVector<int> inOrdnung(bilder.size());
+        std::iota(inOrdnung.begin(), inOrdnung.end(), 0);
+        QCOMPARE(reihenfolge[1], inOrdnung);
+        QCOMPARE(reihenfolge[4], inOrdnung);
+        for (int i = 0; i < bilder.size(); ++i) {
+            const Vorschauergebnis &einer = ergebnisse[1].at(i), &viele = ergebnisse[4].at(i);
+            const QString a = ordner.filePath(u"vorschau1/"_s + bilder[i]),
+                          b = ordner.filePath(u"vorschau4/"_s + bilder[i]);
+            QCOMPARE(viele.ok, !kaputt.contains(bilder[i]));
+            QCOMPARE(einer.ok, viele.ok);
+            QCOMPARE(einer.fehlertext, viele.fehlertext);
+            if (!viele.ok) {
+                QVERIFY2(!viele.grund.isEmpty(), qPrintable(bilder[i]));
+                QVERIFY(!QFileInfo::exists(a) && !QFileInfo::exists(b));
+                continue;
+            }
+            QCOMPARE(QImage(b).size(), QSize(viele.breite, viele.hoehe));
+            QCOMPARE(QSize(einer.breite, einer.hoehe), QSize(viele.breite, viele.hoehe));
+            // The encoder is deterministic: threads that shared a buffer would show here.
+            QFile fa(a), fb(b);
+            QVERIFY(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
+            QCOMPARE(fa.readAll(), fb.readAll());
+        }
+        // Nothing but the thumbnails: no temporary files left behind.
+        QCOMPARE(Dateien(ordner.filePath(u"vorschau4"_s)).size(), bilder.size() - kaputt.size());
+
+        // A stop: the caller's events went on meanwhile, and those already begun
+        // were finished, so each file there is a whole thumbnail.
+        int takte = 0, takteBeimDritten = -1;
+        QTimer uhr;
+        connect(&uhr, &QTimer::timeout, this, [&] { ++takte; });
+        uhr.start(0);
+        QVector<int> gesehen;
+        const int gemeldet = VorschaubilderParallelErzeugen(
+            auftraege(u"halt"_s),
+            [&](int i, const Vorschauergebnis&) {
+                gesehen << i;
+                if (i == 2)
+                    takteBeimDritten = takte;
+                return i < 2;
+            },
+            {}, 3);
+        QCOMPARE(gemeldet, 3);
+        QCOMPARE(gesehen, QVector<int>({ 0, 1, 2 }));
+        QVERIFY(takteBeimDritten > 0);
+        const QStringList da = Dateien(ordner.filePath(u"halt"_s));
+        QVERIFY(da.size() >= 3);
+        for (const QString& name : da)
+            QVERIFY2(!QImageReader(ordner.filePath(u"halt/"_s + name)).read().isNull(), qPrintable(name));
+        QCOMPARE(VorschaubilderParallelErzeugen({}, [](int, const Vorschauergebnis&) { return true; }), 0);
     }
 };
 

@@ -5,144 +5,86 @@
 
 #include <QFile>
 #include <QRect>
-#include <QSettings>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every loaded value in one line, so that a case names all of them at once.
+QString Werte(const GeladeneEinstellungen& e)
+{
+    const Fenstergeometrie& g = e.geometrie;
+    const Einstellungen& o = e.optionen;
+    return e.aktuelleDatenbank + u'|'
+        + QStringList { QString::number(g.hoehe), QString::number(g.breite), QString::number(g.links),
+              QString::number(g.oben), QString::number(g.status), QString::number(o.GroesseVorschauBild),
+              QString::number(o.AnzahlBrowserZeilen), QString::number(o.BilderFormGroesseX),
+              QString::number(o.BilderFormGroesseY), QString::number(o.lngBehandlungNeueAlben),
+              QString::number(o.lngBehandlungNeueCDAlben), QString::number(o.lngBehandlungBilder),
+              WahrheitswertText(o.blnPraeBilderAngleichen), WahrheitswertText(o.blnTastenTausch),
+              WahrheitswertText(o.MdacOK) }
+              .join(u' ');
+}
+
+}  // namespace
 
 // The settings store: defaults, round trip and the rules for odd values.
 class TestKern : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        Registry r;
-        QFile::remove(r.dateipfad());
-    }
+    void init() { QFile::remove(Registry().dateipfad()); }
 
-    void ersterStartLiefertAlleVorgaben()
+    void ladenSpeichernUndUnbrauchbareWerte()
     {
-        const GeladeneEinstellungen e = EinstellungenLaden(Registry());
-        QCOMPARE(e.aktuelleDatenbank, QString());
-        QCOMPARE(e.geometrie.hoehe, 9000);
-        QCOMPARE(e.geometrie.breite, 12000);
-        QCOMPARE(e.geometrie.links, 0);
-        QCOMPARE(e.geometrie.oben, 0);
-        QCOMPARE(e.geometrie.status, 0);
-        QCOMPARE(e.optionen.GroesseVorschauBild, 80);
-        QCOMPARE(e.optionen.AnzahlBrowserZeilen, 3);
-        QCOMPARE(e.optionen.BilderFormGroesseX, 9000.0f);
-        QCOMPARE(e.optionen.BilderFormGroesseY, 7000.0f);
-        QCOMPARE(e.optionen.lngBehandlungNeueAlben, 0);
-        QCOMPARE(e.optionen.lngBehandlungNeueCDAlben, 1);
-        QCOMPARE(e.optionen.lngBehandlungBilder, 0);
-        QCOMPARE(e.optionen.blnPraeBilderAngleichen, true);
-        QCOMPARE(e.optionen.blnTastenTausch, false);
-        QCOMPARE(e.optionen.MdacOK, false);
-    }
+        QCOMPARE(Werte(EinstellungenLaden(Registry())), u"|9000 12000 0 0 0 80 3 9000 7000 0 1 0 True False False"_s);
 
-    void speichernUndLadenGebenDieWerteZurueck()
-    {
-        Einstellungen o;
-        o.GroesseVorschauBild = 120;
-        o.AnzahlBrowserZeilen = 4;
-        o.BilderFormGroesseX = 10500.5f;
-        o.lngBehandlungNeueAlben = 2;
-        o.lngBehandlungNeueCDAlben = 0;
-        o.lngBehandlungBilder = 1;
-        o.blnPraeBilderAngleichen = false;
-        o.blnTastenTausch = true;
-        o.MdacOK = true;
-        Fenstergeometrie g{7000, 11000, 300, 450, Fenstergeometrie::Maximiert};
+        // Every value differs from its default; the normal-state geometry and the maximised state both come back.
+        Einstellungen o { 120, 4, 10500.5f, 6000, 2, 0, 1, false, true, true };
         {
             Registry r;
-            EinstellungenSpeichern(r, QStringLiteral("/opt/kolvar"), QStringLiteral("/home/a/Sammlung.mdb"), g, o,
-                                   QStringLiteral("1.0.43"));
+            EinstellungenSpeichern(r, u"/opt/kolvar"_s, u"/home/a/Sammlung.mdb"_s,
+                { 7000, 11000, 300, 450, Fenstergeometrie::Maximiert }, o, u"1.0.43"_s);
         }
-        const GeladeneEinstellungen e = EinstellungenLaden(Registry());
-        QCOMPARE(e.aktuelleDatenbank, QStringLiteral("/home/a/Sammlung.mdb"));
-        // The normal-state geometry and the maximised state both come back.
-        QCOMPARE(e.geometrie.hoehe, 7000);
-        QCOMPARE(e.geometrie.breite, 11000);
-        QCOMPARE(e.geometrie.links, 300);
-        QCOMPARE(e.geometrie.oben, 450);
-        QCOMPARE(e.geometrie.status, 2);
-        QCOMPARE(e.optionen.GroesseVorschauBild, 120);
-        QCOMPARE(e.optionen.AnzahlBrowserZeilen, 4);
-        QCOMPARE(e.optionen.BilderFormGroesseX, 10500.5f);
-        QCOMPARE(e.optionen.lngBehandlungNeueAlben, 2);
-        QCOMPARE(e.optionen.lngBehandlungNeueCDAlben, 0);
-        QCOMPARE(e.optionen.lngBehandlungBilder, 1);
-        QCOMPARE(e.optionen.blnPraeBilderAngleichen, false);
-        QCOMPARE(e.optionen.blnTastenTausch, true);
-        QCOMPARE(e.optionen.MdacOK, true);
-
+        QCOMPARE(Werte(EinstellungenLaden(Registry())),
+            u"/home/a/Sammlung.mdb|7000 11000 300 450 2 120 4 10500.5 6000 2 0 1 False True True"_s);
         // What the update program reads, as texts in their groups.
         Registry r;
-        QCOMPARE(r.TextLesen(QStringLiteral("Pfade"), QStringLiteral("Kolvar-Verz")).value_or(QString()),
-                 QStringLiteral("/opt/kolvar"));
-        QCOMPARE(r.TextLesen(QStringLiteral("Version"), QStringLiteral("Version")).value_or(QString()),
-                 QStringLiteral("1.0.43"));
-        QCOMPARE(r.TextLesen(QStringLiteral("Optionen"), QStringLiteral("MdacOK")).value_or(QString()),
-                 QStringLiteral("True"));
-    }
+        for (const auto& [gruppe, name, text] : { std::tuple { "Pfade", "Kolvar-Verz", "/opt/kolvar" },
+                 { "Version", "Version", "1.0.43" }, { "Optionen", "MdacOK", "True" } })
+            QCOMPARE(r.TextLesen(QLatin1String(gruppe), QLatin1String(name)), QString::fromLatin1(text));
 
-    void keineDatenbankWirdAlsLeerzeichenGespeichert()
-    {
-        {
-            Registry r;
-            EinstellungenSpeichern(r, QStringLiteral("/p"), QString(), Fenstergeometrie(), Einstellungen(),
-                                   QStringLiteral("1.0.43"));
-        }
-        Registry r;
-        QCOMPARE(r.TextLesen(QStringLiteral("Pfade"), QStringLiteral("AktuelleDatenbank")).value_or(QString()),
-                 QStringLiteral(" "));
-        QCOMPARE(EinstellungenLaden(r).aktuelleDatenbank, QStringLiteral(" "));
-    }
+        // No collection is stored as a blank (it shows in the last line below).
+        EinstellungenSpeichern(r, u"/p"_s, QString(), {}, {}, u"1.0.43"_s);
 
-    void unbrauchbareWerteErgebenIhreVorgabe()
-    {
-        {
-            Registry r;
-            r.TextSchreiben(QStringLiteral("MDI"), QStringLiteral("Hoehe"), QStringLiteral("sehr hoch"));
-            r.TextSchreiben(QStringLiteral("MDI"), QStringLiteral("Breite"), QStringLiteral("40000"));  // > 16 bit
-            r.TextSchreiben(QStringLiteral("MDI"), QStringLiteral("Links"), QStringLiteral("-99999"));
-            r.TextSchreiben(QStringLiteral("MDI"), QStringLiteral("Status"), QStringLiteral("7"));
-            r.TextSchreiben(QStringLiteral("Optionen"), QStringLiteral("GroesseVorschauBild"), QString());
-            r.TextSchreiben(QStringLiteral("Optionen"), QStringLiteral("AnzahlBrowserZeilen"), QStringLiteral("4x"));
-            r.TextSchreiben(QStringLiteral("Optionen"), QStringLiteral("blnTastenTausch"), QStringLiteral("vielleicht"));
-            r.TextSchreiben(QStringLiteral("Optionen"), QStringLiteral("BilderFormGroesseY"), QStringLiteral("abc"));
-            r.sichern();
-        }
-        const GeladeneEinstellungen e = EinstellungenLaden(Registry());
-        QCOMPARE(e.geometrie.hoehe, 9000);
-        QCOMPARE(e.geometrie.breite, 32767);  // clamped, not reset: a large window stays large
-        QCOMPARE(e.geometrie.links, -32768);
-        QCOMPARE(e.geometrie.status, 0);
-        QCOMPARE(e.optionen.GroesseVorschauBild, 80);
-        QCOMPARE(e.optionen.AnzahlBrowserZeilen, 3);
-        QCOMPARE(e.optionen.blnTastenTausch, false);
-        QCOMPARE(e.optionen.BilderFormGroesseY, 7000.0f);
+        // A value that is no number gives its default; one beyond 16 bit is clamped,
+        // not reset: a large window stays large.
+        for (const auto& [gruppe, name, text] : { std::tuple { "MDI", "Hoehe", "sehr hoch" },
+                 { "MDI", "Breite", "40000" }, { "MDI", "Links", "-99999" }, { "MDI", "Status", "7" },
+                 { "Optionen", "GroesseVorschauBild", "" }, { "Optionen", "AnzahlBrowserZeilen", "4x" },
+                 { "Optionen", "blnTastenTausch", "vielleicht" }, { "Optionen", "BilderFormGroesseY", "abc" } })
+            r.TextSchreiben(QLatin1String(gruppe), QLatin1String(name), QString::fromUtf8(text));
+        r.sichern();
+        QCOMPARE(
+            Werte(EinstellungenLaden(Registry())), u" |9000 32767 -32768 0 0 80 3 9000 7000 0 1 0 True False False"_s);
     }
 
     void unlesbareDateiWirdVorDenVorgabenKopiert()
     {
-        const QString datei = Registry().dateipfad();
         const QByteArray kaputt("[Pfade\nAktuelleDatenbank=/home/anna/Fotos.mdb\n");
         {
-            QFile f(datei);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(kaputt);
+            QFile f(Registry().dateipfad());
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(kaputt) == kaputt.size());
         }
         QString kopie;
         {
             Registry r;
             kopie = r.sicherungskopie();
-            EinstellungenSpeichern(r, QStringLiteral("/opt/kolvar"), QString(), Fenstergeometrie(), Einstellungen(),
-                                   QStringLiteral("1.0"));
+            EinstellungenSpeichern(r, u"/opt/kolvar"_s, QString(), {}, {}, u"1.0"_s);
         }
-        QVERIFY(!kopie.isEmpty());
         QFile f(kopie);
-        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(!kopie.isEmpty() && f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), kaputt);
         QFile::remove(kopie);
         // A readable file makes no copy.
@@ -167,49 +109,34 @@ private slots:
     {
         QFETCH(QRect, fenster);
         QFETCH(QRect, erwartet);
-        QCOMPARE(FensterAufBildschirm(fenster, {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)}), erwartet);
+        QCOMPARE(FensterAufBildschirm(fenster, { QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024) }), erwartet);
     }
 
     void zuLangeWerteGeltenAlsFehlend()
     {
+        // The text and its terminating zero must fit 255 bytes; umlauts count by their bytes.
         Registry r;
-        r.TextSchreiben(QStringLiteral("Pfade"), QStringLiteral("AktuelleDatenbank"), QString(254, QLatin1Char('a')));
-        QCOMPARE(r.TextLesen(QStringLiteral("Pfade"), QStringLiteral("AktuelleDatenbank"))->size(), 254);
-        r.TextSchreiben(QStringLiteral("Pfade"), QStringLiteral("AktuelleDatenbank"), QString(255, QLatin1Char('a')));
-        QVERIFY(!r.TextLesen(QStringLiteral("Pfade"), QStringLiteral("AktuelleDatenbank")).has_value());
-        r.TextSchreiben(QStringLiteral("Optionen"), QStringLiteral("GroesseVorschauBild"), QString(300, QLatin1Char('1')));
-        QCOMPARE(r.TextLesenMitVorgabe(QStringLiteral("Optionen"), QStringLiteral("GroesseVorschauBild"),
-                                       QStringLiteral("80")),
-                 QStringLiteral("80"));
-        // Umlauts count by their bytes: 127 "ä" are 254 bytes and fit, 128 do not.
-        r.TextSchreiben(QStringLiteral("Pfade"), QStringLiteral("AktuelleDatenbank"), QString(127, QChar(0xE4)));
-        QVERIFY(r.TextLesen(QStringLiteral("Pfade"), QStringLiteral("AktuelleDatenbank")).has_value());
-        r.TextSchreiben(QStringLiteral("Pfade"), QStringLiteral("AktuelleDatenbank"), QString(128, QChar(0xE4)));
-        QVERIFY(!r.TextLesen(QStringLiteral("Pfade"), QStringLiteral("AktuelleDatenbank")).has_value());
+        for (const auto& [text, passt] : { std::pair { QString(254, u'a'), true }, { QString(255, u'a'), false },
+                 { QString(127, QChar(0xE4)), true }, { QString(128, QChar(0xE4)), false } }) {
+            r.TextSchreiben(u"Pfade"_s, u"AktuelleDatenbank"_s, text);
+            QCOMPARE(r.TextLesen(u"Pfade"_s, u"AktuelleDatenbank"_s), passt ? std::optional(text) : std::nullopt);
+        }
+        r.TextSchreiben(u"Optionen"_s, u"GroesseVorschauBild"_s, QString(300, u'1'));
+        QCOMPARE(r.TextLesenMitVorgabe(u"Optionen"_s, u"GroesseVorschauBild"_s, u"80"_s), u"80"_s);
     }
 
     void laufwerkDesPfadsNimmtDieLaengsteWurzel()
     {
-        QVector<Laufwerk> liste(3);
-        liste[0].wurzel = QStringLiteral("/");
-        liste[0].typ = Laufwerk::Festplatte;
-        liste[1].wurzel = QStringLiteral("/media/cd/");
-        liste[1].typ = Laufwerk::CDROM;
-        liste[1].name = QStringLiteral("URLAUB2003");
-        liste[2].wurzel = QStringLiteral("/media/cdrom2");
-        liste[2].typ = Laufwerk::CDROM;
-        QCOMPARE(LaufwerkDesPfads(liste, QStringLiteral("/media/cd/Bilder/")).name, QStringLiteral("URLAUB2003"));
-        QCOMPARE(LaufwerkDesPfads(liste, QStringLiteral("/media/cdrom2/x")).typ, int(Laufwerk::CDROM));
+        const QVector<Laufwerk> liste = { { u"/"_s, Laufwerk::Festplatte, {} },
+            { u"/media/cd/"_s, Laufwerk::CDROM, u"URLAUB2003"_s }, { u"/media/cdrom2"_s, Laufwerk::CDROM, {} } };
+        QCOMPARE(LaufwerkDesPfads(liste, u"/media/cd/Bilder/"_s).name, u"URLAUB2003"_s);
+        QCOMPARE(LaufwerkDesPfads(liste, u"/media/cdrom2/x"_s).typ, int(Laufwerk::CDROM));
         // "/media/cdx" must not count as lying on "/media/cd".
-        QCOMPARE(LaufwerkDesPfads(liste, QStringLiteral("/media/cdx/a")).typ, int(Laufwerk::Festplatte));
-        QCOMPARE(LaufwerkstypText(Laufwerk::CDROM), QStringLiteral("CD-ROM"));
+        QCOMPARE(LaufwerkDesPfads(liste, u"/media/cdx/a"_s).typ, int(Laufwerk::Festplatte));
         QCOMPARE(LaufwerkstypText(9), QString());
     }
 
-    void wagenruecklaufWirdZeilenumbruch()
-    {
-        QCOMPARE(Meldungen::zeilenumbrueche(QStringLiteral("a\r\rb\r\nc")), QStringLiteral("a\n\nb\nc"));
-    }
+    void wagenruecklaufWirdZeilenumbruch() { QCOMPARE(Meldungen::zeilenumbrueche(u"a\r\rb\r\nc"_s), u"a\n\nb\nc"_s); }
 };
 
 QTEST_GUILESS_MAIN(TestKern)

@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The program on a desktop: where it finds what it ships, and the keyboard
 // (menu letters, F10, F1 by the window with the focus).
 class TestDesktop : public QObject {
@@ -32,31 +34,33 @@ class TestDesktop : public QObject {
     {
         QDir().mkpath(ordner);
         for (const QString& seite : seiten) {
-            QFile f(ordner + QLatin1Char('/') + seite);
+            QFile f(ordner + u'/' + seite);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("<html><body><h1>" + seite.toUtf8() + "</h1></body></html>");
         }
     }
 
-    // A collection with one album of three pictures in the temporary folder.
-    QString sammlungMitBildern()
+    // A collection with one album in the temporary folder.
+    QString sammlungMitAlbum()
     {
-        const QString pfad = m_ordner.filePath(QStringLiteral("sammlung.mdb"));
+        const QString pfad = m_ordner.filePath(u"sammlung.mdb"_s);
         DatenbankErstellen(pfad);
         Programmzustand z;
         z.programmordner = m_ordner.path();
-        z.bilderverzeichnis = m_ordner.filePath(QStringLiteral("bilder/"));
+        z.bilderverzeichnis = m_ordner.filePath(u"bilder/"_s);
         Datenbankobjekte db;
         if (!DatenbankOhneAlbenOeffnen(z, db, pfad))
             return QString();
-        AlbumAnlegen(z, db, QStringLiteral("Urlaub"), z.programmordner);
-        DatenbankSchliessen(z, db);
-        if (!DatenbankOeffnen(z, db, pfad))
-            return QString();
-        for (const char* name : { "a.jpg", "b.jpg", "c.jpg" })
-            BildEintragen(db, QLatin1String(name), 0, QStringLiteral("01.02.2003"));
+        AlbumAnlegen(z, db, u"Urlaub"_s, z.programmordner);
         DatenbankSchliessen(z, db);
         return pfad;
+    }
+
+    mdiHauptform* hauptfenster(Anwendung& a)
+    {
+        a.Vorbereiten(m_ordner.filePath(u"programm"_s));
+        a.zustand().meldungen = &meldungen;
+        return a.HauptfensterZeigen() ? a.hauptfenster() : nullptr;
     }
 
     static QString seite() { return frmHilfe::instanz()->aktuelleSeite().fileName(); }
@@ -64,25 +68,20 @@ class TestDesktop : public QObject {
 private slots:
     void datenordnerImBauordnerUndInDerInstallation()
     {
-        const QString bau = m_ordner.filePath(QStringLiteral("bau/bin"));
-        seitenAnlegen(bau + QStringLiteral("/help"), { QStringLiteral("index.htm") });
-        QCOMPARE(Datenordner(bau), bau);
-        QCOMPARE(Datenordner(bau + QLatin1Char('/')), bau);
-
-        const QString praefix = m_ordner.filePath(QStringLiteral("präfix mit Leerzeichen"));
-        QDir().mkpath(praefix + QStringLiteral("/bin"));
-        seitenAnlegen(praefix + QStringLiteral("/share/kolvar/help"), { QStringLiteral("index.htm") });
-        QCOMPARE(Datenordner(praefix + QStringLiteral("/bin")), praefix + QStringLiteral("/share/kolvar"));
-
-        // Nothing anywhere: the program's own folder, which the missing-help message then names.
-        const QString leer = m_ordner.filePath(QStringLiteral("leer/bin"));
-        QDir().mkpath(leer);
-        QCOMPARE(Datenordner(leer), leer);
-
+        // Help beside the program, under share/kolvar of a prefix with a blank,
+        // or nowhere: then the program's own folder, which the missing-help message names.
+        const QString bau = m_ordner.filePath(u"bau/bin"_s), praefix = m_ordner.filePath(u"präfix mit Leerzeichen"_s);
+        const QString leer = m_ordner.filePath(u"leer/bin"_s);
+        seitenAnlegen(bau + u"/help"_s, { u"index.htm"_s });
+        seitenAnlegen(praefix + u"/share/kolvar/help"_s, { u"index.htm"_s });
+        QVERIFY(QDir().mkpath(praefix + u"/bin"_s) && QDir().mkpath(leer));
+        for (const auto& [programm, daten] : { std::pair { bau, bau }, { bau + u'/', bau },
+                 { praefix + u"/bin"_s, praefix + u"/share/kolvar"_s }, { leer, leer } })
+            QCOMPARE(Datenordner(programm), daten);
         Anwendung a;
-        a.Vorbereiten(praefix + QStringLiteral("/bin"));
-        QCOMPARE(a.zustand().programmordner, praefix + QStringLiteral("/bin"));
-        QCOMPARE(a.zustand().hilfedatei, praefix + QStringLiteral("/share/kolvar/help/index.htm"));
+        a.Vorbereiten(praefix + u"/bin"_s);
+        QCOMPARE(a.zustand().programmordner, praefix + u"/bin"_s);
+        QCOMPARE(a.zustand().hilfedatei, praefix + u"/share/kolvar/help/index.htm"_s);
     }
 
     void buchstabenVerteilen_data()
@@ -101,7 +100,6 @@ private slots:
         QTest::newRow("nichts mehr frei") << QStringList { "Ab", "ab", "BA" } << QStringList { "&Ab", "a&b", "BA" };
         QTest::newRow("leer") << QStringList { "" } << QStringList { "" };
     }
-
     void buchstabenVerteilen()
     {
         QFETCH(QStringList, texte);
@@ -109,27 +107,24 @@ private slots:
         QCOMPARE(Zugriffstasten::verteilen(texte), erwartet);
     }
 
-    void jedesMenueHatEigeneBuchstaben()
+    void menuesHabenEigeneBuchstabenUndOeffnenPerTaste()
     {
         Anwendung a;
-        a.Vorbereiten(m_ordner.filePath(QStringLiteral("programm")));
-        a.zustand().meldungen = &meldungen;
-        QVERIFY(a.HauptfensterZeigen());
-        mdiHauptform* h = a.hauptfenster();
+        mdiHauptform* h = hauptfenster(a);
+        QVERIFY(h);
         QList<QWidget*> menues { h->menuBar() };
         for (const char* name : { "mnuBrowserPU", "mnuPUPraeBilder", "mnuPUPrae" })
             menues << h->menue(QLatin1String(name));
         int geprueft = 0;
         while (!menues.isEmpty()) {
-            QWidget* menue = menues.takeFirst();
             QHash<QChar, QString> belegt;
-            const QList<QAction*> eintraege = menue->actions();
+            const QList<QAction*> eintraege = menues.takeFirst()->actions();
             for (QAction* e : eintraege) {
                 if (e->isSeparator())
                     continue;
                 const QChar b = Zugriffstasten::buchstabe(e->text());
                 QVERIFY2(!b.isNull(), qPrintable(e->text()));
-                QVERIFY2(!belegt.contains(b), qPrintable(e->text() + QStringLiteral(" / ") + belegt.value(b)));
+                QVERIFY2(!belegt.contains(b), qPrintable(e->text() + u" / "_s + belegt.value(b)));
                 belegt.insert(b, e->text());
                 ++geprueft;
                 if (e->menu())
@@ -137,75 +132,53 @@ private slots:
             }
         }
         QVERIFY(geprueft > 30);
-        QCOMPARE(h->aktion(QStringLiteral("mnuDatei"))->text(), QStringLiteral("&Datei"));
-        h->close();
-    }
 
-    void altBuchstabeUndF10OeffnenMenues()
-    {
-        Anwendung a;
-        a.Vorbereiten(m_ordner.filePath(QStringLiteral("programm")));
-        a.zustand().meldungen = &meldungen;
-        QVERIFY(a.HauptfensterZeigen());
-        mdiHauptform* h = a.hauptfenster();
+        // Alt and a letter, and F10 for the first menu.
         QVERIFY(QTest::qWaitForWindowActive(h));
-        QMenu* datei = h->menue(QStringLiteral("mnuDatei"));
-        QMenu* konfig = h->menue(QStringLiteral("mnuKonfig"));
-
+        QMenu* datei = h->menue(u"mnuDatei"_s);
+        QMenu* konfig = h->menue(u"mnuKonfig"_s);
         QTest::keyClick(h, Qt::Key_E, Qt::AltModifier);
         QTRY_VERIFY(konfig->isVisible());
         konfig->close();
         QTRY_VERIFY(!konfig->isVisible());
-
         QTest::keyClick(h, Qt::Key_F10);
         QTRY_VERIFY(datei->isVisible());
         QCOMPARE(h->menuBar()->activeAction(), datei->menuAction());
+        QCOMPARE(datei->menuAction()->text(), u"&Datei"_s);
         datei->close();
         h->close();
     }
 
     void f1ZeigtDasThemaDesFenstersMitDemFokus()
     {
-        const QString programm = m_ordner.filePath(QStringLiteral("programm"));
-        seitenAnlegen(programm + QStringLiteral("/help"),
-            { QStringLiteral("index.htm"), QStringLiteral("hauptfenster.htm"), QStringLiteral("albenanzeige.htm"),
-                QStringLiteral("begriffserklaerung.htm") });
-        const QString pfad = sammlungMitBildern();
+        seitenAnlegen(m_ordner.filePath(u"programm/help"_s),
+            { u"index.htm"_s, u"hauptfenster.htm"_s, u"albenanzeige.htm"_s, u"begriffserklaerung.htm"_s });
+        const QString pfad = sammlungMitAlbum();
         QVERIFY(!pfad.isEmpty());
         Anwendung a;
-        a.Vorbereiten(programm);
-        a.zustand().meldungen = &meldungen;
-        QVERIFY(a.HauptfensterZeigen());
-        mdiHauptform* h = a.hauptfenster();
+        mdiHauptform* h = hauptfenster(a);
+        QVERIFY(h);
         h->dateiWaehlen = [&](bool) { return pfad; };
         h->DatenbankOeffnenBefehl();
         QTRY_VERIFY(h->albenAnzeige() && h->bilderListe());
-        h->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(h));
-
-        const auto f1In = [&](QWidget* w) {
+        // A dialog without a topic of its own does not open its owner's.
+        QDialog dialog(h);
+        const QList<std::pair<QWidget*, QString>> faelle = { { h->flaeche(), u"hauptfenster.htm"_s },
+            { h->albenAnzeige()->findChild<QPlainTextEdit*>(u"txtBemerkung"_s), u"albenanzeige.htm"_s },
+            { h->bilderListe()->feld(), u"begriffserklaerung.htm"_s },
+            { new QLineEdit(&dialog), u"begriffserklaerung.htm"_s } };
+        for (const auto& [w, thema] : faelle) {
+            if (w->window() == &dialog)
+                dialog.show();
+            else
+                h->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w->window()));
             w->setFocus();
             QTRY_COMPARE(QApplication::focusWidget(), w);
             QTest::keyClick(w, Qt::Key_F1);
-        };
-        f1In(h->flaeche());
-        QVERIFY(frmHilfe::instanz());
-        QCOMPARE(seite(), QStringLiteral("hauptfenster.htm"));
-
-        h->activateWindow();
-        f1In(h->albenAnzeige()->findChild<QPlainTextEdit*>(QStringLiteral("txtBemerkung")));
-        QCOMPARE(seite(), QStringLiteral("albenanzeige.htm"));
-
-        h->activateWindow();
-        f1In(h->bilderListe()->feld());
-        QCOMPARE(seite(), QStringLiteral("begriffserklaerung.htm"));
-        // A dialog without a topic of its own does not open its owner's.
-        QDialog dialog(h);
-        auto* feld = new QLineEdit(&dialog);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        f1In(feld);
-        QCOMPARE(seite(), QStringLiteral("begriffserklaerung.htm"));
+            QVERIFY(frmHilfe::instanz());
+            QCOMPARE(seite(), thema);
+        }
         dialog.close();
         frmHilfe::instanz()->close();
         h->close();
