@@ -3,6 +3,7 @@
 #include "Suche.h"
 
 #include <QTest>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -155,16 +156,15 @@ void SucheTest::kriterien()
 
 void SucheTest::datumsbereichErgaenzen()
 {
-    QDate von, bis(2004, 3, 5);
-    DatumsbereichErgaenzen(von, bis);
-    QCOMPARE(von, QDate(2004, 3, 5));
-    QDate v2(2004, 3, 9), b2;
-    DatumsbereichErgaenzen(v2, b2);
-    QCOMPARE(b2, QDate(2004, 3, 9));
-    QDate v3(2005, 1, 1), b3(2004, 1, 1);
-    DatumsbereichErgaenzen(v3, b3);
-    QCOMPARE(v3, QDate(2004, 1, 1));
-    QCOMPARE(b3, QDate(2005, 1, 1));
+    // A missing end takes the other; a range given backwards is turned round.
+    const QDate a(2004, 3, 5), b(2005, 1, 1);
+    for (const auto& [von, bis, sollVon, sollBis] : { std::tuple { QDate(), a, a, a }, std::tuple { a, QDate(), a, a },
+             std::tuple { b, a, a, b }, std::tuple { a, b, a, b } }) {
+        QDate v = von, w = bis;
+        DatumsbereichErgaenzen(v, w);
+        QCOMPARE(v, sollVon);
+        QCOMPARE(w, sollBis);
+    }
 }
 
 void SucheTest::ohneKriteriumGeschiehtNichts()
