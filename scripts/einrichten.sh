@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-pakete=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n libgl-dev
+pakete=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt6-translations-l10n libgl-dev
         libturbojpeg0-dev xvfb xauth
         desktop-file-utils appstream libexiv2-dev)
 fehlend=()

@@ -1,5 +1,6 @@
 #include "Abfrage.h"
 
+#include "Namensordnung.h"
 #include "Verbindung.h"
 
 Abfrage Abfrage::Tabelle(const QString& tabelle)
@@ -48,4 +49,16 @@ QString LikeMuster(const QString& text)
         muster += c;
     }
     return muster;
+}
+
+QString EnthaeltBedingung(const QString& spalte)
+{
+    // LIKE itself folds ASCII only; on folded texts on both sides that is enough.
+    return QLatin1String(FaltungsFunktion()) + QLatin1Char('(') + Bezeichner(spalte)
+        + QStringLiteral(") LIKE ? ESCAPE '\\'");
+}
+
+QString EnthaeltMuster(const QString& text)
+{
+    return QLatin1Char('%') + LikeMuster(Namensordnung::Gefaltet(text)) + QLatin1Char('%');
 }

@@ -23,3 +23,11 @@ struct Abfrage {
 
 // A LIKE pattern that matches the text literally, for use with ESCAPE '\'.
 QString LikeMuster(const QString& text);
+
+// "The column contains the text" without regard to case for every letter
+// (the folding of Namensordnung, done by a function each connection
+// registers), with ' % _ literal. Bind EnthaeltMuster(text) to its one "?".
+QString EnthaeltBedingung(const QString& spalte);
+QString EnthaeltMuster(const QString& text);
+// The name of that SQL function: the column's text case-folded.
+inline const char* FaltungsFunktion() { return "kolvar_gefaltet"; }

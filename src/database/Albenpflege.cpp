@@ -3,6 +3,7 @@
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
 #include "Datenbankschema.h"
+#include "Namensordnung.h"
 #include "Praesentationspflege.h"
 #include "Programmzustand.h"
 #include "mdlDatenbanken.h"
@@ -113,8 +114,9 @@ QString AlbumnamenBereinigen(const QString& text)
     return ergebnis;
 }
 
-Namenspruefung NeuenAlbumnamenPruefen(Programmzustand& z, Datenbankobjekte& db, const QString& name)
+Namenspruefung NeuenAlbumnamenPruefen(Programmzustand& z, Datenbankobjekte& db, const QString& eingabe)
 {
+    const QString name = Namensordnung::Bereinigt(eingabe, MaximaleAlbumnamenLaenge);
     if (name.isEmpty())
         return Namenspruefung::Leer;
     if (name == ReservierterAlbumname()) {
@@ -153,8 +155,12 @@ QStringList Albennamen(Datenbankobjekte& db)
     return namen;
 }
 
-QString LeeresAlbumAnlegen(Programmzustand& z, Datenbankobjekte& db, const QString& name)
+QString LeeresAlbumAnlegen(Programmzustand& z, Datenbankobjekte& db, const QString& eingabe)
 {
+    // A name of blanks would make a folder of blanks.
+    const QString name = Namensordnung::Bereinigt(eingabe, MaximaleAlbumnamenLaenge);
+    if (name.isEmpty())
+        throw DatenbankFehler(QStringLiteral("Ein Album braucht einen Namen."));
     // "Leave the pictures where they are" would leave an empty album without
     // any folder; for this one album the setting reads "into the picture directory".
     struct Einstellungswache {
@@ -215,8 +221,9 @@ bool AlbumWaehlen(Programmzustand& z, Datenbankobjekte& db, const QString& name)
     return true;
 }
 
-Umbenennung AlbumUmbenennen(Programmzustand& z, Datenbankobjekte& db, const QString& neuerName)
+Umbenennung AlbumUmbenennen(Programmzustand& z, Datenbankobjekte& db, const QString& eingabe)
 {
+    const QString neuerName = Namensordnung::Bereinigt(eingabe, MaximaleAlbumnamenLaenge);
     if (neuerName.isEmpty())
         return Umbenennung::Leer;
     const QString treffer = AlbumnummerZumNamen(db, neuerName);

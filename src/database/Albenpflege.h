@@ -16,7 +16,9 @@ struct Datenbankobjekte;
 QString ReservierterAlbumname();
 // The chooser's last entry while the search result is shown.
 QString SuchergebnisEintrag();
-// Width of the `Albenname` column.
+// Width of the `Albenname` column. Every routine here takes a name as the
+// user typed it and trims it first (Namensordnung::Bereinigt): a name of
+// blanks counts as empty.
 constexpr int MaximaleAlbumnamenLaenge = 50;
 
 // | \ / : * ? " < > cannot be part of a new album's name: it names a folder too.

@@ -123,6 +123,28 @@ QString PraesentationstabellenName(qint64 nummer)
     return QLatin1Char('P') + fuehrendeNullen(QString::number(nummer), 4);
 }
 
+QString TemporaerSpalte()
+{
+    return QStringLiteral("Temporaer");
+}
+
+bool HatTemporaerSpalte(Verbindung& verbindung)
+{
+    QSqlQuery info = verbindung.Abfragen(QStringLiteral("PRAGMA table_info(\"Praesentationen\")"));
+    while (info.next()) {
+        if (info.value(QStringLiteral("name")).toString().compare(TemporaerSpalte(), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+void TemporaerSpalteAnlegen(Verbindung& verbindung)
+{
+    if (!HatTemporaerSpalte(verbindung))
+        verbindung.Ausfuehren(
+            QStringLiteral("ALTER TABLE \"Praesentationen\" ADD COLUMN %1 INTEGER").arg(Bezeichner(TemporaerSpalte())));
+}
+
 void Pruefen(Verbindung& verbindung)
 {
     const QString datei = QDir::toNativeSeparators(verbindung.pfad());

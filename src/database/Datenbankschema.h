@@ -27,6 +27,15 @@ Tabelle Praesentationstabelle(const QString& name);
 // "P" + number padded to four digits; longer numbers unpadded (P0001, P12345).
 QString PraesentationstabellenName(qint64 nummer);
 
+// `Praesentationen`.`Temporaer` = 1 marks the one presentation that "Album
+// als Präsentation anzeigen" made and may replace; every other presentation
+// is the user's. Files made before the mark lack the column: it is added
+// (inside the caller's transaction) when the command first needs it, and
+// older programs simply ignore it.
+QString TemporaerSpalte();
+bool HatTemporaerSpalte(Verbindung& verbindung);
+void TemporaerSpalteAnlegen(Verbindung& verbindung);
+
 // Throws DatenbankFehler unless the connection holds a collection of a known
 // version: the fixed tables with their columns and the one row of `Daten`.
 void Pruefen(Verbindung& verbindung);

@@ -33,9 +33,19 @@ int Vergleichen(const QString& a, const QString& b)
     return g == 0 ? 0 : (g < 0 ? -1 : 1);
 }
 
+QString Gefaltet(const QString& text)
+{
+    return text.toCaseFolded();
+}
+
 bool Gleich(const QString& a, const QString& b)
 {
-    return a.size() == b.size() ? a.compare(b, Qt::CaseInsensitive) == 0 : a.toCaseFolded() == b.toCaseFolded();
+    return a.size() == b.size() ? a.compare(b, Qt::CaseInsensitive) == 0 : Gefaltet(a) == Gefaltet(b);
+}
+
+QString Bereinigt(const QString& name, int laenge)
+{
+    return name.trimmed().left(laenge).trimmed();
 }
 
 }  // namespace Namensordnung

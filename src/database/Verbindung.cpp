@@ -1,12 +1,16 @@
 #include "Verbindung.h"
 
+#include "Abfrage.h"
 #include "DatenbankFehler.h"
+#include "Namensordnung.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QSqlDriver>
 #include <QUrl>
 #include <atomic>
+#include <sqlite3.h>
 
 namespace {
 
@@ -49,6 +53,34 @@ QString anzeigepfad(const QString& pfad)
     return QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath());
 }
 
+// The SQL side of Namensordnung::Gefaltet, so that statements compare texts
+// by the program's rule and not by SQLite's ASCII-only one.
+void gefaltet(sqlite3_context* kontext, int, sqlite3_value** argumente)
+{
+    if (sqlite3_value_type(argumente[0]) == SQLITE_NULL) {
+        sqlite3_result_null(kontext);
+        return;
+    }
+    const void* text = sqlite3_value_text16(argumente[0]);
+    const int bytes = sqlite3_value_bytes16(argumente[0]);
+    const QString ergebnis = Namensordnung::Gefaltet(
+        QString::fromUtf16(static_cast<const char16_t*>(text), bytes / static_cast<int>(sizeof(char16_t))));
+    sqlite3_result_text16(kontext, ergebnis.utf16(), static_cast<int>(ergebnis.size() * sizeof(char16_t)),
+        SQLITE_TRANSIENT);
+}
+
+bool funktionenAnmelden(const QSqlDatabase& db)
+{
+    const QVariant griff = db.driver()->handle();
+    if (!griff.isValid() || qstrcmp(griff.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3* handle = *static_cast<sqlite3* const*>(griff.constData());
+    return handle
+        && sqlite3_create_function_v2(handle, FaltungsFunktion(), 1, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+               gefaltet, nullptr, nullptr, nullptr)
+        == SQLITE_OK;
+}
+
 // Waiting for another program's lock: long enough to ride out its commit,
 // short enough that a held lock does not freeze the window per statement.
 const QString Wartezeit = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000");
@@ -89,6 +121,15 @@ void Verbindung::Verbinden(const QString& pfad, const QString& optionen, const Q
             m_name.clear();
             throw DatenbankFehler(
                 QStringLiteral("Die Datenbank %1 lässt sich nicht öffnen (%2).").arg(anzeigepfad(pfad), text));
+        }
+        if (!funktionenAnmelden(db)) {
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_name);
+            m_name.clear();
+            throw DatenbankFehler(QStringLiteral("Die Datenbank %1 lässt sich nicht öffnen: der SQLite-Treiber "
+                                                 "nimmt die Vergleichsfunktion von Kolvar nicht an.")
+                                      .arg(anzeigepfad(pfad)));
         }
     }
     m_pfad = pfad;

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -92,6 +93,57 @@ QString AlbenauswahlAufforderung()
 
 namespace {
 
+// The first album folder relative to the directory that is not there; "" when all are.
+QString fehlenderAlbenordner(Datenbankobjekte& db, const QString& verzeichnis)
+{
+    Recordset& rs = db.rsAlben;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        const QString pfad = FeldLesen(rs, QStringLiteral("Pfad"));
+        const QString cdName = FeldLesen(rs, QStringLiteral("CD-Name"));
+        if (pfad.isEmpty() || !cdName.isEmpty() || QDir::isAbsolutePath(pfad))
+            continue;
+        if (!QDir(verzeichnis + pfad).exists())
+            return verzeichnis + pfad;
+    }
+    return QString();
+}
+
+// Where a collection moved to another machine with its pictures finds them:
+// the default directory, the one beside the program, or beside the collection
+// file under the stored directory's own name or the old default name. Only a
+// folder that holds every album folder counts; "" when none does.
+QString ausweichverzeichnis(
+    const Programmzustand& z, Datenbankobjekte& db, const QString& sammlung, const QString& gespeichert)
+{
+    const QString daneben = QFileInfo(sammlung).absolutePath() + QLatin1Char('/');
+    const QString eigenerName = QFileInfo(QDir::cleanPath(gespeichert)).fileName();
+    QStringList kandidaten { z.StandardBilderverzeichnis(),
+        mitSchraegstrich(z.programmordner) + QStringLiteral("BilderVerzeichnis/") };
+    if (!eigenerName.isEmpty())
+        kandidaten << daneben + eigenerName + QLatin1Char('/');
+    kandidaten << daneben + QStringLiteral("BilderVerzeichnis/");
+    for (const QString& kandidat : std::as_const(kandidaten)) {
+        if (QDir::cleanPath(kandidat) != QDir::cleanPath(gespeichert) && QDir(kandidat).exists()
+            && fehlenderAlbenordner(db, kandidat).isEmpty())
+            return kandidat;
+    }
+    return QString();
+}
+
+// An unplugged disk must not move the collection: the stored directory
+// stays, and the user learns which folder is missing.
+void unerreichbarMelden(const Programmzustand& z, const QString& verzeichnis, const QString& albenordner)
+{
+    const QChar cr(13);
+    z.Meldung(QStringLiteral("Das Bilderverzeichnis %1 ist nicht erreichbar: der Ordner %2 fehlt.")
+                  .arg(QDir::toNativeSeparators(verzeichnis), QDir::toNativeSeparators(albenordner))
+            + cr + cr
+            + QStringLiteral("Liegt es auf einem Datenträger, der nicht angeschlossen ist, schließen Sie ihn bitte an "
+                             "und öffnen Sie die Datenbank noch einmal. Das Bilderverzeichnis bleibt unverändert.")
+            + cr + QStringLiteral("Bis dahin werden die Bilder der Alben nicht gefunden."),
+        Meldungen::Information, QStringLiteral("Bilderverzeichnis nicht erreichbar"));
+}
+
 // Throws DatenbankFehler; the caller closes what was opened.
 void oeffnenMitAlben(Programmzustand& z, Datenbankobjekte& db, const QString& pfad)
 {
@@ -130,11 +182,21 @@ void oeffnenMitAlben(Programmzustand& z, Datenbankobjekte& db, const QString& pf
     z.ui().PraesentationsBefehleSetzen(db.rsPraesentationen.RecordCount() > 0);
 
     QCoreApplication::processEvents();
-    z.bilderverzeichnis = mitSchraegstrich(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")));
-    // An empty stored directory would put relative albums at the file system root.
-    if (z.bilderverzeichnis.isEmpty() || !AlbenOrdnerPruefen(z, db))
+    const QString gespeichert = mitSchraegstrich(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")));
+    const QString fehlt = gespeichert.isEmpty() ? QString() : fehlenderAlbenordner(db, gespeichert);
+    z.bilderverzeichnis = gespeichert;
+    if (gespeichert.isEmpty()) {
+        // An empty stored directory would put relative albums at the file system root.
         z.bilderverzeichnis = z.StandardBilderverzeichnis();
-    FeldSchreiben(db.rsDaten, QStringLiteral("Bilderverzeichnis"), z.bilderverzeichnis);
+    } else if (!fehlt.isEmpty()) {
+        const QString ersatz = ausweichverzeichnis(z, db, pfad, gespeichert);
+        if (!ersatz.isEmpty())
+            z.bilderverzeichnis = ersatz;
+        else
+            unerreichbarMelden(z, gespeichert, fehlt);
+    }
+    if (z.bilderverzeichnis != gespeichert)
+        FeldSchreiben(db.rsDaten, QStringLiteral("Bilderverzeichnis"), z.bilderverzeichnis);
 
     geoeffnet(z, pfad);
     z.ui().AlbumAnsichtenZeigen();
@@ -222,16 +284,7 @@ void DatenbankSchliessen(Programmzustand& z, Datenbankobjekte& db)
 
 bool AlbenOrdnerPruefen(const Programmzustand& z, Datenbankobjekte& db)
 {
-    Recordset& rs = db.rsAlben;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        const QString pfad = FeldLesen(rs, QStringLiteral("Pfad"));
-        const QString cdName = FeldLesen(rs, QStringLiteral("CD-Name"));
-        if (pfad.isEmpty() || !cdName.isEmpty() || QDir::isAbsolutePath(pfad))
-            continue;
-        if (!QDir(z.bilderverzeichnis + pfad).exists())
-            return false;
-    }
-    return true;
+    return fehlenderAlbenordner(db, z.bilderverzeichnis).isEmpty();
 }
 
 void AlbumOeffnen(Programmzustand& z, Datenbankobjekte& db, const QString& nummer)

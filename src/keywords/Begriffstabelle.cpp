@@ -106,7 +106,8 @@ QString TextVon(Recordset& rs, qint64 nummer)
 
 QString TextPruefen(const QString& text)
 {
-    if (text.isEmpty())
+    // Blanks alone are no keyword either.
+    if (text.trimmed().isEmpty())
         return QStringLiteral("Bitte geben Sie einen Begriff ein.");
     if (text.size() > Begriffsfeld::BegriffLaenge)
         return QStringLiteral("Der Begriff \"%1\" ist zu lang: höchstens %2 Zeichen sind möglich.")

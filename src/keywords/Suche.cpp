@@ -67,13 +67,14 @@ Abfrage SuchAbfrage(const Suchkriterien& k)
         teile << enthaelt(QStringLiteral("Schluesselbegriffe"));
         a.werte << teilMuster(Begriffsfeld::Eintrag(nummer));
     }
+    // "ÄPFEL" finds "äpfel": texts compare without regard to case for every letter.
     if (!k.bemerkung.isEmpty()) {
-        teile << enthaelt(QStringLiteral("Bemerkung"));
-        a.werte << teilMuster(k.bemerkung);
+        teile << EnthaeltBedingung(QStringLiteral("Bemerkung"));
+        a.werte << EnthaeltMuster(k.bemerkung);
     }
     if (!k.dateiname.isEmpty()) {
-        teile << enthaelt(QStringLiteral("Dateiname"));
-        a.werte << teilMuster(k.dateiname);
+        teile << EnthaeltBedingung(QStringLiteral("Dateiname"));
+        a.werte << EnthaeltMuster(k.dateiname);
     }
     if (k.von.isValid() && k.bis.isValid()) {
         teile << Bezeichner(QStringLiteral("Datum")) + QStringLiteral(" >= ? AND ")
@@ -117,14 +118,12 @@ bool SuchergebnisInAuswahl(const Programmzustand& z)
         && z.albenauswahl.last() == SuchergebnisEintrag();
 }
 
-Suchergebnis SucheAusfuehren(Programmzustand& z, Datenbankobjekte& db, Suchkriterien k)
+namespace {
+
+// One try of the search; art tells why it failed.
+Suchergebnis versuchen(Programmzustand& z, Datenbankobjekte& db, const Suchkriterien& k, DatenbankFehler::Art& art)
 {
     Suchergebnis ergebnis;
-    if (k.leer())
-        return ergebnis;
-    DatumsbereichErgaenzen(k.von, k.bis);
-    z.ui().AlbenAnzeigeBemerkungSichern();
-
     Sanduhr sanduhr;
     Recordset& rs = db.rsAlbum;
     const bool warOffen = rs.IstOffen();
@@ -147,10 +146,13 @@ Suchergebnis SucheAusfuehren(Programmzustand& z, Datenbankobjekte& db, Suchkrite
             ergebnis.ausgang = Suchausgang::NichtsGefunden;
         }
     } catch (const DatenbankFehler& fehler) {
+        const QString datei = QDir::toNativeSeparators(z.aktuelleDatenbank);
+        art = fehler.art();
         ergebnis.ausgang = Suchausgang::Fehler;
-        ergebnis.fehler = QStringLiteral("Die Suche in der Datenbank %1 ist fehlgeschlagen.")
-                              .arg(QDir::toNativeSeparators(z.aktuelleDatenbank))
-            + QChar(13) + fehler.text();
+        ergebnis.fehler = art == DatenbankFehler::Gesperrt
+            ? QStringLiteral("Die Datenbank %1 wird gerade von einem anderen Programm benutzt.").arg(datei)
+            : QStringLiteral("Die Suche in der Datenbank %1 ist fehlgeschlagen.").arg(datei) + QChar(13)
+                + fehler.text();
     }
     if (ergebnis.ausgang != Suchausgang::Gefunden) {
         if (transaktion)
@@ -165,9 +167,39 @@ Suchergebnis SucheAusfuehren(Programmzustand& z, Datenbankobjekte& db, Suchkrite
                 // The views then show an empty album, as after a failed album choice.
             }
         }
-        return ergebnis;
     }
+    return ergebnis;
+}
 
+}  // namespace
+
+Suchergebnis SucheAusfuehren(Programmzustand& z, Datenbankobjekte& db, Suchkriterien k)
+{
+    if (k.leer())
+        return {};
+    DatumsbereichErgaenzen(k.von, k.bis);
+    z.ui().AlbenAnzeigeBemerkungSichern();
+
+    Suchergebnis ergebnis;
+    for (;;) {
+        DatenbankFehler::Art art = DatenbankFehler::Allgemein;
+        ergebnis = versuchen(z, db, k, art);
+        if (ergebnis.ausgang != Suchausgang::Fehler || art != DatenbankFehler::Gesperrt)
+            break;
+        // The other program may let go of the file; the user says when.
+        if (z.Meldung(ergebnis.fehler + QChar(13) + QChar(13)
+                    + QStringLiteral("Beenden Sie das andere Programm und wählen Sie OK, um es noch einmal zu "
+                                     "versuchen."),
+                Meldungen::Warnung, QStringLiteral("Suche"))
+            != Meldungen::Antwort::OK) {
+            ergebnis.ausgang = Suchausgang::Abgebrochen;
+            return ergebnis;
+        }
+    }
+    if (ergebnis.ausgang != Suchausgang::Gefunden)
+        return ergebnis;
+
+    Recordset& rs = db.rsAlbum;
     rs.MoveFirst();
     z.suchergebnisAngezeigt = true;
     if (!SuchergebnisInAuswahl(z))

@@ -10,7 +10,8 @@ struct Datenbankobjekte;
 
 // The search over all albums: every picture row is copied into TempAlbum,
 // and the rows that match become rsAlbum, the pseudo-album "Suchergebnis:".
-// Texts are bound values searched literally (' % _ are plain characters);
+// Texts are bound values searched literally (' % _ are plain characters)
+// and without regard to case for every letter ("ÄPFEL" finds "äpfel");
 // dates compare as the file keeps them (ISO text), both ends inclusive.
 
 struct Suchkriterien {
@@ -40,7 +41,8 @@ enum class Suchausgang {
     KeinKriterium,  // nothing to search for; nothing happened
     Gefunden,  // rsAlbum holds the result, the state shows it
     NichtsGefunden,  // "Schade, kein Bild gefunden!"; what was shown stays
-    Fehler  // the database failed; what was shown stays
+    Fehler,  // the database failed; what was shown stays
+    Abgebrochen  // another program held the file and the user gave up waiting (already asked); what was shown stays
 };
 
 struct Suchergebnis {
@@ -53,7 +55,8 @@ struct Suchergebnis {
 // rsAlbum holds the result at its first row, the state marks it as the search
 // result and the chooser ends with "Suchergebnis:" (once); the views are the
 // caller's (SuchergebnisZeigen). Otherwise rsAlbum, TempAlbum and the state
-// are as they were. Shows no message itself.
+// are as they were. Its only message: while another program holds the file
+// it asks whether to try again (OK) or give up.
 Suchergebnis SucheAusfuehren(Programmzustand& z, Datenbankobjekte& db, Suchkriterien kriterien);
 
 // Brings every open view to the result just found: the zoom view closes,

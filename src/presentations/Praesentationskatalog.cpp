@@ -3,6 +3,7 @@
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
 #include "Datenbankschema.h"
+#include "Namensordnung.h"
 #include "Programmzustand.h"
 
 #include <QDir>
@@ -61,6 +62,18 @@ bool passtZumKatalog(Datenbankobjekte& db, const Praesentation& p)
     return zeile.next();
 }
 
+// The presentation this program made for "Album als Präsentation anzeigen"
+// and may replace; invalid when there is none (or the file has no mark yet).
+Praesentation temporaere(Datenbankobjekte& db)
+{
+    if (!Datenbankschema::HatTemporaerSpalte(db.conDaten))
+        return {};
+    QSqlQuery zeile = db.conDaten.Abfragen(
+        QStringLiteral("SELECT \"Nummer\", \"PraeName\" FROM \"Praesentationen\" WHERE %1 = 1 ORDER BY \"Nummer\"")
+            .arg(Bezeichner(Datenbankschema::TemporaerSpalte())));
+    return zeile.next() ? ausZeile(zeile.value(0).toLongLong(), zeile.value(1).toString()) : Praesentation {};
+}
+
 }  // namespace
 
 QStringList Namen(Datenbankobjekte& db)
@@ -78,16 +91,22 @@ Praesentation Suchen(Datenbankobjekte& db, const QString& name)
 {
     if (name.isEmpty() || !db.conDaten.IstOffen())
         return {};
+    Praesentation gefunden;
     try {
-        // The column compares by its own collation: the same rule as its index.
+        // The column's NOCASE folds ASCII only; names compare by the program's one rule.
+        // An older file may hold names that differ only in case: the exact one wins.
         QSqlQuery zeile = db.conDaten.Abfragen(
-            QStringLiteral("SELECT \"Nummer\", \"PraeName\" FROM \"Praesentationen\" WHERE \"PraeName\" = ?"),
-            { name });
-        if (zeile.next())
-            return ausZeile(zeile.value(0).toLongLong(), zeile.value(1).toString());
+            QStringLiteral("SELECT \"Nummer\", \"PraeName\" FROM \"Praesentationen\" ORDER BY \"Nummer\""));
+        while (zeile.next()) {
+            const QString gespeichert = zeile.value(1).toString();
+            if (gespeichert == name)
+                return ausZeile(zeile.value(0).toLongLong(), gespeichert);
+            if (!gefunden.gueltig() && Namensordnung::Gleich(gespeichert, name))
+                gefunden = ausZeile(zeile.value(0).toLongLong(), gespeichert);
+        }
     } catch (const DatenbankFehler&) {
     }
-    return {};
+    return gefunden;
 }
 
 bool NameVorhanden(Datenbankobjekte& db, const QString& name)
@@ -118,8 +137,9 @@ Praesentation Aktuelle(const Programmzustand& z)
     return { z.praesentationTabelle, z.praesentationName, z.praesentationNummer };
 }
 
-Ergebnis NeuePraesentation(Programmzustand& z, Datenbankobjekte& db, const QString& name)
+Ergebnis NeuePraesentation(Programmzustand& z, Datenbankobjekte& db, const QString& eingabe)
 {
+    const QString name = Namensordnung::Bereinigt(eingabe);
     if (name.isEmpty())
         return Ergebnis::Leer;
     if (NameVorhanden(db, name)) {
@@ -147,8 +167,9 @@ bool Oeffnen(Programmzustand& z, Datenbankobjekte& db, const QString& name)
     return true;
 }
 
-Ergebnis Umbenennen(Programmzustand& z, Datenbankobjekte& db, const QString& neuerName)
+Ergebnis Umbenennen(Programmzustand& z, Datenbankobjekte& db, const QString& eingabe)
 {
+    const QString neuerName = Namensordnung::Bereinigt(eingabe);
     if (neuerName.isEmpty())
         return Ergebnis::Leer;
     if (NameVorhanden(db, neuerName)) {
@@ -157,8 +178,15 @@ Ergebnis Umbenennen(Programmzustand& z, Datenbankobjekte& db, const QString& neu
     }
     try {
         // By the stored number: the table name's digits are only its padded form.
+        // A renamed temporary presentation is the user's from now on.
+        Transaktion transaktion(db.conDaten);
         db.conDaten.Ausfuehren(QStringLiteral("UPDATE \"Praesentationen\" SET \"PraeName\" = ? WHERE \"Nummer\" = ?"),
             { neuerName, z.praesentationNummer.toLongLong() });
+        if (Datenbankschema::HatTemporaerSpalte(db.conDaten))
+            db.conDaten.Ausfuehren(QStringLiteral("UPDATE \"Praesentationen\" SET %1 = NULL WHERE \"Nummer\" = ?")
+                                       .arg(Bezeichner(Datenbankschema::TemporaerSpalte())),
+                { z.praesentationNummer.toLongLong() });
+        transaktion.bestaetigen();
     } catch (const DatenbankFehler& f) {
         fehlerMelden(z, db, z.praesentationName, QStringLiteral("umbenannt werden"), f);
         return Ergebnis::Fehlgeschlagen;
@@ -213,7 +241,21 @@ Praesentation AlbumAlsPraesentation(Programmzustand& z, Datenbankobjekte& db, co
             album.AbsolutePositionSetzen(vorher);
     }
 
-    const Praesentation alt = Suchen(db, name);
+    const QString wunsch = Namensordnung::Bereinigt(name);
+    Praesentation alt;
+    try {
+        alt = temporaere(db);
+    } catch (const DatenbankFehler&) {
+    }
+    // A presentation of the user's with that name (in any case) stays: this one takes a free name.
+    QString frei = wunsch;
+    for (int n = 1;; ++n) {
+        const Praesentation p = Suchen(db, frei);
+        if (!p.gueltig() || p.nummer == alt.nummer)
+            break;
+        const QString endung = n == 1 ? QStringLiteral("_neu") : QStringLiteral("_neu%1").arg(n);
+        frei = Namensordnung::Bereinigt(wunsch.left(Namensordnung::MaximaleLaenge - endung.size())) + endung;
+    }
     if (alt.gueltig() && z.praesentationNummer == alt.nummer) {
         z.ui().PraesentationSchliessen();
         AktuelleSetzen(z, {});
@@ -223,7 +265,11 @@ Praesentation AlbumAlsPraesentation(Programmzustand& z, Datenbankobjekte& db, co
         Transaktion transaktion(db.conDaten);
         if (alt.gueltig())
             zeileUndTabelleLoeschen(db, alt);
-        neu = Erstellen(db, name);
+        Datenbankschema::TemporaerSpalteAnlegen(db.conDaten);
+        neu = Erstellen(db, frei);
+        db.conDaten.Ausfuehren(QStringLiteral("UPDATE \"Praesentationen\" SET %1 = 1 WHERE \"Nummer\" = ?")
+                                   .arg(Bezeichner(Datenbankschema::TemporaerSpalte())),
+            { neu.nummer.toLongLong() });
         QSqlQuery& zeile = db.conDaten.Vorbereitet(QStringLiteral("INSERT INTO ") + Bezeichner(neu.tabelle)
             + QStringLiteral(" (\"Reihenfolge\", \"DBNummer\") VALUES (?, ?)"));
         for (int i = 0; i < schluessel.size(); ++i) {
@@ -235,7 +281,7 @@ Praesentation AlbumAlsPraesentation(Programmzustand& z, Datenbankobjekte& db, co
         transaktion.bestaetigen();
     } catch (const DatenbankFehler& f) {
         neuLesen(db);
-        fehlerMelden(z, db, name, QStringLiteral("angelegt werden"), f);
+        fehlerMelden(z, db, frei, QStringLiteral("angelegt werden"), f);
         return {};
     }
     neuLesen(db);

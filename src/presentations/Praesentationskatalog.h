@@ -15,11 +15,13 @@ struct Praesentation {
 
 // The presentation catalogue: the rows of `Praesentationen` with one table
 // per presentation, and the current presentation of the state. Names are
-// compared by the column's own rule (without regard to case) everywhere,
-// so the checks here and the look-ups agree. Every change is one
-// transaction; rsPraesentationen is re-read afterwards, so a failure leaves
-// neither a row nor a table behind. The main window is reached through
-// the state's Oberflaeche only (to close the storyboard, set the commands).
+// trimmed and cut to the column's width on the way in, and compared by the
+// program's one rule (Namensordnung: without regard to case for every
+// letter) everywhere, so the checks here and the look-ups agree. Every
+// change is one transaction; rsPraesentationen is re-read afterwards, so a
+// failure leaves neither a row nor a table behind. The main window is
+// reached through the state's Oberflaeche only (to close the storyboard,
+// set the commands).
 namespace Praesentationskatalog {
 
 // The names in the catalogue's order (alphabetical).
@@ -48,10 +50,13 @@ Ergebnis Umbenennen(Programmzustand& z, Datenbankobjekte& db, const QString& neu
 // commands when no presentation is left. False when nothing was deleted.
 bool Entfernen(Programmzustand& z, Datenbankobjekte& db, const Praesentation& gewaehlt);
 
-// Makes a presentation of that name from rsAlbum's rows in its order,
-// replacing one of the same name, in one transaction; rows without a key
-// are skipped. It becomes current. Invalid result on failure (message shown,
-// the old presentation is then kept).
+// Makes a presentation of that name from rsAlbum's rows in its order, in
+// one transaction, marked as the command's own; rows without a key are
+// skipped. It replaces the presentation the command made before, never one
+// of the user's: when the user has one of that name (in any case, or from
+// an older file without the mark) the new one takes the name + "_neu". A
+// renamed one is the user's. It becomes current. Invalid result on failure
+// (message shown, the old presentation is then kept).
 Praesentation AlbumAlsPraesentation(Programmzustand& z, Datenbankobjekte& db, const QString& name);
 
 void AktuelleSetzen(Programmzustand& z, const Praesentation& p);

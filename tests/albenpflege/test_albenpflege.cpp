@@ -40,8 +40,8 @@ private slots:
         const struct {
             QString name;
             Namenspruefung ergebnis;
-        } faelle[] = { { u""_s, Namenspruefung::Leer }, { u"TempAlbum"_s, Namenspruefung::Reserviert },
-            { u"urlaub"_s, Namenspruefung::Vorhanden }, { u"O'Briens Garten"_s, Namenspruefung::Vorhanden },
+        } faelle[] = { { u""_s, Namenspruefung::Leer }, { u"   "_s, Namenspruefung::Leer },
+            { u" TempAlbum "_s, Namenspruefung::Reserviert }, { u" urlaub"_s, Namenspruefung::Vorhanden }, { u"O'Briens Garten"_s, Namenspruefung::Vorhanden },
             { u"1000"_s, Namenspruefung::Gueltig }, { u"axb"_s, Namenspruefung::Gueltig } };
         for (const auto& f : faelle)
             QCOMPARE(NeuenAlbumnamenPruefen(s->z, s->db, f.name), f.ergebnis);
@@ -55,17 +55,18 @@ private slots:
         s->waehlen(u"O'Briens Garten"_s);
         const QString nummer = s->z.albumNummer;
         s->leeren();
-        // Renaming: another album's name (in any case) is refused; so is more than the column holds.
+        // Renaming: another album's name (in any case) is refused, blanks are no name.
         QCOMPARE(AlbumUmbenennen(s->z, s->db, u"URLAUB"_s), Umbenennung::Vorhanden);
-        const QString zuLang(MaximaleAlbumnamenLaenge + 1, u'x');
-        QCOMPARE(AlbumUmbenennen(s->z, s->db, zuLang), Umbenennung::Fehlgeschlagen);
-        QCOMPARE(s->meldungen.meldungen.size(), 2);
-        QCOMPARE(s->meldungen.texte().value(0), u"Diesen Namen gibt es schon!"_s);
+        QCOMPARE(AlbumUmbenennen(s->z, s->db, u"   "_s), Umbenennung::Leer);
+        QCOMPARE(s->meldungen.texte(), QStringList { u"Diesen Namen gibt es schon!"_s });
         QCOMPARE(s->z.albumName, u"O'Briens Garten"_s);
+        // A name cut to the column's width keeps no trailing blank.
+        QCOMPARE(AlbumUmbenennen(s->z, s->db, QString(49, u'x') + u" y"_s), Umbenennung::Umbenannt);
+        QCOMPARE(s->z.albumName, QString(49, u'x'));
         // Its own name, also in other case, and the reserved name are fine.
-        for (const QString& name : { u"O'Briens Garten"_s, u"O'BRIENS GARTEN"_s, u"TempAlbum"_s, u"Rosa's 50% a_c"_s })
+        for (const QString& name : { u"O'Briens Garten"_s, u"O'BRIENS GARTEN"_s, u"TempAlbum"_s, u" Rosa's 50% a_c "_s })
             QCOMPARE(AlbumUmbenennen(s->z, s->db, name), Umbenennung::Umbenannt);
-        QCOMPARE(s->meldungen.meldungen.size(), 2);
+        QCOMPARE(s->meldungen.meldungen.size(), 1);
         QCOMPARE(s->z.albumNummer, nummer);
         QCOMPARE(s->namen(), QStringList({ u"100%"_s, u"a_b"_s, u"Rosa's 50% a_c"_s, u"Urlaub"_s }));
         QCOMPARE(s->z.albenauswahl.value(s->z.albenauswahlIndex), u"Rosa's 50% a_c"_s);
@@ -149,7 +150,9 @@ private slots:
     {
         // Even when new albums leave their pictures where they are.
         s->z.einstellungen.lngBehandlungNeueAlben = 2;
-        QCOMPARE(LeeresAlbumAnlegen(s->z, s->db, u"Rom"_s), u"Rom"_s);
+        QVERIFY_THROWS_EXCEPTION(DatenbankFehler, LeeresAlbumAnlegen(s->z, s->db, u"   "_s));
+        QVERIFY(!QFileInfo::exists(s->z.bilderverzeichnis + "   "_L1));
+        QCOMPARE(LeeresAlbumAnlegen(s->z, s->db, u"  Rom "_s), u"Rom"_s);
         QVERIFY(QDir(s->z.bilderverzeichnis + "Rom"_L1).exists());
         QVERIFY(AlbumWaehlen(s->z, s->db, u"Rom"_s));
         QCOMPARE(s->z.albumPfad, u"Rom/"_s);

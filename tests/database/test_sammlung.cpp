@@ -2,6 +2,7 @@
 #include "Datenbankobjekte.h"
 #include "Datenbankschema.h"
 #include "FalscheLaufwerke.h"
+#include "KleinerDatentraeger.h"
 #include "Komponententest.h"
 #include "Meldungsrecorder.h"
 #include "Programmzustand.h"
@@ -15,6 +16,8 @@
 #include <QtTest>
 #include <sys/wait.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 // A collection as the program sees it: creating files and albums, opening
 // and the picture-row operations.
@@ -82,7 +85,8 @@ class TestSammlung : public QObject {
 private slots:
     void init()
     {
-        const QString basis = m_ordner.filePath(QString::fromLatin1(QTest::currentTestFunction()));
+        const QString basis = m_ordner.filePath(QString::fromLatin1(QTest::currentTestFunction())
+            + (QTest::currentDataTag() ? u"/"_s + QString::fromUtf8(QTest::currentDataTag()) : QString()));
         QDir().mkpath(basis + QStringLiteral("/programm"));
         z = Programmzustand();
         z.programmordner = basis + QStringLiteral("/programm");
@@ -346,20 +350,58 @@ private slots:
         QCOMPARE(z.albenauswahlIndex, 1);
     }
 
-    void verschobeneSammlungFaelltAufsStandardverzeichnisZurueck()
+    // Where the album folders are decides the picture directory: the stored
+    // one while it holds them, else a fallback that holds them all, else the
+    // stored one stays and the user is told.
+    void bilderverzeichnisBeimOeffnen_data()
     {
-        sammlungMit({QStringLiteral("Urlaub")});
-        const QString eigenes = m_ordner.filePath(QStringLiteral("eigenes/"));
-        QDir().mkpath(eigenes + QStringLiteral("Urlaub"));
-        FeldSchreiben(db.rsDaten, QStringLiteral("Bilderverzeichnis"), eigenes);
+        QTest::addColumn<QString>("ordnerIn");  // where "Urlaub/" lies, below the test's folder
+        QTest::addColumn<QString>("erwartet");  // "" = the stored directory stays
+        QTest::newRow("gespeichertes hat alle") << u"stick/Fotos/"_s << QString();
+        QTest::newRow("Standardverzeichnis") << u"heim/Pictures/Kolvar/"_s << u"heim/Pictures/Kolvar/"_s;
+        QTest::newRow("neben der Sammlung, eigener Name") << u"Fotos/"_s << u"Fotos/"_s;
+        QTest::newRow("neben dem Programm") << u"programm/BilderVerzeichnis/"_s << u"programm/BilderVerzeichnis/"_s;
+        QTest::newRow("nirgends") << QString() << QString();
+    }
+    void bilderverzeichnisBeimOeffnen()
+    {
+        QFETCH(QString, ordnerIn);
+        QFETCH(QString, erwartet);
+        const QString basis = QFileInfo(m_pfad).absolutePath() + u"/"_s;
+        const QString gespeichert = basis + u"stick/Fotos/"_s;
+        z.bilderverzeichnis = gespeichert;
+        sammlungMit({u"Urlaub"_s});
+        QDir(gespeichert).removeRecursively();
+        if (!ordnerIn.isEmpty())
+            QVERIFY(QDir().mkpath(basis + ordnerIn + u"Urlaub"_s));
+        meldungen.leeren();
         QVERIFY(DatenbankOeffnen(z, db, m_pfad));
-        QCOMPARE(z.bilderverzeichnis, eigenes);  // all album folders there: kept
+        const QString soll = erwartet.isEmpty() ? gespeichert : basis + erwartet;
+        QCOMPARE(z.bilderverzeichnis, soll);
+        QCOMPARE(FeldLesen(db.rsDaten, u"Bilderverzeichnis"_s), soll);
+        const bool fehlt = ordnerIn.isEmpty();
+        QCOMPARE(meldungen.texte().join(u""_s).contains(gespeichert + u"Urlaub"_s), fehlt);
+    }
 
-        QDir(eigenes + QStringLiteral("Urlaub")).removeRecursively();
+    void ausgehaengterDatentraegerBleibtDasBilderverzeichnis()
+    {
+        KleinerDatentraeger stick(256 * 1024);
+        if (!stick.bereit())
+            QSKIP(qPrintable(stick.grund()));
+        const QString gespeichert = stick.pfad() + u"Fotos/"_s;
+        z.bilderverzeichnis = gespeichert;
+        sammlungMit({u"Urlaub"_s});
+        QVERIFY(QDir(gespeichert + u"Urlaub"_s).exists());
+        DatenbankSchliessen(z, db);
+        QVERIFY(stick.aushaengen());
+        QVERIFY(QDir().mkpath(m_heim + u"/Pictures/Kolvar"_s));  // the default exists, but without the album
+        meldungen.leeren();
         QVERIFY(DatenbankOeffnen(z, db, m_pfad));
-        const QString standard = m_heim + QStringLiteral("/Pictures/Kolvar/");
-        QCOMPARE(z.bilderverzeichnis, standard);
-        QCOMPARE(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")), standard);
+        QCOMPARE(z.bilderverzeichnis, gespeichert);
+        QCOMPARE(FeldLesen(db.rsDaten, u"Bilderverzeichnis"_s), gespeichert);
+        QCOMPARE(meldungen.meldungen.size(), 1);
+        QVERIFY(meldungen.meldungen[0].text.contains(gespeichert));
+        QVERIFY(!QFileInfo::exists(gespeichert));
     }
 
     void fremdeDateienWerdenNichtGeoeffnetUndNichtVeraendert()

@@ -22,6 +22,7 @@ private slots:
     void bildHinzufuegenUndEntfernen();
     void suchergebnisSpiegeltInDieQuelleBeiGleichenNamen();
     void suchergebnisOhneQuellzeileAendertNichts();
+    void suchergebnisSpiegeltNachSchluesselNichtNachNummer();
     void markierteBekommenBegriff();
     void stapelMitVollemFeldAendertNichts();
     void stapelScheitertHalbUndLaesstAllesWieEsWar();
@@ -66,10 +67,11 @@ void BegriffeTest::feldGrenzen()
     QVERIFY(Begriffsfeld::Enthaelt(u" 17; 77; 7;"_s, 7));
     QVERIFY(!Begriffsfeld::Enthaelt(QString(), 7));
 
-    // A typed keyword is held to the column's 50 characters, 50 itself fits.
-    QVERIFY(Begriffstabelle::TextPruefen(QString(50, u'x')).isEmpty());
-    QVERIFY(!Begriffstabelle::TextPruefen(QString(51, u'x')).isEmpty());
-    QVERIFY(!Begriffstabelle::TextPruefen(QString()).isEmpty());
+    // A typed keyword is held to the column's 50 characters, 50 itself fits;
+    // blanks alone are refused like nothing.
+    for (const auto& [text, gut] : { std::pair { QString(50, u'x'), true }, std::pair { QString(51, u'x'), false },
+             std::pair { QString(), false }, std::pair { u"   "_s, false }, std::pair { u" a "_s, true } })
+        QCOMPARE(Begriffstabelle::TextPruefen(text).isEmpty(), gut);
 }
 
 void BegriffeTest::begriffFindenNachTextGenau()
@@ -186,6 +188,33 @@ void BegriffeTest::suchergebnisOhneQuellzeileAendertNichts()
     QVERIFY_THROWS_EXCEPTION(DatenbankFehler, Bildbegriffe::Hinzufuegen(s.z, s.db, oma));
     QCOMPARE(s.wert(u"TempAlbum"_s, k), QString());
     QCOMPARE(FeldLesen(s.db.rsAlbum, u"Schluesselbegriffe"_s), QString());
+}
+
+// An older collection whose keys do not follow their rows' numbers (what
+// AlbumDBNummernSetzen repairs): an edit in the search result lands on the
+// row that holds the key, never on the row whose number the key ends in.
+void BegriffeTest::suchergebnisSpiegeltNachSchluesselNichtNachNummer()
+{
+    Begriffssammlung s;
+    const QString a = s.album(u"Urlaub"_s);
+    const QString k1 = s.zeile(a, u"erstes.jpg"_s);
+    const QString k2 = s.zeile(a, u"zweites.jpg"_s);
+    s.db.conDaten.Ausfuehren(
+        u"UPDATE \"%1\" SET DBNummer = CASE Nummer WHEN 1 THEN ? ELSE ? END"_s.arg(a), { k2, k1 });
+    s.albumWaehlen(a);
+    const qint64 oma = s.begriff(u"Oma"_s);
+    Suchkriterien kr;
+    kr.dateiname = u"erstes"_s;
+    QCOMPARE(SucheAusfuehren(s.z, s.db, kr).anzahl, 1);
+    QVERIFY(Bildbegriffe::Hinzufuegen(s.z, s.db, oma));
+    QCOMPARE(Bildbegriffe::MarkiertenDatumSetzen(s.z, s.db, { 1 }, QDate(2010, 7, 3)), 1);
+    QSqlQuery q = s.db.conDaten.Abfragen(
+        u"SELECT Dateiname, coalesce(Schluesselbegriffe, ''), Datum FROM \"%1\" ORDER BY Nummer"_s.arg(a));
+    QStringList zeilen;
+    while (q.next())
+        zeilen << q.value(0).toString() + u"|"_s + q.value(1).toString() + u"|"_s + q.value(2).toString();
+    QCOMPARE(zeilen,
+        (QStringList { u"erstes.jpg|"_s + Begriffsfeld::Eintrag(oma) + u"|2010-07-03"_s, u"zweites.jpg||2004-05-01"_s }));
 }
 
 void BegriffeTest::markierteBekommenBegriff()

@@ -3,6 +3,7 @@
 #include "Suche.h"
 
 #include <QTest>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +23,8 @@ private slots:
     void albumNamensSuchergebnisIstNichtDasErgebnis();
     void keinTrefferLaesstAllesStehen();
     void datenbankfehlerIstKeinLeeresErgebnis();
+    void gesperrteDatenbank_data();
+    void gesperrteDatenbank();
 };
 
 namespace {
@@ -52,6 +55,7 @@ struct Suchdaten : Begriffssammlung {
         zeile(b, u"img_0003.jpg"_s, e(acht) + e(drei), u"2004-04-30"_s, u"Rosen_Beet"_s);
         zeile(b, u"IMGX0004.jpg"_s, QString(), QString(), u"RosenXBeet"_s);
         zeile(b, u"IMG_0001.jpg"_s, e(drei), u"2003-01-01"_s);
+        zeile(c, u"ÄPFEL.jpg"_s, QString(), u"2001-01-01"_s, u"grüne äpfel"_s);
         albumWaehlen(a);
     }
 };
@@ -68,10 +72,10 @@ void SucheTest::tempAlbumAusDreiAlben()
     QSqlQuery q = s.db.conDaten.Abfragen(
         u"SELECT count(*), count(DBNummer), count(DISTINCT DBNummer), count(DISTINCT Nummer) FROM TempAlbum"_s);
     QVERIFY(q.next());
-    QCOMPARE(q.value(0).toInt(), 7);
-    QCOMPARE(q.value(1).toInt(), 6);
-    QCOMPARE(q.value(2).toInt(), 6);
-    QCOMPARE(q.value(3).toInt(), 7);
+    QCOMPARE(q.value(0).toInt(), 8);
+    QCOMPARE(q.value(1).toInt(), 7);
+    QCOMPARE(q.value(2).toInt(), 7);
+    QCOMPARE(q.value(3).toInt(), 8);
     q.finish();
     // Keys, remarks and dates come across unchanged.
     QSqlQuery k = s.db.conDaten.Abfragen(u"SELECT DBNummer FROM \"%1\" WHERE Dateiname = 'IMG_0001.jpg'"_s.arg(s.b));
@@ -108,6 +112,10 @@ void SucheTest::kriterien_data()
         << QStringList() << u"Rosen_"_s << QString() << kein << kein << QStringList { u"img_0003.jpg"_s };
     QTest::newRow("Apostroph") << QStringList() << u"Oma's"_s << QString() << kein << kein
                                << QStringList { u"Oma's Garten.jpg"_s };
+    QTest::newRow("Umlaut in Bemerkung") << QStringList() << u"GRÜNE ÄPFEL"_s << QString() << kein << kein
+                                         << QStringList { u"ÄPFEL.jpg"_s };
+    QTest::newRow("Umlaut im Dateinamen") << QStringList() << QString() << u"äpfel.JPG"_s << kein << kein
+                                          << QStringList { u"ÄPFEL.jpg"_s };
     QTest::newRow("Dateiname geordnet") << QStringList() << QString() << u"IMG_"_s << kein << kein
                                         << QStringList { u"IMG_0001.jpg"_s, u"IMG_0001.jpg"_s, u"IMG_0002.jpg"_s,
                                                u"img_0003.jpg"_s };
@@ -148,16 +156,15 @@ void SucheTest::kriterien()
 
 void SucheTest::datumsbereichErgaenzen()
 {
-    QDate von, bis(2004, 3, 5);
-    DatumsbereichErgaenzen(von, bis);
-    QCOMPARE(von, QDate(2004, 3, 5));
-    QDate v2(2004, 3, 9), b2;
-    DatumsbereichErgaenzen(v2, b2);
-    QCOMPARE(b2, QDate(2004, 3, 9));
-    QDate v3(2005, 1, 1), b3(2004, 1, 1);
-    DatumsbereichErgaenzen(v3, b3);
-    QCOMPARE(v3, QDate(2004, 1, 1));
-    QCOMPARE(b3, QDate(2005, 1, 1));
+    // A missing end takes the other; a range given backwards is turned round.
+    const QDate a(2004, 3, 5), b(2005, 1, 1);
+    for (const auto& [von, bis, sollVon, sollBis] : { std::tuple { QDate(), a, a, a }, std::tuple { a, QDate(), a, a },
+             std::tuple { b, a, a, b }, std::tuple { a, b, a, b } }) {
+        QDate v = von, w = bis;
+        DatumsbereichErgaenzen(v, w);
+        QCOMPARE(v, sollVon);
+        QCOMPARE(w, sollBis);
+    }
 }
 
 void SucheTest::ohneKriteriumGeschiehtNichts()
@@ -251,6 +258,44 @@ void SucheTest::datenbankfehlerIstKeinLeeresErgebnis()
     QCOMPARE(s.db.rsAlbum.quelle().tabelle, s.a);
     QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
     QVERIFY(!s.z.suchergebnisAngezeigt);
+    QVERIFY(!s.db.conDaten.InTransaktion());
+}
+
+// Another connection holds the file's write lock: the user is asked, and
+// may give up (nothing changes) or try again once the lock is gone.
+void SucheTest::gesperrteDatenbank_data()
+{
+    QTest::addColumn<bool>("nochmal");
+    QTest::newRow("aufgeben") << false;
+    QTest::newRow("nochmal, andere gibt frei") << true;
+}
+
+void SucheTest::gesperrteDatenbank()
+{
+    QFETCH(bool, nochmal);
+    Suchdaten s;
+    s.db.rsAlbum.AbsolutePositionSetzen(2);
+    Verbindung andere;
+    andere.Oeffnen(s.datei(), Verbindung::LesenSchreiben);
+    andere.Ausfuehren(u"BEGIN IMMEDIATE"_s);
+    s.meldungen.antworten = { nochmal ? Meldungen::Antwort::OK : Meldungen::Antwort::Abbrechen };
+    // "Beenden Sie das andere Programm": it ends while the question is shown.
+    s.meldungen.beimZeigen = [&] {
+        if (nochmal)
+            andere.Schliessen();
+    };
+    Suchkriterien k;
+    k.dateiname = u"IMG"_s;
+    const Suchergebnis e = SucheAusfuehren(s.z, s.db, k);
+    QCOMPARE(s.meldungen.meldungen.size(), 1);
+    const QString text = s.meldungen.texte().first();
+    QVERIFY2(text.contains(u"Sammlung.mdb wird gerade von einem anderen Programm benutzt"_s), qPrintable(text));
+    QVERIFY(!text.contains(u"locked"_s));
+    QCOMPARE(e.ausgang, nochmal ? Suchausgang::Gefunden : Suchausgang::Abgebrochen);
+    QCOMPARE(s.z.suchergebnisAngezeigt, nochmal);
+    QCOMPARE(s.db.rsAlbum.quelle().tabelle, nochmal ? u"TempAlbum"_s : s.a);
+    if (!nochmal)
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
     QVERIFY(!s.db.conDaten.InTransaktion());
 }
 

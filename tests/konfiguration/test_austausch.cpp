@@ -254,6 +254,25 @@ private slots:
         QCOMPARE(eintraegeIn(ziel).size(), 6);
     }
 
+    // A killed export leaves hidden partial copies: the next export removes
+    // them, and only them.
+    void resteEinesAbgebrochenenExports()
+    {
+        const QString ziel = s->ordner(u"Reste"_s);
+        const QStringList reste { u".kolvar-export-4711-3.teil"_s, u".kolvar-export-9-12.teil"_s };
+        const QStringList fremde { u".kolvar-export-abc.teil"_s, u".kolvar-export-1-1.teil.jpg"_s,
+            u"kolvar-export-1-1.teil"_s, u"Urlaub.teil"_s };
+        for (const QString& name : reste + fremde)
+            QVERIFY(QFile(ziel + name).open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkdir(ziel + u".kolvar-export-2-2.teil"_s));
+        const Exportergebnis e = Exportieren(s->z, ExportListe(s->z, s->db, tabelle), u"U"_s, ziel);
+        QCOMPARE(e.geschrieben, 5);
+        const QStringList da = eintraegeIn(ziel);
+        for (const QString& name : reste)
+            QVERIFY2(!da.contains(name), qPrintable(name));
+        QCOMPARE(da.size(), fremde.size() + 1 + 5);
+    }
+
     void albenordnerWerdenAbgelehnt()
     {
         const QString bv = s->z.bilderverzeichnis;

@@ -224,6 +224,8 @@ private slots:
         s->meldungen.leeren();
         const QString ziel = s->ordner(u"Stick"_s);
         QVERIFY(QFile(ziel + u"alt.txt"_s).open(QIODevice::WriteOnly));
+        // What a killed export left there goes when the dialog is on the folder.
+        QVERIFY(QFile(ziel + u".kolvar-export-77-1.teil"_s).open(QIODevice::WriteOnly));
 
         frmPraeExportieren d(s->z, s->db);
         QVERIFY(d.chkVerzeichnisAnlegen->isChecked());
@@ -239,6 +241,7 @@ private slots:
         d.chkVerzeichnisAnlegen->setChecked(false);
         d.ordnerauswahl->pfadSetzen(ziel);
         QCOMPARE(d.lblVerzeichnis->text(), ziel);
+        QCOMPARE(eintraegeIn(ziel), QStringList({ u"alt.txt"_s }));
         d.show();
         s->meldungen.antworten << Meldungen::Antwort::Nein;
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);

@@ -49,3 +49,10 @@ bool KleinerDatentraeger::schreibschuetzen()
     return m_eingehaengt
         && mountAufrufen({ QStringLiteral("-o"), QStringLiteral("remount,ro"), m_ordner.path() }, nullptr);
 }
+
+bool KleinerDatentraeger::aushaengen()
+{
+    if (m_eingehaengt && QProcess::execute(QStringLiteral("umount"), { m_ordner.path() }) == 0)
+        m_eingehaengt = false;
+    return !m_eingehaengt;
+}

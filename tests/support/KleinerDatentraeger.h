@@ -21,6 +21,8 @@ public:
     bool groesseAendern(qint64 bytes);
     // Makes it read-only: files can be read and copied but not deleted.
     bool schreibschuetzen();
+    // Unmounts it now, as when a stick is pulled: the empty folder stays.
+    bool aushaengen();
 
 private:
     QTemporaryDir m_ordner;

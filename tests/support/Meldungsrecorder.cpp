@@ -3,6 +3,8 @@
 Meldungen::Antwort Meldungsrecorder::zeigen(const QString& text, Meldungen::Stil stil, const QString& titel)
 {
     meldungen.append({ text, stil, titel, {} });
+    if (beimZeigen)
+        beimZeigen();
     if (!antworten.isEmpty())
         return antworten.takeFirst();
     return stil == Meldungen::Frage ? Meldungen::Antwort::Ja : Meldungen::Antwort::OK;

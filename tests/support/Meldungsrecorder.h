@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 // Stands in for the message boxes in tests: records every message and
 // answers from a script (OK, or Ja for questions, when the script is empty).
@@ -19,6 +20,8 @@ public:
 
     QList<Eintrag> meldungen;
     QList<Meldungen::Antwort> antworten;  // taken from the front
+    // Runs while a message is shown, as the user may act meanwhile.
+    std::function<void()> beimZeigen;
 
     QStringList texte() const;
     QStringList titel() const;

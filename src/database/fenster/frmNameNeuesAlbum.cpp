@@ -3,6 +3,7 @@
 #include "Albenpflege.h"
 #include "DatenbankFehler.h"
 #include "Namensfilter.h"
+#include "Namensordnung.h"
 #include "Programmzustand.h"
 
 #include <QDir>
@@ -23,7 +24,7 @@ frmNameNeuesAlbum::frmNameNeuesAlbum(Programmzustand& zustand, Datenbankobjekte&
 
 void frmNameNeuesAlbum::cmdOK_Click()
 {
-    const QString name = m_txtNameAlbum->text();
+    const QString name = Namensordnung::Bereinigt(m_txtNameAlbum->text(), MaximaleAlbumnamenLaenge);
     switch (NeuenAlbumnamenPruefen(z, db, name)) {
     case Namenspruefung::Leer:
         return;

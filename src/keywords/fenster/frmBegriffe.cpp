@@ -193,7 +193,7 @@ qint64 frmBegriffe::NeuenDatensatzEinfuegen(const QString& text)
 void frmBegriffe::NeuenBegriffEinfuegen()
 {
     const QString text = m_txtNeuerBegriff->text();
-    if (text.isEmpty() || db.rsAlbum.AbsolutePosition() == Recordset::PositionUnbekannt)
+    if (text.trimmed().isEmpty() || db.rsAlbum.AbsolutePosition() == Recordset::PositionUnbekannt)
         return;
     qint64 nummer = Begriffstabelle::NummerVon(db.rsBegriffe, text);
     if (nummer == 0)

@@ -108,7 +108,7 @@ void frmBegriffeAendern::cmdWaehlen_Click()
 void frmBegriffeAendern::cmdAendern_Click()
 {
     const QString text = m_txtBegriffAendern->text();
-    if (text.isEmpty() || m_nummer == 0)
+    if (text.trimmed().isEmpty() || m_nummer == 0)
         return;
     try {
         Begriffstabelle::Umbenennen(db, m_nummer, text);

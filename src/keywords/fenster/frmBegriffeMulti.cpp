@@ -134,7 +134,7 @@ qint64 frmBegriffeMulti::NeuenDatensatzEinfuegen(const QString& text)
 void frmBegriffeMulti::NeuenBegriffEinfuegen()
 {
     const QString text = m_txtNeuerBegriff->text();
-    if (text.isEmpty())
+    if (text.trimmed().isEmpty())
         return;
     qint64 nummer = Begriffstabelle::NummerVon(db.rsBegriffe, text);
     if (nummer == 0)

@@ -217,6 +217,7 @@ void frmSuche::cmdStarten_Click()
     const Suchergebnis ergebnis = SucheAusfuehren(z, db, k);
     switch (ergebnis.ausgang) {
     case Suchausgang::KeinKriterium:
+    case Suchausgang::Abgebrochen:
         return;
     case Suchausgang::Gefunden:
         SuchergebnisZeigen(z, db);

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cstdio>
@@ -159,6 +160,20 @@ Exportziel ZielBestimmen(Programmzustand& z, Datenbankobjekte& db, const QString
     return ziel;
 }
 
+int ExportResteEntfernen(const QString& ordner)
+{
+    static const QRegularExpression rest(QStringLiteral("^\\.kolvar-export-\\d+-\\d+\\.teil$"));
+    int entfernt = 0;
+    const QFileInfoList eintraege
+        = QDir(ordner).entryInfoList({ QStringLiteral(".kolvar-export-*.teil") }, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& eintrag : eintraege) {
+        if (rest.match(eintrag.fileName()).hasMatch() && eintrag.isFile() && !eintrag.isSymLink()
+            && QFile::remove(eintrag.absoluteFilePath()))
+            ++entfernt;
+    }
+    return entfernt;
+}
+
 bool OrdnerNichtLeer(const QString& ordner)
 {
     return !QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty();
@@ -186,6 +201,8 @@ Exportergebnis Exportieren(Programmzustand& z, const QVector<Exportbild>& bilder
         if (!echt.isEmpty())
             quellen.insert(echt);
     }
+    // A run that was killed left its partial copies; they are nobody's pictures.
+    ExportResteEntfernen(ergebnis.ziel);
     const QString kennung = QString::number(QCoreApplication::applicationPid());
     // New files go to the disk side by side and are waited for at the end,
     // before anything is reported; a file that replaces one is on the disk

@@ -49,6 +49,10 @@ struct Exportziel {
 // below it, "_neu" appended while a file or folder of that name exists. A
 // protected folder is refused; the subfolder is created here.
 Exportziel ZielBestimmen(Programmzustand& z, Datenbankobjekte& db, const QString& gewaehlt, const QString& unterordner);
+// Removes what an export that was killed left in the folder: its hidden
+// partial copies ".kolvar-export-<number>-<number>.teil", regular files
+// only, never anything else. Returns how many went.
+int ExportResteEntfernen(const QString& ordner);
 // True when the folder holds any entry.
 bool OrdnerNichtLeer(const QString& ordner);
 // The question for a non-empty target; true when the user wants the export anyway.
@@ -68,7 +72,8 @@ struct Exportergebnis {
 // Called after each entry with the entries done and the total; false stops the run.
 using Fortschritt = std::function<bool(int erledigt, int gesamt)>;
 
-// Copies every entry into the target as name + position + extension. A
+// Copies every entry into the target as name + position + extension, after
+// removing an earlier run's leftovers there (ExportResteEntfernen). A
 // picture of a CD album whose disc is in no drive is asked for; Cancel ends
 // the run (copies made stay).
 Exportergebnis Exportieren(Programmzustand& z, const QVector<Exportbild>& bilder, const QString& name,

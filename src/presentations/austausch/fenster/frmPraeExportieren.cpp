@@ -73,6 +73,9 @@ frmPraeExportieren::frmPraeExportieren(Programmzustand& z, Datenbankobjekte& db,
     resize(520, 480);
 
     connect(ordnerauswahl, &Ordnerauswahl::pfadGeaendert, lblVerzeichnis, &QLabel::setText);
+    // An earlier export that was killed left hidden partial copies there.
+    connect(ordnerauswahl, &Ordnerauswahl::pfadGeaendert, this,
+        [](const QString& pfad) { PraesentationAustausch::ExportResteEntfernen(pfad); });
     connect(chkVerzeichnisAnlegen, &QCheckBox::toggled, this, [this](bool an) {
         txtNeuesVerzeichnis->setEnabled(an);
         txtNeuesVerzeichnis->setText(an ? m_z.praesentationName : QString());
@@ -91,6 +94,7 @@ void frmPraeExportieren::cmdOK_Click()
         m_z.Meldung(ziel.fehler, Meldungen::Fehler, QStringLiteral("Präsentation exportieren"));
         return;
     }
+    ExportResteEntfernen(ziel.ordner);
     if (!ziel.neu && OrdnerNichtLeer(ziel.ordner) && !NichtLeerBestaetigt(m_z, ziel.ordner))
         return;
 
