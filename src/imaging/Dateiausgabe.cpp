@@ -107,7 +107,9 @@ Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString*
     const QFileInfo nachher(quelle);
     if (gesamt != groesse || nachher.size() != groesse || nachher.lastModified() != zeit)
         return abbrechen(Ausgabefehler::Anderer,
-            QStringLiteral("die Datei hat sich beim Kopieren verändert (%1 von %2 Bytes gelesen)").arg(gesamt).arg(groesse));
+            QStringLiteral("die Datei hat sich beim Kopieren verändert (%1 von %2 Bytes gelesen)")
+                .arg(gesamt)
+                .arg(groesse));
     aus.setFileTime(zeit, QFileDevice::FileModificationTime);
 #ifdef Q_OS_UNIX
     errno = 0;

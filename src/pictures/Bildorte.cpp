@@ -203,8 +203,8 @@ struct Bildendung {
     const char* endung;
     int art;
 };
-constexpr Bildendung Bildendungen[] = { { "jpg", 0 }, { "jpeg", 0 }, { "jpe", 0 }, { "jfif", 0 }, { "gif", 1 },
-    { "bmp", 2 } };
+constexpr Bildendung Bildendungen[]
+    = { { "jpg", 0 }, { "jpeg", 0 }, { "jpe", 0 }, { "jfif", 0 }, { "gif", 1 }, { "bmp", 2 } };
 
 } // namespace
 
@@ -224,7 +224,8 @@ QStringList Bildmuster()
 {
     QStringList muster;
     for (const Bildendung& e : Bildendungen)
-        muster << QStringLiteral("*.") + QLatin1String(e.endung) << QStringLiteral("*.") + QString::fromLatin1(e.endung).toUpper();
+        muster << QStringLiteral("*.") + QLatin1String(e.endung)
+               << QStringLiteral("*.") + QString::fromLatin1(e.endung).toUpper();
     return muster;
 }
 

@@ -96,7 +96,10 @@ QString FreierDateiname(const QString& ordner, const QString& name,
 // decided: 0 for JPEG (".jpg", ".jpeg", ".jpe", ".jfif"), 1 for GIF, 2 for
 // BMP, in any case; -1 for anything else.
 int Bildart(const QString& dateiname);
-inline bool IstBilddatei(const QString& dateiname) { return Bildart(dateiname) >= 0; }
+inline bool IstBilddatei(const QString& dateiname)
+{
+    return Bildart(dateiname) >= 0;
+}
 // The name patterns of those endings ("*.jpg", "*.JPG", ...), for file dialogs.
 QStringList Bildmuster();
 
