@@ -101,10 +101,11 @@ bool protokollSpeichern(const QString& albumordner, const Protokoll& p)
 }
 
 // Whether the source folder still holds the pictures the note was written
-// for: every picture in it is one the note names, with its size and time
-// (what a run deleted is simply gone). A note of an earlier version knows
-// no pictures: then the copies already in the album must have the sizes of
-// their sources, and there must be at least one.
+// for: none of its pictures contradicts the note (a name the note lists
+// with another size or time), and at least one is named there, or none is
+// left (what a run deleted is simply gone; pictures taken since are new
+// ones of the same disc). A note of an earlier version knows no pictures:
+// then the copies already in the album must have the sizes of their sources.
 bool passtZurQuelle(const Protokoll& p, const QString& quelle, const QString& albumordner)
 {
     const QStringList namen = Bilddateien(quelle);
@@ -112,18 +113,20 @@ bool passtZurQuelle(const Protokoll& p, const QString& quelle, const QString& al
     for (const QString& name : namen) {
         const QFileInfo info(quelle + name);
         if (p.bilderBekannt) {
-            if (p.bilder.value(name, { -1, -1 }) != kennung(info))
+            if (!p.bilder.contains(name))
+                continue;
+            if (p.bilder.value(name) != kennung(info))
                 return false;
-            continue;
+        } else {
+            const QFileInfo kopie(albumordner + name);
+            if (!kopie.exists())
+                continue;
+            if (kopie.size() != info.size())
+                return false;
         }
-        const QFileInfo kopie(albumordner + name);
-        if (!kopie.exists())
-            continue;
-        if (kopie.size() != info.size())
-            return false;
         ++verglichen;
     }
-    return p.bilderBekannt || verglichen > 0;
+    return verglichen > 0 || namen.isEmpty();
 }
 
 // Written and synced before the first copy, so that a crash at any later

@@ -375,12 +375,14 @@ private slots:
         for (int i = 0; i < 2; ++i)
             QVERIFY2(liste[i].startsWith(stick.pfad() + "ab"[i] + ".jpg: ins Album kopiert, aber nicht gelöscht"),
                 qPrintable(liste[i]));
-        // Run again once they can be deleted: the move is finished, nothing is copied twice.
+        // Run again once they can be deleted, with a picture taken since: the
+        // move is finished into the same album, nothing is copied twice.
         QVERIFY(stick.schreibschuetzen(false));
+        Testsammlung::bildSchreiben(stick.pfad() + "c.jpg");
         s->meldungen.leeren();
         QCOMPARE(importieren({ stick.pfad() }, {}), 1);
-        QCOMPARE(zeilen(u"Stick"_s), QStringList({ "a.jpg", "b.jpg" }));
-        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Stick"), QStringList({ "a.jpg", "b.jpg" }));
+        QCOMPARE(zeilen(u"Stick"_s), QStringList({ "a.jpg", "b.jpg", "c.jpg" }));
+        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Stick"), QStringList({ "a.jpg", "b.jpg", "c.jpg" }));
         QCOMPARE(dateienIn(stick.pfad()), QStringList());
         QVERIFY(s->meldungen.meldungen.isEmpty());
     }
