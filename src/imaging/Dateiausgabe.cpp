@@ -3,7 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QDateTime>
+
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -21,13 +24,26 @@ Ausgabefehler Fehlschlag(Ausgabefehler art, const QString& text, QString* grund)
     return art;
 }
 
-bool keinPlatzLautErrno()
-{
-    return errno == ENOSPC || errno == EFBIG
-#ifdef EDQUOT
-        || errno == EDQUOT
+#ifdef SIGXFSZ
+// A write past the file size limit would otherwise end the program
+// (SIGXFSZ) in the middle of a copy; ignored, the write fails with EFBIG,
+// which is reported like any other failed write.
+const bool grenzsignalIgnoriert = [] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    return true;
+}();
 #endif
-        ;
+
+Ausgabefehler artLautErrno()
+{
+    if (errno == EFBIG)
+        return Ausgabefehler::ZuGross;
+    return errno == ENOSPC
+#ifdef EDQUOT
+            || errno == EDQUOT
+#endif
+        ? Ausgabefehler::KeinPlatz
+        : Ausgabefehler::Anderer;
 }
 
 } // namespace
@@ -37,8 +53,15 @@ Ausgabefehler FehlerartVon(const QFileDevice& datei)
     // Qt reports ENOSPC as a resource error; EDQUOT and EFBIG (a file size
     // limit) arrive as plain write errors, and a write cut short by a full
     // disk as no error at all, with errno still telling.
-    return datei.error() == QFileDevice::ResourceError || keinPlatzLautErrno() ? Ausgabefehler::KeinPlatz
-                                                                               : Ausgabefehler::Anderer;
+    const Ausgabefehler art = artLautErrno();
+    if (art == Ausgabefehler::Anderer && datei.error() == QFileDevice::ResourceError)
+        return Ausgabefehler::KeinPlatz;
+    return art;
+}
+
+QString ZuGrossText()
+{
+    return QStringLiteral("größer als die Dateigröße, die Kolvar schreiben darf (ulimit -f)");
 }
 
 QString KeinPlatzText(const QString& ordner)
@@ -52,6 +75,10 @@ Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString*
     QFile ein(quelle);
     if (!ein.open(QIODevice::ReadOnly))
         return Fehlschlag(Ausgabefehler::Anderer, ein.errorString(), grund);
+    // What the source is now; after the copy it must still be that.
+    const QFileInfo vorher(quelle);
+    const qint64 groesse = vorher.size();
+    const QDateTime zeit = vorher.lastModified();
     // NewOnly: an existing file is never replaced by a copy.
     QFile aus(ziel);
     errno = 0;
@@ -71,20 +98,25 @@ Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString*
         if (n == 0)
             break;
         errno = 0;
-        if (aus.write(block.constData(), n) != n)
-            return abbrechen(FehlerartVon(aus), aus.errorString());
+        if (aus.write(block.constData(), n) != n) {
+            const Ausgabefehler art = FehlerartVon(aus);
+            return abbrechen(art, art == Ausgabefehler::ZuGross ? ZuGrossText() : aus.errorString());
+        }
         gesamt += n;
     }
-    if (gesamt != QFileInfo(quelle).size())
-        return abbrechen(Ausgabefehler::Anderer, QStringLiteral("Die Datei hat sich beim Kopieren verändert."));
-    aus.setFileTime(QFileInfo(quelle).lastModified(), QFileDevice::FileModificationTime);
+    const QFileInfo nachher(quelle);
+    if (gesamt != groesse || nachher.size() != groesse || nachher.lastModified() != zeit)
+        return abbrechen(Ausgabefehler::Anderer,
+            QStringLiteral("die Datei hat sich beim Kopieren verändert (%1 von %2 Bytes gelesen)")
+                .arg(gesamt)
+                .arg(groesse));
+    aus.setFileTime(zeit, QFileDevice::FileModificationTime);
 #ifdef Q_OS_UNIX
     errno = 0;
     if (warten) {
         // The source of a move is deleted later: the copy must be on the disk by then.
         if (::fsync(aus.handle()) != 0 && errno != EINVAL)
-            return abbrechen(keinPlatzLautErrno() ? Ausgabefehler::KeinPlatz : Ausgabefehler::Anderer,
-                QString::fromLocal8Bit(strerror(errno)));
+            return abbrechen(artLautErrno(), QString::fromLocal8Bit(strerror(errno)));
     } else {
 #ifdef Q_OS_LINUX
         // Writing starts now; errors surface when the caller waits for it (DateiSichern).

@@ -8,10 +8,12 @@ class QFileDevice;
 // success is reported. A file that could not be written completely is
 // removed again, never left cut off.
 
-enum class Ausgabefehler { Keiner, KeinPlatz, Anderer };
+// ZuGross: the file passed the largest size this process may write
+// (RLIMIT_FSIZE, "ulimit -f"); the disk itself may have room.
+enum class Ausgabefehler { Keiner, KeinPlatz, ZuGross, Anderer };
 
-// What a failed write on the device means: a full disk (or a quota or file
-// size limit, which the user meets the same way) or something else. Only
+// What a failed write on the device means: a full disk (or a quota, which
+// the user meets the same way), a file size limit, or something else. Only
 // after a failure, with errno cleared before the call that failed.
 Ausgabefehler FehlerartVon(const QFileDevice& datei);
 
@@ -19,11 +21,16 @@ Ausgabefehler FehlerartVon(const QFileDevice& datei);
 QString KeinPlatzText(const QString& ordner);
 
 // Copies a file to a target that must not exist yet; the copy keeps the
-// source's last-modified time and is synced to the disk. On failure no
+// source's last-modified time and is synced to the disk. A source that
+// changes while it is copied (fewer or more bytes than it had, another
+// time) gives no copy. On failure no
 // target is left and grund says why. Without warten the copy is only sent
 // on its way to the disk; the caller waits for it later (DateiSichern),
 // so that many copies reach the disk side by side.
 Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString* grund = nullptr, bool warten = true);
+
+// The reason for a file that a size limit kept from being written.
+QString ZuGrossText();
 
 // Waits until the file's content is on the disk; false (and grund) when it cannot get there.
 bool DateiSichern(const QString& pfad, QString* grund = nullptr);

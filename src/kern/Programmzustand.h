@@ -43,6 +43,8 @@ struct Programmzustand {
     QString praesentationNummer;   // its `Nummer` as text
     Einstellungen einstellungen;
     bool importModus = false;    // presentation import runs the album import
+    int importLaeuft = 0;        // an import run (nested: a presentation import holds one too)
+    QString keinPlatzGemeldet;   // the full disk already reported in this import run
 
     // The album chooser's list: entry 0 is the prompt, then the albums by name.
     QStringList albenauswahl;

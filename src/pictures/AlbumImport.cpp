@@ -14,9 +14,11 @@
 #include "Reihenarbeit.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QSet>
 
@@ -38,13 +40,25 @@ QString albumNummer(Datenbankobjekte& db, const QString& albumname)
 }
 
 const QString Protokollname = QStringLiteral(".kolvar-import");
+const QString Kennzeile = QStringLiteral("Bilder:");
+const QString Fertigzeile = QStringLiteral("Bilder vollständig");
 
-// The note an import leaves in its album's folder until it is complete:
-// the source folder and the album's number.
+// The note an import leaves in its album's folder until it is complete: the
+// source folder, the album's number and the pictures it was written for
+// (size, time, name), so that another disc at the same place is told apart.
+// Notes of earlier versions lack the pictures (bilderBekannt false).
 struct Protokoll {
     QString quelle;
     QString nummer;
+    bool bilderBekannt = false;
+    bool fertig = false;  // the pictures are all in; the presentation import has its part still to do
+    QHash<QString, QPair<qint64, qint64>> bilder;  // name -> size, ms since the epoch
 };
+
+QPair<qint64, qint64> kennung(const QFileInfo& info)
+{
+    return { info.size(), info.lastModified().toMSecsSinceEpoch() };
+}
 
 bool protokollLesen(const QString& albumordner, Protokoll& p)
 {
@@ -54,22 +68,83 @@ bool protokollLesen(const QString& albumordner, Protokoll& p)
     const QStringList zeilen = QString::fromUtf8(datei.readAll()).split(QLatin1Char('\n'));
     if (zeilen.size() < 2 || zeilen.at(0).isEmpty() || zeilen.at(1).isEmpty())
         return false;
-    p = { zeilen.at(0), zeilen.at(1) };
+    p = Protokoll();
+    p.quelle = zeilen.at(0);
+    p.nummer = zeilen.at(1);
+    for (int i = 2; i < zeilen.size(); ++i) {
+        const QString& zeile = zeilen.at(i);
+        if (zeile == Kennzeile)
+            p.bilderBekannt = true;
+        else if (zeile == Fertigzeile)
+            p.fertig = true;
+        else if (p.bilderBekannt && !zeile.isEmpty()) {
+            const QStringList teile = zeile.split(QLatin1Char('\t'));
+            if (teile.size() >= 3)
+                p.bilder.insert(
+                    teile.mid(2).join(QLatin1Char('\t')), { teile.at(0).toLongLong(), teile.at(1).toLongLong() });
+        }
+    }
     return true;
 }
 
-// Written and synced before the first copy, so that a crash at any later
-// point finds it.
-void protokollSchreiben(const QString& albumordner, const QString& quelle, const QString& nummer)
+bool protokollSpeichern(const QString& albumordner, const Protokoll& p)
 {
-    Protokoll vorhanden;
-    if (protokollLesen(albumordner, vorhanden) && vorhanden.quelle == quelle && vorhanden.nummer == nummer)
-        return;
+    QString text = p.quelle + QLatin1Char('\n') + p.nummer + QLatin1Char('\n');
+    if (p.fertig)
+        text += Fertigzeile + QLatin1Char('\n');
+    text += Kennzeile + QLatin1Char('\n');
+    for (auto it = p.bilder.cbegin(); it != p.bilder.cend(); ++it)
+        text += QStringLiteral("%1\t%2\t%3\n").arg(it.value().first).arg(it.value().second).arg(it.key());
     QSaveFile datei(albumordner + Protokollname);
-    if (datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        datei.write((quelle + QLatin1Char('\n') + nummer + QLatin1Char('\n')).toUtf8());
-        datei.commit();
+    return datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && datei.write(text.toUtf8()) >= 0
+        && datei.commit();
+}
+
+// Whether the source folder still holds the pictures the note was written
+// for: none of its pictures contradicts the note (a name the note lists
+// with another size or time), and at least one is named there, or none is
+// left (what a run deleted is simply gone; pictures taken since are new
+// ones of the same disc). A note of an earlier version knows no pictures:
+// then the copies already in the album must have the sizes of their sources.
+bool passtZurQuelle(const Protokoll& p, const QString& quelle, const QString& albumordner)
+{
+    const QStringList namen = Bilddateien(quelle);
+    int verglichen = 0;
+    for (const QString& name : namen) {
+        const QFileInfo info(quelle + name);
+        if (p.bilderBekannt) {
+            if (!p.bilder.contains(name))
+                continue;
+            if (p.bilder.value(name) != kennung(info))
+                return false;
+        } else {
+            const QFileInfo kopie(albumordner + name);
+            if (!kopie.exists())
+                continue;
+            if (kopie.size() != info.size())
+                return false;
+        }
+        ++verglichen;
     }
+    return verglichen > 0 || namen.isEmpty();
+}
+
+// Written and synced before the first copy, so that a crash at any later
+// point finds it. A note of this very import is kept as it is: the
+// pictures it names are those of the first run, before any was moved.
+void protokollSchreiben(
+    const QString& albumordner, const QString& quelle, const QString& nummer, const QStringList& namen)
+{
+    Protokoll p;
+    if (protokollLesen(albumordner, p) && p.quelle == quelle && p.nummer == nummer && p.bilderBekannt && !p.fertig)
+        return;
+    Protokoll neu;
+    neu.quelle = quelle;
+    neu.nummer = nummer;
+    neu.bilderBekannt = true;
+    for (const QString& name : namen)
+        neu.bilder.insert(name, kennung(QFileInfo(quelle + QLatin1Char('/') + name)));
+    protokollSpeichern(albumordner, neu);
 }
 
 // Lies the folder in the other one (or is it)?
@@ -117,6 +192,7 @@ Kopie kopieren(const QString& quelle, const QString& ziel, QString& grund)
         return Kopie::Neu;
     case Ausgabefehler::KeinPlatz:
         return Kopie::KeinPlatz;
+    case Ausgabefehler::ZuGross:  // this file only; the next may fit
     case Ausgabefehler::Anderer:
         break;
     }
@@ -215,10 +291,10 @@ void DBNummernSetzen(Datenbankobjekte& db, const QString& nummer)
     }
 }
 
-void Importbericht::zeigen(const Programmzustand& z) const
+void Importbericht::zeigen(Programmzustand& z) const
 {
     if (!keinPlatz.isEmpty())
-        z.Meldung(KeinPlatzText(keinPlatz), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
+        KeinPlatzMelden(z, keinPlatz);
     Meldungen::listeZeigen(z.meldungen, QStringLiteral("Diese Dateien und Ordner wurden nicht als Bilder übernommen:"),
         uebersprungen, Meldungen::Information, QStringLiteral("Nicht alle Bilder übernommen!"));
 }
@@ -244,14 +320,19 @@ QString VerschiebenVerboten(const Programmzustand& z, Datenbankobjekte& db, cons
     return grund;
 }
 
-int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
-    const QString& ordnername, const QString& albumname, Importbericht* bericht)
+namespace {
+
+// BilderKopierenVerschieben; without quelleNehmen the source is not touched
+// (it holds other pictures than the note names) and only the copies lying
+// in the album folder are taken over.
+int kopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QString& quellordner, const QString& ordnername,
+    const QString& albumname, Importbericht* bericht, bool quelleNehmen)
 {
     Importbericht eigener;
     Importbericht& b = bericht ? *bericht : eigener;
     const QString quelle = Pfade::ordner(quellordner);
-    const bool quelleDa = QFileInfo(quelle).isDir();
-    const QStringList dateien = Bilddateien(quelle, &b.uebersprungen);
+    const bool quelleDa = quelleNehmen && QFileInfo(quelle).isDir();
+    const QStringList dateien = quelleNehmen ? Bilddateien(quelle, &b.uebersprungen) : QStringList();
     const QString nummer = albumNummer(db, albumname);
     if (nummer.isEmpty())
         throw DatenbankFehler(QStringLiteral("Das Album \"%1\" gibt es nicht.").arg(albumname));
@@ -259,7 +340,8 @@ int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QS
     // Never a move out of the collection itself: the source would be an album's own pictures.
     const bool verschieben
         = BehandlungFuer(z, quelle) == Bildbehandlung::Verschieben && VerschiebenVerboten(z, db, quelle).isEmpty();
-    protokollSchreiben(ziel, QDir::cleanPath(quelle), nummer);
+    if (quelleNehmen)
+        protokollSchreiben(ziel, QDir::cleanPath(quelle), nummer, dateien);
 
     QStringList zuLoeschen; // sources whose copy is complete and entered
     QStringList angelegt; // the copies this call made
@@ -280,8 +362,14 @@ int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QS
                     const QString& name = dateien.at(i);
                     const QString von = quelle + name, nach = ziel + name;
                     if (zeilen.contains(name)) {
-                        // Entered by a run that was cut off before it deleted its sources.
-                        if (verschieben && GleicherInhalt(von, nach, true))
+                        // Entered by a run that was cut off before it deleted its
+                        // sources, when it is that very picture; another one of
+                        // the same name is never taken for it.
+                        if (!GleicherInhalt(von, nach, true))
+                            b.uebersprungen << von
+                                    + QStringLiteral(
+                                        ": im Album liegt schon ein anderes Bild dieses Namens; nicht übernommen");
+                        else if (verschieben)
                             zuLoeschen << von;
                         return true;
                     }
@@ -327,27 +415,48 @@ int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QS
             throw;
         }
     }
+    bool allesGeloescht = true;
     if (verschieben) {
         for (const QString& datei : std::as_const(zuLoeschen)) {
             QFile f(datei);
-            if (!f.remove())
+            if (!f.remove()) {
+                allesGeloescht = false;
                 b.uebersprungen << datei
                         + QStringLiteral(": ins Album kopiert, aber nicht gelöscht (%1)").arg(f.errorString());
+            }
         }
         // Only an empty folder goes; rmdir refuses any other.
         if (QDir(quelle).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
             QDir().rmdir(Pfade::ohneSchraegstrich(quelle));
     }
-    // Complete: every picture of the source has been dealt with.
-    if (!voll && quelleDa)
-        QFile::remove(ziel + Protokollname);
+    // Complete: every picture of the source is in the album, and a move has
+    // deleted every source (one left behind is finished by the next run
+    // instead of being copied again). A presentation import still has its
+    // presentation to make: the note says the pictures are in, and goes
+    // when the presentation is stored.
+    if (!voll && quelleDa && allesGeloescht) {
+        Protokoll p;
+        if (z.importModus && protokollLesen(ziel, p)) {
+            p.fertig = true;
+            protokollSpeichern(ziel, p);
+        } else
+            QFile::remove(ziel + Protokollname);
+    }
     if (!bericht)
         b.zeigen(z);
     return eingetragen;
 }
 
-int BilderAmOrtEintragen(const Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
-    const QString& albumname, Importbericht* bericht)
+} // namespace
+
+int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
+    const QString& ordnername, const QString& albumname, Importbericht* bericht)
+{
+    return kopierenVerschieben(z, db, quellordner, ordnername, albumname, bericht, true);
+}
+
+int BilderAmOrtEintragen(Programmzustand& z, Datenbankobjekte& db, const QString& quellordner, const QString& albumname,
+    Importbericht* bericht)
 {
     Importbericht eigener;
     Importbericht& b = bericht ? *bericht : eigener;
@@ -393,16 +502,20 @@ int BilderAmOrtEintragen(const Programmzustand& z, Datenbankobjekte& db, const Q
 
 namespace {
 
-// The album folder in the picture directory whose note names this source
-// and whose album still exists; its name and folder name, or false.
+// The album folder in the picture directory whose note names this source,
+// still holding the pictures the note was written for, and whose album
+// still exists; its name and folder name, or false. Another disc at the
+// same place is a new import.
 bool offenerImport(
     const Programmzustand& z, Datenbankobjekte& db, const QString& quelle, QString& albumname, QString& ordnername)
 {
     const QString gesucht = QDir::cleanPath(quelle);
     const QStringList ordner = QDir(z.bilderverzeichnis).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& name : ordner) {
+        const QString albumordner = Pfade::ordner(z.bilderverzeichnis + name);
         Protokoll p;
-        if (!protokollLesen(Pfade::ordner(z.bilderverzeichnis + name), p) || p.quelle != gesucht)
+        if (!protokollLesen(albumordner, p) || p.quelle != gesucht
+            || !passtZurQuelle(p, Pfade::ordner(quelle), albumordner))
             continue;
         db.rsAlben.Filter(QStringLiteral("Nummer"), p.nummer);
         albumname = FeldLesen(db.rsAlben, QStringLiteral("Albenname"));
@@ -418,9 +531,32 @@ bool offenerImport(
 
 } // namespace
 
+Importlauf::Importlauf(Programmzustand& z)
+    : m_z(z)
+{
+    if (m_z.importLaeuft++ == 0)
+        m_z.keinPlatzGemeldet.clear();
+}
+
+Importlauf::~Importlauf()
+{
+    if (--m_z.importLaeuft == 0)
+        m_z.keinPlatzGemeldet.clear();
+}
+
+void KeinPlatzMelden(Programmzustand& z, const QString& ordner)
+{
+    if (z.importLaeuft > 0 && !z.keinPlatzGemeldet.isEmpty())
+        return;
+    if (z.importLaeuft > 0)
+        z.keinPlatzGemeldet = ordner;
+    z.Meldung(KeinPlatzText(ordner), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
+}
+
 bool AbgebrochenenImportVollenden(Programmzustand& z, Datenbankobjekte& db)
 {
-    if (z.suchergebnisAngezeigt || !z.albumCDName.isEmpty() || z.albumPfad.isEmpty()
+    // Within an import run, the run itself has just done what can be done.
+    if (z.importLaeuft > 0 || z.suchergebnisAngezeigt || !z.albumCDName.isEmpty() || z.albumPfad.isEmpty()
         || QDir::isAbsolutePath(z.albumPfad))
         return false;
     const QString ordner = Pfade::ordner(Pfade::verbinden(z.bilderverzeichnis, z.albumPfad));
@@ -430,7 +566,8 @@ bool AbgebrochenenImportVollenden(Programmzustand& z, Datenbankobjekte& db)
     Importbericht bericht;
     try {
         Sanduhr sanduhr;
-        BilderKopierenVerschieben(z, db, p.quelle, Pfade::ohneSchraegstrich(z.albumPfad), z.albumName, &bericht);
+        kopierenVerschieben(z, db, p.quelle, Pfade::ohneSchraegstrich(z.albumPfad), z.albumName, &bericht,
+            passtZurQuelle(p, Pfade::ordner(p.quelle), ordner));
     } catch (const DatenbankFehler& fehler) {
         z.Meldung(fehler.text(), Meldungen::Normal, QStringLiteral("Fehler beim Übernehmen des Ordners!"));
     }
@@ -438,9 +575,18 @@ bool AbgebrochenenImportVollenden(Programmzustand& z, Datenbankobjekte& db)
     return true;
 }
 
-int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStringList& ordner,
-    const Importrueckfragen& rueckfragen, const QString& vorgegebenerName)
+void ImportAbschliessen(const Programmzustand& z, const QString& ordnername)
 {
+    const QString ordner = Pfade::ordner(Pfade::verbinden(z.bilderverzeichnis, ordnername));
+    Protokoll p;
+    if (protokollLesen(ordner, p) && p.fertig)
+        QFile::remove(ordner + Protokollname);
+}
+
+int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStringList& ordner,
+    const Importrueckfragen& rueckfragen, const QString& vorgegebenerName, QStringList* alben)
+{
+    Importlauf lauf(z);
     Importbericht bericht;
     int angelegt = 0;
     for (const QString& eintrag : ordner) {
@@ -482,6 +628,8 @@ int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStri
             Sanduhr sanduhr;
             QCoreApplication::processEvents();
             try {
+                if (alben)
+                    *alben << name;
                 if (fortsetzen) {
                     ++angelegt;
                     BilderKopierenVerschieben(z, db, quelle, ordnername, name, &bericht);

@@ -18,11 +18,14 @@ struct Datenbankobjekte;
 // deleted) is named with its reason in one list at the end of the run. A
 // full disk stops the run with one message naming the folder.
 //
-// An import cut off (a crash, a power cut, a full disk) leaves a note in
-// the album's folder naming its source. Importing that folder again, or
-// opening the album, finishes it: copies already made are taken over as
-// rows, a cut-off copy is made again from its source, and every picture
-// ends up in the album exactly once.
+// An import cut off (a crash, a power cut, a full disk, sources a move
+// could not delete) leaves a note in the album's folder naming its source
+// and the size and time of each of its pictures. Importing that folder
+// again, while it holds those pictures, or opening the album, finishes it:
+// copies already made are taken over as rows, a cut-off copy is made again
+// from its source, and every picture ends up in the album exactly once.
+// Another disc at the same place (same names, other pictures) is a new
+// import with a name of its own.
 
 enum class Bildbehandlung { Eintragen, Kopieren, Verschieben };
 
@@ -46,17 +49,37 @@ struct Importbericht {
     QString keinPlatz; // the folder whose disk ran full; the run stops there
 
     // The list "Nicht alle Bilder übernommen!", when there is anything in it.
-    void zeigen(const Programmzustand& z) const;
+    void zeigen(Programmzustand& z) const;
 };
+
+// One import run, for the length of a scope (runs nest: a presentation
+// import holds one around the album import). A cut-off import is not
+// finished meanwhile when an album opens: the run itself does that.
+class Importlauf {
+public:
+    explicit Importlauf(Programmzustand& z);
+    ~Importlauf();
+    Importlauf(const Importlauf&) = delete;
+    Importlauf& operator=(const Importlauf&) = delete;
+
+private:
+    Programmzustand& m_z;
+};
+
+// "Kein Speicherplatz mehr auf <ordner>", once per import run: whatever else
+// meets the full disk during the same run stays silent.
+void KeinPlatzMelden(Programmzustand& z, const QString& ordner);
 
 // Imports every folder in order (each ends with "/"), asking for each
 // album's name; in presentation-import mode (z.importModus) the given name
 // is used without asking. Afterwards, when an album was made, the chooser
 // shows the first album and the picture list is filled. Returns the number
 // of albums made or finished (an album whose pictures could not be entered
-// counts). Whatever was skipped is listed once at the end.
+// counts). Whatever was skipped is listed once at the end. alben receives
+// the names of the albums filled, in order: a folder whose import was cut
+// off goes on into its old album, whatever name was given.
 int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStringList& ordner,
-    const Importrueckfragen& rueckfragen, const QString& vorgegebenerName = QString());
+    const Importrueckfragen& rueckfragen, const QString& vorgegebenerName = QString(), QStringList* alben = nullptr);
 
 // Copies (or, by "lngBehandlungBilder", moves) the pictures of the source
 // folder into picture directory + ordnername and enters them into the
@@ -72,8 +95,8 @@ int BilderKopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QS
 // not on a CD gets the source folder as its `Pfad`, so its pictures are
 // found there. All or nothing: a database error leaves neither rows nor a
 // changed `Pfad`.
-int BilderAmOrtEintragen(const Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
-    const QString& albumname, Importbericht* bericht = nullptr);
+int BilderAmOrtEintragen(Programmzustand& z, Datenbankobjekte& db, const QString& quellordner, const QString& albumname,
+    Importbericht* bericht = nullptr);
 
 // Why the pictures of this folder may not be moved (it lies in the picture
 // directory or in the folder of an album left in place, so moving would
@@ -83,6 +106,10 @@ QString VerschiebenVerboten(const Programmzustand& z, Datenbankobjekte& db, cons
 // The import of the current album's folder that was cut off, finished from
 // its source as far as it can be. True when there was one.
 bool AbgebrochenenImportVollenden(Programmzustand& z, Datenbankobjekte& db);
+
+// The presentation import has made its presentation: the note of the
+// album folder goes, if the album's pictures are all in.
+void ImportAbschliessen(const Programmzustand& z, const QString& ordnername);
 
 // Copies one picture as the import does: never over an existing file, and
 // only a complete, readable copy with the source's time counts. False (and

@@ -12,6 +12,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 namespace Pfade {
 
@@ -193,26 +196,102 @@ QString FreierDateiname(const QString& ordner, const QString& name, const std::f
     return kandidat;
 }
 
-QStringList Bilddateien(const QString& ordner, QStringList* uebergangen)
+namespace {
+
+// The endings of picture files and the kind each stands for (0 JPEG, 1 GIF, 2 BMP).
+struct Bildendung {
+    const char* endung;
+    int art;
+};
+constexpr Bildendung Bildendungen[]
+    = { { "jpg", 0 }, { "jpeg", 0 }, { "jpe", 0 }, { "jfif", 0 }, { "gif", 1 }, { "bmp", 2 } };
+
+} // namespace
+
+int Bildart(const QString& dateiname)
+{
+    const int punkt = int(dateiname.lastIndexOf(QLatin1Char('.')));
+    if (punkt <= 0)
+        return -1;
+    const QStringView endung = QStringView(dateiname).mid(punkt + 1);
+    for (const Bildendung& e : Bildendungen)
+        if (endung.compare(QLatin1String(e.endung), Qt::CaseInsensitive) == 0)
+            return e.art;
+    return -1;
+}
+
+QStringList Bildmuster()
+{
+    QStringList muster;
+    for (const Bildendung& e : Bildendungen)
+        muster << QStringLiteral("*.") + QLatin1String(e.endung)
+               << QStringLiteral("*.") + QString::fromLatin1(e.endung).toUpper();
+    return muster;
+}
+
+namespace {
+
+// Why an entry of a folder is not taken as a picture; "" when it is one.
+QString nichtGenommen(const QFileInfo& info)
+{
+    const QString name = info.fileName();
+    if (name.startsWith(QLatin1Char('.')))
+        return QStringLiteral("versteckte Datei");
+    if (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')))
+        return QStringLiteral("der Name endet mit einem Leerzeichen oder Punkt");
+    if (!IstBilddatei(name))
+        return QStringLiteral("keine Bilddatei nach ihrer Endung (übernommen werden JPEG, GIF und BMP)");
+    if (!info.exists())
+        return QStringLiteral("Verknüpfung ins Leere");
+    if (!info.isFile())
+        return QStringLiteral("keine gewöhnliche Datei (Pipe oder Gerät)");
+    return QString();
+}
+
+// The entries whose names are not in the system's encoding (UTF-8): Qt
+// leaves them out of its lists, since it could not name them back.
+QStringList fremdKodiert(const QString& ordner)
 {
     QStringList namen;
-    const QDir verzeichnis(ordner);
-    for (const char* endung : { "*.jpg", "*.gif", "*.bmp" }) {
-        // Without QDir::CaseSensitive the patterns match "Urlaub.JPG" too;
-        // System lists pipes, devices and broken links, so they can be named.
-        const QFileInfoList treffer = verzeichnis.entryInfoList(
-            { QLatin1String(endung) }, QDir::Files | QDir::System, QDir::Name | QDir::IgnoreCase);
-        for (const QFileInfo& info : treffer) {
-            if (info.isFile()) {
-                namen << info.fileName();
-            } else if (uebergangen && !info.isDir()) {
-                const QString grund = !info.exists() ? QStringLiteral("Verknüpfung ins Leere")
-                                                     : QStringLiteral("keine gewöhnliche Datei (Pipe oder Gerät)");
-                *uebergangen << info.filePath() + QStringLiteral(": ") + grund;
-            }
-        }
+#ifdef Q_OS_UNIX
+    DIR* verzeichnis = ::opendir(QFile::encodeName(ordner).constData());
+    if (!verzeichnis)
+        return namen;
+    while (const dirent* eintrag = ::readdir(verzeichnis)) {
+        const QByteArray roh(eintrag->d_name);
+        if (eintrag->d_type != DT_DIR && QFile::encodeName(QFile::decodeName(roh)) != roh)
+            namen << QFile::decodeName(roh);
     }
+    ::closedir(verzeichnis);
+#else
+    Q_UNUSED(ordner);
+#endif
     return namen;
+}
+
+} // namespace
+
+QStringList Bilddateien(const QString& ordner, QStringList* uebergangen)
+{
+    QStringList gruppen[3];
+    // System and Hidden list pipes, devices, broken links and hidden files, so they can be named.
+    const QFileInfoList eintraege = QDir(ordner).entryInfoList(
+        QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& info : eintraege) {
+        if (info.isDir())
+            continue;
+        const QString grund = nichtGenommen(info);
+        if (grund.isEmpty())
+            gruppen[Bildart(info.fileName())] << info.fileName();
+        else if (uebergangen)
+            *uebergangen << info.filePath() + QStringLiteral(": ") + grund;
+    }
+    if (uebergangen) {
+        for (const QString& name : fremdKodiert(ordner))
+            *uebergangen << Pfade::ordner(ordner) + name
+                    + QStringLiteral(": der Name ist nicht in UTF-8 geschrieben, die Datei lässt sich nicht öffnen");
+    }
+    return gruppen[0] + gruppen[1] + gruppen[2];
 }
 
 QString LokalerVorschauOrdner(const Programmzustand& z, const QString& pfad, const QString& cdName)

@@ -92,11 +92,23 @@ bool BilddateiVorhanden(const QString& pfad);
 // "_BV002", ...) before its extension.
 QString FreierDateiname(const QString& ordner, const QString& name,
                         const std::function<bool(const QString&)>& vergeben = {});
-// Names of the pictures an album takes from a folder: the "*.jpg", then the
-// "*.gif", then the "*.bmp" files (endings in any case), each group by name.
-// Only regular files: no folders, pipes or devices; no subfolders. Pipes,
-// devices and links to nothing with a picture's ending are named in
-// uebergangen as "path: reason".
+// Whether a file is a picture by its name, the one rule wherever a type is
+// decided: 0 for JPEG (".jpg", ".jpeg", ".jpe", ".jfif"), 1 for GIF, 2 for
+// BMP, in any case; -1 for anything else.
+int Bildart(const QString& dateiname);
+inline bool IstBilddatei(const QString& dateiname)
+{
+    return Bildart(dateiname) >= 0;
+}
+// The name patterns of those endings ("*.jpg", "*.JPG", ...), for file dialogs.
+QStringList Bildmuster();
+
+// Names of the pictures an album takes from a folder: the JPEG, then the
+// GIF, then the BMP files, each group by name. Only regular files that are
+// not hidden; no subfolders. Every other entry that is not a folder (other
+// types, pipes, devices, links to nothing, hidden files, names ending in a
+// blank or dot, names the system cannot spell) is named in uebergangen as
+// "path: reason".
 QStringList Bilddateien(const QString& ordner, QStringList* uebergangen = nullptr);
 
 // --- paths from explicit album values ------------------------------------------

@@ -1,5 +1,6 @@
 #include "Vorschaubilder.h"
 
+#include "AlbumImport.h"
 #include "Bildorte.h"
 #include "Programmzustand.h"
 #include "Sanduhr.h"
@@ -147,7 +148,7 @@ bool Vorschaubilderzeugung::VorschauBilderErzeugen(const Fortschritt& fortschrit
         return true;
     });
     if (voll)
-        m_z.Meldung(KeinPlatzText(m_vorschauordner), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
+        KeinPlatzMelden(m_z, m_vorschauordner);
     Meldungen::listeZeigen(m_z.meldungen, QStringLiteral("Fehler beim Laden des Bildes."), fehler,
         Meldungen::Information, QStringLiteral("Keine Vorschaubilder!"));
     return !voll;
@@ -162,7 +163,7 @@ bool Vorschaubilderzeugung::VBEinzeln(const QString& bildpfad)
     const Vorschauergebnis ergebnis
         = VorschaubildErzeugen(bildpfad, m_vorschauordner + QLatin1Char('/') + QFileInfo(bildpfad).fileName());
     if (ergebnis.keinPlatz)
-        m_z.Meldung(KeinPlatzText(m_vorschauordner), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
+        KeinPlatzMelden(m_z, m_vorschauordner);
     else if (!ergebnis.ok)
         m_z.Meldung(ergebnis.fehlertext);
     return ergebnis.ok;
@@ -183,7 +184,7 @@ int Vorschaubilderzeugung::VBMehrere(
             vorher(i);
         if (ergebnis.keinPlatz) {
             // The rest get theirs when the album is opened next with room on the disk.
-            m_z.Meldung(KeinPlatzText(m_vorschauordner), Meldungen::Fehler, QStringLiteral("Kein Speicherplatz!"));
+            KeinPlatzMelden(m_z, m_vorschauordner);
             return false;
         }
         if (ergebnis.ok)

@@ -1,5 +1,6 @@
 // The main window's side of the settings dialogs and of the presentation
 // export and import.
+#include "AlbumImport.h"
 #include "Datenbankobjekte.h"
 #include "PraesentationAustausch.h"
 #include "Programmzustand.h"
@@ -74,6 +75,8 @@ void mdiHauptform::PraesentationImportieren()
 {
     if (!z.datenbankOffen)
         return;
+    // Import and the opening of its album are one run: a full disk is reported once.
+    Importlauf lauf(z);
     frmPraeImportieren dialog(z, db, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -1,6 +1,7 @@
 #include "Austauschsammlung.h"
 #include "Bilderverzeichnis.h"
 #include "Bildorte.h"
+#include "Eingriffe.h"
 #include "Einstellungspruefung.h"
 #include "KleinerDatentraeger.h"
 #include "PraesentationAustausch.h"
@@ -422,6 +423,39 @@ private slots:
         QCOMPARE(zweites.albumName, u"Urlaub_neu"_s);
         QCOMPARE(zweites.praesentationName, u"Urlaub_neu_neu"_s);
         QVERIFY(zweites.albumNummer != i.albumNummer);
+    }
+
+    void abgebrochenerImportGehtInsSelbeAlbum_data()
+    {
+        QTest::addColumn<int>("verschieben");
+        // Moved: killed as it deletes the first source; copied: as it notes that all pictures are in.
+        QTest::newRow("verschoben") << 1;
+        QTest::newRow("kopiert") << 0;
+    }
+    void abgebrochenerImportGehtInsSelbeAlbum()
+    {
+        QFETCH(int, verschieben);
+        const Exportergebnis e = exportieren(u"Urlaub"_s, s->ordner(u"Export"_s), u"Reise"_s);
+        QCOMPARE(e.geschrieben, 5);
+        const QStringList dateien = eintraegeIn(e.ziel);
+        s->z.einstellungen.lngBehandlungBilder = verschieben;
+        const QString album = s->z.bilderverzeichnis + u"Reise/"_s;
+        QVERIFY(Eingriffe::ImKindAbgestuerzt([&] {
+            Eingriffe::AbsturzBeim(verschieben ? e.ziel : album, verschieben ? 0 : 1);
+            Importieren(s->z, s->db, e.ziel);
+        }));
+        s->db.rsAlben.Requery();
+        QVERIFY(!s->albumNummer(u"Reise"_s).isEmpty());
+
+        // Run again: the album that holds the pictures gets the presentation; nothing comes in twice.
+        const Importergebnis i = Importieren(s->z, s->db, e.ziel);
+        QVERIFY2(i.fehler.isEmpty(), qPrintable(i.fehler));
+        QCOMPARE(i.albumName, u"Reise"_s);
+        QCOMPARE(i.praesentationName, u"Reise"_s);
+        QCOMPARE(s->inhalt(i.tabelle).size(), 5);
+        QCOMPARE(eintraegeIn(album), dateien);
+        QVERIFY(s->albumNummer(u"Reise_neu"_s).isEmpty());
+        QCOMPARE(QFileInfo::exists(e.ziel), !verschieben);
     }
 
     void importBehaeltEinstellungen()

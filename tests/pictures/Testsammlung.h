@@ -14,12 +14,13 @@ class Oberflaechenrecorder : public Oberflaeche {
 public:
     QStringList aufrufe;
     std::function<void()> beiAlbumLaden;
+    std::function<void()> beiErstemAlbum;
 
     void VorschauNeuesAlbumAnzeigen() override { aufrufe << "VorschauNeuesAlbumAnzeigen"; }
     void VorschauZeigen() override { aufrufe << "VorschauZeigen"; }
     void VorschauBilderAnzeigen() override { aufrufe << "VorschauBilderAnzeigen"; }
     void AlbumLadenZeigen() override { aufrufe << "AlbumLadenZeigen"; if (beiAlbumLaden) beiAlbumLaden(); }
-    void ErstesAlbumZeigen() override { aufrufe << "ErstesAlbumZeigen"; }
+    void ErstesAlbumZeigen() override { aufrufe << "ErstesAlbumZeigen"; if (beiErstemAlbum) beiErstemAlbum(); }
     void BilderlisteZeigen() override { aufrufe << "BilderlisteZeigen"; }
     void DatenbankBefehleFreigeben(bool alben) override { aufrufe << (alben ? "BefehleMitAlben" : "BefehleOhneAlben"); }
 };

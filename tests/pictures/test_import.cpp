@@ -3,6 +3,7 @@
 #include "Bildorte.h"
 #include "Dateiausgabe.h"
 #include "DatenbankFehler.h"
+#include "Eingriffe.h"
 #include "KleinerDatentraeger.h"
 #include "Testsammlung.h"
 #include "Vorschaubilder.h"
@@ -12,8 +13,11 @@
 #include <QStorageInfo>
 #include <QtEndian>
 #include <QtTest>
+#include <fcntl.h>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -78,10 +82,39 @@ class TestImport : public QObject {
         QFile f(pfad);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    // The note a cut-off import leaves in its album folder, as a crash leaves it.
-    static void notizSchreiben(const QString& albumordner, const QString& quelle, const QString& nummer)
+    // The note a cut-off import leaves in its album folder, as a crash leaves
+    // it: with the size and time of the source's pictures, or as earlier
+    // versions wrote it, without them.
+    static void notizSchreiben(const QString& albumordner, const QString& quelle, const QString& nummer, bool kennung)
     {
-        schreiben(albumordner + ".kolvar-import", (QDir::cleanPath(quelle) + '\n' + nummer + '\n').toUtf8());
+        QByteArray text = (QDir::cleanPath(quelle) + '\n' + nummer + '\n').toUtf8();
+        if (kennung) {
+            text += "Bilder:\n";
+            for (const QFileInfo& f : QDir(quelle).entryInfoList(QDir::Files))
+                text += u"%1\t%2\t%3\n"_s.arg(f.size())
+                            .arg(f.lastModified().toMSecsSinceEpoch())
+                            .arg(f.fileName())
+                            .toUtf8();
+        }
+        schreiben(albumordner + ".kolvar-import", text);
+    }
+    // A card as a camera writes it: the same names on every card, other pictures.
+    static void karteBeschreiben(const QString& karte, int breite)
+    {
+        QDir(karte).removeRecursively();
+        for (int i = 1; i <= 4; ++i)
+            Testsammlung::bildSchreiben(karte + u"IMG_000%1.JPG"_s.arg(i), QSize(breite + i, 60));
+    }
+    // The names in the one list of skipped files, without their folder.
+    QStringList genannteNamen(const QString& ordner)
+    {
+        QStringList namen;
+        for (const auto& m : std::as_const(s->meldungen.meldungen))
+            for (const QString& eintrag : m.liste)
+                if (eintrag.startsWith(ordner))
+                    namen << eintrag.mid(ordner.size()).section(u": "_s, 0, 0);
+        namen.sort();
+        return namen;
     }
 
 private slots:
@@ -122,10 +155,19 @@ private slots:
         QCOMPARE(mkfifo(QFile::encodeName(quelle + "pipe.jpg").constData(), 0644), 0);
         QVERIFY(QFile::link(u"/dev/null"_s, quelle + "geraet.jpg"));
         QVERIFY(QFile::link(quelle + "gibtsnicht.jpg", quelle + "insleere.jpg"));
+        // Every JPEG ending is a picture; names that are no picture's are named too.
+        for (const char* name : { "d.jpeg", "e.JPE", "f.Jfif" })
+            QVERIFY(QFile::copy(quelle + "gut.jpg", quelle + name));
+        for (const char* name : { "blank.jpg ", "punkt.jpg.", ".versteckt.jpg", "ohneendung", "bild.png" })
+            QVERIFY(QFile::copy(quelle + "gut.jpg", quelle + name));
+        const QByteArray latin1 = QFile::encodeName(quelle).append("M\xfcnchen.jpg");
+        const int datei = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(datei >= 0 && ::close(datei) == 0);
 
         QCOMPARE(importieren({ quelle }, { u"Gemischt"_s }), 1);
-        QCOMPARE(zeilen(u"Gemischt"_s), QStringList({ "gut.jpg", "klein.gif", "oben.bmp" }));
-        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Gemischt"), QStringList({ "gut.jpg", "klein.gif", "oben.bmp" }));
+        const QStringList genommen({ "d.jpeg", "e.JPE", "f.Jfif", "gut.jpg", "klein.gif", "oben.bmp" });
+        QCOMPARE(zeilen(u"Gemischt"_s), genommen);
+        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Gemischt"), genommen);
         // One message for all of them, each named with its reason.
         QCOMPARE(s->meldungen.meldungen.size(), 1);
         QCOMPARE(s->meldungen.titel(), QStringList({ "Nicht alle Bilder übernommen!" }));
@@ -136,10 +178,12 @@ private slots:
         }
         genannt.sort();
         QCOMPARE(genannt,
-            QStringList({ "brief.jpg", "geraet.jpg", "halb.bmp", "halb.gif", "halb.jpg", "insleere.jpg", "leer.jpg",
-                "pipe.jpg" }));
+            QStringList(
+                { ".versteckt.jpg", "M\uFFFDnchen.jpg", "bild.png", "blank.jpg ", "brief.jpg", "geraet.jpg", "halb.bmp",
+                    "halb.gif", "halb.jpg", "insleere.jpg", "leer.jpg", "ohneendung", "pipe.jpg", "punkt.jpg." }));
         // Copied, the sources stay; the folder was not entered twice.
-        QCOMPARE(dateienIn(quelle).size(), 11);
+        QCOMPARE(dateienIn(quelle).size(), 19);
+        QCOMPARE(::unlink(latin1.constData()), 0);  // Qt cannot name it either
     }
 
     void amOrtEintragenAllesOderNichts()
@@ -260,7 +304,7 @@ private slots:
         const QByteArray b = lesen(quelle + "b.jpg"), z = lesen(quelle + "z.jpg");
         const QString nummer = s->albumAnlegen(u"Reise"_s, quelle);
         const QString album = s->z.bilderverzeichnis + "Reise/";
-        notizSchreiben(album, quelle, nummer);
+        notizSchreiben(album, quelle, nummer, true);
         QVERIFY(QFile::copy(quelle + "a.jpg", album + "a.jpg"));
         schreiben(album + "b.jpg", b.left(b.size() / 2));
         schreiben(album + "z.jpg", z);
@@ -298,7 +342,7 @@ private slots:
         QVERIFY(QDir().mkpath(quelle));
         for (const char* name : { "a.jpg", "b.jpg" })
             QVERIFY(QFile::copy(album + name, quelle + name));
-        notizSchreiben(album, quelle, s->albumNummer(u"Reise"_s));
+        notizSchreiben(album, quelle, s->albumNummer(u"Reise"_s), true);
         // Besides, a copy whose row was lost.
         Testsammlung::bildSchreiben(album + "x.gif");
 
@@ -331,6 +375,104 @@ private slots:
         for (int i = 0; i < 2; ++i)
             QVERIFY2(liste[i].startsWith(stick.pfad() + "ab"[i] + ".jpg: ins Album kopiert, aber nicht gelöscht"),
                 qPrintable(liste[i]));
+        // Run again once they can be deleted, with a picture taken since: the
+        // move is finished into the same album, nothing is copied twice.
+        QVERIFY(stick.schreibschuetzen(false));
+        Testsammlung::bildSchreiben(stick.pfad() + "c.jpg");
+        s->meldungen.leeren();
+        QCOMPARE(importieren({ stick.pfad() }, {}), 1);
+        QCOMPARE(zeilen(u"Stick"_s), QStringList({ "a.jpg", "b.jpg", "c.jpg" }));
+        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Stick"), QStringList({ "a.jpg", "b.jpg", "c.jpg" }));
+        QCOMPARE(dateienIn(stick.pfad()), QStringList());
+        QVERIFY(s->meldungen.meldungen.isEmpty());
+    }
+
+    void zweiteKarte()
+    {
+        // A move from a card is killed while it deletes the sources: the rows are stored, one source is gone.
+        s->z.einstellungen.lngBehandlungBilder = 1;
+        const QString karte = s->ordner(u"Karte/DCIM/100CANON"_s);
+        karteBeschreiben(karte, 60);
+        QVERIFY(Eingriffe::ImKindAbgestuerzt([&] {
+            Eingriffe::AbsturzBeim(karte, 1);
+            importieren({ karte }, { u"Ostern"_s });
+        }));
+        s->db.rsAlben.Requery();
+        const QStringList namen({ "IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG", "IMG_0004.JPG" });
+        QCOMPARE(zeilen(u"Ostern"_s), namen);
+        QCOMPARE(dateienIn(karte), namen.mid(1));
+
+        // Another card at the same place, the same names, other pictures: a new
+        // album of its own, asked for, with all of them; Ostern keeps its own.
+        karteBeschreiben(karte, 90);
+        QCOMPARE(importieren({ karte }, { u"Pfingsten"_s }), 1);
+        QCOMPARE(zeilen(u"Pfingsten"_s), namen);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(QImage(s->z.bilderverzeichnis + "Pfingsten/" + namen[i]).width(), 91 + i);
+            QCOMPARE(QImage(s->z.bilderverzeichnis + "Ostern/" + namen[i]).width(), 61 + i);
+        }
+        QVERIFY(!QFileInfo::exists(karte));
+        QCOMPARE(zeilen(u"Ostern"_s), namen);
+        QVERIFY(s->meldungen.meldungen.isEmpty());
+    }
+
+    void alteNotiz_data()
+    {
+        QTest::addColumn<int>("kopieGroesse");
+        QTest::addColumn<QString>("frage");
+        QTest::newRow("Kopie so groß wie die Quelle: fortgesetzt") << 0 << QString();
+        QTest::newRow("andere Größe: neues Album") << 10 << u"Neu"_s;
+    }
+    void alteNotiz()
+    {
+        // A note of an earlier version names no pictures: the sizes of the copies decide.
+        QFETCH(int, kopieGroesse);
+        QFETCH(QString, frage);
+        const QString quelle = s->ordner(u"Alt"_s);
+        Testsammlung::bildSchreiben(quelle + "a.jpg");
+        Testsammlung::bildSchreiben(quelle + "b.jpg");
+        const QString album = s->z.bilderverzeichnis + "Alt/";
+        notizSchreiben(album, quelle, s->albumAnlegen(u"Alt"_s, quelle), false);
+        QVERIFY(QFile::copy(quelle + "a.jpg", album + "a.jpg"));
+        if (kopieGroesse)
+            QVERIFY(QFile::resize(album + "a.jpg", kopieGroesse));
+        QCOMPARE(importieren({ quelle }, frage.isEmpty() ? QStringList() : QStringList({ frage })), 1);
+        QCOMPARE(zeilen(frage.isEmpty() ? u"Alt"_s : frage), QStringList({ "a.jpg", "b.jpg" }));
+    }
+
+    void einzelneKopieAbgelehnt_data()
+    {
+        QTest::addColumn<bool>("grenze");
+        QTest::addColumn<QString>("grund");
+        // The source shrinks while it is copied.
+        QTest::newRow("Quelle verändert") << false << u"beim Kopieren verändert"_s;
+        // A file size limit is no full disk: the run goes on with the next picture.
+        QTest::newRow("ulimit -f") << true << u"ulimit -f"_s;
+    }
+    void einzelneKopieAbgelehnt()
+    {
+        QFETCH(bool, grenze);
+        QFETCH(QString, grund);
+        const QString quelle = s->ordner(u"Wechsel"_s);
+        rauschenSchreiben(quelle + "a.jpg", 1200, 900);
+        Testsammlung::bildSchreiben(quelle + "b.jpg");
+        rlimit vorher {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+        rlimit begrenzt = vorher;
+        begrenzt.rlim_cur = 512 * 1024;
+        if (grenze)
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &begrenzt), 0);
+        else
+            Eingriffe::KuerzenBeimLesen(quelle + "a.jpg");
+        const int anzahl = importieren({ quelle }, { u"Wechsel"_s });
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &vorher), 0);
+        // No copy, no row, and the file is named with its reason in the one list.
+        QCOMPARE(anzahl, 1);
+        QCOMPARE(zeilen(u"Wechsel"_s), QStringList({ "b.jpg" }));
+        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Wechsel"), QStringList({ "b.jpg" }));
+        QCOMPARE(s->meldungen.titel(), QStringList({ "Nicht alle Bilder übernommen!" }));
+        QCOMPARE(genannteNamen(quelle), QStringList({ "a.jpg" }));
+        QVERIFY2(s->meldungen.meldungen[0].liste[0].contains(grund), qPrintable(s->meldungen.meldungen[0].liste[0]));
     }
 
     void vollerDatentraeger()
@@ -349,10 +491,18 @@ private slots:
         }
         Testsammlung::bildSchreiben(weiter + "w.jpg");
         s->z.einstellungen.lngBehandlungBilder = 1;
+        const QString album = s->z.bilderverzeichnis + "Gross";
+        // The main window opens the first album after the run, with its thumbnails.
+        s->ui.beiErstemAlbum = [&] {
+            s->albumWaehlen(s->albumNummer(u"Gross"_s));
+            AbgebrochenenImportVollenden(s->z, s->db);
+            Vorschaubilderzeugung(s->z, s->db).AlbumLaden();
+        };
 
         // One message naming the folder, the run stops before the next folder.
         QCOMPARE(importieren({ quelle, weiter }, { u"Gross"_s }), 1);
-        const QString album = s->z.bilderverzeichnis + "Gross";
+        s->ui.beiErstemAlbum = nullptr;
+        QDir(album + "/TempBilder").removeRecursively();
         QCOMPARE(s->meldungen.texte(), QStringList({ "Kein Speicherplatz mehr auf " + album }));
         QCOMPARE(s->meldungen.titel(), QStringList({ "Kein Speicherplatz!" }));
         QVERIFY(s->albumNummer(u"Weiter"_s).isEmpty());

@@ -44,10 +44,12 @@ bool KleinerDatentraeger::groesseAendern(qint64 bytes)
             { QStringLiteral("-o"), QStringLiteral("remount,size=%1").arg(bytes), m_ordner.path() }, nullptr);
 }
 
-bool KleinerDatentraeger::schreibschuetzen()
+bool KleinerDatentraeger::schreibschuetzen(bool an)
 {
     return m_eingehaengt
-        && mountAufrufen({ QStringLiteral("-o"), QStringLiteral("remount,ro"), m_ordner.path() }, nullptr);
+        && mountAufrufen(
+            { QStringLiteral("-o"), an ? QStringLiteral("remount,ro") : QStringLiteral("remount,rw"), m_ordner.path() },
+            nullptr);
 }
 
 bool KleinerDatentraeger::aushaengen()

@@ -19,8 +19,8 @@ public:
     QString pfad() const { return m_ordner.path() + QLatin1Char('/'); }
     // Changes the size, to free room after a test filled it.
     bool groesseAendern(qint64 bytes);
-    // Makes it read-only: files can be read and copied but not deleted.
-    bool schreibschuetzen();
+    // Makes it read-only (files can be read and copied but not deleted), or writable again.
+    bool schreibschuetzen(bool an = true);
     // Unmounts it now, as when a stick is pulled: the empty folder stays.
     bool aushaengen();
 

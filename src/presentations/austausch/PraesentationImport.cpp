@@ -53,14 +53,25 @@ bool vorhanden(Recordset& rs, const QString& spalte, const QString& name)
     return gefunden;
 }
 
-QString albumNummerVon(Datenbankobjekte& db, const QString& name)
+// A column of the album row whose column `wo` holds the value.
+QString albumFeld(Datenbankobjekte& db, const QString& wo, const QString& wert, const QString& spalte)
 {
     Recordset& rs = db.rsAlben;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        if (FeldLesen(rs, QStringLiteral("Albenname")) == name)
-            return FeldLesen(rs, QStringLiteral("Nummer"));
+        if (FeldLesen(rs, wo) == wert)
+            return FeldLesen(rs, spalte);
     }
     return QString();
+}
+
+QString albumNummerVon(Datenbankobjekte& db, const QString& name)
+{
+    return albumFeld(db, QStringLiteral("Albenname"), name, QStringLiteral("Nummer"));
+}
+
+QString albumPfadVon(Datenbankobjekte& db, const QString& nummer)
+{
+    return albumFeld(db, QStringLiteral("Nummer"), nummer, QStringLiteral("Pfad"));
 }
 
 }  // namespace
@@ -93,21 +104,26 @@ Importergebnis Importieren(Programmzustand& z, Datenbankobjekte& db, const QStri
                               .arg(quelle);
         return ergebnis;
     }
+    // One run for album and presentation: the full disk is reported once.
+    Importlauf lauf(z);
+    QStringList gefuellt;
     {
         Importmodus modus(z);
-        AlbenAusOrdnernAnlegen(z, db, { quelle }, Importrueckfragen(), name);
+        AlbenAusOrdnernAnlegen(z, db, { quelle }, Importrueckfragen(), name, &gefuellt);
     }
-    ergebnis.albumNummer = albumNummerVon(db, name);
+    // A folder whose import was cut off went on into its old album.
+    const QString albumName = gefuellt.isEmpty() ? name : gefuellt.first();
+    ergebnis.albumNummer = albumNummerVon(db, albumName);
     if (ergebnis.albumNummer.isEmpty()) {
         ergebnis.fehler = QStringLiteral(
             "Aus dem Verzeichnis %1 wurde kein Album angelegt; die Präsentation wurde nicht importiert.")
                               .arg(quelle);
         return ergebnis;
     }
-    ergebnis.albumName = name;
+    ergebnis.albumName = albumName;
 
     const QString praeName = ImportName(
-        name, [&](const QString& n) { return vorhanden(db.rsPraesentationen, QStringLiteral("PraeName"), n); });
+        albumName, [&](const QString& n) { return vorhanden(db.rsPraesentationen, QStringLiteral("PraeName"), n); });
     try {
         // Table and rows together: a presentation is made whole or not at all.
         Transaktion transaktion(db.conDaten);
@@ -127,6 +143,8 @@ Importergebnis Importieren(Programmzustand& z, Datenbankobjekte& db, const QStri
             zeilen.Update();
         }
         transaktion.bestaetigen();
+        // Only now is the import complete; cut off before, it is run again into this album.
+        ImportAbschliessen(z, albumPfadVon(db, ergebnis.albumNummer));
         ergebnis.tabelle = tabelle;
         ergebnis.praesentationName = praeName;
         ergebnis.praesentationNummer = QString::number(tabelle.mid(1).toLongLong());
