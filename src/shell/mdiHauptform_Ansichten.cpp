@@ -75,6 +75,8 @@ void mdiHauptform::ansichtenAnordnen()
         liste->setGeometry(links, oben, breite, liste->height());
     }
     hoehenAnpassen();
+    // The browser in the list's place follows it, below a storyboard that came or went.
+    vorschauAnordnen();
 }
 
 void mdiHauptform::hoehenAnpassen()

@@ -496,32 +496,49 @@ private slots:
         h->DatenbankOeffnenBefehl();
         QVERIFY(h->albenAnzeige() && h->bilderListe());
         // The default size and the smallest the main window allows.
-        const QSize groessen[] = { { 800, 600 },
-            { Twips::zuPixel(mdiHauptform::MindestBreiteTwips), Twips::zuPixel(mdiHauptform::MindestHoeheTwips) } };
-        for (const QSize& groesse : groessen) {
-            h->resize(groesse);
-            QTRY_COMPARE(h->size(), groesse);
-            QTest::qWait(50);
-            QWidget* flaeche = h->flaeche()->viewport();
-            const QRect sichtbar = flaeche->rect();
-            auto ganzZuSehen = [&](QWidget* w) {
-                // Inside the frame, and clipped by none of its parents (the viewer's scroll area).
-                for (QWidget* p = w->parentWidget(); p && p != flaeche; p = p->parentWidget()) {
-                    if (!p->rect().contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
-                        return false;
-                }
-                return sichtbar.contains(QRect(w->mapTo(flaeche, QPoint(0, 0)), w->size()));
-            };
-            for (const char* name : { "cmdFirst", "cmdBack", "cmdNext", "cmdLast", "txtBemerkung", "lblSpeicherOrt" }) {
-                QWidget* w = h->albenAnzeige()->findChild<QWidget*>(QLatin1String(name));
+        QWidget* flaeche = h->flaeche()->viewport();
+        auto ganzZuSehen = [&](QWidget* w) {
+            // Inside the frame, and clipped by none of its parents (the viewer's scroll area).
+            for (QWidget* p = w->parentWidget(); p && p != flaeche; p = p->parentWidget()) {
+                if (!p->rect().contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
+                    return false;
+            }
+            return flaeche->rect().contains(QRect(w->mapTo(flaeche, QPoint(0, 0)), w->size()));
+        };
+        auto pruefen = [&](QWidget* fenster, std::initializer_list<const char*> namen, QSize groesse) {
+            for (const char* name : namen) {
+                QWidget* w = fenster->findChild<QWidget*>(QLatin1String(name));
                 QVERIFY2(w && ganzZuSehen(w),
                     qPrintable(QStringLiteral("%1 bei %2 x %3")
                                    .arg(QLatin1String(name))
                                    .arg(groesse.width())
                                    .arg(groesse.height())));
             }
+        };
+        const QSize groessen[] = { { 800, 600 },
+            { Twips::zuPixel(mdiHauptform::MindestBreiteTwips), Twips::zuPixel(mdiHauptform::MindestHoeheTwips) } };
+        for (const QSize& groesse : groessen) {
+            h->resize(groesse);
+            QTRY_COMPARE(h->size(), groesse);
+            QTest::qWait(50);
+            pruefen(h->albenAnzeige(), { "cmdFirst", "cmdBack", "cmdNext", "cmdLast", "txtBemerkung", "lblSpeicherOrt" },
+                groesse);
             QVERIFY2(ganzZuSehen(h->bilderListe()->parentWidget()), qPrintable(QString::number(groesse.width())));
         }
+        // The browser with four rows of the largest thumbnails: the rows that
+        // do not fit are left out, the paging bar stays in sight, below the last name.
+        h->resize(800, 600);
+        QTRY_COMPARE(h->size(), QSize(800, 600));
+        a->zustand().einstellungen.AnzahlBrowserZeilen = 4;
+        a->zustand().einstellungen.GroesseVorschauBild = 120;
+        h->BrowserBefehl();
+        frmVorschau* v = h->vorschau();
+        QVERIFY(v);
+        QTest::qWait(50);
+        pruefen(v, { "cmdFirst", "cmdNextGross", "cmdLast", "lblAnzeige" }, h->size());
+        QVERIFY(v->AnzahlZeilen() < 4);
+        const QWidget* leiste = v->lblAnzeige()->parentWidget();
+        QVERIFY(v->lblBildName(v->AnzahlPlatzhalter())->geometry().bottom() < leiste->y());
         h->close();
     }
 

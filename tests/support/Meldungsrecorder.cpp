@@ -1,8 +1,10 @@
 #include "Meldungsrecorder.h"
 
+#include <QGuiApplication>
+
 Meldungen::Antwort Meldungsrecorder::zeigen(const QString& text, Meldungen::Stil stil, const QString& titel)
 {
-    meldungen.append({ text, stil, titel, {} });
+    meldungen.append({ text, stil, titel, {}, QGuiApplication::overrideCursor() != nullptr });
     if (!antworten.isEmpty())
         return antworten.takeFirst();
     return stil == Meldungen::Frage ? Meldungen::Antwort::Ja : Meldungen::Antwort::OK;

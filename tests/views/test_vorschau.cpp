@@ -175,8 +175,7 @@ private slots:
         QCOMPARE(n.NaviSchritt(), schritte);
         QVERIFY(n.amEnde());
         QCOMPARE(n.Seite().leer(), anzahl == 0);
-        if (anzahl > 0)
-            QCOMPARE(Positionstext(n.Seite(), anzahl), letzteSeite);
+        QCOMPARE(Positionstext(n.Seite(), anzahl), letzteSeite);
     }
 
     void navigationsfolgen()
@@ -306,6 +305,42 @@ private slots:
         QTest::mouseClick(s.browser->imgBild(3), Qt::LeftButton);
         QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
         QCOMPARE(s.vm.zoomAufrufe, 1);
+
+        // The file went after its cell was drawn: the viewer asks, the user
+        // deletes the entry, and the click ends there, on no other picture.
+        s.vm.anzeige = &s.anzeige();
+        QVERIFY(QFile::remove(s.z.bildPfade.at(2)));
+        s.meldungen.antworten = { Meldungen::Antwort::Nein, Meldungen::Antwort::Ja };
+        QTest::mouseClick(s.browser->imgBild(3), Qt::LeftButton);
+        QCOMPARE(s.db.rsAlbum.RecordCount(), 2);
+        QCOMPARE(s.vm.zoomAufrufe, 1);
+
+        // Another album without pictures: no count of the one before.
+        QVERIFY(!s.browser->lblAnzeige()->text().isEmpty());
+        s.album(u"Leer"_s);
+        BildPfadeLaden(s.z, s.db);
+        QCOMPARE(s.browser->lblAnzeige()->text(), QString());
+    }
+
+    void zeilenPassenInDieHoehe()
+    {
+        Vorschausammlung s(23);
+        frmVorschau& v = *s.browser;
+        const int drei = v.benoetigteHoehe();
+        // Less than three rows need: two rows, the panel below them, paging still by whole pages.
+        v.HoeheBegrenzen(drei - 1);
+        v.resize(v.width(), v.benoetigteHoehe());
+        QCOMPARE(v.AnzahlZeilen(), 2);
+        QCOMPARE(v.AnzahlPlatzhalter(), 10);
+        QVERIFY(v.benoetigteHoehe() <= drei - 1);
+        const QWidget* leiste = v.lblAnzeige()->parentWidget();
+        QVERIFY(v.rect().contains(leiste->geometry()));
+        QVERIFY(v.lblBildName(10)->geometry().bottom() < leiste->y());
+        QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 10  von  23"_s);
+        v.HoeheBegrenzen(1);
+        QCOMPARE(v.AnzahlZeilen(), 1);
+        v.HoeheBegrenzen(drei);
+        QCOMPARE(v.AnzahlZeilen(), 3);
     }
 
     void markierenMitStrgUndUmschalt()

@@ -9,6 +9,7 @@
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
 #include "Programmzustand.h"
+#include "Sanduhr.h"
 #include "Twips.h"
 #include "mdlDatenbanken.h"
 #include "mdlHilfe.h"
@@ -25,26 +26,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
-
-namespace {
-
-// The wait pointer while a picture is looked up; it goes before every question.
-class Wartezeiger {
-public:
-    Wartezeiger() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Wartezeiger() { aus(); }
-    void aus()
-    {
-        if (m_an)
-            QApplication::restoreOverrideCursor();
-        m_an = false;
-    }
-
-private:
-    bool m_an = true;
-};
-
-} // namespace
 
 frmAlbenAnzeige::frmAlbenAnzeige(
     Programmzustand& zustand, Datenbankobjekte& datenbank, const Bildliste& bilder, QWidget* eltern)
@@ -136,7 +117,8 @@ void frmAlbenAnzeige::leeresAlbumZeigen()
 
 bool frmAlbenAnzeige::zeileAnzeigen()
 {
-    Wartezeiger zeiger;
+    // The wait pointer while a picture is looked up; it goes before every question.
+    Sanduhr zeiger;
     bildLeeren();
     if (z.offen.begriffe)
         z.ui().BegriffeListenAuffuellen();
