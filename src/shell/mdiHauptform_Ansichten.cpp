@@ -6,6 +6,7 @@
 #include "Twips.h"
 #include "Unterfenster.h"
 #include "frmAlbenAnzeige.h"
+#include "frmBegriffe.h"
 #include "frmBilderListe.h"
 #include "mdiHauptform.h"
 
@@ -83,11 +84,22 @@ void mdiHauptform::hoehenAnpassen()
 {
     // The viewer and the list reach down to the frame's lower edge; the
     // viewer scrolls what does not fit.
-    const int unten = m_flaeche->viewport()->height();
-    if (QMdiSubWindow* anzeige = rahmen(m_albenAnzeige))
-        anzeige->resize(anzeige->width(), std::max(anzeige->minimumSizeHint().height(), unten - anzeige->y()));
+    int unten = m_flaeche->viewport()->height();
+    QMdiSubWindow* anzeige = rahmen(m_albenAnzeige);
     if (QMdiSubWindow* liste = rahmen(m_bilderListe))
         liste->resize(liste->width(), std::max(liste->minimumSizeHint().height(), unten - liste->y()));
+    // An open keyword window takes the lower end of the viewer's column and
+    // the viewer ends above it: it covers neither the viewer's remark nor the
+    // list's buttons.
+    if (QMdiSubWindow* begriffe = rahmen(m_begriffe)) {
+        const int breite = std::max(begriffe->minimumSizeHint().width(), anzeige ? anzeige->width() : begriffe->width());
+        const int oben = std::max(anzeige ? anzeige->y() + anzeige->minimumSizeHint().height() : 0,
+            unten - begriffe->height());
+        begriffe->setGeometry(anzeige ? anzeige->x() : 0, oben, breite, begriffe->height());
+        unten = oben;
+    }
+    if (anzeige)
+        anzeige->resize(anzeige->width(), std::max(anzeige->minimumSizeHint().height(), unten - anzeige->y()));
 }
 
 void mdiHauptform::albenAnzeigeLaden()

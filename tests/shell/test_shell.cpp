@@ -5,6 +5,7 @@
 #include "Twips.h"
 #include "Verbindung.h"
 #include "frmAlbenAnzeige.h"
+#include "frmBegriffe.h"
 #include "frmBilder.h"
 #include "frmBilderListe.h"
 #include "frmVorschau.h"
@@ -524,6 +525,19 @@ private slots:
             pruefen(h->albenAnzeige(), { "cmdFirst", "cmdBack", "cmdNext", "cmdLast", "txtBemerkung", "lblSpeicherOrt" },
                 groesse);
             QVERIFY2(ganzZuSehen(h->bilderListe()->parentWidget()), qPrintable(QString::number(groesse.width())));
+            // The keyword window, extended, covers neither the viewer nor the list and stays above them.
+            h->BegriffeFensterUmschalten();
+            h->begriffeFenster()->NeuenDatensatzEinfuegen(QStringLiteral("Strand"));
+            h->begriffeFenster()->cmdErweitert_Click();
+            QWidget* begriffe = h->begriffeFenster()->parentWidget();
+            QVERIFY(ganzZuSehen(begriffe));
+            for (QWidget* w : { h->albenAnzeige()->parentWidget(), h->bilderListe()->parentWidget() })
+                QVERIFY2(!begriffe->geometry().intersects(w->geometry()), qPrintable(w->objectName()));
+            auto* anzeigeRahmen = static_cast<QMdiSubWindow*>(h->albenAnzeige()->parentWidget());
+            h->flaeche()->setActiveSubWindow(anzeigeRahmen);
+            QTRY_COMPARE(h->flaeche()->subWindowList(QMdiArea::StackingOrder).last(), begriffe);
+            h->BegriffeFensterUmschalten();
+            QTRY_VERIFY(!h->begriffeFenster());
         }
         // The browser with four rows of the largest thumbnails: the rows that
         // do not fit are left out, the paging bar stays in sight, below the last name.

@@ -107,6 +107,12 @@ void frmAlbenAnzeige::bemerkungSetzen(const QString& text)
     m_bemerkungWirdGesetzt = false;
 }
 
+void frmAlbenAnzeige::bemerkungSperren(bool gesperrt)
+{
+    m_txtBemerkung->setReadOnly(gesperrt);
+    gesperrtZeigen(m_txtBemerkung, gesperrt);
+}
+
 void frmAlbenAnzeige::leeresAlbumZeigen()
 {
     AnzeigeLeeren();
@@ -136,7 +142,7 @@ bool frmAlbenAnzeige::zeileAnzeigen()
     Aenderung = false;
     // Pictures may have come into an album that was empty when it was chosen.
     // The search result's rows are copies: remark and date stay locked there.
-    m_txtBemerkung->setReadOnly(z.suchergebnisAngezeigt);
+    bemerkungSperren(z.suchergebnisAngezeigt);
     m_cmdDatum->setEnabled(!z.suchergebnisAngezeigt);
     m_cmdBegriffe->setEnabled(true);
 
@@ -304,7 +310,7 @@ void frmAlbenAnzeige::Aktivieren()
 
 void frmAlbenAnzeige::BearbeitungFreigeben()
 {
-    m_txtBemerkung->setReadOnly(false);
+    bemerkungSperren(false);
     m_cmdBegriffe->setEnabled(true);
     m_cmdDatum->setEnabled(true);
 }
@@ -318,7 +324,7 @@ void frmAlbenAnzeige::AnzeigeLeeren()
         feld->clear();
     bemerkungSetzen(QString());
     m_lblSpeicherOrt->clear();
-    m_txtBemerkung->setReadOnly(true);
+    bemerkungSperren(true);
     m_cmdDatum->setEnabled(false);
     m_cmdBegriffe->setEnabled(false);
     m_movBildDatum->hide();

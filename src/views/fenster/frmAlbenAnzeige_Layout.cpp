@@ -2,6 +2,7 @@
 #include "Bildknopf.h"
 #include "frmAlbenAnzeige.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QFrame>
 #include <QGridLayout>
@@ -21,6 +22,7 @@ QLineEdit* nurLesefeld(const QString& name, QWidget* eltern)
     auto* feld = new QLineEdit(eltern);
     feld->setObjectName(name);
     feld->setReadOnly(true);
+    frmAlbenAnzeige::gesperrtZeigen(feld, true);
     return feld;
 }
 
@@ -41,6 +43,15 @@ public:
 };
 
 } // namespace
+
+void frmAlbenAnzeige::gesperrtZeigen(QWidget* feld, bool gesperrt)
+{
+    // A locked field looks locked: the window's colour behind the text, so
+    // nobody types into it in vain.
+    QPalette farben = feld->palette();
+    farben.setColor(QPalette::Base, QApplication::palette().color(gesperrt ? QPalette::Window : QPalette::Base));
+    feld->setPalette(farben);
+}
 
 void frmAlbenAnzeige::aufbauen()
 {
