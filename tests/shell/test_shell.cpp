@@ -599,6 +599,22 @@ private slots:
         h->close();
     }
 
+    void dateidialogeOeffnenImOrdnerDerSammlung()
+    {
+        const QString ordner = m_ordner.filePath(QStringLiteral("sammlungen"));
+        QDir().mkpath(ordner);
+        const struct {
+            QString zuletzt, erwartet;
+        } faelle[] = {
+            { ordner + QStringLiteral("/b.mdb"), ordner },
+            { QStringLiteral("/weg/b.mdb"), QDir::homePath() },
+            { QStringLiteral("b.mdb"), QDir::homePath() },  // not the folder the program was started from
+            { QStringLiteral(" "), QDir::homePath() },
+        };
+        for (const auto& f : faelle)
+            QCOMPARE(mdiHauptform::DateidialogOrdner(f.zuletzt), f.erwartet);
+    }
+
     void f1OeffnetDasThemaDesFensters()
     {
         const QString hilfe = m_ordner.filePath(QStringLiteral("hilfe"));
