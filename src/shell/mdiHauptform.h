@@ -162,6 +162,7 @@ private:
     // user closes or opens one, so that it opens again once it can.
     QString m_datenbankBeimStart;
     QString m_letzteDatenbank;  // opened or made last, also when that failed
+    bool m_listeWirdAngeordnet = false;  // the list's width is the frame's doing, not the user's
 
     // --- album chooser and album maintenance: members ---
     void albenAuswahlEntladen();

@@ -15,11 +15,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QResizeEvent>
 #include <functional>
 
 namespace {
-
-constexpr int ListeBreiteTwips = 3900;
 
 // Watches the frame and the two views for the few events the main window
 // reacts to; the main window's own filter belongs to its toolbar.
@@ -71,11 +70,13 @@ void mdiHauptform::ansichtenAnordnen()
     if (QMdiSubWindow* liste = rahmen(m_bilderListe)) {
         // Never beyond the frame's right edge, where it could not be reached.
         const int platz = m_flaeche->viewport()->width() - links;
-        const int breite
-            = std::max(liste->minimumSizeHint().width(), std::min(Twips::zuPixel(ListeBreiteTwips), platz));
+        const int breite = std::max(
+            liste->minimumSizeHint().width(), std::min(Twips::zuPixel(z.einstellungen.ListeBreite), platz));
+        m_listeWirdAngeordnet = true;
         liste->setGeometry(links, oben, breite, liste->height());
     }
     hoehenAnpassen();
+    m_listeWirdAngeordnet = false;
     // The browser in the list's place follows it, below a storyboard that came or went.
     vorschauAnordnen();
 }
@@ -113,7 +114,13 @@ void mdiHauptform::albenAnzeigeLaden()
                     if (ereignis->type() == QEvent::MouseMove && m_albenAnzeige)
                         m_albenAnzeige->AktiverButtonLeeren();
                     else if (ereignis->type() == QEvent::Resize)
-                        hoehenAnpassen();
+                        ansichtenAnordnen();  // the list gets back the width it was narrowed from
+                } else if (ereignis->type() == QEvent::Resize && m_bilderListe && objekt == m_bilderListe
+                    && !m_listeWirdAngeordnet && m_bilderListe->isVisible()
+                    && static_cast<QResizeEvent*>(ereignis)->oldSize().width()
+                        != static_cast<QResizeEvent*>(ereignis)->size().width()) {
+                    // The width the user gave the list is kept, across restarts too.
+                    z.einstellungen.ListeBreite = Twips::ausPixel(rahmen(m_bilderListe)->width());
                 } else if (ereignis->type() == QEvent::MouseMove) {
                     // Over a view the toolbar's hover pictures go.
                     KnoepfeZuruecksetzen();

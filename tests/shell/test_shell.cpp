@@ -347,15 +347,23 @@ private slots:
 
     void einstellungenBeimBeendenUndBeimNaechstenStart()
     {
+        int listenbreite = 0;
         const QString mit = sammlung(QStringLiteral("zuletzt.mdb"), { QStringLiteral("A") });
         {
             auto a = neueAnwendung();
             QVERIFY(a->HauptfensterZeigen());
             a->hauptfenster()->dateiWaehlen = [&](bool) { return mit; };
             a->hauptfenster()->DatenbankOeffnenBefehl();
+            // The user widens the picture list a little.
+            a->hauptfenster()->resize(1000, 700);
+            QTRY_VERIFY(a->hauptfenster()->bilderListe());
+            QWidget* liste = a->hauptfenster()->bilderListe()->parentWidget();
+            liste->resize(liste->width() + 40, liste->height());
+            listenbreite = liste->width();
             a->hauptfenster()->close();
         }
         QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
+        QCOMPARE(s.value(QStringLiteral("Optionen/ListeBreite")).toInt(), Twips::ausPixel(listenbreite));
         QCOMPARE(s.value(QStringLiteral("Pfade/AktuelleDatenbank")).toString(), mit);
         QCOMPARE(s.value(QStringLiteral("Version/Version")).toString(), QStringLiteral("1.0.43"));
         QVERIFY(s.value(QStringLiteral("Pfade/Kolvar-Verz")).toString().endsWith(QLatin1String("programm")));
@@ -366,6 +374,8 @@ private slots:
             QVERIFY(a->HauptfensterZeigen());
             QVERIFY(a->zustand().datenbankOffen);
             QCOMPARE(a->zustand().aktuelleDatenbank, mit);
+            QTRY_VERIFY(a->hauptfenster()->bilderListe());
+            QCOMPARE(a->hauptfenster()->bilderListe()->parentWidget()->width(), listenbreite);
             a->hauptfenster()->close();
         }
         // A stored path whose file is gone (an unplugged disk) opens nothing and

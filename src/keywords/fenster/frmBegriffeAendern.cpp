@@ -103,6 +103,7 @@ void frmBegriffeAendern::cmdWaehlen_Click()
     m_lblAendern->show();
     m_txtBegriffAendern->setEnabled(true);
     m_txtBegriffAendern->setText(text);
+    m_txtBegriffAendern->setCursorPosition(0);
     m_txtBegriffAendern->setFocus();
 }
 

@@ -23,6 +23,8 @@ QLineEdit* nurLesefeld(const QString& name, QWidget* eltern)
     feld->setObjectName(name);
     feld->setReadOnly(true);
     frmAlbenAnzeige::gesperrtZeigen(feld, true);
+    // A long name or keyword list shows its beginning, not its end.
+    QObject::connect(feld, &QLineEdit::textChanged, feld, [feld] { feld->setCursorPosition(0); });
     return feld;
 }
 
