@@ -1,5 +1,5 @@
 // Puts the album windows on the X screen, in a main window as large as the
-// screen, and saves a screenshot of each state with `import -window root`.
+// screen, and saves a screenshot of each state.
 #include "Anwendung.h"
 #include "Datenbankschema.h"
 #include "mdiHauptform.h"
@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
+#include <QScreen>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -21,12 +21,11 @@ namespace {
 
 QString schirmbilder;
 
+// The whole X screen, dialogs included, once the windows have settled.
 void foto(const QString& name)
 {
     QTest::qWait(600);
-    QProcess::execute(QStringLiteral("import"),
-        { QStringLiteral("-window"), QStringLiteral("root"),
-            schirmbilder + QLatin1Char('/') + name + QStringLiteral(".png") });
+    QGuiApplication::primaryScreen()->grabWindow(0).save(schirmbilder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 // A collection with the album "Natur" of 30 coloured pictures and the empty album "Leer".
