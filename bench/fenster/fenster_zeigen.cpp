@@ -2,18 +2,18 @@
 // screen, and saves a screenshot of each state.
 #include "Anwendung.h"
 #include "Datenbankschema.h"
-#include "mdiHauptform.h"
-#include "mdlDatenbanken.h"
 #include "frmAlbenAnzeige.h"
 #include "frmBegriffe.h"
 #include "frmVorschau.h"
+#include "mdiHauptform.h"
+#include "mdlDatenbanken.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -25,7 +25,8 @@ QString schirmbilder;
 void foto(const QString& name)
 {
     QTest::qWait(600);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(schirmbilder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        schirmbilder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 // A collection with the album "Natur" of 30 coloured pictures and the empty album "Leer".

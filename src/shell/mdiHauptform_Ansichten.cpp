@@ -70,8 +70,8 @@ void mdiHauptform::ansichtenAnordnen()
     if (QMdiSubWindow* liste = rahmen(m_bilderListe)) {
         // Never beyond the frame's right edge, where it could not be reached.
         const int platz = m_flaeche->viewport()->width() - links;
-        const int breite = std::max(
-            liste->minimumSizeHint().width(), std::min(Twips::zuPixel(z.einstellungen.ListeBreite), platz));
+        const int breite
+            = std::max(liste->minimumSizeHint().width(), std::min(Twips::zuPixel(z.einstellungen.ListeBreite), platz));
         m_listeWirdAngeordnet = true;
         liste->setGeometry(links, oben, breite, liste->height());
     }
@@ -93,9 +93,10 @@ void mdiHauptform::hoehenAnpassen()
     // the viewer ends above it: it covers neither the viewer's remark nor the
     // list's buttons.
     if (QMdiSubWindow* begriffe = rahmen(m_begriffe)) {
-        const int breite = std::max(begriffe->minimumSizeHint().width(), anzeige ? anzeige->width() : begriffe->width());
-        const int oben = std::max(anzeige ? anzeige->y() + anzeige->minimumSizeHint().height() : 0,
-            unten - begriffe->height());
+        const int breite
+            = std::max(begriffe->minimumSizeHint().width(), anzeige ? anzeige->width() : begriffe->width());
+        const int oben
+            = std::max(anzeige ? anzeige->y() + anzeige->minimumSizeHint().height() : 0, unten - begriffe->height());
         begriffe->setGeometry(anzeige ? anzeige->x() : 0, oben, breite, begriffe->height());
         unten = oben;
     }

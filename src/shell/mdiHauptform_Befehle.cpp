@@ -144,7 +144,8 @@ bool mdiHauptform::datenbankOeffnenMit(const QString& pfad)
 
 void mdiHauptform::DatenbankOeffnenBefehl()
 {
-    const QString pfad = dateiWaehlen ? dateiWaehlen(false) : dateidialog(this, false, DateidialogOrdner(m_letzteDatenbank));
+    const QString pfad
+        = dateiWaehlen ? dateiWaehlen(false) : dateidialog(this, false, DateidialogOrdner(m_letzteDatenbank));
     if (pfad.isEmpty())
         return;
     DatenbankSchliessenBefehl();
@@ -153,7 +154,8 @@ void mdiHauptform::DatenbankOeffnenBefehl()
 
 void mdiHauptform::NeueDatenbankBefehl()
 {
-    const QString pfad = dateiWaehlen ? dateiWaehlen(true) : dateidialog(this, true, DateidialogOrdner(m_letzteDatenbank));
+    const QString pfad
+        = dateiWaehlen ? dateiWaehlen(true) : dateidialog(this, true, DateidialogOrdner(m_letzteDatenbank));
     if (pfad.isEmpty())
         return;
     DatenbankSchliessenBefehl();

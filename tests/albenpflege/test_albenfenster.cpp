@@ -5,8 +5,8 @@
 #include "frmAlbumLoeschenListe.h"
 #include "frmAlbumUmbenennen.h"
 #include "frmCopyInfo.h"
-#include "frmNamenAbfragen.h"
 #include "frmNameNeuesAlbum.h"
+#include "frmNamenAbfragen.h"
 #include "mdiHauptform.h"
 #include "mdlRegistry.h"
 

@@ -12,8 +12,8 @@
 #include "frmBilderListe.h"
 #include "frmSuche.h"
 
-#include <QCalendarWidget>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>

@@ -322,27 +322,6 @@ private slots:
         QCOMPARE(s.browser->lblAnzeige()->text(), QString());
     }
 
-    void zeilenPassenInDieHoehe()
-    {
-        Vorschausammlung s(23);
-        frmVorschau& v = *s.browser;
-        const int drei = v.benoetigteHoehe();
-        // Less than three rows need: two rows, the panel below them, paging still by whole pages.
-        v.HoeheBegrenzen(drei - 1);
-        v.resize(v.width(), v.benoetigteHoehe());
-        QCOMPARE(v.AnzahlZeilen(), 2);
-        QCOMPARE(v.AnzahlPlatzhalter(), 10);
-        QVERIFY(v.benoetigteHoehe() <= drei - 1);
-        const QWidget* leiste = v.lblAnzeige()->parentWidget();
-        QVERIFY(v.rect().contains(leiste->geometry()));
-        QVERIFY(v.lblBildName(10)->geometry().bottom() < leiste->y());
-        QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 10  von  23"_s);
-        v.HoeheBegrenzen(1);
-        QCOMPARE(v.AnzahlZeilen(), 1);
-        v.HoeheBegrenzen(drei);
-        QCOMPARE(v.AnzahlZeilen(), 3);
-    }
-
     void markierenMitStrgUndUmschalt()
     {
         Vorschausammlung s(23);

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QWidget>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <QWidget>
 
 frmCopyInfo::frmCopyInfo(const QString& art, QWidget* parent) : QDialog(parent)
 {

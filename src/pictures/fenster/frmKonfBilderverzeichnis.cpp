@@ -55,8 +55,7 @@ frmKonfBilderverzeichnis::frmKonfBilderverzeichnis(Programmzustand& z, Datenbank
     resize(Twips::zuPixel(7000), sizeHint().height());
 
     connect(txtBV, &QLineEdit::textChanged, this, [this] { Pruefung(); });
-    connect(
-        ordnerauswahl, &Ordnerauswahl::pfadGeaendert, this, [this](const QString& ordner) {
+    connect(ordnerauswahl, &Ordnerauswahl::pfadGeaendert, this, [this](const QString& ordner) {
         txtBV->setText(ordner);
         txtBV->setCursorPosition(0);
     });
