@@ -437,14 +437,6 @@ private slots:
         QCOMPARE(v.AnzahlSpalten(), 1);
         QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 3  von  40"_s);
     }
-
-    void bildLoeschenGehtNicht()
-    {
-        Vorschausammlung s(2);
-        s.browser->BildLoeschen();
-        QCOMPARE(s.meldungen.texte(), QStringList { u"Geht von hier aus noch nicht!"_s });
-        QCOMPARE(s.db.rsAlbum.RecordCount(), 2);
-    }
 };
 
 int testeVorschau(int argc, char** argv)
