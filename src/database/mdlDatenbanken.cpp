@@ -271,7 +271,7 @@ bool DatenbankOhneAlbenOeffnen(Programmzustand& z, Datenbankobjekte& db, const Q
     const QChar cr(13);
     z.Meldung(QStringLiteral("In der Datenbank ") + pfad + QStringLiteral(" sind noch keine Alben vorhanden!") + cr + cr
             + QStringLiteral("Um mit Kolvar arbeiten zu können, müssen Sie zuerst ein Album anlegen.") + cr
-            + QStringLiteral("(Menüpunkt: Datenbank / Neues Album)"),
+            + QStringLiteral("(Menüpunkt: Album / Neu)"),
         Meldungen::Information, QStringLiteral("Kein Album angelegt!"));
     return true;
 }

@@ -88,6 +88,7 @@ GeladeneEinstellungen EinstellungenLaden(const Registry& r)
     o.blnPraeBilderAngleichen = wahrheitswert(text("blnPraeBilderAngleichen", QStringLiteral("True")), s.blnPraeBilderAngleichen);
     o.blnTastenTausch = wahrheitswert(text("blnTastenTausch", QStringLiteral("False")), s.blnTastenTausch);
     o.MdacOK = wahrheitswert(text("MdacOK", QStringLiteral("False")), s.MdacOK);
+    o.ListeBreite = zahl("ListeBreite", s.ListeBreite);
     return e;
 }
 
@@ -117,6 +118,7 @@ void EinstellungenSpeichern(Registry& r, const QString& programmordner, const QS
     schreiben("blnPraeBilderAngleichen", WahrheitswertText(o.blnPraeBilderAngleichen));
     schreiben("blnTastenTausch", WahrheitswertText(o.blnTastenTausch));
     schreiben("MdacOK", WahrheitswertText(o.MdacOK));
+    schreiben("ListeBreite", QString::number(o.ListeBreite));
 
     r.TextSchreiben(Version, QStringLiteral("Version"), versionstext);
     r.sichern();

@@ -20,6 +20,7 @@ struct Einstellungen {
     bool blnPraeBilderAngleichen = true; // slide show: every picture as large as possible
     bool blnTastenTausch = false;        // slide show: mouse buttons swapped
     bool MdacOK = false;                 // database components passed the start test
+    int ListeBreite = 3900;              // picture list width as the user left it, twips
 };
 
 // The main window's normal-state geometry in twips and its window state.

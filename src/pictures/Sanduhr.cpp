@@ -13,6 +13,12 @@ Sanduhr::Sanduhr()
 
 Sanduhr::~Sanduhr()
 {
+    aus();
+}
+
+void Sanduhr::aus()
+{
     if (m_gesetzt)
         QGuiApplication::restoreOverrideCursor();
+    m_gesetzt = false;
 }

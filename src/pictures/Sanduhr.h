@@ -8,6 +8,9 @@ public:
     ~Sanduhr();
     Sanduhr(const Sanduhr&) = delete;
     Sanduhr& operator=(const Sanduhr&) = delete;
+    // Back to the normal pointer before the scope ends: a message box must
+    // not show the hourglass over its buttons.
+    void aus();
 
 private:
     bool m_gesetzt = false;

@@ -65,6 +65,10 @@ public:
     // The file dialogs; tests put in their own answer. speichern: the save
     // dialog of "Neue Datenbank"; the result is empty on Cancel.
     std::function<QString(bool speichern)> dateiWaehlen;
+    // Where the file dialogs open: the folder of the last collection opened
+    // or made, while it exists, else the home folder (never the folder the
+    // program was started from).
+    static QString DateidialogOrdner(const QString& letzteDatenbank);
 
     // The main window's geometry in twips as the settings keep it.
     Fenstergeometrie geometrie() const;
@@ -157,6 +161,8 @@ private:
     // The collection the start could not open stays in the settings until the
     // user closes or opens one, so that it opens again once it can.
     QString m_datenbankBeimStart;
+    QString m_letzteDatenbank;  // opened or made last, also when that failed
+    bool m_listeWirdAngeordnet = false;  // the list's width is the frame's doing, not the user's
 
     // --- album chooser and album maintenance: members ---
     void albenAuswahlEntladen();

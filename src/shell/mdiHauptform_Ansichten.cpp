@@ -6,6 +6,7 @@
 #include "Twips.h"
 #include "Unterfenster.h"
 #include "frmAlbenAnzeige.h"
+#include "frmBegriffe.h"
 #include "frmBilderListe.h"
 #include "mdiHauptform.h"
 
@@ -14,11 +15,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QResizeEvent>
 #include <functional>
 
 namespace {
-
-constexpr int ListeBreiteTwips = 3900;
 
 // Watches the frame and the two views for the few events the main window
 // reacts to; the main window's own filter belongs to its toolbar.
@@ -71,21 +71,37 @@ void mdiHauptform::ansichtenAnordnen()
         // Never beyond the frame's right edge, where it could not be reached.
         const int platz = m_flaeche->viewport()->width() - links;
         const int breite
-            = std::max(liste->minimumSizeHint().width(), std::min(Twips::zuPixel(ListeBreiteTwips), platz));
+            = std::max(liste->minimumSizeHint().width(), std::min(Twips::zuPixel(z.einstellungen.ListeBreite), platz));
+        m_listeWirdAngeordnet = true;
         liste->setGeometry(links, oben, breite, liste->height());
     }
     hoehenAnpassen();
+    m_listeWirdAngeordnet = false;
+    // The browser in the list's place follows it, below a storyboard that came or went.
+    vorschauAnordnen();
 }
 
 void mdiHauptform::hoehenAnpassen()
 {
     // The viewer and the list reach down to the frame's lower edge; the
     // viewer scrolls what does not fit.
-    const int unten = m_flaeche->viewport()->height();
-    if (QMdiSubWindow* anzeige = rahmen(m_albenAnzeige))
-        anzeige->resize(anzeige->width(), std::max(anzeige->minimumSizeHint().height(), unten - anzeige->y()));
+    int unten = m_flaeche->viewport()->height();
+    QMdiSubWindow* anzeige = rahmen(m_albenAnzeige);
     if (QMdiSubWindow* liste = rahmen(m_bilderListe))
         liste->resize(liste->width(), std::max(liste->minimumSizeHint().height(), unten - liste->y()));
+    // An open keyword window takes the lower end of the viewer's column and
+    // the viewer ends above it: it covers neither the viewer's remark nor the
+    // list's buttons.
+    if (QMdiSubWindow* begriffe = rahmen(m_begriffe)) {
+        const int breite
+            = std::max(begriffe->minimumSizeHint().width(), anzeige ? anzeige->width() : begriffe->width());
+        const int oben
+            = std::max(anzeige ? anzeige->y() + anzeige->minimumSizeHint().height() : 0, unten - begriffe->height());
+        begriffe->setGeometry(anzeige ? anzeige->x() : 0, oben, breite, begriffe->height());
+        unten = oben;
+    }
+    if (anzeige)
+        anzeige->resize(anzeige->width(), std::max(anzeige->minimumSizeHint().height(), unten - anzeige->y()));
 }
 
 void mdiHauptform::albenAnzeigeLaden()
@@ -99,7 +115,13 @@ void mdiHauptform::albenAnzeigeLaden()
                     if (ereignis->type() == QEvent::MouseMove && m_albenAnzeige)
                         m_albenAnzeige->AktiverButtonLeeren();
                     else if (ereignis->type() == QEvent::Resize)
-                        hoehenAnpassen();
+                        ansichtenAnordnen();  // the list gets back the width it was narrowed from
+                } else if (ereignis->type() == QEvent::Resize && m_bilderListe && objekt == m_bilderListe
+                    && !m_listeWirdAngeordnet && m_bilderListe->isVisible()
+                    && static_cast<QResizeEvent*>(ereignis)->oldSize().width()
+                        != static_cast<QResizeEvent*>(ereignis)->size().width()) {
+                    // The width the user gave the list is kept, across restarts too.
+                    z.einstellungen.ListeBreite = Twips::ausPixel(rahmen(m_bilderListe)->width());
                 } else if (ereignis->type() == QEvent::MouseMove) {
                     // Over a view the toolbar's hover pictures go.
                     KnoepfeZuruecksetzen();

@@ -13,16 +13,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 
 namespace {
 
-QString dateidialog(QWidget* eltern, bool speichern)
+QString dateidialog(QWidget* eltern, bool speichern, const QString& ordner)
 {
     QFileDialog dialog(eltern);
     dialog.setNameFilters({QStringLiteral("mdb-Datei (*.mdb)"), QStringLiteral("Alle Dateien (*)")});
-    dialog.setDirectory(QDir::currentPath());
+    dialog.setDirectory(ordner);
     if (speichern) {
         dialog.setWindowTitle(QStringLiteral("Neue Datenbank"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -40,6 +41,14 @@ QString dateidialog(QWidget* eltern, bool speichern)
 }
 
 }  // namespace
+
+QString mdiHauptform::DateidialogOrdner(const QString& letzteDatenbank)
+{
+    const QFileInfo info(letzteDatenbank.trimmed());
+    if (!letzteDatenbank.trimmed().isEmpty() && info.isAbsolute() && info.dir().exists())
+        return info.absolutePath();
+    return QDir::homePath();
+}
 
 void mdiHauptform::knopfSetzen(const QString& name, bool aktiv)
 {
@@ -95,6 +104,7 @@ bool mdiHauptform::datenbankOeffnenMit(const QString& pfad)
 {
     if (pfad.trimmed().isEmpty())
         return false;
+    m_letzteDatenbank = pfad;
     const QChar cr(13);
     const QString titel = QStringLiteral("Datenbank öffnen");
     for (;;) {
@@ -134,7 +144,8 @@ bool mdiHauptform::datenbankOeffnenMit(const QString& pfad)
 
 void mdiHauptform::DatenbankOeffnenBefehl()
 {
-    const QString pfad = dateiWaehlen ? dateiWaehlen(false) : dateidialog(this, false);
+    const QString pfad
+        = dateiWaehlen ? dateiWaehlen(false) : dateidialog(this, false, DateidialogOrdner(m_letzteDatenbank));
     if (pfad.isEmpty())
         return;
     DatenbankSchliessenBefehl();
@@ -143,7 +154,8 @@ void mdiHauptform::DatenbankOeffnenBefehl()
 
 void mdiHauptform::NeueDatenbankBefehl()
 {
-    const QString pfad = dateiWaehlen ? dateiWaehlen(true) : dateidialog(this, true);
+    const QString pfad
+        = dateiWaehlen ? dateiWaehlen(true) : dateidialog(this, true, DateidialogOrdner(m_letzteDatenbank));
     if (pfad.isEmpty())
         return;
     DatenbankSchliessenBefehl();

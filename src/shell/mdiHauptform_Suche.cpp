@@ -48,18 +48,25 @@ void mdiHauptform::BegriffeFensterUmschalten()
         if (m_begriffe == fenster)
             m_begriffe = nullptr;
         begriffeKnopfBeschriften();
+        hoehenAnpassen();  // the viewer takes its full height again
     });
     QMdiSubWindow* f = m_flaeche->addSubWindow(fenster, Kindfenster);
     f->setAttribute(Qt::WA_DeleteOnClose);
-    QMdiSubWindow* anzeige = rahmen(m_albenAnzeige);
-    const int breite = anzeige ? std::max(anzeige->width(), fenster->sizeHint().width()) : fenster->sizeHint().width();
-    f->resize(breite, f->height());
-    // Directly below the viewer; the viewer reaches down to the frame's
-    // edge, so the window covers its lower part rather than going out of sight.
+    // Above the views while it is open, so that a click into the viewer or
+    // the list does not hide it while the viewer's button offers to hide it.
+    // (The frame ignores a stays-on-top hint of its windows.)
+    // Queued: the frame raises the activated window after it announced it.
+    connect(
+        m_flaeche, &QMdiArea::subWindowActivated, f,
+        [f](QMdiSubWindow* aktiv) {
+            if (aktiv != f)
+                f->raise();
+        },
+        Qt::QueuedConnection);
+    connect(fenster, &frmBegriffe::hoeheGeaendert, this, &mdiHauptform::hoehenAnpassen);
     fenster->ListeLoeschenAuffuellen();
     f->show();
-    const int unten = anzeige ? anzeige->geometry().bottom() + 1 : 0;
-    f->move(0, std::max(0, std::min(unten, m_flaeche->viewport()->height() - f->height())));
+    hoehenAnpassen();
     begriffeKnopfBeschriften();
 }
 

@@ -126,14 +126,18 @@ void mdiHauptform::vorschauAnordnen()
     else if (QMdiSubWindow* anzeige = rahmen(m_albenAnzeige))
         links = anzeige->geometry().right() + 1;
     const int oben = StoryboardHoehe();
-    const int platz = m_flaeche->viewport()->width() - links - Twips::zuPixel(RandRechtsTwips);
-    const int breite = std::max(f->minimumSizeHint().width(), platz);
+    const int breite = std::max(
+        f->minimumSizeHint().width(), m_flaeche->viewport()->width() - links - Twips::zuPixel(RandRechtsTwips));
     // Title bar and border around the browser itself.
     const QMargins r = f->contentsMargins();
     const int rand = r.top() + r.bottom();
     // The window first takes its width, which decides the rows' height.
     f->setGeometry(links, oben, breite, f->height());
-    const int hoehe = std::min(m_vorschau->benoetigteHoehe() + rand, m_flaeche->viewport()->height() - oben);
+    // Rows that do not fit below the storyboard or into a small frame are
+    // left out, so the paging bar stays in sight.
+    const int platz = m_flaeche->viewport()->height() - oben;
+    m_vorschau->HoeheBegrenzen(platz - rand);
+    const int hoehe = std::min(m_vorschau->benoetigteHoehe() + rand, platz);
     f->resize(breite, std::max(hoehe, f->minimumSizeHint().height()));
 }
 

@@ -64,6 +64,8 @@ Seitenbereich SeiteBerechnen(int naviSchritt, int spalten, int zeilen, int anzah
 
 QString Positionstext(const Seitenbereich& seite, int anzahlBilder)
 {
+    if (seite.leer())
+        return QString();
     return QStringLiteral("Bilder %1 - %2  von  %3").arg(seite.erstes).arg(seite.letztes).arg(anzahlBilder);
 }
 

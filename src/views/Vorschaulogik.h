@@ -41,7 +41,7 @@ struct Seitenbereich {
 };
 Seitenbereich SeiteBerechnen(int naviSchritt, int spalten, int zeilen, int anzahlBilder);
 
-// "Bilder 11 - 23  von  23".
+// "Bilder 11 - 23  von  23"; empty for an album without pictures.
 QString Positionstext(const Seitenbereich& seite, int anzahlBilder);
 
 // The picture of one cell fitted into the square: landscape pictures fill

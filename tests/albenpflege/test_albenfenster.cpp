@@ -4,7 +4,9 @@
 #include "frmAlbenAuswahl.h"
 #include "frmAlbumLoeschenListe.h"
 #include "frmAlbumUmbenennen.h"
+#include "frmCopyInfo.h"
 #include "frmNameNeuesAlbum.h"
+#include "frmNamenAbfragen.h"
 #include "mdiHauptform.h"
 #include "mdlRegistry.h"
 
@@ -154,6 +156,35 @@ private slots:
         QCOMPARE(s->abfragen(u"SELECT COUNT(*) FROM \"%1\""_s.arg(AlbumnummerZumNamen(s->db, u"Urlaub"_s))),
             QStringList { u"12"_s });
         QCOMPARE(s->z.albumName, u"Urlaub"_s);
+    }
+
+    void ordnernameVorgeschlagenUndVorgetipptes()
+    {
+        // The folder's name, selected: Enter takes it, typing replaces it.
+        frmNamenAbfragen frage(s->z, s->db, u"/fotos/Sommer: 2024/"_s);
+        QCOMPARE(frage.txtNameAlbum->text(), u"Sommer 2024"_s);
+        QCOMPARE(frage.txtNameAlbum->selectedText(), u"Sommer 2024"_s);
+        frage.show();
+        QTest::keyClick(frage.txtNameAlbum, Qt::Key_Return);
+        QCOMPARE(frage.neuerAlbumname(), u"Sommer 2024"_s);
+
+        // Keys typed while the notice shows go into the next name query.
+        frmCopyInfo hinweis(u"Bilder werden kopiert."_s);
+        hinweis.anzeigen();
+        Tastenpuffer puffer;
+        puffer.sammeln(true);
+        QTest::keyClicks(&hinweis, u"Wald"_s);
+        puffer.sammeln(false);
+        QString name;
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<frmNamenAbfragen*>(QApplication::activeModalWidget())) {
+                name = d->txtNameAlbum->text();
+                d->reject();
+            }
+        });
+        frmNamenAbfragen::Abfragen(s->z, s->db, u"/fotos/Herbst/"_s, nullptr, &puffer);
+        QCOMPARE(name, u"Wald"_s);
+        QVERIFY(puffer.leer());
     }
 
     void auswahlOeffnetNurWasDerBenutzerAnklickt()

@@ -12,6 +12,7 @@
 #include "frmBilderListe.h"
 #include "frmSuche.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
 #include <QLabel>
@@ -194,11 +195,18 @@ void FensterTest::begriffeFensterKleinUndGross()
     auto* erweitern = kind<QPushButton>(f, u"cmdErweitert"_s);
     auto* bildLoeschen = kind<QComboBox>(f, u"cboBegriffeBildLoeschen"_s);
     // Nothing to delete yet: the button does nothing.
+    f.ListeLoeschenAuffuellen();
+    QCOMPARE(erweitern->text(), u"Begriffe löschen >>"_s);
     erweitern->click();
     QVERIFY(!f.erweitert());
     QVERIFY(!bildLoeschen->isVisible());
 
-    Begriffstabelle::NeuenDatensatzEinfuegen(s.db, u"Rose"_s);
+    // The first keyword: the button extends again, and says so.
+    s.db.rsAlbum.MoveFirst();
+    auto* neu = kind<QLineEdit>(f, u"txtNeuerBegriff"_s);
+    QTest::keyClicks(neu, u"Rose"_s);
+    QTest::keyClick(neu, Qt::Key_Return);
+    QCOMPARE(erweitern->text(), u"Erweitern >>"_s);
     erweitern->click();
     QVERIFY(f.erweitert());
     QCOMPARE(erweitern->text(), u"<< Verkleinern"_s);
@@ -212,6 +220,8 @@ void FensterTest::begriffeFensterKleinUndGross()
     kind<QPushButton>(f, u"cmdLoeschenAlle"_s)->click();
     QCOMPARE(s.db.rsBegriffe.RecordCount(), 1);
     QCOMPARE(s.meldungen.titel(), QStringList { u"Begriff löschen?"_s });
+    // Named as written: "rose" may be another keyword.
+    QVERIFY(s.meldungen.texte().first().startsWith(u"Soll der Begriff „Rose“ wirklich gelöscht werden?"_s));
     waehlen(f, u"cboBegriffeAlleLoeschen"_s, u"Rose"_s);
     s.meldungen.antworten << Meldungen::Antwort::Ja;
     kind<QPushButton>(f, u"cmdLoeschenAlle"_s)->click();
@@ -307,7 +317,12 @@ void FensterTest::sucheZeigtErgebnisMitSperren()
     // The viewer keeps remark and date locked on every result row.
     frmAlbenAnzeige& anzeige = *s.anzeige;
     for (int runde = 0; runde < 2; ++runde) {
-        QVERIFY(kind<QPlainTextEdit>(anzeige, u"txtBemerkung"_s)->isReadOnly());
+        auto* bemerkung = kind<QPlainTextEdit>(anzeige, u"txtBemerkung"_s);
+        QVERIFY(bemerkung->isReadOnly());
+        // ... and looks locked, as the other read-only fields do.
+        QCOMPARE(bemerkung->palette().color(QPalette::Base),
+            kind<QLineEdit>(anzeige, u"txtBildname"_s)->palette().color(QPalette::Base));
+        QVERIFY(bemerkung->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base));
         QVERIFY(!kind<QPushButton>(anzeige, u"cmdDatum"_s)->isEnabled());
         QVERIFY(kind<QPushButton>(anzeige, u"cmdBegriffe"_s)->isEnabled());
         anzeige.Navigieren(frmAlbenAnzeige::Schritt::Vor);

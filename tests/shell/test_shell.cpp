@@ -5,12 +5,13 @@
 #include "Twips.h"
 #include "Verbindung.h"
 #include "frmAlbenAnzeige.h"
+#include "frmBegriffe.h"
 #include "frmBilder.h"
 #include "frmBilderListe.h"
-#include "frmVorschau.h"
 #include "frmHilfe.h"
 #include "frmInfos.h"
 #include "frmStart.h"
+#include "frmVorschau.h"
 #include "mdiHauptform.h"
 #include "mdlDatenbanken.h"
 #include "mdlHilfe.h"
@@ -350,15 +351,23 @@ private slots:
 
     void einstellungenBeimBeendenUndBeimNaechstenStart()
     {
+        int listenbreite = 0;
         const QString mit = sammlung(QStringLiteral("zuletzt.mdb"), { QStringLiteral("A") });
         {
             auto a = neueAnwendung();
             QVERIFY(a->HauptfensterZeigen());
             a->hauptfenster()->dateiWaehlen = [&](bool) { return mit; };
             a->hauptfenster()->DatenbankOeffnenBefehl();
+            // The user widens the picture list a little.
+            a->hauptfenster()->resize(1000, 700);
+            QTRY_VERIFY(a->hauptfenster()->bilderListe());
+            QWidget* liste = a->hauptfenster()->bilderListe()->parentWidget();
+            liste->resize(liste->width() + 40, liste->height());
+            listenbreite = liste->width();
             a->hauptfenster()->close();
         }
         QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
+        QCOMPARE(s.value(QStringLiteral("Optionen/ListeBreite")).toInt(), Twips::ausPixel(listenbreite));
         QCOMPARE(s.value(QStringLiteral("Pfade/AktuelleDatenbank")).toString(), mit);
         QCOMPARE(s.value(QStringLiteral("Version/Version")).toString(), QStringLiteral("1.0.43"));
         QVERIFY(s.value(QStringLiteral("Pfade/Kolvar-Verz")).toString().endsWith(QLatin1String("programm")));
@@ -369,6 +378,8 @@ private slots:
             QVERIFY(a->HauptfensterZeigen());
             QVERIFY(a->zustand().datenbankOffen);
             QCOMPARE(a->zustand().aktuelleDatenbank, mit);
+            QTRY_VERIFY(a->hauptfenster()->bilderListe());
+            QCOMPARE(a->hauptfenster()->bilderListe()->parentWidget()->width(), listenbreite);
             a->hauptfenster()->close();
         }
         // A stored path whose file is gone (an unplugged disk) opens nothing and
@@ -500,32 +511,62 @@ private slots:
         h->DatenbankOeffnenBefehl();
         QVERIFY(h->albenAnzeige() && h->bilderListe());
         // The default size and the smallest the main window allows.
-        const QSize groessen[] = { { 800, 600 },
-            { Twips::zuPixel(mdiHauptform::MindestBreiteTwips), Twips::zuPixel(mdiHauptform::MindestHoeheTwips) } };
-        for (const QSize& groesse : groessen) {
-            h->resize(groesse);
-            QTRY_COMPARE(h->size(), groesse);
-            QTest::qWait(50);
-            QWidget* flaeche = h->flaeche()->viewport();
-            const QRect sichtbar = flaeche->rect();
-            auto ganzZuSehen = [&](QWidget* w) {
-                // Inside the frame, and clipped by none of its parents (the viewer's scroll area).
-                for (QWidget* p = w->parentWidget(); p && p != flaeche; p = p->parentWidget()) {
-                    if (!p->rect().contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
-                        return false;
-                }
-                return sichtbar.contains(QRect(w->mapTo(flaeche, QPoint(0, 0)), w->size()));
-            };
-            for (const char* name : { "cmdFirst", "cmdBack", "cmdNext", "cmdLast", "txtBemerkung", "lblSpeicherOrt" }) {
-                QWidget* w = h->albenAnzeige()->findChild<QWidget*>(QLatin1String(name));
+        QWidget* flaeche = h->flaeche()->viewport();
+        auto ganzZuSehen = [&](QWidget* w) {
+            // Inside the frame, and clipped by none of its parents (the viewer's scroll area).
+            for (QWidget* p = w->parentWidget(); p && p != flaeche; p = p->parentWidget()) {
+                if (!p->rect().contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
+                    return false;
+            }
+            return flaeche->rect().contains(QRect(w->mapTo(flaeche, QPoint(0, 0)), w->size()));
+        };
+        auto pruefen = [&](QWidget* fenster, std::initializer_list<const char*> namen, QSize groesse) {
+            for (const char* name : namen) {
+                QWidget* w = fenster->findChild<QWidget*>(QLatin1String(name));
                 QVERIFY2(w && ganzZuSehen(w),
                     qPrintable(QStringLiteral("%1 bei %2 x %3")
                                    .arg(QLatin1String(name))
                                    .arg(groesse.width())
                                    .arg(groesse.height())));
             }
+        };
+        const QSize groessen[] = { { 800, 600 },
+            { Twips::zuPixel(mdiHauptform::MindestBreiteTwips), Twips::zuPixel(mdiHauptform::MindestHoeheTwips) } };
+        for (const QSize& groesse : groessen) {
+            h->resize(groesse);
+            QTRY_COMPARE(h->size(), groesse);
+            QTest::qWait(50);
+            pruefen(h->albenAnzeige(),
+                { "cmdFirst", "cmdBack", "cmdNext", "cmdLast", "txtBemerkung", "lblSpeicherOrt" }, groesse);
             QVERIFY2(ganzZuSehen(h->bilderListe()->parentWidget()), qPrintable(QString::number(groesse.width())));
+            // The keyword window, extended, covers neither the viewer nor the list and stays above them.
+            h->BegriffeFensterUmschalten();
+            h->begriffeFenster()->NeuenDatensatzEinfuegen(QStringLiteral("Strand"));
+            h->begriffeFenster()->cmdErweitert_Click();
+            QWidget* begriffe = h->begriffeFenster()->parentWidget();
+            QVERIFY(ganzZuSehen(begriffe));
+            for (QWidget* w : { h->albenAnzeige()->parentWidget(), h->bilderListe()->parentWidget() })
+                QVERIFY2(!begriffe->geometry().intersects(w->geometry()), qPrintable(w->objectName()));
+            auto* anzeigeRahmen = static_cast<QMdiSubWindow*>(h->albenAnzeige()->parentWidget());
+            h->flaeche()->setActiveSubWindow(anzeigeRahmen);
+            QTRY_COMPARE(h->flaeche()->subWindowList(QMdiArea::StackingOrder).last(), begriffe);
+            h->BegriffeFensterUmschalten();
+            QTRY_VERIFY(!h->begriffeFenster());
         }
+        // The browser with four rows of the largest thumbnails: the rows that
+        // do not fit are left out, the paging bar stays in sight, below the last name.
+        h->resize(800, 600);
+        QTRY_COMPARE(h->size(), QSize(800, 600));
+        a->zustand().einstellungen.AnzahlBrowserZeilen = 4;
+        a->zustand().einstellungen.GroesseVorschauBild = 120;
+        h->BrowserBefehl();
+        frmVorschau* v = h->vorschau();
+        QVERIFY(v);
+        QTest::qWait(50);
+        pruefen(v, { "cmdFirst", "cmdNextGross", "cmdLast", "lblAnzeige" }, h->size());
+        QVERIFY(v->AnzahlZeilen() < 4);
+        const QWidget* leiste = v->lblAnzeige()->parentWidget();
+        QVERIFY(v->lblBildName(v->AnzahlPlatzhalter())->geometry().bottom() < leiste->y());
         h->close();
     }
 
@@ -570,6 +611,14 @@ private slots:
         h->BrowserBefehl();
         QVERIFY(!h->vorschau());
         h->close();
+    }
+
+    void dateidialogeOeffnenImOrdnerDerSammlung()
+    {
+        QCOMPARE(mdiHauptform::DateidialogOrdner(m_ordner.filePath(QStringLiteral("b.mdb"))), m_ordner.path());
+        // Gone, relative (which would be the folder the program was started from), none.
+        for (const char* ohne : { "/weg/b.mdb", "b.mdb", " " })
+            QCOMPARE(mdiHauptform::DateidialogOrdner(QLatin1String(ohne)), QDir::homePath());
     }
 
     void f1OeffnetDasThemaDesFensters()

@@ -1,8 +1,10 @@
 #include "Meldungsrecorder.h"
 
+#include <QGuiApplication>
+
 Meldungen::Antwort Meldungsrecorder::zeigen(const QString& text, Meldungen::Stil stil, const QString& titel)
 {
-    meldungen.append({ text, stil, titel, {} });
+    meldungen.append({ text, stil, titel, {}, QGuiApplication::overrideCursor() != nullptr });
     if (beimZeigen)
         beimZeigen();
     if (!antworten.isEmpty())

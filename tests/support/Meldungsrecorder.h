@@ -14,6 +14,7 @@ public:
         Meldungen::Stil stil;
         QString titel;
         QStringList liste; // the entries of a list message
+        bool sanduhr = false; // the wait pointer was still shown over the box
     };
     Meldungen::Antwort zeigen(const QString& text, Meldungen::Stil stil, const QString& titel) override;
     void liste(const QString& text, const QStringList& eintraege, Meldungen::Stil stil, const QString& titel) override;

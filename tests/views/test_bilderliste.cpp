@@ -72,8 +72,8 @@ private slots:
         QCOMPARE(farbe(2), Bilderlistenfeld::markiertHintergrund());
         QCOMPARE(farbe(8), QColor(Qt::white));
 
-        // The right button opens the menu on a marked entry only (not while a search result is
-        // shown), and neither marks nor moves.
+        // The right button opens the menu on a marked entry only (in a search result too, as the
+        // browser does), and neither marks nor moves.
         QSignalSpy menue(&liste, &frmBilderListe::kontextmenueGewuenscht);
         druecken(liste, 9, Qt::NoModifier, Qt::RightButton);
         QCOMPARE(menue.count(), 0);
@@ -88,10 +88,10 @@ private slots:
         druecken(liste, 9, Qt::ControlModifier);
         QCOMPARE(m.AnzahlMarkierteFelder(), 0);
         druecken(liste, 2);
-        s.z.albenauswahl = {u"Bitte Album auswählen:"_s, u"Zehn"_s, u"Suchergebnis:"_s};
-        s.z.albenauswahlIndex = 2;
+        s.z.suchergebnisAngezeigt = true;
         druecken(liste, 2, Qt::NoModifier, Qt::RightButton);
-        QCOMPARE(menue.count(), 1);
+        QCOMPARE(menue.count(), 2);
+        s.z.suchergebnisAngezeigt = false;
         // Filling again drops every mark.
         liste.ListeAuffuellen();
         QCOMPARE(m.AnzahlMarkierteFelder(), 0);

@@ -183,6 +183,7 @@ private slots:
         frmBilder& f = *s.zoom;
         f.BildAnzeigen();
         QCOMPARE(s.meldungen.texte(), QStringList { u"Bild nicht gefunden!"_s });
+        QVERIFY(!s.meldungen.meldungen.first().sanduhr);
         QCOMPARE(f.Zoomfaktor(), 0);
         QVERIFY(!f.knopf(u"cmdGroesser"_s)->istAktiv());
         QVERIFY(!f.knopf(u"cmdKleiner"_s)->istAktiv());
@@ -191,6 +192,27 @@ private slots:
         f.resize(720, 520);
         QTest::qWait(400);
         QCOMPARE(s.meldungen.texte().size(), 1);
+    }
+
+    void geloeschteEintraegeBeendenDieNavigation()
+    {
+        // Both files went while the zoom showed the first; stepping on, the
+        // viewer asks about each and the user deletes both entries.
+        Zoomsammlung s({ QSize(64, 48), QSize(64, 48) });
+        frmBilder& f = *s.zoom;
+        s.anzeige();
+        QObject::connect(&s.anzeige(), &frmAlbenAnzeige::zoomAnsichtSchliessen, &f, &QWidget::close);
+        QVERIFY(QFile::remove(s.albumordner() + u"z1.jpg"_s) && QFile::remove(s.albumordner() + u"z2.jpg"_s));
+        using A = Meldungen::Antwort;
+        s.meldungen.antworten = { A::Nein, A::Ja, A::Nein, A::Ja };
+        f.Navigieren(frmBilder::Schritt::Vor);
+        QCOMPARE(s.db.rsAlbum.RecordCount(), 0);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(s.meldungen.titel(),
+            QStringList({ u"Verzeichnis stimmt nicht!"_s, u"Eintrag löschen"_s, u"Verzeichnis stimmt nicht!"_s,
+                u"Eintrag löschen"_s }));
+        for (const Meldungsrecorder::Eintrag& e : std::as_const(s.meldungen.meldungen))
+            QVERIFY2(!e.sanduhr, qPrintable(e.text));
     }
 };
 

@@ -108,6 +108,11 @@ void frmBegriffe::aufbauen()
     haupt->addWidget(m_loeschen);
     haupt->addStretch(1);
 
+    // No wider than the viewer it sits under, in the smallest main window too.
+    for (Begriffsliste* liste : { m_cboBegriffe, m_cboBegriffeBildLoeschen, m_cboBegriffeAlleLoeschen })
+        liste->setMinimumContentsLength(12);
+    m_txtNeuerBegriff->setMinimumWidth(m_cboBegriffe->minimumSizeHint().width());
+
     connect(m_txtNeuerBegriff, &QLineEdit::returnPressed, this, &frmBegriffe::NeuenBegriffEinfuegen);
     connect(m_cmdHinzuNeu, &QPushButton::clicked, this, &frmBegriffe::NeuenBegriffEinfuegen);
     connect(m_cmdHinzuVorhanden, &QPushButton::clicked, this, &frmBegriffe::cmdHinzuVorhanden_Click);
@@ -131,12 +136,7 @@ void frmBegriffe::hoeheSetzen(int twips)
     layout()->activate();
     const int noetig = minimumSizeHint().height() + (rahmen == this ? 0 : rand);
     rahmen->resize(rahmen->width(), std::max(Twips::zuPixel(twips), noetig));
-    // Grown at the frame's lower edge, it moves up so that the new lists can be seen.
-    if (rahmen != this && rahmen->parentWidget()) {
-        const int platz = rahmen->parentWidget()->height();
-        if (rahmen->geometry().bottom() >= platz)
-            rahmen->move(rahmen->x(), std::max(0, platz - rahmen->height()));
-    }
+    emit hoeheGeaendert();
 }
 
 void frmBegriffe::formSetzen(bool gross, const QString& text)
@@ -160,6 +160,9 @@ void frmBegriffe::ListeLoeschenAuffuellen()
         m_cboBegriffeAlleLoeschen->fuellen({});
         return;
     }
+    // The first keyword makes the reduced window's button extend again.
+    if (!erweitert())
+        m_cmdErweitert->setText(QStringLiteral("Erweitern >>"));
     m_cboBegriffeBildLoeschen->fuellen(
         Begriffstabelle::DesFeldes(db.rsBegriffe, FeldLesen(db.rsAlbum, QStringLiteral("Schluesselbegriffe"))));
     m_cboBegriffeAlleLoeschen->fuellen(Begriffstabelle::Alphabetisch(db.rsBegriffe));
@@ -246,7 +249,9 @@ void frmBegriffe::cmdLoeschenAlle_Click()
     if (nummer == 0)
         return;
     const QChar cr(13);
-    if (z.Meldung(QStringLiteral("Soll der Begriff wirklich gelöscht werden?") + cr
+    // Named as written: two keywords may differ only in case.
+    const QString text = Begriffstabelle::TextVon(db.rsBegriffe, nummer);
+    if (z.Meldung(QStringLiteral("Soll der Begriff „%1“ wirklich gelöscht werden?").arg(text) + cr
                 + QStringLiteral("Damit wird dieser aus allen Bildern dieser Datenbank entfernt!"),
             Meldungen::Frage, QStringLiteral("Begriff löschen?"))
         != Meldungen::Antwort::Ja)

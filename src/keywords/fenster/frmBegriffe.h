@@ -37,6 +37,8 @@ public:
 
 signals:
     void geschlossen();
+    // Reduced or extended: the frame lays the viewer's column out anew.
+    void hoeheGeaendert();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -55,16 +55,17 @@ frmBegriffeAendern::frmBegriffeAendern(Programmzustand& zustand, Datenbankobjekt
     connect(this, &QDialog::finished, this, &frmBegriffeAendern::filterLoesen);
     mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("info_bilder.htm"));
 
-    // 2500 twips below and 1980 to the right of the keyword window's corner.
-    // Kept on the screen when the keyword window lies low.
+    // 2500 twips below and 1980 to the right of the keyword window's corner,
+    // but inside the main window (the keyword window lies at its lower edge)
+    // and on the screen.
     if (eltern) {
         adjustSize();
         QPoint ort = eltern->mapToGlobal(QPoint(Twips::zuPixel(1980), Twips::zuPixel(2500)));
-        if (const QScreen* schirm = eltern->screen()) {
-            const QRect frei = schirm->availableGeometry();
-            ort.setX(std::max(frei.left(), std::min(ort.x(), frei.right() - width())));
-            ort.setY(std::max(frei.top(), std::min(ort.y(), frei.bottom() - height())));
-        }
+        QRect frei = eltern->window()->frameGeometry();
+        if (const QScreen* schirm = eltern->screen())
+            frei = frei.intersected(schirm->availableGeometry());
+        ort.setX(std::max(frei.left(), std::min(ort.x(), frei.right() - frameGeometry().width())));
+        ort.setY(std::max(frei.top(), std::min(ort.y(), frei.bottom() - frameGeometry().height())));
         move(ort);
     }
     ListeAuffuellen();
@@ -102,6 +103,7 @@ void frmBegriffeAendern::cmdWaehlen_Click()
     m_lblAendern->show();
     m_txtBegriffAendern->setEnabled(true);
     m_txtBegriffAendern->setText(text);
+    m_txtBegriffAendern->setCursorPosition(0);
     m_txtBegriffAendern->setFocus();
 }
 

@@ -8,6 +8,7 @@
 #include "frmNamenAbfragen.h"
 #include "frmOrdnerWaehlen.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <memory>
 
@@ -27,15 +28,24 @@ int OrdnerImportieren(
     Programmzustand& z, Datenbankobjekte& db, const QStringList& ordner, QWidget* parent, const QString& name)
 {
     std::unique_ptr<frmCopyInfo> hinweis;
+    Tastenpuffer vorgetippt;
     Importrueckfragen rueckfragen;
-    rueckfragen.nameAbfragen
-        = [&](const QString& quellordner) { return frmNamenAbfragen::Abfragen(z, db, quellordner, parent); };
+    rueckfragen.nameAbfragen = [&](const QString& quellordner) {
+        return frmNamenAbfragen::Abfragen(z, db, quellordner, parent, &vorgetippt);
+    };
     rueckfragen.hinweisZeigen = [&](Bildbehandlung behandlung) {
+        vorgetippt.sammeln(true);
         hinweis = std::make_unique<frmCopyInfo>(HinweisText(behandlung), parent);
         hinweis->anzeigen();
     };
-    rueckfragen.hinweisSchliessen = [&] { hinweis.reset(); };
-    return AlbenAusOrdnernAnlegen(z, db, ordner, rueckfragen, name);
+    rueckfragen.hinweisSchliessen = [&] {
+        hinweis.reset();
+        vorgetippt.sammeln(false);
+    };
+    const int angelegt = AlbenAusOrdnernAnlegen(z, db, ordner, rueckfragen, name);
+    vorgetippt.sammeln(false);
+    vorgetippt.abgeben(QApplication::focusWidget());
+    return angelegt;
 }
 
 bool AlbumLadenAusfuehren(Programmzustand& z, Datenbankobjekte& db, QWidget* parent)

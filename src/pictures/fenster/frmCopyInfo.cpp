@@ -1,8 +1,10 @@
 #include "frmCopyInfo.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <QWidget>
 
 frmCopyInfo::frmCopyInfo(const QString& art, QWidget* parent) : QDialog(parent)
 {
@@ -36,4 +38,41 @@ void frmCopyInfo::anzeigen()
     raise();
     repaint();
     QCoreApplication::processEvents();
+}
+
+Tastenpuffer::~Tastenpuffer()
+{
+    sammeln(false);
+}
+
+void Tastenpuffer::sammeln(bool an)
+{
+    if (an == m_an || !QCoreApplication::instance())
+        return;
+    m_an = an;
+    if (an)
+        QCoreApplication::instance()->installEventFilter(this);
+    else
+        QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool Tastenpuffer::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    const QEvent::Type typ = ereignis->type();
+    // Only what reaches a widget: the application sees each key more than once on its way.
+    if ((typ == QEvent::KeyPress || typ == QEvent::KeyRelease) && objekt->isWidgetType()) {
+        m_tasten.emplace_back(ereignis->clone());
+        return true;
+    }
+    return QObject::eventFilter(objekt, ereignis);
+}
+
+void Tastenpuffer::abgeben(QWidget* ziel)
+{
+    std::vector<std::unique_ptr<QEvent>> tasten;
+    tasten.swap(m_tasten);
+    if (!ziel)
+        return;
+    for (const std::unique_ptr<QEvent>& taste : tasten)
+        QCoreApplication::sendEvent(ziel, taste.get());
 }

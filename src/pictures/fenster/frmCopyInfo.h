@@ -1,5 +1,9 @@
 #pragma once
 #include <QDialog>
+#include <QEvent>
+
+#include <memory>
+#include <vector>
 
 class QLabel;
 
@@ -14,4 +18,24 @@ public:
     void anzeigen();
 
     QLabel* lblArt = nullptr;
+};
+
+// Keeps the keys typed while the notice shows (the import runs meanwhile and
+// the notice would swallow them) and hands them on afterwards: to the next
+// name query, which then holds what the user typed ahead, or to the window
+// that has the focus when the import ends.
+class Tastenpuffer : public QObject {
+public:
+    ~Tastenpuffer() override;
+    void sammeln(bool an);
+    // Sends the kept keys to the widget, in the order typed, and forgets them.
+    void abgeben(QWidget* ziel);
+    bool leer() const { return m_tasten.empty(); }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    std::vector<std::unique_ptr<QEvent>> m_tasten;
+    bool m_an = false;
 };

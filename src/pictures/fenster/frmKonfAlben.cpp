@@ -70,7 +70,7 @@ frmKonfAlben::frmKonfAlben(Programmzustand& z, QWidget* parent)
     fraCD = rahmen(this, QStringLiteral("fraCD"), QStringLiteral("Bilder von einer CD-ROM:"), { optCD[0], optCD[1] });
     Frame1 = rahmen(this, QStringLiteral("Frame1"), QStringLiteral("Die Bilder von neuen Alben werden:"),
         { optOrt[0], optOrt[1], fraCD });
-    auto* label1 = new QLabel(QStringLiteral("(Gilt nur für Alben, deren Bilder im Bilder- verzeichnis liegen!)"));
+    auto* label1 = new QLabel(QStringLiteral("(Gilt nur für Alben, deren Bilder im Bilderverzeichnis liegen!)"));
     label1->setObjectName(QStringLiteral("Label1"));
     frmSpeicherOrt = rahmen(this, QStringLiteral("frmSpeicherOrt"), QStringLiteral("Neue Bilder werden:"),
         { optOrt[2], optOrt[3], label1 });

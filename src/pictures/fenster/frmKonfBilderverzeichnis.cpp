@@ -57,13 +57,17 @@ frmKonfBilderverzeichnis::frmKonfBilderverzeichnis(Programmzustand& z, Datenbank
     resize(Twips::zuPixel(7000), sizeHint().height());
 
     connect(txtBV, &QLineEdit::textChanged, this, [this] { Pruefung(); });
-    connect(
-        ordnerauswahl, &Ordnerauswahl::pfadGeaendert, this, [this](const QString& ordner) { txtBV->setText(ordner); });
+    connect(ordnerauswahl, &Ordnerauswahl::pfadGeaendert, this, [this](const QString& ordner) {
+        txtBV->setText(ordner);
+        txtBV->setCursorPosition(0);
+    });
     connect(cmdNeu, &QPushButton::clicked, this, [this] { cmdNeu_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     txtBV->setText(z.bilderverzeichnis);
+    // A long path shows its beginning.
+    txtBV->setCursorPosition(0);
     Pruefung();
 }
 

@@ -2,8 +2,10 @@
 
 #include "Datenbankobjekte.h"
 #include "Programmzustand.h"
+#include "frmCopyInfo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -70,6 +72,11 @@ frmNamenAbfragen::frmNamenAbfragen(const Programmzustand& z, Datenbankobjekte& d
         m_name.clear();
         reject();
     });
+    QString vorschlag = QDir(quellordner).dirName();
+    vorschlag.removeIf(IstVerbotenesNamenszeichen);
+    txtNameAlbum->setText(vorschlag);
+    txtNameAlbum->setCursorPosition(0);
+    txtNameAlbum->selectAll();
     txtNameAlbum->setFocus();
 }
 
@@ -111,9 +118,11 @@ void frmNamenAbfragen::cmdOK_Click()
 }
 
 QString frmNamenAbfragen::Abfragen(const Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
-                                   QWidget* parent)
+                                   QWidget* parent, Tastenpuffer* vorgetippt)
 {
     frmNamenAbfragen dialog(z, db, quellordner, parent);
+    if (vorgetippt)
+        vorgetippt->abgeben(dialog.txtNameAlbum);
     dialog.exec();
     return dialog.neuerAlbumname();
 }

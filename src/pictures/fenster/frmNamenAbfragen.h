@@ -3,11 +3,14 @@
 
 class QLabel;
 class QLineEdit;
+class Tastenpuffer;
 class QPushButton;
 struct Programmzustand;
 struct Datenbankobjekte;
 
-// "Name für neues Album": asks for the name of the album a folder becomes.
+// "Name für neues Album": asks for the name of the album a folder becomes,
+// suggesting the folder's own name, selected, so that Enter takes it and
+// typing replaces it.
 // Characters that cannot stand in a folder name (| \ / : * ? " < >) beep
 // and are dropped, typed or pasted; "TempAlbum" and names of existing
 // albums are refused.
@@ -20,9 +23,10 @@ public:
     // The accepted name; "" after "Abbrechen".
     QString neuerAlbumname() const { return m_name; }
 
-    // Shows the dialog modally and returns the name ("" = skip the folder).
+    // Shows the dialog modally and returns the name ("" = skip the folder);
+    // keys the user typed ahead go into the name first.
     static QString Abfragen(const Programmzustand& z, Datenbankobjekte& db, const QString& quellordner,
-                            QWidget* parent);
+                            QWidget* parent, Tastenpuffer* vorgetippt = nullptr);
 
     QLabel* lblAlterOrdner = nullptr;
     QLineEdit* txtNameAlbum = nullptr;

@@ -183,7 +183,9 @@ bool NichtLeerBestaetigt(const Programmzustand& z, const QString& ordner)
 {
     return z.Meldung(QStringLiteral("Das Verzeichnis ist nicht leer!") + CR + CR
                    + QStringLiteral("Wollen Sie die Präsentation trotzdem in das Verzeichnis:") + CR
-                   + Pfade::ohneSchraegstrich(ordner) + CR + QStringLiteral("exportieren?"),
+                   + Pfade::ohneSchraegstrich(ordner) + CR + QStringLiteral("exportieren?") + CR + CR
+                   + QStringLiteral(
+                       "Dateien, die dort schon so heißen wie die Bilder der Präsentation, werden dabei ersetzt."),
                Meldungen::Frage, QStringLiteral("Verzeichnis nicht leer!"))
         == Meldungen::Antwort::Ja;
 }

@@ -9,6 +9,7 @@
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
 #include "Programmzustand.h"
+#include "Sanduhr.h"
 #include "Twips.h"
 #include "mdlDatenbanken.h"
 #include "mdlHilfe.h"
@@ -25,26 +26,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
-
-namespace {
-
-// The wait pointer while a picture is looked up; it goes before every question.
-class Wartezeiger {
-public:
-    Wartezeiger() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Wartezeiger() { aus(); }
-    void aus()
-    {
-        if (m_an)
-            QApplication::restoreOverrideCursor();
-        m_an = false;
-    }
-
-private:
-    bool m_an = true;
-};
-
-} // namespace
 
 frmAlbenAnzeige::frmAlbenAnzeige(
     Programmzustand& zustand, Datenbankobjekte& datenbank, const Bildliste& bilder, QWidget* eltern)
@@ -126,6 +107,12 @@ void frmAlbenAnzeige::bemerkungSetzen(const QString& text)
     m_bemerkungWirdGesetzt = false;
 }
 
+void frmAlbenAnzeige::bemerkungSperren(bool gesperrt)
+{
+    m_txtBemerkung->setReadOnly(gesperrt);
+    gesperrtZeigen(m_txtBemerkung, gesperrt);
+}
+
 void frmAlbenAnzeige::leeresAlbumZeigen()
 {
     AnzeigeLeeren();
@@ -136,7 +123,8 @@ void frmAlbenAnzeige::leeresAlbumZeigen()
 
 bool frmAlbenAnzeige::zeileAnzeigen()
 {
-    Wartezeiger zeiger;
+    // The wait pointer while a picture is looked up; it goes before every question.
+    Sanduhr zeiger;
     bildLeeren();
     if (z.offen.begriffe)
         z.ui().BegriffeListenAuffuellen();
@@ -154,7 +142,7 @@ bool frmAlbenAnzeige::zeileAnzeigen()
     Aenderung = false;
     // Pictures may have come into an album that was empty when it was chosen.
     // The search result's rows are copies: remark and date stay locked there.
-    m_txtBemerkung->setReadOnly(z.suchergebnisAngezeigt);
+    bemerkungSperren(z.suchergebnisAngezeigt);
     m_cmdDatum->setEnabled(!z.suchergebnisAngezeigt);
     m_cmdBegriffe->setEnabled(true);
 
@@ -322,7 +310,7 @@ void frmAlbenAnzeige::Aktivieren()
 
 void frmAlbenAnzeige::BearbeitungFreigeben()
 {
-    m_txtBemerkung->setReadOnly(false);
+    bemerkungSperren(false);
     m_cmdBegriffe->setEnabled(true);
     m_cmdDatum->setEnabled(true);
 }
@@ -336,7 +324,7 @@ void frmAlbenAnzeige::AnzeigeLeeren()
         feld->clear();
     bemerkungSetzen(QString());
     m_lblSpeicherOrt->clear();
-    m_txtBemerkung->setReadOnly(true);
+    bemerkungSperren(true);
     m_cmdDatum->setEnabled(false);
     m_cmdBegriffe->setEnabled(false);
     m_movBildDatum->hide();

@@ -54,6 +54,8 @@ public:
     void Aktivieren();
     // After an album was chosen: the remark, date and keyword commands work.
     void BearbeitungFreigeben();
+    // Read-only fields get the window's colour behind their text.
+    static void gesperrtZeigen(QWidget* feld, bool gesperrt);
     // Shows no picture and locks everything: the album is about to go.
     void AnzeigeLeeren();
     // The keywords field shows the current picture's keywords anew.
@@ -102,6 +104,7 @@ private:
     bool zeileAnzeigen();
     void vorschauZeigen(const QString& pfad);
     void bemerkungSetzen(const QString& text);
+    void bemerkungSperren(bool gesperrt);
     Bildkennung aktuelleKennung() const;
     // Writes one column of the current row; on failure a message naming the
     // picture (fehlertext with %1) and false.

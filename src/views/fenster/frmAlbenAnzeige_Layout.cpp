@@ -2,6 +2,7 @@
 #include "Bildknopf.h"
 #include "frmAlbenAnzeige.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QFrame>
 #include <QGridLayout>
@@ -21,6 +22,9 @@ QLineEdit* nurLesefeld(const QString& name, QWidget* eltern)
     auto* feld = new QLineEdit(eltern);
     feld->setObjectName(name);
     feld->setReadOnly(true);
+    frmAlbenAnzeige::gesperrtZeigen(feld, true);
+    // A long name or keyword list shows its beginning, not its end.
+    QObject::connect(feld, &QLineEdit::textChanged, feld, [feld] { feld->setCursorPosition(0); });
     return feld;
 }
 
@@ -41,6 +45,15 @@ public:
 };
 
 } // namespace
+
+void frmAlbenAnzeige::gesperrtZeigen(QWidget* feld, bool gesperrt)
+{
+    // A locked field looks locked: the window's colour behind the text, so
+    // nobody types into it in vain.
+    QPalette farben = feld->palette();
+    farben.setColor(QPalette::Base, QApplication::palette().color(gesperrt ? QPalette::Window : QPalette::Base));
+    feld->setPalette(farben);
+}
 
 void frmAlbenAnzeige::aufbauen()
 {

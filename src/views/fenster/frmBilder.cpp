@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -243,6 +244,7 @@ void frmBilder::BildAnzeigen()
             LaufleistenUeberpruefung();
             captionSetzen();
             m_picBildAnzeige->update();
+            sanduhr.aus();
             z.Meldung(QStringLiteral("Bild nicht gefunden!"));
             return;
         }
@@ -376,7 +378,12 @@ void frmBilder::Navigieren(Schritt schritt)
     // The remark belongs to the picture it was typed for: written before the move.
     z.ui().AlbenAnzeigeBemerkungSichern();
     DatensatzBlaettern(rs, schritt);
+    // The viewer may ask about a missing file and delete its entry; when that
+    // was the album's last, it has closed this window, and there is nothing to show.
+    const QPointer<frmBilder> selbst(this);
     z.ui().AlbenAnzeigeBildAnzeigen();
+    if (!selbst || m_geschlossen || rs.RecordCount() == 0)
+        return;
     z.ui().AlbenAnzeigeNaviPruefung();
     z.ui().ListeMarkierungNachfuehren();
     BildAnzeigen();

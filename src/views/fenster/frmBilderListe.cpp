@@ -224,12 +224,9 @@ void frmBilderListe::EintragGedrueckt(
     if (!rs.IstOffen() || rs.RecordCount() == 0 || !m_modell.gueltig(position))
         return;
     if (knopf == Qt::RightButton) {
-        // The result's entry is the one past prompt and albums, never an album of that name.
-        const qsizetype letzter = z.albenauswahl.size() - 1;
-        const bool suchergebnis = z.suchergebnisAngezeigt
-            || (z.albenauswahlIndex == letzter && letzter > z.anzahlAlben
-                && z.albenauswahl.at(letzter) == QLatin1String("Suchergebnis:"));
-        if (m_modell.markiert(position) && !suchergebnis)
+        // In a search result too, as in the browser: the properties are
+        // written into the pictures' own albums as well.
+        if (m_modell.markiert(position))
             emit kontextmenueGewuenscht(global);
         return;
     }

@@ -27,7 +27,21 @@ int frmVorschau::zellengroesse() const
 
 int frmVorschau::zeilen() const
 {
-    return std::max(1, z.einstellungen.AnzahlBrowserZeilen);
+    int n = std::max(1, z.einstellungen.AnzahlBrowserZeilen);
+    while (n > 1 && hoeheFuer(n) > m_hoechsteHoehe)
+        --n;
+    return n;
+}
+
+void frmVorschau::HoeheBegrenzen(int hoehe)
+{
+    const int vorher = zeilen();
+    m_hoechsteHoehe = hoehe;
+    if (zeilen() == vorher)
+        return;
+    PlatzhalterEinrichten();
+    if (m_albumAngezeigt)
+        NeuesAlbumAnzeigen();
 }
 
 void frmVorschau::knopfSperren(Bildknopf* knopf, bool gesperrt)
@@ -97,7 +111,8 @@ void frmVorschau::BilderAnzeigen()
         c.name->show();
     }
     if (m_navi.AnzahlBilder() == 0) {
-        // An empty album shows no frames; the caption keeps its text.
+        // An empty album shows no frames, and no count left from the album before.
+        captionSetzen();
         for (Zelle& c : m_zellen) {
             c.bild->hide();
             c.name->hide();
@@ -224,8 +239,7 @@ void frmVorschau::Navigieren(Schritt schritt)
 void frmVorschau::MarkierungAnzeigen()
 {
     const Seitenbereich seite = m_navi.Seite();
-    if (m_navi.AnzahlBilder() > 0)
-        captionSetzen();
+    captionSetzen();
     for (Zelle& c : m_zellen) {
         if (c.position >= seite.erstes && c.position <= seite.letztes)
             zelleFaerben(c, z.ui().BildMarkiert(c.position));
@@ -250,10 +264,13 @@ bool frmVorschau::bildWaehlen(int position)
     // The remark belongs to the picture it was typed for: written before the move.
     z.ui().AlbenAnzeigeBemerkungSichern();
     rs.AbsolutePositionSetzen(position);
+    const int anzahl = rs.RecordCount();
     z.ui().AlbenAnzeigeBildAnzeigen();
     z.ui().ListeMarkierungNachfuehren();
     z.ui().AlbenAnzeigeNaviPruefung();
-    return true;
+    // The viewer asked about a missing file and deleted its entry: another
+    // picture fills this cell now, and the click was not meant for it.
+    return rs.RecordCount() == anzahl && rs.AbsolutePosition() == position;
 }
 
 void frmVorschau::BildGedrueckt(int zelle, Qt::MouseButton knopf)

@@ -53,6 +53,10 @@ public:
 
     // The height the grid of the current settings and the panel need.
     int benoetigteHoehe() const;
+    // The frame has no more than this height for the browser: it shows fewer
+    // rows than set rather than push the paging bar out of sight.
+    void HoeheBegrenzen(int hoehe);
+    int AnzahlZeilen() const { return zeilen(); }
 
     // Read by the frame and the tests.
     int AnzahlSpalten() const { return m_raster.spalten; }
@@ -99,6 +103,7 @@ private:
     int anzahlBilder() const;
     int zellengroesse() const;
     int zeilen() const;
+    int hoeheFuer(int zeilen) const;
     int labelhoehe() const;
     void zelleLeeren(Zelle& c);
     void zelleFaerben(Zelle& c, bool markiert);
@@ -140,4 +145,5 @@ private:
     quint64 m_lauf = 0;
     QElapsedTimer m_ereignisUhr;  // since the last events handed out during a draw
     int m_letzteBreite = -1;
+    int m_hoechsteHoehe = 1 << 30;
 };

@@ -109,8 +109,13 @@ int frmVorschau::labelhoehe() const
 
 int frmVorschau::benoetigteHoehe() const
 {
+    return hoeheFuer(zeilen());
+}
+
+int frmVorschau::hoeheFuer(int zeilen) const
+{
     const int s = zellengroesse();
-    const Zellenlage letzte = ZelleBerechnen(zeilen() * m_raster.spalten, m_raster, s, labelhoehe());
+    const Zellenlage letzte = ZelleBerechnen(zeilen * m_raster.spalten, m_raster, s, labelhoehe());
     return letzte.labelOben + labelhoehe() + m_raster.luecke + PanelHoehe + 2;
 }
 

@@ -1,7 +1,6 @@
 #include "frmAlbenAuswahl.h"
 
 #include "Albenpflege.h"
-#include "Bildorte.h"
 #include "Datenbankobjekte.h"
 #include "Ordneruebernahme.h"
 #include "Programmzustand.h"
