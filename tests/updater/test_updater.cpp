@@ -174,81 +174,64 @@ private slots:
         QCOMPARE(lesen(installiert + u".alt"_s), a.neu);
     }
 
-    void kaputtesProgrammWirdNichtInstalliert_data()
-    {
-        QTest::addColumn<QByteArray>("inhalt");
-        QTest::addColumn<QString>("grund");
-        QTest::newRow("leer") << QByteArray() << "die neue Programmdatei ist leer";
-        QTest::newRow("abgeschnitten") << lesen(QStringLiteral(KOLVAR_PROGRAMM)).left(500 * 1024) << "abgestürzt";
-        QTest::newRow("HTML-Fehlerseite")
-            << QByteArray("<!DOCTYPE html>\n<html><body>404 Not Found</body></html>\n") << "lässt sich nicht starten";
-        QTest::newRow("falsche Version") << programm("1.0.41") << "\u201E1.0.41\u201C statt " + UpdateVersion;
-        QTest::newRow("keine Ausgabe") << QByteArray("#!/bin/sh\n") << "nennt keine Version";
-        QTest::newRow("Fehlerausgang") << QByteArray("#!/bin/sh\necho Kolvar 1.0.43\nexit 3\n") << "Rückgabewert 3";
-        QTest::newRow("Absturz") << QByteArray("#!/bin/sh\nkill -SEGV $$\n") << "abgestürzt";
-        QTest::newRow("haengt") << QByteArray("#!/bin/sh\nexec sleep 30\n") << "nicht innerhalb von 1 Sekunden";
-    }
-
-    void kaputtesProgrammWirdNichtInstalliert()
-    {
-        QFETCH(QByteArray, inhalt);
-        QFETCH(QString, grund);
-        Aufbau a;
-        schreiben(a.update + u"/kolvar"_s, inhalt, Ausfuehrbar);
-        const Ergebnis e = DateienErsetzen(a.update, a.installation, { u"kolvar"_s }, { UpdateVersion, 1000 });
-        QVERIFY(!e.erfolgreich);
-        QCOMPARE(e.meldung.titel, Fehlschlag);
-        QVERIFY2(e.meldung.text.contains(grund) && e.meldung.text.endsWith(Unveraendert), qPrintable(e.meldung.text));
-        QCOMPARE(lesen(a.installation + u"/kolvar"_s), a.alt);
-        QCOMPARE(eintraege(a.installation), QStringList({ "kolvar" }));
-    }
-
     void fehlschlagLaesstAltesProgramm_data()
     {
-        QTest::addColumn<QString>("hilfe");  // what lies where the help page goes
-        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QString>("hilfe");  // what lies where the help page goes; "fehlt": not in the update
+        QTest::addColumn<QByteArray>("inhalt");  // the update's kolvar
         QTest::addColumn<QString>("nennt");  // %1: the installation
-        QTest::addColumn<QString>("folge");
         QTest::addColumn<QStringList>("danach");
-        const QString seite = u"%1/hilfe/update.htm"_s;
+        const QByteArray gut = programm(UpdateVersion.toLatin1());
+        const QString seite = u"%1/hilfe/update.htm"_s, ordner = u"Ordner"_s;
+        const QStringList beide { u"hilfe"_s, u"kolvar"_s };
         // Every source is looked for before anything is copied.
-        QTest::newRow("Seite fehlt im Update") << "fehlt"
-                                               << "Dateien wurden nicht gefunden!"
-                                               << "\rupdate.htm\r"
-                                               << "Update Ordner befinden!" << QStringList({ "hilfe", "kolvar" });
-        QTest::newRow("Unterordner fehlt") << "" << Fehlschlag << seite << Unveraendert << QStringList({ "kolvar" });
-        QTest::newRow("Datei statt Unterordner")
-            << "Datei" << Fehlschlag << seite << Unveraendert << QStringList({ "hilfe", "kolvar" });
+        QTest::newRow("Seite fehlt im Update") << "fehlt" << gut << "\rupdate.htm\r" << beide;
+        QTest::newRow("Unterordner fehlt") << "" << gut << seite << QStringList({ "kolvar" });
+        QTest::newRow("Datei statt Unterordner") << "Datei" << gut << seite << beide;
         // Found only at the rename, after the program was replaced.
-        QTest::newRow("Ordner statt Datei")
-            << "Ordner" << Fehlschlag << seite
-            << "Die Dateien davor wurden bereits ersetzt; bitte führen Sie das Update noch einmal aus."
-            << QStringList({ "hilfe", "kolvar", "kolvar.alt" });
+        QTest::newRow("Ordner statt Datei") << ordner << gut << seite << beide + QStringList({ "kolvar.alt" });
+        // The new program is tried before anything is replaced.
+        const QString kaputt = u"hilfe/"_s;
+        QTest::newRow("leer") << kaputt << QByteArray() << "die neue Programmdatei ist leer" << beide;
+        QTest::newRow("abgeschnitten") << kaputt << lesen(QStringLiteral(KOLVAR_PROGRAMM)).left(500 * 1024)
+                                       << "abgestürzt" << beide;
+        QTest::newRow("HTML-Fehlerseite") << kaputt << QByteArray("<!DOCTYPE html>\n<html><body>404</body></html>\n")
+                                          << "lässt sich nicht starten" << beide;
+        QTest::newRow("falsche Version") << kaputt << programm("1.0.41") << "\u201E1.0.41\u201C statt " + UpdateVersion
+                                         << beide;
+        QTest::newRow("keine Ausgabe") << kaputt << QByteArray("#!/bin/sh\n") << "nennt keine Version" << beide;
+        QTest::newRow("Fehlerausgang") << kaputt << gut + "exit 3\n"
+                                       << "Rückgabewert 3" << beide;
+        QTest::newRow("Absturz") << kaputt << QByteArray("#!/bin/sh\nkill -SEGV $$\n") << "abgestürzt" << beide;
+        QTest::newRow("haengt") << kaputt << QByteArray("#!/bin/sh\nexec sleep 30\n")
+                                << "nicht innerhalb von 1 Sekunden" << beide;
     }
 
     void fehlschlagLaesstAltesProgramm()
     {
         QFETCH(QString, hilfe);
-        QFETCH(QString, titel);
+        QFETCH(QByteArray, inhalt);
         QFETCH(QString, nennt);
-        QFETCH(QString, folge);
         QFETCH(QStringList, danach);
         Aufbau a;
-        if (hilfe == u"fehlt"_s)
-            QVERIFY(QDir().mkpath(a.installation + u"/hilfe"_s));
-        else
+        schreiben(a.update + u"/kolvar"_s, inhalt, Ausfuehrbar);
+        if (hilfe != u"fehlt"_s)
             schreiben(a.update + u"/update.htm"_s, "<html>");
         if (hilfe == u"Datei"_s)
             schreiben(a.installation + u"/hilfe"_s, "keine Hilfe");
-        if (hilfe == u"Ordner"_s)
-            QVERIFY(QDir().mkpath(a.installation + u"/hilfe/update.htm/alt"_s));
-        const Ergebnis e = DateienErsetzen(a.update, a.installation, { u"kolvar"_s, u"hilfe/update.htm"_s });
+        else if (hilfe != u""_s)
+            QVERIFY(QDir().mkpath(
+                a.installation + u"/hilfe/"_s + (hilfe == u"Ordner"_s ? u"update.htm/alt"_s : QString())));
+        const Ergebnis e = DateienErsetzen(
+            a.update, a.installation, { u"kolvar"_s, u"hilfe/update.htm"_s }, { UpdateVersion, 1000 });
         QVERIFY(!e.erfolgreich);
         QCOMPARE(e.teilweise, hilfe == u"Ordner"_s);
-        QCOMPARE(e.meldung.titel, titel);
-        QVERIFY2(e.meldung.text.contains(nennt.arg(a.installation)) && e.meldung.text.endsWith(folge),
+        QCOMPARE(e.meldung.titel, hilfe == u"fehlt"_s ? u"Dateien wurden nicht gefunden!"_s : Fehlschlag);
+        QVERIFY2(e.meldung.text.contains(nennt.arg(a.installation)), qPrintable(e.meldung.text));
+        QVERIFY2(e.meldung.text.endsWith(e.teilweise ? u"bitte führen Sie das Update noch einmal aus."_s
+                         : hilfe == u"fehlt"_s       ? u"Update Ordner befinden!"_s
+                                                     : Unveraendert),
             qPrintable(e.meldung.text));
-        QCOMPARE(lesen(a.installation + u"/kolvar"_s), e.teilweise ? a.neu : a.alt);
+        QCOMPARE(lesen(a.installation + u"/kolvar"_s), e.teilweise ? inhalt : a.alt);
         QCOMPARE(eintraege(a.installation), danach);
     }
 
