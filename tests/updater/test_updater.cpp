@@ -78,6 +78,8 @@ struct Aufbau {
 const QString NichtInstalliert = u"Kolvar wurde nicht richtig installiert!"_s;
 const QString ZuAlt = u"Installierte Kolvar-Version ist zu alt!"_s;
 const QString NichtNotwendig = u"Update nicht notwendig!"_s;
+const QString Neuere = u"Sie haben eine neuere Kolvar-Version auf Ihrem Computer installiert!"_s;
+const QString Gleiche = u"Sie haben eine neuere (oder die gleiche) Kolvar-Version auf Ihrem Computer installiert!"_s;
 const QString Fehlschlag = u"Update fehlgeschlagen!"_s;
 const QString Unveraendert = u"Die bisherige Kolvar-Version ist unverändert geblieben."_s;
 
@@ -101,18 +103,17 @@ private slots:
         QTest::addColumn<QString>("installiert");
         QTest::addColumn<QString>("minimum");
         QTest::addColumn<QString>("update");
-        QTest::addColumn<QString>("titel");  // empty: the update may run
-        const QString m = u"1.0.36"_s, u = u"1.0.43"_s, i = u"*"_s, keine;
+        QTest::addColumn<QString>("titel");  // empty: the update may run; for "not needed" its sentence
+        const QString m = u"1.0.36"_s, u = u"1.0.43"_s, neun = u"1.0.9"_s, i = u"*"_s, keine;
         QTest::newRow("zu alt") << i << "1.0.35" << m << u << ZuAlt;
         QTest::newRow("minimum") << i << m << m << u << keine;
-        QTest::newRow("gleich") << i << u << m << u << NichtNotwendig;
-        QTest::newRow("neuere Unterversion") << i << "1.1.0" << m << u << NichtNotwendig;
+        QTest::newRow("gleich") << i << u << m << u << Gleiche;
+        QTest::newRow("neuere Revision") << i << "1.0.50" << m << u << Gleiche;
+        QTest::newRow("neuere Unterversion") << i << "1.1.0" << m << u << Neuere;
         QTest::newRow("fehlende Version") << i << keine << m << u << keine;
         // As numbers, not as text.
-        QTest::newRow("1.0.9 vor 1.0.10") << i << "1.0.9"
-                                          << "1.0.9"
-                                          << "1.0.10" << keine;
-        QTest::newRow("1.10.2 nach 1.9.9") << i << "1.10.2" << m << "1.9.9" << NichtNotwendig;
+        QTest::newRow("1.0.9 vor 1.0.10") << i << neun << neun << "1.0.10" << keine;
+        QTest::newRow("1.10.2 nach 1.9.9") << i << "1.10.2" << m << "1.9.9" << Neuere;
         for (const char* falsch : { "1.0.x", "1..43", "1.0.-43", "1.0.43." })
             QTest::newRow(falsch) << i << falsch << m << u << ZuAlt;
         // A relative folder must not be found through the working folder.
@@ -134,9 +135,12 @@ private slots:
         if (ordner == u"*"_s || ordner == u"leer"_s)
             ordner = ordner == u"*"_s ? a.installation : a.wurzel.path() + u"/leer"_s;
         const std::optional<Meldung> m = InstallationPruefen({ ordner, installiert }, minimum, update);
-        QCOMPARE(m ? m->titel : QString(), titel);
+        const bool nichtNoetig = titel == Gleiche || titel == Neuere;
+        QCOMPARE(m ? m->titel : QString(), nichtNoetig ? NichtNotwendig : titel);
         if (m)
-            QCOMPARE(m->symbol, titel == NichtNotwendig ? Meldung::Symbol::Information : Meldung::Symbol::Warnung);
+            QCOMPARE(m->symbol, nichtNoetig ? Meldung::Symbol::Information : Meldung::Symbol::Warnung);
+        if (nichtNoetig)
+            QVERIFY2(m->text.startsWith(titel + u"\r\r"_s), qPrintable(m->text));
         if (titel == ZuAlt)
             QVERIFY(m->text.contains(u"unter "_s + minimum));
     }
