@@ -2,7 +2,6 @@
 #include "Datenbankobjekte.h"
 #include "Datenbankschema.h"
 #include "FalscheLaufwerke.h"
-#include "KleinerDatentraeger.h"
 #include "Komponententest.h"
 #include "Meldungsrecorder.h"
 #include "Programmzustand.h"
@@ -103,57 +102,43 @@ private slots:
     }
     void cleanup() { DatenbankSchliessen(z, db); }
 
-    void neueDateiHatGenauDieFuenfTabellen()
+    // The old collection is whole after a new one replaced it: in the user's
+    // trash, or where no trash can be made (a file stands where its folder
+    // would be) beside the new one.
+    void erstellenBehaeltDieAlteDatei_data()
     {
+        QTest::addColumn<bool>("papierkorbGesperrt");
+        QTest::newRow("Papierkorb oder daneben") << false;
+        QTest::newRow("ohne Papierkorb daneben") << true;
+    }
+    void erstellenBehaeltDieAlteDatei()
+    {
+        QFETCH(bool, papierkorbGesperrt);
+        const QString daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        QFile sperre(daten + QStringLiteral("/Trash"));
+        if (papierkorbGesperrt) {
+            QDir(sperre.fileName()).removeRecursively();
+            QDir().mkpath(daten);
+            QVERIFY(sperre.open(QIODevice::WriteOnly));
+            sperre.close();
+        }
+        sammlungMit({QStringLiteral("Urlaub")});
+        DatenbankSchliessen(z, db);
+        const QByteArray alt = inhalt(m_pfad);
         DatenbankErstellen(m_pfad);
+        if (papierkorbGesperrt)
+            QFile::remove(sperre.fileName());
         QCOMPARE(tabellen(m_pfad),
                  QStringList({"Alben", "Daten", "Praesentationen", "Schluesselbegriffe", "TempAlbum"}));
-        Verbindung v;
-        v.Oeffnen(m_pfad, Verbindung::Lesen);
-        QSqlQuery q = v.Abfragen(QStringLiteral("SELECT Album, Bilderverzeichnis FROM Daten"));
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toString(), QStringLiteral("1"));
-        QVERIFY(q.value(1).isNull());
-        QVERIFY(!q.next());
-    }
-
-    void erstellenBehaeltDieAlteDateiImPapierkorbOderDaneben()
-    {
-        sammlungMit({QStringLiteral("Urlaub")});
-        DatenbankSchliessen(z, db);
-        const QByteArray alt = inhalt(m_pfad);
-        DatenbankErstellen(m_pfad);
-        QVERIFY(!tabellen(m_pfad).contains(QStringLiteral("1")));
         QVERIFY(!QFile::exists(m_pfad + QStringLiteral(".neu")));
-        // The old collection is whole: in the user's trash, or where Qt finds
-        // no trash for this volume, beside the new one.
-        const QString papierkorb = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                                   + QStringLiteral("/Trash/files/");
         QStringList orte{m_pfad + QStringLiteral(".alt")};
-        for (const QFileInfo& f : QDir(papierkorb).entryInfoList({QStringLiteral("Sammlung*.mdb*")}, QDir::Files))
+        for (const QFileInfo& f : QDir(daten + QStringLiteral("/Trash/files/"))
+                                      .entryInfoList({QStringLiteral("Sammlung*.mdb*")}, QDir::Files))
             orte << f.filePath();
-        bool gefunden = false;
-        for (const QString& ort : std::as_const(orte))
-            gefunden = gefunden || inhalt(ort) == alt;
-        QVERIFY2(gefunden, qPrintable(orte.join(QLatin1Char(' '))));
-    }
-
-    void erstellenOhnePapierkorbBehaeltDieAlteDatei()
-    {
-        // No trash can be made: a file stands where its folder would be.
-        const QString daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        QDir(daten + QStringLiteral("/Trash")).removeRecursively();
-        QDir().mkpath(daten);
-        QFile sperre(daten + QStringLiteral("/Trash"));
-        QVERIFY(sperre.open(QIODevice::WriteOnly));
-        sperre.close();
-        sammlungMit({QStringLiteral("Urlaub")});
-        DatenbankSchliessen(z, db);
-        const QByteArray alt = inhalt(m_pfad);
-        DatenbankErstellen(m_pfad);
-        QFile::remove(sperre.fileName());
-        QVERIFY(!tabellen(m_pfad).contains(QStringLiteral("1")));
-        QCOMPARE(inhalt(m_pfad + QStringLiteral(".alt")), alt);
+        if (papierkorbGesperrt)
+            orte = orte.mid(0, 1);
+        QVERIFY2(std::any_of(orte.cbegin(), orte.cend(), [&](const QString& ort) { return inhalt(ort) == alt; }),
+                 qPrintable(orte.join(QLatin1Char(' '))));
     }
 
     void erstellenInEinemFehlendenOrdnerNenntDenOrdner()
@@ -168,92 +153,33 @@ private slots:
         QVERIFY(!QFileInfo::exists(ordner));
     }
 
-    void schluesselUndTabellennamen()
-    {
-        QCOMPARE(DBNummerBilden(QStringLiteral("3"), QStringLiteral("12")), QStringLiteral("001200003"));
-        QCOMPARE(DBNummerBilden(QStringLiteral("27"), QStringLiteral("3")), QStringLiteral("000300027"));
-        QCOMPARE(DBNummerBilden(QStringLiteral("123456"), QStringLiteral("12345")), QStringLiteral("12345123456"));
-        QCOMPARE(Datenbankschema::PraesentationstabellenName(1), QStringLiteral("P0001"));
-        QCOMPARE(Datenbankschema::PraesentationstabellenName(12345), QStringLiteral("P12345"));
-    }
-
-    void ordnernamenBeiKollision()
-    {
-        QCOMPARE(NaechsterOrdnername(QStringLiteral("Urlaub")), QStringLiteral("Urlaub_BV001"));
-        QCOMPARE(NaechsterOrdnername(QStringLiteral("Urlaub_BV001")), QStringLiteral("Urlaub_BV002"));
-        QCOMPARE(NaechsterOrdnername(QStringLiteral("Rom")), QStringLiteral("Rom_BV001"));
-        QCOMPARE(NaechsterOrdnername(QStringLiteral("A_BV009")), QStringLiteral("A_BV010"));
-
-        z.bilderverzeichnis = z.programmordner + QStringLiteral("/fehlt/noch/");
-        QCOMPARE(OrdnerAnlegen(z, QStringLiteral("Urlaub")), QStringLiteral("Urlaub"));  // directory made first
-        QCOMPARE(OrdnerAnlegen(z, QStringLiteral("Urlaub")), QStringLiteral("Urlaub_BV001"));
-        QCOMPARE(OrdnerAnlegen(z, QStringLiteral("Urlaub")), QStringLiteral("Urlaub_BV002"));
-        QVERIFY(QDir(z.bilderverzeichnis + QStringLiteral("Urlaub_BV002")).exists());
-
-        // A folder that can never be made ends the retries with "".
-        QFile sperre(z.programmordner + QStringLiteral("/datei"));
-        QVERIFY(sperre.open(QIODevice::WriteOnly));
-        sperre.close();
-        z.bilderverzeichnis = z.programmordner + QStringLiteral("/datei/");
-        QCOMPARE(OrdnerAnlegen(z, QStringLiteral("X")), QString());
-    }
-
     void albenBekommenOrdnerNummernUndTabellen()
     {
+        z.bilderverzeichnis = z.programmordner + QStringLiteral("/fehlt/noch/");  // made with the first album
         sammlungMit({QStringLiteral("Urlaub"), QStringLiteral("Apfel")});
         QCOMPARE(z.albenauswahl, QStringList({"Bitte Album auswählen:", "Apfel", "Urlaub"}));
         QCOMPARE(z.anzahlAlben, 2);
-        QVERIFY(tabellen(m_pfad).contains(QStringLiteral("1")));
         QVERIFY(tabellen(m_pfad).contains(QStringLiteral("2")));
-        QVERIFY(QDir(z.bilderverzeichnis + QStringLiteral("Urlaub")).exists());
         db.rsAlben.Filter(QStringLiteral("Albenname"), QStringLiteral("Urlaub"));
         QCOMPARE(FeldLesen(db.rsAlben, QStringLiteral("Pfad")), QStringLiteral("Urlaub/"));
         QCOMPARE(FeldLesen(db.rsAlben, QStringLiteral("Nummer")), QStringLiteral("1"));
         db.rsAlben.FilterEntfernen();
 
-        // Its folder left behind by a deleted album: the next one of that name gets "_BV001".
-        QCOMPARE(AlbumAnlegen(z, db, QStringLiteral("Urlaub2"), z.programmordner), QStringLiteral("Urlaub2"));
+        // A folder of that name left behind: the next album gets "_BV001", then "_BV002".
         QCOMPARE(AlbumAnlegen(z, db, QStringLiteral("Urlaub"), z.programmordner), QStringLiteral("Urlaub_BV001"));
-    }
+        QCOMPARE(OrdnerAnlegen(z, QStringLiteral("Urlaub")), QStringLiteral("Urlaub_BV002"));
+        QCOMPARE(NaechsterOrdnername(QStringLiteral("A_BV009")), QStringLiteral("A_BV010"));
 
-    void albenVonCDUndAmOrt()
-    {
-        const QString cd = m_ordner.filePath(QStringLiteral("cd-") + QString::fromLatin1(QTest::currentTestFunction()));
-        QDir().mkpath(cd + QStringLiteral("/Fotos/Urlaub"));
-        laufwerke.hinzufuegen(cd, Laufwerk::CDROM, QStringLiteral("URLAUB2003"));
-        sammlungMit({});
-
-        QCOMPARE(AlbumAnlegen(z, db, QStringLiteral("VonCD"), cd + QStringLiteral("/Fotos/Urlaub/")), QString());
-        z.einstellungen.lngBehandlungNeueCDAlben = 0;
-        QCOMPARE(AlbumAnlegen(z, db, QStringLiteral("KopieVonCD"), cd + QStringLiteral("/Fotos/Urlaub/")),
-                 QStringLiteral("KopieVonCD"));
-        z.einstellungen.lngBehandlungNeueAlben = 2;
-        QCOMPARE(AlbumAnlegen(z, db, QStringLiteral("AmOrt"), m_ordner.path() + QStringLiteral("/")), QString());
-
-        Recordset& rs = db.rsAlben;
-        rs.Filter(QStringLiteral("Albenname"), QStringLiteral("VonCD"));
-        QCOMPARE(FeldLesen(rs, QStringLiteral("CD-Name")), QStringLiteral("URLAUB2003"));
-        QCOMPARE(FeldLesen(rs, QStringLiteral("Pfad")), QStringLiteral("Fotos/Urlaub/"));
-        rs.Filter(QStringLiteral("Albenname"), QStringLiteral("KopieVonCD"));
-        QCOMPARE(FeldLesen(rs, QStringLiteral("CD-Name")), QString());
-        QCOMPARE(FeldLesen(rs, QStringLiteral("Pfad")), QStringLiteral("KopieVonCD/"));
-        rs.Filter(QStringLiteral("Albenname"), QStringLiteral("AmOrt"));
-        QVERIFY(rs.Feld(QStringLiteral("Pfad")).isNull());
-        QVERIFY(rs.Feld(QStringLiteral("CD-Name")).isNull());
-        rs.FilterEntfernen();
-    }
-
-    void albumAnlegenOhneOrdnerSpeichertNichts()
-    {
-        sammlungMit({});
+        // A folder that can never be made ends the retries with "", and the album is not stored.
         QFile sperre(z.programmordner + QStringLiteral("/datei"));
         QVERIFY(sperre.open(QIODevice::WriteOnly));
         sperre.close();
         z.bilderverzeichnis = z.programmordner + QStringLiteral("/datei/");
+        QCOMPARE(OrdnerAnlegen(z, QStringLiteral("X")), QString());
         QVERIFY_THROWS_EXCEPTION(DatenbankFehler, AlbumAnlegen(z, db, QStringLiteral("X"), z.programmordner));
         db.rsAlben.Requery();
-        QCOMPARE(db.rsAlben.RecordCount(), 0);
-        QCOMPARE(tabellen(m_pfad).size(), 5);
+        QCOMPARE(db.rsAlben.RecordCount(), 3);
+        QCOMPARE(tabellen(m_pfad).size(), 8);
     }
 
     void oeffnenOhneAlben()
@@ -266,8 +192,6 @@ private slots:
         QCOMPARE(meldungen.titel(), QStringList({"Kein Album angelegt!"}));
         QVERIFY(meldungen.texte().first().startsWith(QStringLiteral("In der Datenbank ") + m_pfad));
         QCOMPARE(meldungen.meldungen.first().stil, Meldungen::Information);
-        // A fresh file gets the user's pictures folder, never the program folder.
-        QCOMPARE(z.bilderverzeichnis, m_heim + QStringLiteral("/Pictures/Kolvar/"));
     }
 
     void standardverzeichnisLiegtImBilderordnerDesBenutzers_data()
@@ -292,19 +216,17 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(benutzerordner);
         }
-        QCOMPARE(z.StandardBilderverzeichnis(), m_heim + erwartet);
-
-        // The program folder is writable, and still no picture goes there.
-        DatenbankErstellen(m_pfad);
-        QVERIFY(DatenbankOhneAlbenOeffnen(z, db, m_pfad));
-        AlbumAnlegen(z, db, QStringLiteral("Urlaub"), z.programmordner);
+        // A fresh file gets the user's pictures folder; the program folder is writable, and still no picture goes there.
+        sammlungMit({QStringLiteral("Urlaub")});
+        QCOMPARE(z.bilderverzeichnis, m_heim + erwartet);
         QVERIFY(QDir(m_heim + erwartet + QStringLiteral("Urlaub")).exists());
         QCOMPARE(QDir(z.programmordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
     void fruehereSammlungBehaeltIhrVerzeichnis()
     {
-        // Made by an earlier version, with its pictures beside the program.
+        // Made by an earlier version, with its pictures beside the program; the stored directory
+        // wins over the one of the collection open before.
         const QString alt = z.programmordner + QStringLiteral("/BilderVerzeichnis/");
         DatenbankErstellen(m_pfad);
         z.bilderverzeichnis = alt;
@@ -312,7 +234,7 @@ private slots:
         QCOMPARE(z.bilderverzeichnis, alt);
         DatenbankSchliessen(z, db);
 
-        z.bilderverzeichnis.clear();
+        z.bilderverzeichnis = QStringLiteral("/anderswo/");
         QVERIFY(DatenbankOhneAlbenOeffnen(z, db, m_pfad));
         QCOMPARE(z.bilderverzeichnis, alt);
         AlbumAnlegen(z, db, QStringLiteral("Urlaub"), z.programmordner);
@@ -339,11 +261,8 @@ private slots:
         QCOMPARE(z.albenauswahlIndex, 2);
         QCOMPARE(z.aktuelleDatenbank, m_pfad);
         QVERIFY(db.rsAlbum.IstOffen());
-    }
 
-    void veralteteAlbumnummerNimmtDasErsteAlbumNachNamen()
-    {
-        sammlungMit({QStringLiteral("Zebra"), QStringLiteral("Affe")});
+        // An album number that is gone takes the first album by name.
         FeldSchreiben(db.rsDaten, QStringLiteral("Album"), QStringLiteral("77"));
         QVERIFY(DatenbankOeffnen(z, db, m_pfad));
         QCOMPARE(z.albumName, QStringLiteral("Affe"));
@@ -361,7 +280,7 @@ private slots:
         QTest::newRow("Standardverzeichnis") << u"heim/Pictures/Kolvar/"_s << u"heim/Pictures/Kolvar/"_s;
         QTest::newRow("neben der Sammlung, eigener Name") << u"Fotos/"_s << u"Fotos/"_s;
         QTest::newRow("neben dem Programm") << u"programm/BilderVerzeichnis/"_s << u"programm/BilderVerzeichnis/"_s;
-        QTest::newRow("nirgends") << QString() << QString();
+        QTest::newRow("nirgends, Stick abgezogen") << QString() << QString();
     }
     void bilderverzeichnisBeimOeffnen()
     {
@@ -372,6 +291,7 @@ private slots:
         z.bilderverzeichnis = gespeichert;
         sammlungMit({u"Urlaub"_s});
         QDir(gespeichert).removeRecursively();
+        QVERIFY(QDir().mkpath(m_heim + u"/Pictures/Kolvar"_s));  // the default exists, if without the album
         if (!ordnerIn.isEmpty())
             QVERIFY(QDir().mkpath(basis + ordnerIn + u"Urlaub"_s));
         meldungen.leeren();
@@ -383,72 +303,30 @@ private slots:
         QCOMPARE(meldungen.texte().join(u""_s).contains(gespeichert + u"Urlaub"_s), fehlt);
     }
 
-    void ausgehaengterDatentraegerBleibtDasBilderverzeichnis()
-    {
-        KleinerDatentraeger stick(256 * 1024);
-        if (!stick.bereit())
-            QSKIP(qPrintable(stick.grund()));
-        const QString gespeichert = stick.pfad() + u"Fotos/"_s;
-        z.bilderverzeichnis = gespeichert;
-        sammlungMit({u"Urlaub"_s});
-        QVERIFY(QDir(gespeichert + u"Urlaub"_s).exists());
-        DatenbankSchliessen(z, db);
-        QVERIFY(stick.aushaengen());
-        QVERIFY(QDir().mkpath(m_heim + u"/Pictures/Kolvar"_s));  // the default exists, but without the album
-        meldungen.leeren();
-        QVERIFY(DatenbankOeffnen(z, db, m_pfad));
-        QCOMPARE(z.bilderverzeichnis, gespeichert);
-        QCOMPARE(FeldLesen(db.rsDaten, u"Bilderverzeichnis"_s), gespeichert);
-        QCOMPARE(meldungen.meldungen.size(), 1);
-        QVERIFY(meldungen.meldungen[0].text.contains(gespeichert));
-        QVERIFY(!QFileInfo::exists(gespeichert));
-    }
 
     void fremdeDateienWerdenNichtGeoeffnetUndNichtVeraendert()
     {
         const QString muell = m_ordner.filePath(QStringLiteral("muell.mdb"));
-        QFile f(muell);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Das ist keine Datenbank, nur Text.\n");
-        f.close();
         const QString fremd = m_ordner.filePath(QStringLiteral("fremd.mdb"));
+        const QString fehlt = m_ordner.filePath(QStringLiteral("fehlt.mdb"));
+        QFile f(muell);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("Das ist keine Datenbank, nur Text.\n") > 0);
+        f.close();
         {
             Verbindung v;
             v.Erstellen(fremd);
             v.Ausfuehren(QStringLiteral("CREATE TABLE Kunden (Name TEXT)"));
         }
-        QFile fremdDatei(fremd);
-        QVERIFY(fremdDatei.open(QIODevice::ReadOnly));
-        const QByteArray fremdInhalt = fremdDatei.readAll();
-        fremdDatei.close();
-        const QString fehlt = m_ordner.filePath(QStringLiteral("fehlt.mdb"));
-
+        const QByteArray muellInhalt = inhalt(muell), fremdInhalt = inhalt(fremd);
         for (const QString& pfad : {muell, fremd, fehlt}) {
             QVERIFY(!DatenbankOeffnen(z, db, pfad));
             QVERIFY(!DatenbankOhneAlbenOeffnen(z, db, pfad));
-            QVERIFY(!z.datenbankOffen);
-            QVERIFY(!db.conDaten.IstOffen());
+            QVERIFY(!z.datenbankOffen && !db.conDaten.IstOffen());
         }
         QVERIFY(meldungen.meldungen.isEmpty());
         QVERIFY(!QFile::exists(fehlt));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("Das ist keine Datenbank, nur Text.\n"));
-        QVERIFY(fremdDatei.open(QIODevice::ReadOnly));
-        QCOMPARE(fremdDatei.readAll(), fremdInhalt);
-    }
-
-    void ohneAlbenBleibtDasGespeicherteBilderverzeichnis()
-    {
-        DatenbankErstellen(m_pfad);
-        {
-            Verbindung v;
-            v.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
-            v.Ausfuehren(QStringLiteral("UPDATE Daten SET Bilderverzeichnis = ?"), {QStringLiteral("/mnt/fotos/")});
-        }
-        z.bilderverzeichnis = QStringLiteral("/anderswo/");
-        QVERIFY(SammlungOeffnen(z, db, m_pfad).geoeffnet);
-        QCOMPARE(z.bilderverzeichnis, QStringLiteral("/mnt/fotos/"));
-        QCOMPARE(FeldLesen(db.rsDaten, QStringLiteral("Bilderverzeichnis")), QStringLiteral("/mnt/fotos/"));
+        QCOMPARE(inhalt(muell), muellInhalt);
+        QCOMPARE(inhalt(fremd), fremdInhalt);
     }
 
     // Files the program must refuse without writing to them, each with a
@@ -548,8 +426,6 @@ private slots:
     {
         sammlungMit({QStringLiteral("Urlaub")});
         AlbumOeffnen(z, db, QStringLiteral("1"));
-        QCOMPARE(FeldLesen(db.rsAlbum, QStringLiteral("Dateiname")), QString());  // empty album
-
         BildEintragen(db, QStringLiteral("b.jpg"), 0, QStringLiteral("01.02.2003"));
         BildEintragen(db, QStringLiteral("a.jpg"), 0, QStringLiteral("05.06.2007"));
         db.rsAlbum.Filter(QStringLiteral("Dateiname"), QStringLiteral("a.jpg"));
@@ -557,35 +433,12 @@ private slots:
         db.rsAlbum.FilterEntfernen();
         BildEintragen(db, QStringLiteral("a.jpg"), 0, QStringLiteral("09.09.2009"));
         QCOMPARE(db.rsAlbum.RecordCount(), 2);
-        BildEintragen(db, QStringLiteral("B.jpg"), 0, QStringLiteral("09.09.2009"));  // another file than b.jpg
+        BildEintragen(db, QStringLiteral("A.jpg"), 0, QStringLiteral("09.09.2009"));  // another file than a.jpg
         QCOMPARE(db.rsAlbum.RecordCount(), 3);
-        db.rsAlbum.Filter(QStringLiteral("Dateiname"), QStringLiteral("B.jpg"));
-        db.rsAlbum.Delete();
-        db.rsAlbum.FilterEntfernen();
-        db.rsAlbum.MoveFirst();
-        QCOMPARE(FeldLesen(db.rsAlbum, QStringLiteral("Dateiname")), QStringLiteral("a.jpg"));
+        db.rsAlbum.Filter(QStringLiteral("Dateiname"), QStringLiteral("a.jpg"));
         QCOMPARE(FeldLesen(db.rsAlbum, QStringLiteral("Bemerkung")), QStringLiteral("das erste"));
         QCOMPARE(FeldLesen(db.rsAlbum, QStringLiteral("Datum")), QStringLiteral("05.06.2007"));
-        QCOMPARE(FeldLesen(db.rsDaten, QStringLiteral("Album")), QStringLiteral("1"));
-    }
-
-    void importZeilenOhnePruefung()
-    {
-        sammlungMit({QStringLiteral("Import")});
-        db.rsImport.Oeffnen(Abfrage::MitWert(QStringLiteral("1"), QStringLiteral("Dateiname")));
-        ImportBildEintragen(db, QStringLiteral("x.jpg"), 0, QStringLiteral("01.01.2001"));
-        ImportBildEintragen(db, QStringLiteral("x.jpg"), 0, QStringLiteral("01.01.2001"));
-        db.rsImport.Requery();
-        QCOMPARE(db.rsImport.RecordCount(), 2);
-    }
-
-    void praesentationstabellen()
-    {
-        sammlungMit({});
-        QCOMPARE(PraesentationstabelleAnlegen(db, QStringLiteral("Sommer")), QStringLiteral("P0001"));
-        QCOMPARE(PraesentationstabelleAnlegen(db, QStringLiteral("Winter")), QStringLiteral("P0002"));
-        QVERIFY(tabellen(m_pfad).contains(QStringLiteral("P0002")));
-        QCOMPARE(db.rsPraesentationen.RecordCount(), 2);
+        db.rsAlbum.FilterEntfernen();
     }
 
     void komponententest()
