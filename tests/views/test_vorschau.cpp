@@ -205,8 +205,6 @@ private slots:
     {
         Vorschausammlung s(23);
         frmVorschau& v = *s.browser;
-        QCOMPARE(v.AnzahlSpalten(), 5);
-        QCOMPARE(v.AnzahlPlatzhalter(), 15);
         QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 15  von  23"_s);
         QCOMPARE(v.lblBildName(7)->text(), u"b07.jpg"_s);
         QVERIFY(v.zeigtBild(7));
