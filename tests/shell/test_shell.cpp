@@ -9,29 +9,16 @@
 #include "frmBilder.h"
 #include "frmBilderListe.h"
 #include "frmHilfe.h"
-#include "frmInfos.h"
 #include "frmStart.h"
 #include "frmVorschau.h"
 #include "mdiHauptform.h"
 #include "mdlDatenbanken.h"
 #include "mdlHilfe.h"
 
-#include <QAction>
-#include <QDialog>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSettings>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QWindow>
+#include <QtWidgets>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 // The program's windows on the offscreen platform: start, main window with
 // its menus, buttons and states, settings at exit, help.
@@ -40,19 +27,47 @@ class TestShell : public QObject {
 
     QTemporaryDir m_ordner;
     Meldungsrecorder meldungen;
+    std::unique_ptr<Anwendung> m_a;
 
-    std::unique_ptr<Anwendung> neueAnwendung()
+    // Closes the running program, starts it anew and opens the collection, if given,
+    // through "Datenbank öffnen"; null when the main window did not come up.
+    mdiHauptform* starten(const QString& sammlung = {})
     {
-        auto a = std::make_unique<Anwendung>();
-        const QString programm = m_ordner.filePath(QStringLiteral("programm"));
+        beenden();
+        m_a = std::make_unique<Anwendung>();
+        const QString programm = m_ordner.filePath(u"programm"_s);
         QDir().mkpath(programm);
-        a->Vorbereiten(programm);
-        a->zustand().meldungen = &meldungen;
-        return a;
+        m_a->Vorbereiten(programm);
+        m_a->zustand().meldungen = &meldungen;
+        if (!m_a->HauptfensterZeigen())
+            return nullptr;
+        mdiHauptform* h = m_a->hauptfenster();
+        if (!sammlung.isEmpty())
+            oeffnen(h, sammlung);
+        return h;
+    }
+    void beenden()
+    {
+        if (m_a && m_a->hauptfenster())
+            m_a->hauptfenster()->close();
+        m_a.reset();
+    }
+    static void oeffnen(mdiHauptform* h, const QString& pfad)
+    {
+        h->dateiWaehlen = [pfad](bool) { return pfad; };
+        h->DatenbankOeffnenBefehl();
     }
 
-    static bool aktiv(mdiHauptform* h, const char* name) { return h->aktion(QLatin1String(name))->isEnabled(); }
-    static QString bild(mdiHauptform* h, const char* name) { return h->knopf(QLatin1String(name))->aktuellesBild(); }
+    // Each of "name+" (enabled), "name-" (disabled), "knopf=bild" holds for the main window.
+    static void pruefen(mdiHauptform* h, const char* erwartet)
+    {
+        for (const QString& e : QString::fromUtf8(erwartet).split(u' ', Qt::SkipEmptyParts)) {
+            if (e.contains(u'='))
+                QCOMPARE(h->knopf(e.section(u'=', 0, 0))->aktuellesBild(), e.section(u'=', 1));
+            else
+                QVERIFY2(h->aktion(e.chopped(1))->isEnabled() == e.endsWith(u'+'), qPrintable(e));
+        }
+    }
 
     static void maus(QWidget* w, QEvent::Type art, Qt::MouseButton knopf = Qt::NoButton)
     {
@@ -60,40 +75,31 @@ class TestShell : public QObject {
             art == QEvent::MouseButtonPress ? knopf : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w, &e);
     }
-    static void mausBewegen(QWidget* w) { maus(w, QEvent::MouseMove); }
 
-    QString sammlung(const QString& name, const QStringList& alben)
+    // A collection with the given albums; with a picture, the first album holds a.jpg, a real file.
+    QString sammlung(const QString& name, const QStringList& alben, bool mitBild = false)
     {
         const QString pfad = m_ordner.filePath(name);
         DatenbankErstellen(pfad);
         Programmzustand z;
         z.programmordner = m_ordner.path();
-        z.bilderverzeichnis = m_ordner.filePath(QStringLiteral("bilder/"));
+        z.bilderverzeichnis = m_ordner.filePath(u"bilder/"_s);
         Datenbankobjekte db;
         if (!DatenbankOhneAlbenOeffnen(z, db, pfad))
             return QString();
         for (const QString& a : alben)
             AlbumAnlegen(z, db, a, z.programmordner);
         DatenbankSchliessen(z, db);
-        return pfad;
-    }
-
-    // A collection with one album of one picture (a.jpg, a real file); returns its path.
-    QString sammlungMitBild(const QString& name)
-    {
-        const QString pfad = sammlung(name, { QStringLiteral("Urlaub") });
-        Programmzustand z;
-        z.programmordner = m_ordner.path();
-        z.bilderverzeichnis = m_ordner.filePath(QStringLiteral("bilder/"));
-        Datenbankobjekte db;
+        if (!mitBild)
+            return pfad;
         if (!DatenbankOeffnen(z, db, pfad))
             return QString();
         QImage bild(40, 30, QImage::Format_RGB32);
         bild.fill(Qt::darkGreen);
         const QString ordner = QDir::isAbsolutePath(z.albumPfad) ? z.albumPfad : z.bilderverzeichnis + z.albumPfad;
-        if (!bild.save(ordner + QStringLiteral("a.jpg")))
+        if (!bild.save(ordner + u"a.jpg"_s))
             return QString();
-        BildEintragen(db, QStringLiteral("a.jpg"), 0, QStringLiteral("01.02.2003"));
+        BildEintragen(db, u"a.jpg"_s, 0, u"01.02.2003"_s);
         DatenbankSchliessen(z, db);
         return pfad;
     }
@@ -103,239 +109,167 @@ class TestShell : public QObject {
     {
         Verbindung v;
         v.Oeffnen(sammlung, Verbindung::Lesen);
-        QSqlQuery q = v.Abfragen(QStringLiteral("SELECT Bemerkung FROM \"1\""));
-        return q.next() ? q.value(0).toString() : QStringLiteral("<keine Zeile>");
+        QSqlQuery q = v.Abfragen(u"SELECT Bemerkung FROM \"1\""_s);
+        return q.next() ? q.value(0).toString() : u"<keine Zeile>"_s;
     }
 
-    void hilfeseitenAnlegen(Programmzustand& z)
+    // The help's start page and one topic; returns the start page's path.
+    QString hilfeseitenAnlegen()
     {
-        const QString hilfe = m_ordner.filePath(QStringLiteral("hilfe"));
+        const QString hilfe = m_ordner.filePath(u"hilfe"_s);
         QDir().mkpath(hilfe);
         for (const char* seite : { "index.htm", "suche.htm" }) {
-            QFile f(hilfe + QLatin1Char('/') + QLatin1String(seite));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("<html><body><h1>Seite</h1></body></html>");
+            QFile f(hilfe + u'/' + QLatin1String(seite));
+            if (f.open(QIODevice::WriteOnly))
+                f.write("<html><body><h1>Seite</h1></body></html>");
         }
-        z.hilfedatei = hilfe + QStringLiteral("/index.htm");
+        return hilfe + u"/index.htm"_s;
     }
 
-    void einstellungenLeeren()
+    static QSettings* einstellungen()
     {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"))
-            .clear();
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
-        s.setValue(QStringLiteral("Optionen/MdacOK"), QStringLiteral("True"));
+        static QSettings s(QSettings::IniFormat, QSettings::UserScope, u"Ostrelan"_s, u"Kolvar"_s);
+        s.sync();
+        return &s;
     }
+    static QString einstellung(const char* schluessel) { return einstellungen()->value(QLatin1String(schluessel)).toString(); }
 
 private slots:
     void init()
     {
         meldungen.leeren();
-        einstellungenLeeren();
+        einstellungen()->clear();
+        einstellungen()->setValue(u"Optionen/MdacOK"_s, u"True"_s);
+        einstellungen()->sync();
     }
+    void cleanup() { beenden(); }
 
     void startfensterZeigtDasHauptfensterGenauEinmal()
     {
+        // By a click, which closes it, and by its timer; neither a second time.
         int gezeigt = 0;
-        auto* start = new frmStart([&] { ++gezeigt; });
-        QPointer<frmStart> wache(start);
+        QPointer<frmStart> start(new frmStart([&] { ++gezeigt; }));
         start->show();
         QTest::mouseClick(start, Qt::LeftButton);
         QCOMPARE(gezeigt, 1);
-        QTRY_VERIFY(!wache); // the start window closed itself
-
-        auto* zweites = new frmStart([&] { ++gezeigt; });
-        zweites->show();
-        zweites->Timer1().setInterval(10);
-        zweites->Timer1().start();
+        QTRY_VERIFY(!start);
+        start = new frmStart([&] { ++gezeigt; });
+        start->show();
+        start->Timer1().setInterval(10);
+        start->Timer1().start();
         QTRY_COMPARE(gezeigt, 2);
         QTest::qWait(50);
         QCOMPARE(gezeigt, 2);
     }
 
-    void hauptfensterMenuesUndTexte()
+    // Open, cancel, close, refused files and a new database, one after the other in one window.
+    void befehlszustaendeUndDatenbankwechsel()
     {
-        auto a = neueAnwendung();
-        // The program an update replaced goes once the new one has started.
-        const QString alt = a->zustand().programmordner + QStringLiteral("/kolvar.alt");
-        QVERIFY(QFile(alt).open(QIODevice::WriteOnly));
-        QVERIFY(a->HauptfensterZeigen());
-        QVERIFY(!QFileInfo::exists(alt));
-        mdiHauptform* h = a->hauptfenster();
-        QCOMPARE(h->windowTitle(), QStringLiteral("Kolvar"));
-        QStringList leiste;
-        for (QAction* act : h->menuBar()->actions())
-            leiste << act->text().remove(QLatin1Char('&'));  // as shown, without the underlined letter
-        QCOMPARE(leiste, QStringList({ "Datei", "Album", "Präsentation", "Suche", "Anzeige", "Einstellungen", "?" }));
-        QStringList datei;
-        for (QAction* act : h->menue(QStringLiteral("mnuDatei"))->actions())
-            datei << (act->isSeparator() ? QStringLiteral("-") : act->text().remove(QLatin1Char('&')));
-        QCOMPARE(datei,
-            QStringList({ "Neue Datenbank", "Datenbank öffnen", "Datenbank  schliessen", "-", "Kolvar beenden" }));
-        QVERIFY(!h->aktion(QStringLiteral("mnuAlbenauswahl"))->isVisible());
-        QCOMPARE(
-            h->knopf(QStringLiteral("cmdAlbum"))->toolTip(), QStringLiteral("Album aus vorhandenen Ordner erstellen"));
-        QCOMPARE(h->menue(QStringLiteral("mnuPUPrae"))->actions().size(), 5);
-
-        frmInfos infos(a->zustand(), h);
-        QCOMPARE(infos.windowTitle(), QStringLiteral("Über Kolvar"));
-        QCOMPARE(infos.findChild<QLabel*>(QStringLiteral("lblName"))->text(), QStringLiteral("Programmversion:"));
-        QCOMPARE(infos.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("1.0.43"));
-        h->close();
-    }
-
-    void befehlszustaendeInDenDreiDatenbankzustaenden()
-    {
-        const QString mit = sammlung(QStringLiteral("mit.mdb"), { QStringLiteral("Urlaub") });
-        const QString ohne = sammlung(QStringLiteral("ohne.mdb"), {});
-        auto a = neueAnwendung();
-        QVERIFY(a->HauptfensterZeigen());
-        mdiHauptform* h = a->hauptfenster();
-
-        // Without a database.
-        QVERIFY(!aktiv(h, "mnuDatenbank") && !aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuSuche"));
-        QVERIFY(!aktiv(h, "mnuDateiSchliessen") && !aktiv(h, "mnuEinstellungenBV"));
-        QCOMPARE(bild(h, "cmdBrowser"), QStringLiteral("browser_ef"));
-        QCOMPARE(bild(h, "cmdAlbum"), QStringLiteral("album_ef"));
-        QCOMPARE(bild(h, "cmdNew"), QStringLiteral("new_n"));
-        QCOMPARE(h->statusfeld(1), QString());
-
-        // Without albums: only the album commands, and the message.
-        h->dateiWaehlen = [&](bool) { return ohne; };
-        h->DatenbankOeffnenBefehl();
-        QCOMPARE(meldungen.titel(), QStringList({ "Kein Album angelegt!" }));
-        QVERIFY(aktiv(h, "mnuDatenbank") && aktiv(h, "mnuDateiSchliessen") && aktiv(h, "mnuEinstellungenBV"));
-        QVERIFY(!aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuSuche") && !aktiv(h, "mnuPraesentation"));
-        QCOMPARE(bild(h, "cmdAlbum"), QStringLiteral("album_n"));
-        QCOMPARE(bild(h, "cmdSuche"), QStringLiteral("suche_ef"));
-        QCOMPARE(bild(h, "cmdPraesentation"), QStringLiteral("praesentation_ef"));
-        QCOMPARE(h->statusfeld(1), QStringLiteral("Geladene Datenbank:"));
-        QCOMPARE(h->statusfeld(2), ohne);
-        meldungen.leeren();
-        h->AlbumLoeschenBefehl();
-        QCOMPARE(meldungen.texte(), QStringList({ "Es wurden noch keine Alben erstellt!" }));
-
-        // With albums.
-        h->dateiWaehlen = [&](bool) { return mit; };
-        h->DatenbankOeffnenBefehl();
-        for (const char* name : { "mnuAnzeige", "mnuPraesentation", "mnuSuche", "mnuDatenbank", "mnuLoeschenAlbum" })
-            QVERIFY2(aktiv(h, name), name);
-        QVERIFY(!aktiv(h, "mnuPraeOeffnen")); // no presentations yet
-        QCOMPARE(bild(h, "cmdBrowser"), QStringLiteral("browser_n"));
-        QCOMPARE(bild(h, "cmdListe"), QStringLiteral("liste_n"));
-        QCOMPARE(a->zustand().aktuelleDatenbank, mit);
-
-        // Cancel in the dialog changes nothing.
-        h->dateiWaehlen = [](bool) { return QString(); };
-        h->DatenbankOeffnenBefehl();
-        QCOMPARE(a->zustand().aktuelleDatenbank, mit);
-
-        h->DatenbankSchliessenBefehl();
-        QVERIFY(!aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuDatenbank"));
-        QCOMPARE(bild(h, "cmdSuche"), QStringLiteral("suche_ef"));
-        QCOMPARE(h->statusfeld(2), QString());
-        QCOMPARE(a->zustand().aktuelleDatenbank, QString());
-        h->close();
-    }
-
-    void unbrauchbareDateiWirdGemeldetUndNichtVeraendert()
-    {
-        const QString mit = sammlung(QStringLiteral("gut.mdb"), { QStringLiteral("A") });
-        const QString muell = m_ordner.filePath(QStringLiteral("muell.mdb"));
+        const QString mit = sammlung(u"mit.mdb"_s, { u"Urlaub"_s });
+        const QString ohne = sammlung(u"ohne.mdb"_s, {});
+        const QString muell = m_ordner.filePath(u"muell.mdb"_s);
+        const QString fehlt = m_ordner.filePath(u"gibtsnicht.mdb"_s);
+        const QString neu = m_ordner.filePath(u"neu.mdb"_s);
         QFile f(muell);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("kein SQLite");
         f.close();
-        auto a = neueAnwendung();
-        QVERIFY(a->HauptfensterZeigen());
-        mdiHauptform* h = a->hauptfenster();
-        h->dateiWaehlen = [&](bool) { return mit; };
-        h->DatenbankOeffnenBefehl();
-        QVERIFY(a->zustand().datenbankOffen);
-
-        for (const QString& pfad : { muell, m_ordner.filePath(QStringLiteral("gibtsnicht.mdb")) }) {
+        mdiHauptform* h = starten();
+        QVERIFY(h);
+        const char* geschlossen = "mnuDatenbank- mnuDateiSchliessen- mnuAnzeige- mnuSuche- cmdSuche=suche_ef";
+        const char* nichtOffen = "kann nicht geöffnet werden";
+        const struct {
+            const char* fall;
+            std::function<void()> tun;
+            const char* erwartet;
+            QString datenbank;
+            QString titel {}, text {};  // of the one message; none when empty
+        } schritte[] = {
+            { "ohne Datenbank", [] {}, "mnuEinstellungenBV- cmdBrowser=browser_ef cmdAlbum=album_ef cmdNew=new_n", {} },
+            { "ohne Alben", [&] { oeffnen(h, ohne); },
+                "mnuDatenbank+ mnuDateiSchliessen+ mnuEinstellungenBV+ mnuAnzeige- mnuSuche- mnuPraesentation- "
+                "cmdAlbum=album_n cmdSuche=suche_ef cmdPraesentation=praesentation_ef",
+                ohne, u"Kein Album angelegt!"_s },
+            { "mit Alben", [&] { oeffnen(h, mit); },
+                "mnuAnzeige+ mnuPraesentation+ mnuSuche+ mnuDatenbank+ mnuLoeschenAlbum+ mnuPraeOeffnen- "
+                "cmdBrowser=browser_n cmdListe=liste_n",
+                mit },
+            { "Abbrechen ändert nichts", [&] { oeffnen(h, QString()); }, "mnuAnzeige+", mit },
+            { "geschlossen", [&] { h->DatenbankSchliessenBefehl(); }, geschlossen, {} },
+            { "keine Datenbank statt der offenen", [&] { oeffnen(h, mit); oeffnen(h, muell); }, geschlossen, {},
+                u"Datenbank öffnen"_s, nichtOffen },
+            { "fehlende Datei", [&] { oeffnen(h, fehlt); }, geschlossen, {}, u"Datenbank öffnen"_s, nichtOffen },
+            { "neue Datenbank", [&] {
+                 h->dateiWaehlen = [&](bool speichern) { return speichern ? neu : QString(); };
+                 h->NeueDatenbankBefehl();
+             },
+                "mnuDatenbank+", neu, u"Kein Album angelegt!"_s },
+        };
+        for (const auto& s : schritte) {
             meldungen.leeren();
-            h->dateiWaehlen = [&](bool) { return pfad; };
-            h->DatenbankOeffnenBefehl();
-            QCOMPARE(meldungen.titel(), QStringList({ "Datenbank öffnen" }));
-            QVERIFY(meldungen.texte().first().contains(QStringLiteral("kann nicht geöffnet werden")));
-            QVERIFY(!a->zustand().datenbankOffen);
-            QCOMPARE(a->zustand().aktuelleDatenbank, QString());
-            QVERIFY(!aktiv(h, "mnuDatenbank") && !aktiv(h, "mnuDateiSchliessen"));
+            s.tun();
+            pruefen(h, s.erwartet);
+            QVERIFY2(!QTest::currentTestFailed(), s.fall);
+            QCOMPARE(m_a->zustand().aktuelleDatenbank, s.datenbank);
+            QCOMPARE(m_a->zustand().datenbankOffen, !s.datenbank.isEmpty());
+            QCOMPARE(h->statusfeld(1), s.datenbank.isEmpty() ? QString() : u"Geladene Datenbank:"_s);
+            QCOMPARE(h->statusfeld(2), s.datenbank);
+            QCOMPARE(meldungen.titel(), s.titel.isEmpty() ? QStringList() : QStringList { s.titel });
+            QVERIFY2(s.text.isEmpty() || meldungen.texte().first().contains(s.text), s.fall);
         }
-        QVERIFY(!QFile::exists(m_ordner.filePath(QStringLiteral("gibtsnicht.mdb"))));
+        QVERIFY(QFile::exists(neu));
+        QVERIFY(!QFile::exists(fehlt));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("kein SQLite"));
-        h->close();
-    }
-
-    void neueDatenbankWirdAngelegtUndGeoeffnet()
-    {
-        auto a = neueAnwendung();
-        QVERIFY(a->HauptfensterZeigen());
-        mdiHauptform* h = a->hauptfenster();
-        const QString neu = m_ordner.filePath(QStringLiteral("neu.mdb"));
-        h->dateiWaehlen = [&](bool speichern) { return speichern ? neu : QString(); };
-        h->NeueDatenbankBefehl();
-        QVERIFY(QFile::exists(neu));
-        QVERIFY(a->zustand().datenbankOffen);
-        QCOMPARE(meldungen.titel(), QStringList({ "Kein Album angelegt!" }));
-        QVERIFY(aktiv(h, "mnuDatenbank"));
-        h->close();
+        meldungen.leeren();
+        h->AlbumLoeschenBefehl();
+        QCOMPARE(meldungen.texte(), QStringList({ "Es wurden noch keine Alben erstellt!" }));
     }
 
     void knopfbilderFolgenDerMaus()
     {
-        auto a = neueAnwendung();
-        QVERIFY(a->HauptfensterZeigen());
-        mdiHauptform* h = a->hauptfenster();
-        Bildknopf* neu = h->knopf(QStringLiteral("cmdNew"));
-        Bildknopf* oeffnen = h->knopf(QStringLiteral("cmdOpen"));
-        Bildknopf* browser = h->knopf(QStringLiteral("cmdBrowser"));
-
-        mausBewegen(neu);
-        QCOMPARE(neu->aktuellesBild(), QStringLiteral("new"));
-        mausBewegen(oeffnen); // straight to the next button
-        QCOMPARE(oeffnen->aktuellesBild(), QStringLiteral("open"));
-        QCOMPARE(neu->aktuellesBild(), QStringLiteral("new_n"));
-        mausBewegen(browser); // disabled: no hover, keeps "_ef"
-        QCOMPARE(browser->aktuellesBild(), QStringLiteral("browser_ef"));
-        QCOMPARE(oeffnen->aktuellesBild(), QStringLiteral("open_n"));
-
-        mausBewegen(neu);
-        maus(neu, QEvent::MouseButtonPress, Qt::LeftButton);
-        QCOMPARE(neu->aktuellesBild(), QStringLiteral("new_u"));
+        // The program an update replaced goes once the new one has started.
+        const QString alt = m_ordner.filePath(u"programm/kolvar.alt"_s);
+        QVERIFY(QDir().mkpath(m_ordner.filePath(u"programm"_s)) && QFile(alt).open(QIODevice::WriteOnly));
+        mdiHauptform* h = starten();
+        QVERIFY(h);
+        QVERIFY(!QFileInfo::exists(alt));
         h->dateiWaehlen = [](bool) { return QString(); };
-        int geklickt = 0;
-        connect(neu, &Bildknopf::geklickt, this, [&] { ++geklickt; });
-        maus(neu, QEvent::MouseButtonRelease, Qt::LeftButton);
-        QCOMPARE(geklickt, 1);
-        QCOMPARE(neu->aktuellesBild(), QStringLiteral("new"));
-        mausBewegen(h->findChild<QWidget*>(QStringLiteral("sspSymbole")));
-        QCOMPARE(neu->aktuellesBild(), QStringLiteral("new_n"));
-        h->close();
+        QSignalSpy geklickt(h->knopf(u"cmdNew"_s), &Bildknopf::geklickt);
+        const struct {
+            const char* auf;
+            QEvent::Type art;
+            const char* bilder;  // of cmdNew, cmdOpen, cmdBrowser
+        } schritte[] = {
+            { "cmdNew", QEvent::MouseMove, "new open_n browser_ef" },
+            { "cmdOpen", QEvent::MouseMove, "new_n open browser_ef" },  // straight to the next button
+            { "cmdBrowser", QEvent::MouseMove, "new_n open_n browser_ef" },  // disabled: no hover
+            { "cmdNew", QEvent::MouseMove, "new open_n browser_ef" },
+            { "cmdNew", QEvent::MouseButtonPress, "new_u open_n browser_ef" },
+            { "cmdNew", QEvent::MouseButtonRelease, "new open_n browser_ef" },
+            { "sspSymbole", QEvent::MouseMove, "new_n open_n browser_ef" },
+        };
+        for (const auto& s : schritte) {
+            QWidget* w = h->findChild<QWidget*>(QLatin1String(s.auf));
+            maus(w, s.art, s.art == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton);
+            QStringList b;
+            for (const char* k : { "cmdNew", "cmdOpen", "cmdBrowser" })
+                b << h->knopf(QLatin1String(k))->aktuellesBild();
+            QCOMPARE(b.join(u' '), QLatin1String(s.bilder));
+        }
+        QCOMPARE(geklickt.count(), 1);
     }
 
-    void mindestgroesseWirdWiederhergestellt()
+    void geometrieMindestgroesseUndMaximiert()
     {
-        auto a = neueAnwendung();
-        QVERIFY(a->HauptfensterZeigen());
-        mdiHauptform* h = a->hauptfenster();
+        mdiHauptform* h = starten();
+        QVERIFY(h);
         h->resize(300, 200);
         QTRY_COMPARE(h->width(), Twips::zuPixel(mdiHauptform::MindestBreiteTwips));
         QTRY_COMPARE(h->height(), Twips::zuPixel(mdiHauptform::MindestHoeheTwips));
-        h->resize(1000, 700);
-        QTest::qWait(400);
-        QCOMPARE(h->size(), QSize(1000, 700));
-        h->close();
-    }
 
-    void maximiertGespeichertBleibtDieNormaleGeometrie()
-    {
-        auto a = neueAnwendung();
-        QVERIFY(a->HauptfensterZeigen());
-        mdiHauptform* h = a->hauptfenster();
-        Fenstergeometrie normal{8000, 11000, 300, 450, Fenstergeometrie::Normal};  // fits the offscreen screen
+        // Maximised, the normal geometry is what is kept.
+        Fenstergeometrie normal { 8000, 11000, 300, 450, Fenstergeometrie::Normal };  // fits the offscreen screen
         h->geometrieAnwenden(normal);
         h->showMaximized();
         QTRY_VERIFY(h->isMaximized());
@@ -343,107 +277,93 @@ private slots:
         QCOMPARE(g.status, int(Fenstergeometrie::Maximiert));
         QVERIFY(qAbs(g.breite - normal.breite) <= 15 && qAbs(g.hoehe - normal.hoehe) <= 15);
         QVERIFY(qAbs(g.links - normal.links) <= 15 && qAbs(g.oben - normal.oben) <= 15);
-        h->close();
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
-        QCOMPARE(s.value(QStringLiteral("MDI/Status")).toString(), QStringLiteral("2"));
-        QVERIFY(qAbs(s.value(QStringLiteral("MDI/Breite")).toInt() - 11000) <= 15);
+        beenden();
+        QCOMPARE(einstellung("MDI/Status"), u"2"_s);
+        QVERIFY(qAbs(einstellung("MDI/Breite").toInt() - 11000) <= 15);
     }
 
     void einstellungenBeimBeendenUndBeimNaechstenStart()
     {
-        int listenbreite = 0;
-        const QString mit = sammlung(QStringLiteral("zuletzt.mdb"), { QStringLiteral("A") });
-        {
-            auto a = neueAnwendung();
-            QVERIFY(a->HauptfensterZeigen());
-            a->hauptfenster()->dateiWaehlen = [&](bool) { return mit; };
-            a->hauptfenster()->DatenbankOeffnenBefehl();
-            // The user widens the picture list a little.
-            a->hauptfenster()->resize(1000, 700);
-            QTRY_VERIFY(a->hauptfenster()->bilderListe());
-            QWidget* liste = a->hauptfenster()->bilderListe()->parentWidget();
-            liste->resize(liste->width() + 40, liste->height());
-            listenbreite = liste->width();
-            a->hauptfenster()->close();
-        }
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
-        QCOMPARE(s.value(QStringLiteral("Optionen/ListeBreite")).toInt(), Twips::ausPixel(listenbreite));
-        QCOMPARE(s.value(QStringLiteral("Pfade/AktuelleDatenbank")).toString(), mit);
-        QCOMPARE(s.value(QStringLiteral("Version/Version")).toString(), QStringLiteral("1.0.43"));
-        QVERIFY(s.value(QStringLiteral("Pfade/Kolvar-Verz")).toString().endsWith(QLatin1String("programm")));
+        const QString mit = sammlung(u"zuletzt.mdb"_s, { u"A"_s });
+        mdiHauptform* h = starten(mit);
+        QVERIFY(h);
+        // The user widens the picture list a little.
+        h->resize(1000, 700);
+        QTRY_VERIFY(h->bilderListe());
+        QWidget* liste = h->bilderListe()->parentWidget();
+        liste->resize(liste->width() + 40, liste->height());
+        const int listenbreite = liste->width();
+        beenden();
+        QCOMPARE(einstellung("Optionen/ListeBreite").toInt(), Twips::ausPixel(listenbreite));
+        QCOMPARE(einstellung("Pfade/AktuelleDatenbank"), mit);
 
         // The next start reopens it.
-        {
-            auto a = neueAnwendung();
-            QVERIFY(a->HauptfensterZeigen());
-            QVERIFY(a->zustand().datenbankOffen);
-            QCOMPARE(a->zustand().aktuelleDatenbank, mit);
-            QTRY_VERIFY(a->hauptfenster()->bilderListe());
-            QCOMPARE(a->hauptfenster()->bilderListe()->parentWidget()->width(), listenbreite);
-            a->hauptfenster()->close();
-        }
+        h = starten();
+        QVERIFY(h && m_a->zustand().datenbankOffen);
+        QCOMPARE(m_a->zustand().aktuelleDatenbank, mit);
+        QTRY_VERIFY(h->bilderListe());
+        QCOMPARE(h->bilderListe()->parentWidget()->width(), listenbreite);
+
         // A stored path whose file is gone (an unplugged disk) opens nothing and
         // creates nothing; it says so as "Datenbank öffnen" does and is kept for the next start.
-        const QString weg = mit + QStringLiteral(".weg");
+        beenden();
+        const QString weg = mit + u".weg"_s;
         QVERIFY(QFile::rename(mit, weg));
-        {
-            auto a = neueAnwendung();
-            QVERIFY(a->HauptfensterZeigen());
-            QVERIFY(!a->zustand().datenbankOffen);
-            QCOMPARE(meldungen.titel(), QStringList({"Datenbank öffnen"}));
-            QVERIFY(meldungen.texte().first().contains(QStringLiteral("kann nicht geöffnet werden")));
-            a->hauptfenster()->close();
-        }
+        meldungen.leeren();
+        QVERIFY(starten() && !m_a->zustand().datenbankOffen);
+        QCOMPARE(meldungen.titel(), QStringList({ "Datenbank öffnen" }));
+        QVERIFY(meldungen.texte().first().contains(u"kann nicht geöffnet werden"_s));
+        beenden();
         QVERIFY(!QFile::exists(mit));
-        s.sync();
-        QCOMPARE(s.value(QStringLiteral("Pfade/AktuelleDatenbank")).toString(), mit);
+        QCOMPARE(einstellung("Pfade/AktuelleDatenbank"), mit);
         // Back in place, it opens again.
         QVERIFY(QFile::rename(weg, mit));
-        {
-            auto a = neueAnwendung();
-            QVERIFY(a->HauptfensterZeigen());
-            QVERIFY(a->zustand().datenbankOffen);
-            a->hauptfenster()->close();
-        }
+        QVERIFY(starten() && m_a->zustand().datenbankOffen);
     }
 
     void fehlgeschlagenerKomponententestSchreibtNichts()
     {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"))
-            .clear();
+        einstellungen()->clear();
+        einstellungen()->sync();
         const QByteArray alt = qgetenv("TMPDIR");
-        qputenv("TMPDIR", m_ordner.filePath(QStringLiteral("gibtsnicht")).toLocal8Bit());
+        qputenv("TMPDIR", m_ordner.filePath(u"gibtsnicht"_s).toLocal8Bit());
         meldungen.antworten << Meldungen::Antwort::Abbrechen;
-        auto a = neueAnwendung();
-        const bool gezeigt = a->HauptfensterZeigen();
+        mdiHauptform* h = starten();
         qputenv("TMPDIR", alt);
-        QVERIFY(!gezeigt);
+        QVERIFY(!h);
         QCOMPARE(meldungen.titel(), QStringList({ "Falsche MDAC-Version!" }));
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ostrelan"), QStringLiteral("Kolvar"));
-        QVERIFY(s.allKeys().isEmpty());
-
-        // Passed once, it is remembered.
-        auto b = neueAnwendung();
-        QVERIFY(b->HauptfensterZeigen());
-        b->hauptfenster()->close();
-        s.sync();
-        QCOMPARE(s.value(QStringLiteral("Optionen/MdacOK")).toString(), QStringLiteral("True"));
+        QVERIFY(einstellungen()->allKeys().isEmpty());
     }
 
-    void hilfeBleibtBedienbarUndEndetMitDemProgramm()
+    void hilfeZeigtThemenBleibtBedienbarUndEndetMitDemProgramm()
     {
-        auto a = neueAnwendung();
-        hilfeseitenAnlegen(a->zustand());
-        QVERIFY(a->HauptfensterZeigen());
-        mdiHauptform* h = a->hauptfenster();
-        QVERIFY(QTest::qWaitForWindowExposed(h));
+        mdiHauptform* h = starten();
+        QVERIFY(h);
+        Programmzustand& z = m_a->zustand();
+        z.hilfedatei = hilfeseitenAnlegen();
+        auto seite = [] { return frmHilfe::instanz()->aktuelleSeite().toLocalFile().section(u'/', -1); };
+
+        // F1 opens the window's topic and types nothing; the menu's "Hilfe" the start page.
+        QWidget fenster;
+        auto* feld = new QLineEdit(&fenster);
+        mdlHilfe::HilfeTasteEinrichten(&fenster, z, u"suche.htm"_s);
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        feld->setFocus();
+        QTest::keyClick(feld, Qt::Key_F1);
+        QVERIFY(frmHilfe::instanz());
+        QCOMPARE(seite(), u"suche.htm"_s);
+        QCOMPARE(feld->text(), QString());
+        mdlHilfe::HilfeZeigen(z, QString());
+        QCOMPARE(seite(), u"index.htm"_s);
+        frmHilfe::instanz()->close();
 
         // Asked for from a modal dialog, the help still takes clicks.
         auto* dialog = new QDialog(h); // goes with the main window
         dialog->setWindowModality(Qt::ApplicationModal);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        mdlHilfe::HilfeZeigen(a->zustand(), QStringLiteral("suche.htm"));
+        mdlHilfe::HilfeZeigen(z, u"suche.htm"_s);
         QPointer<frmHilfe> hilfe(frmHilfe::instanz());
         QVERIFY(hilfe && QTest::qWaitForWindowExposed(hilfe.data()));
         QPushButton* startseite = nullptr;
@@ -455,62 +375,56 @@ private slots:
         // Through the window system, which drops input to windows a modal dialog blocks.
         QTest::mouseClick(
             hilfe->windowHandle(), Qt::LeftButton, {}, startseite->mapTo(hilfe.data(), startseite->rect().center()));
-        QVERIFY(hilfe->aktuelleSeite().toLocalFile().endsWith(QLatin1String("/index.htm")));
+        QCOMPARE(seite(), u"index.htm"_s);
         dialog->close();
 
         // "Kolvar beenden" takes the help window along.
-        mdlHilfe::HilfeZeigen(a->zustand(), QStringLiteral("suche.htm"));
-        h->aktion(QStringLiteral("mnuBeenden"))->trigger();
+        mdlHilfe::HilfeZeigen(z, u"suche.htm"_s);
+        h->aktion(u"mnuBeenden"_s)->trigger();
         QTRY_VERIFY(!hilfe);
+
+        // Without the help's files: the quoted sentence, then the page that is missing.
+        z.hilfedatei = m_ordner.filePath(u"keinehilfe/index.htm"_s);
+        mdlHilfe::HilfeZeigen(z, u"suche.htm"_s);
+        QCOMPARE(meldungen.titel(), QStringList({ "HTML-Hilfe funktionuert nicht!" }));
+        QCOMPARE(meldungen.texte(),
+            QStringList({ "Auf Ihrem System funktioniert die HTML-Hilfe leider nicht! \r\rDie Hilfeseite " + z.hilfedatei
+                + " fehlt." }));
+        QVERIFY(!frmHilfe::instanz());
     }
 
     void bemerkungGehtAufKeinemWegVerloren()
     {
-        const QString andere = sammlung(QStringLiteral("andere.mdb"), { QStringLiteral("B") });
+        const QString andere = sammlung(u"andere.mdb"_s, { u"B"_s });
         const struct {
             const char* weg;
             std::function<void(mdiHauptform*)> tun;
         } wege[] = {
             { "Anzeige geschlossen", [](mdiHauptform* h) { h->albenAnzeige()->parentWidget()->close(); } },
-            { "Datenbank geschlossen",
-                [](mdiHauptform* h) { h->aktion(QStringLiteral("mnuDateiSchliessen"))->trigger(); } },
+            { "Datenbank geschlossen", [](mdiHauptform* h) { h->aktion(u"mnuDateiSchliessen"_s)->trigger(); } },
             { "andere geoeffnet",
                 [&](mdiHauptform* h) {
                     h->dateiWaehlen = [&](bool) { return andere; };
-                    h->aktion(QStringLiteral("mnuDateiOeffnen"))->trigger();
+                    h->aktion(u"mnuDateiOeffnen"_s)->trigger();
                 } },
-            { "beendet", [](mdiHauptform* h) { h->aktion(QStringLiteral("mnuBeenden"))->trigger(); } },
+            { "beendet", [](mdiHauptform* h) { h->aktion(u"mnuBeenden"_s)->trigger(); } },
         };
         int nummer = 0;
         for (const auto& w : wege) {
-            const QString pfad = sammlungMitBild(QStringLiteral("bemerkung%1.mdb").arg(++nummer));
-            QVERIFY(!pfad.isEmpty());
-            auto a = neueAnwendung();
-            QVERIFY(a->HauptfensterZeigen());
-            mdiHauptform* h = a->hauptfenster();
-            h->dateiWaehlen = [&](bool) { return pfad; };
-            h->DatenbankOeffnenBefehl();
-            QVERIFY2(h->albenAnzeige(), w.weg);
-            auto* bemerkung = h->albenAnzeige()->findChild<QPlainTextEdit*>(QStringLiteral("txtBemerkung"));
-            QTest::keyClicks(bemerkung, QStringLiteral("Am Strand"));
+            const QString pfad = sammlung(u"bemerkung%1.mdb"_s.arg(++nummer), { u"Urlaub"_s }, true);
+            mdiHauptform* h = starten(pfad);
+            QVERIFY2(h && h->albenAnzeige(), w.weg);
+            QTest::keyClicks(h->albenAnzeige()->findChild<QPlainTextEdit*>(u"txtBemerkung"_s), u"Am Strand"_s);
             QCOMPARE(gespeicherteBemerkung(pfad), QString()); // typing alone writes nothing
             w.tun(h);
             QVERIFY2(gespeicherteBemerkung(pfad) == QLatin1String("Am Strand"), w.weg);
-            if (a->hauptfenster())
-                a->hauptfenster()->close();
         }
     }
 
     void anzeigeUndListePassenInsHauptfenster()
     {
-        const QString pfad = sammlungMitBild(QStringLiteral("passt.mdb"));
-        auto a = neueAnwendung();
-        QVERIFY(a->HauptfensterZeigen());
-        mdiHauptform* h = a->hauptfenster();
-        h->dateiWaehlen = [&](bool) { return pfad; };
-        h->DatenbankOeffnenBefehl();
-        QVERIFY(h->albenAnzeige() && h->bilderListe());
-        // The default size and the smallest the main window allows.
+        mdiHauptform* h = starten(sammlung(u"passt.mdb"_s, { u"Urlaub"_s }, true));
+        QVERIFY(h && h->albenAnzeige() && h->bilderListe());
         QWidget* flaeche = h->flaeche()->viewport();
         auto ganzZuSehen = [&](QWidget* w) {
             // Inside the frame, and clipped by none of its parents (the viewer's scroll area).
@@ -520,35 +434,30 @@ private slots:
             }
             return flaeche->rect().contains(QRect(w->mapTo(flaeche, QPoint(0, 0)), w->size()));
         };
-        auto pruefen = [&](QWidget* fenster, std::initializer_list<const char*> namen, QSize groesse) {
+        auto pruefen = [&](QWidget* fenster, std::initializer_list<const char*> namen) {
             for (const char* name : namen) {
                 QWidget* w = fenster->findChild<QWidget*>(QLatin1String(name));
-                QVERIFY2(w && ganzZuSehen(w),
-                    qPrintable(QStringLiteral("%1 bei %2 x %3")
-                                   .arg(QLatin1String(name))
-                                   .arg(groesse.width())
-                                   .arg(groesse.height())));
+                QVERIFY2(w && ganzZuSehen(w), qPrintable(u"%1 bei %2 Pixeln"_s.arg(QLatin1String(name)).arg(h->width())));
             }
         };
+        // The default size and the smallest the main window allows.
         const QSize groessen[] = { { 800, 600 },
             { Twips::zuPixel(mdiHauptform::MindestBreiteTwips), Twips::zuPixel(mdiHauptform::MindestHoeheTwips) } };
         for (const QSize& groesse : groessen) {
             h->resize(groesse);
             QTRY_COMPARE(h->size(), groesse);
             QTest::qWait(50);
-            pruefen(h->albenAnzeige(),
-                { "cmdFirst", "cmdBack", "cmdNext", "cmdLast", "txtBemerkung", "lblSpeicherOrt" }, groesse);
+            pruefen(h->albenAnzeige(), { "cmdFirst", "cmdBack", "cmdNext", "cmdLast", "txtBemerkung", "lblSpeicherOrt" });
             QVERIFY2(ganzZuSehen(h->bilderListe()->parentWidget()), qPrintable(QString::number(groesse.width())));
             // The keyword window, extended, covers neither the viewer nor the list and stays above them.
             h->BegriffeFensterUmschalten();
-            h->begriffeFenster()->NeuenDatensatzEinfuegen(QStringLiteral("Strand"));
+            h->begriffeFenster()->NeuenDatensatzEinfuegen(u"Strand"_s);
             h->begriffeFenster()->cmdErweitert_Click();
             QWidget* begriffe = h->begriffeFenster()->parentWidget();
             QVERIFY(ganzZuSehen(begriffe));
             for (QWidget* w : { h->albenAnzeige()->parentWidget(), h->bilderListe()->parentWidget() })
                 QVERIFY2(!begriffe->geometry().intersects(w->geometry()), qPrintable(w->objectName()));
-            auto* anzeigeRahmen = static_cast<QMdiSubWindow*>(h->albenAnzeige()->parentWidget());
-            h->flaeche()->setActiveSubWindow(anzeigeRahmen);
+            h->flaeche()->setActiveSubWindow(static_cast<QMdiSubWindow*>(h->albenAnzeige()->parentWidget()));
             QTRY_COMPARE(h->flaeche()->subWindowList(QMdiArea::StackingOrder).last(), begriffe);
             h->BegriffeFensterUmschalten();
             QTRY_VERIFY(!h->begriffeFenster());
@@ -557,28 +466,21 @@ private slots:
         // do not fit are left out, the paging bar stays in sight, below the last name.
         h->resize(800, 600);
         QTRY_COMPARE(h->size(), QSize(800, 600));
-        a->zustand().einstellungen.AnzahlBrowserZeilen = 4;
-        a->zustand().einstellungen.GroesseVorschauBild = 120;
+        m_a->zustand().einstellungen.AnzahlBrowserZeilen = 4;
+        m_a->zustand().einstellungen.GroesseVorschauBild = 120;
         h->BrowserBefehl();
         frmVorschau* v = h->vorschau();
         QVERIFY(v);
         QTest::qWait(50);
-        pruefen(v, { "cmdFirst", "cmdNextGross", "cmdLast", "lblAnzeige" }, h->size());
+        pruefen(v, { "cmdFirst", "cmdNextGross", "cmdLast", "lblAnzeige" });
         QVERIFY(v->AnzahlZeilen() < 4);
-        const QWidget* leiste = v->lblAnzeige()->parentWidget();
-        QVERIFY(v->lblBildName(v->AnzahlPlatzhalter())->geometry().bottom() < leiste->y());
-        h->close();
+        QVERIFY(v->lblBildName(v->AnzahlPlatzhalter())->geometry().bottom() < v->lblAnzeige()->parentWidget()->y());
     }
 
     void browserNimmtDenPlatzDerListeUndOeffnetDieZoomansicht()
     {
-        const QString pfad = sammlungMitBild(QStringLiteral("browser.mdb"));
-        auto a = neueAnwendung();
-        QVERIFY(a->HauptfensterZeigen());
-        mdiHauptform* h = a->hauptfenster();
-        h->dateiWaehlen = [&](bool) { return pfad; };
-        h->DatenbankOeffnenBefehl();
-        QVERIFY(h->bilderListe());
+        mdiHauptform* h = starten(sammlung(u"browser.mdb"_s, { u"Urlaub"_s }, true));
+        QVERIFY(h && h->bilderListe());
         const int listeLinks = h->bilderListe()->parentWidget()->x();
         // The user closed the list: the browser loads it hidden for the marks.
         h->bilderListe()->parentWidget()->close();
@@ -587,76 +489,36 @@ private slots:
         frmVorschau* v = h->vorschau();
         QVERIFY(v && h->bilderListe());
         QVERIFY(!h->bilderListe()->parentWidget()->isVisible());
-        QCOMPARE(h->bilderListe()->tag, QStringLiteral("0"));
+        QCOMPARE(h->bilderListe()->tag, u"0"_s);
         QCOMPARE(v->parentWidget()->x(), listeLinks);
         QVERIFY(h->flaeche()->viewport()->rect().contains(v->parentWidget()->geometry()));
-        QCOMPARE(v->lblBildName(1)->text(), QStringLiteral("a.jpg"));
-        QTest::mouseClick(v->lblBildName(1), Qt::LeftButton, Qt::ControlModifier, QPoint(3, 3));
-        QVERIFY(!h->BildMarkiert(1));
-        QTest::mouseClick(v->lblBildName(1), Qt::LeftButton, Qt::ControlModifier, QPoint(3, 3));
-        QVERIFY(h->BildMarkiert(1));
-
+        QCOMPARE(v->lblBildName(1)->text(), u"a.jpg"_s);
+        for (bool markiert : { false, true }) {
+            QTest::mouseClick(v->lblBildName(1), Qt::LeftButton, Qt::ControlModifier, QPoint(3, 3));
+            QCOMPARE(h->BildMarkiert(1), markiert);
+        }
         QTest::mouseClick(v->imgBild(1), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
         QVERIFY(h->zoomAnsicht());
-        QTRY_VERIFY(h->zoomAnsicht()->windowTitle().startsWith(QStringLiteral("a.jpg (Bildgröße: ")));
+        QTRY_VERIFY(h->zoomAnsicht()->windowTitle().startsWith(u"a.jpg (Bildgröße: "_s));
 
         // "Suche" closes the browser first; the list is back in its place.
         h->SucheBefehl();
         QVERIFY(!h->vorschau());
         QVERIFY(h->bilderListe()->parentWidget()->isVisible());
-        QCOMPARE(h->bilderListe()->tag, QStringLiteral("1"));
+        QCOMPARE(h->bilderListe()->tag, u"1"_s);
         // The command opens and closes it.
         h->BrowserBefehl();
         QVERIFY(h->vorschau());
         h->BrowserBefehl();
         QVERIFY(!h->vorschau());
-        h->close();
     }
 
     void dateidialogeOeffnenImOrdnerDerSammlung()
     {
-        QCOMPARE(mdiHauptform::DateidialogOrdner(m_ordner.filePath(QStringLiteral("b.mdb"))), m_ordner.path());
+        QCOMPARE(mdiHauptform::DateidialogOrdner(m_ordner.filePath(u"b.mdb"_s)), m_ordner.path());
         // Gone, relative (which would be the folder the program was started from), none.
         for (const char* ohne : { "/weg/b.mdb", "b.mdb", " " })
             QCOMPARE(mdiHauptform::DateidialogOrdner(QLatin1String(ohne)), QDir::homePath());
-    }
-
-    void f1OeffnetDasThemaDesFensters()
-    {
-        const QString hilfe = m_ordner.filePath(QStringLiteral("hilfe"));
-        QDir().mkpath(hilfe);
-        for (const char* seite : { "index.htm", "suche.htm" }) {
-            QFile f(hilfe + QLatin1Char('/') + QLatin1String(seite));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("<html><body><h1>Seite</h1></body></html>");
-        }
-        Programmzustand z;
-        z.meldungen = &meldungen;
-        z.hilfedatei = hilfe + QStringLiteral("/index.htm");
-
-        QWidget fenster;
-        auto* feld = new QLineEdit(&fenster);
-        mdlHilfe::HilfeTasteEinrichten(&fenster, z, QStringLiteral("suche.htm"));
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
-        feld->setFocus();
-        QTest::keyClick(feld, Qt::Key_F1);
-        QVERIFY(frmHilfe::instanz());
-        QVERIFY(frmHilfe::instanz()->aktuelleSeite().toLocalFile().endsWith(QLatin1String("/suche.htm")));
-        QCOMPARE(feld->text(), QString());
-
-        mdlHilfe::HilfeZeigen(z, QString()); // the menu's "Hilfe": start page
-        QVERIFY(frmHilfe::instanz()->aktuelleSeite().toLocalFile().endsWith(QLatin1String("/index.htm")));
-        frmHilfe::instanz()->close();
-
-        z.hilfedatei = m_ordner.filePath(QStringLiteral("keinehilfe/index.htm"));
-        mdlHilfe::HilfeZeigen(z, QStringLiteral("suche.htm"));
-        QCOMPARE(meldungen.titel(), QStringList({ "HTML-Hilfe funktionuert nicht!" }));
-        // The quoted sentence, then the page that is missing.
-        QCOMPARE(meldungen.texte(),
-            QStringList({ "Auf Ihrem System funktioniert die HTML-Hilfe leider nicht! \r\r"
-                          "Die Hilfeseite "
-                + z.hilfedatei + " fehlt." }));
     }
 };
 

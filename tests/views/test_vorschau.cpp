@@ -20,39 +20,19 @@ public:
     QStringList namen;  // when set, the names instead of the list's
     int zoomAufrufe = 0;
 
-    bool BildMarkiert(int p) override { return liste && liste->modell().markiert(p); }
-    void BildMarkierungSetzen(int p, bool m) override
-    {
-        if (liste)
-            liste->modell().markieren(p, m);
-    }
-    void NormaleTextfelder(int p) override
-    {
-        if (liste)
-            liste->NormaleTextfelder(p);
-    }
+    bool BildMarkiert(int p) override { return liste->modell().markiert(p); }
+    void BildMarkierungSetzen(int p, bool m) override { liste->modell().markieren(p, m); }
+    void NormaleTextfelder(int p) override { liste->NormaleTextfelder(p); }
     QString ListenBildname(int p) override
     {
         if (!namen.isEmpty())
             return namen.value(p - 1);
-        return liste && liste->modell().gueltig(p) ? liste->modell().eintrag(p).dateiname : QString();
+        return liste->modell().gueltig(p) ? liste->modell().eintrag(p).dateiname : QString();
     }
-    int KlickAnker() override { return liste ? liste->modell().anker() : 1; }
-    void KlickAnkerSetzen(int p) override
-    {
-        if (liste)
-            liste->modell().ankerSetzen(p);
-    }
-    void VorschauMarkierungAnzeigen() override
-    {
-        if (vorschau)
-            vorschau->MarkierungAnzeigen();
-    }
-    void VorschauNeuesAlbumAnzeigen() override
-    {
-        if (vorschau)
-            vorschau->NeuesAlbumAnzeigen();
-    }
+    int KlickAnker() override { return liste->modell().anker(); }
+    void KlickAnkerSetzen(int p) override { liste->modell().ankerSetzen(p); }
+    void VorschauMarkierungAnzeigen() override { if (vorschau) vorschau->MarkierungAnzeigen(); }
+    void VorschauNeuesAlbumAnzeigen() override { if (vorschau) vorschau->NeuesAlbumAnzeigen(); }
     void ZoomAnsichtZeigen() override { ++zoomAufrufe; }
 };
 
@@ -112,70 +92,66 @@ QVector<int> folge(int von, int bis)
 class TestVorschau : public QObject {
     Q_OBJECT
 private slots:
-    void raster_data()
+    void rasterUndZellen()
     {
-        QTest::addColumn<int>("breite");
-        QTest::addColumn<int>("groesse");
-        QTest::addColumn<int>("spalten");
-        QTest::addColumn<int>("luecke");
-        QTest::newRow("500 bei 80: sechs Spalten ließen 3 Pixel") << 500 << 80 << 5 << 17;
-        QTest::newRow("halbe Lücke zur geraden Zahl") << 427 << 80 << 5 << 4;
-        QTest::newRow("breit") << 1920 << 100 << 18 << 6;
-        QTest::newRow("genau eine Zelle") << 90 << 80 << 1 << 5;
-        QTest::newRow("schmaler als eine Zelle") << 50 << 80 << 1 << 4;
-        QTest::newRow("ohne Breite") << 0 << 120 << 1 << 4;
-    }
-    void raster()
-    {
-        QFETCH(int, breite);
-        QFETCH(int, groesse);
-        QFETCH(int, spalten);
-        QFETCH(int, luecke);
-        const Vorschauraster r = RasterBerechnen(breite, groesse);
-        QCOMPARE(r.spalten, spalten);
-        QCOMPARE(r.luecke, luecke);
-    }
-
-    void zellenlage()
-    {
-        const Vorschauraster r { 5, 17 };
-        const Zellenlage erste = ZelleBerechnen(1, r, 80, 20);
-        QCOMPARE(erste.bild, QRect(17, 17, 80, 80));
-        QCOMPARE(erste.labelOben, 101);
-        // Cell 7: second column of the second row.
-        const Zellenlage siebte = ZelleBerechnen(7, r, 80, 20);
-        QCOMPARE(siebte.bild.topLeft(), QPoint(114, 138));
+        const struct {
+            const char* fall;
+            int breite, groesse, spalten, luecke;
+        } raster[] = {
+            { "500 bei 80: sechs Spalten ließen 3 Pixel", 500, 80, 5, 17 },
+            { "halbe Lücke zur geraden Zahl", 427, 80, 5, 4 },
+            { "breit", 1920, 100, 18, 6 },
+            { "genau eine Zelle", 90, 80, 1, 5 },
+            { "schmaler als eine Zelle", 50, 80, 1, 4 },
+            { "ohne Breite", 0, 120, 1, 4 },
+        };
+        for (const auto& f : raster) {
+            const Vorschauraster r = RasterBerechnen(f.breite, f.groesse);
+            QVERIFY2(r.spalten == f.spalten && r.luecke == f.luecke, f.fall);
+        }
+        // Cell 7: second column of the second row, its name below the picture's square.
+        const Zellenlage siebte = ZelleBerechnen(7, Vorschauraster { 5, 17 }, 80, 20);
+        QCOMPARE(siebte.bild, QRect(114, 138, 80, 80));
         QCOMPARE(siebte.labelOben, 222);
+
+        const struct {
+            const char* fall;
+            QSize bild, zelle;
+        } bilder[] = {
+            { "quer", { 160, 120 }, { 80, 60 } },
+            { "hoch", { 120, 160 }, { 60, 80 } },
+            { "quadratisch", { 500, 500 }, { 80, 80 } },
+            { "sehr schmal", { 1, 1000 }, { 1, 80 } },
+            { "sehr flach", { 3000, 10 }, { 80, 1 } },
+            { "ohne Größe", { 0, 10 }, {} },
+        };
+        for (const auto& f : bilder)
+            QVERIFY2(ZellenbildGroesse(f.bild, 80) == f.zelle, f.fall);
     }
 
-    void naviSchritte_data()
-    {
-        QTest::addColumn<int>("anzahl");
-        QTest::addColumn<int>("schritte");
-        QTest::addColumn<QString>("letzteSeite");
-        QTest::newRow("leer") << 0 << 0 << QString();
-        QTest::newRow("ein Bild") << 1 << 0 << u"Bilder 1 - 1  von  1"_s;
-        QTest::newRow("sieben") << 7 << 0 << u"Bilder 1 - 7  von  7"_s;
-        QTest::newRow("genau eine Seite") << 15 << 0 << u"Bilder 1 - 15  von  15"_s;
-        QTest::newRow("eine Zeile mehr") << 16 << 1 << u"Bilder 6 - 16  von  16"_s;
-        QTest::newRow("dreiundzwanzig") << 23 << 2 << u"Bilder 11 - 23  von  23"_s;
-        QTest::newRow("zehntausend") << 10000 << 1997 << u"Bilder 9986 - 10000  von  10000"_s;
-    }
     void naviSchritte()
     {
-        QFETCH(int, anzahl);
-        QFETCH(int, schritte);
-        QFETCH(QString, letzteSeite);
-        Vorschaunavigation n;
-        n.NeuesAlbum(anzahl, 5, 3);
-        QCOMPARE(n.AnzahlNaviSchritte(), schritte);
-        QVERIFY(n.amAnfang());
-        QCOMPARE(n.amEnde(), schritte == 0);
-        n.Letzte();
-        QCOMPARE(n.NaviSchritt(), schritte);
-        QVERIFY(n.amEnde());
-        QCOMPARE(n.Seite().leer(), anzahl == 0);
-        QCOMPARE(Positionstext(n.Seite(), anzahl), letzteSeite);
+        // Five columns, three rows: the steps to the last page and what it says.
+        const struct {
+            const char* fall;
+            int anzahl, schritte;
+            QString letzteSeite;
+        } faelle[] = {
+            { "leer", 0, 0, {} },
+            { "ein Bild", 1, 0, u"Bilder 1 - 1  von  1"_s },
+            { "genau eine Seite", 15, 0, u"Bilder 1 - 15  von  15"_s },
+            { "eine Zeile mehr", 16, 1, u"Bilder 6 - 16  von  16"_s },
+            { "dreiundzwanzig", 23, 2, u"Bilder 11 - 23  von  23"_s },
+            { "zehntausend", 10000, 1997, u"Bilder 9986 - 10000  von  10000"_s },
+        };
+        for (const auto& f : faelle) {
+            Vorschaunavigation n;
+            n.NeuesAlbum(f.anzahl, 5, 3);
+            QVERIFY2(n.AnzahlNaviSchritte() == f.schritte && n.amAnfang() && n.amEnde() == (f.schritte == 0), f.fall);
+            n.Letzte();
+            QVERIFY2(n.NaviSchritt() == f.schritte && n.amEnde() && n.Seite().leer() == (f.anzahl == 0), f.fall);
+            QCOMPARE(Positionstext(n.Seite(), f.anzahl), f.letzteSeite);
+        }
     }
 
     void navigationsfolgen()
@@ -200,24 +176,6 @@ private slots:
         QCOMPARE(n.Letzte(), F::ZeileVor);
     }
 
-    void zellenbildgroesse_data()
-    {
-        QTest::addColumn<QSize>("bild");
-        QTest::addColumn<QSize>("zelle");
-        QTest::newRow("quer") << QSize(160, 120) << QSize(80, 60);
-        QTest::newRow("hoch") << QSize(120, 160) << QSize(60, 80);
-        QTest::newRow("quadratisch") << QSize(500, 500) << QSize(80, 80);
-        QTest::newRow("sehr schmal") << QSize(1, 1000) << QSize(1, 80);
-        QTest::newRow("sehr flach") << QSize(3000, 10) << QSize(80, 1);
-        QTest::newRow("ohne Größe") << QSize(0, 10) << QSize();
-    }
-    void zellenbildgroesse()
-    {
-        QFETCH(QSize, bild);
-        QFETCH(QSize, zelle);
-        QCOMPARE(ZellenbildGroesse(bild, 80), zelle);
-    }
-
     void speicherLiestNurGeaenderteDateien()
     {
         QTemporaryDir ordner;
@@ -225,22 +183,17 @@ private slots:
         const QString b = ordner.filePath(u"b.jpg"_s);
         Sammlungsgeruest::bildSchreiben(a, QSize(160, 120));
         Sammlungsgeruest::bildSchreiben(b, QSize(90, 120));
-        const QDateTime zeit(QDate(2020, 5, 1), QTime(12, 0));
-        QFile f(a);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.setFileTime(zeit, QFileDevice::FileModificationTime));
-        f.close();
+        QVERIFY(Ansichtensammlung::dateizeit(a, QDate(2020, 5, 1)));
         Vorschauspeicher speicher(1);
         QCOMPARE(speicher.Laden(a, 80).size(), QSize(80, 60));
         // Spoilt in place with the same size and time: still the known picture.
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.seek(200));
+        QFile f(a);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(200));
         f.write(QByteArray(static_cast<int>(f.size()) - 200, 'x'));
-        QVERIFY(f.flush());
-        QVERIFY(f.setFileTime(zeit, QFileDevice::FileModificationTime));
         f.close();
+        QVERIFY(Ansichtensammlung::dateizeit(a, QDate(2020, 5, 1)));
         QCOMPARE(speicher.Laden(a, 80).size(), QSize(80, 60));
-        // Another cell size is another picture; the bound drops the oldest.
+        // Another picture; the bound drops the oldest, whose file is now spoilt.
         QCOMPARE(speicher.Laden(b, 80).size(), QSize(60, 80));
         QCOMPARE(speicher.anzahl(), 1);
         QVERIFY(speicher.Laden(a, 80).isNull());
@@ -252,8 +205,6 @@ private slots:
     {
         Vorschausammlung s(23);
         frmVorschau& v = *s.browser;
-        QCOMPARE(v.AnzahlSpalten(), 5);
-        QCOMPARE(v.AnzahlPlatzhalter(), 15);
         QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 15  von  23"_s);
         QCOMPARE(v.lblBildName(7)->text(), u"b07.jpg"_s);
         QVERIFY(v.zeigtBild(7));
@@ -282,6 +233,15 @@ private slots:
 
         QTest::mouseClick(v.knopf(u"cmdFirst"_s), Qt::LeftButton);
         QCOMPARE(s.positionen(), folge(1, 15));
+
+        // A new width is a new layout, which starts at the first row.
+        QTest::mouseClick(v.knopf(u"cmdNext"_s), Qt::LeftButton);
+        v.resize(900, v.height());
+        QCOMPARE(v.AnzahlSpalten(), 10);
+        QCOMPARE(s.positionen(), folge(1, 23) + QVector<int>(7, 0));
+        v.resize(40, v.height());
+        QCOMPARE(v.AnzahlSpalten(), 1);
+        QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 3  von  23"_s);
     }
 
     void leeresAlbumUndFehlendesBild()
@@ -349,18 +309,14 @@ private slots:
         s.db.rsAlbum.AbsolutePositionSetzen(5);
         s.liste().ListeMarkierungNachfuehren();
         QVERIFY(v.zeigtMarkierung(5) && !v.zeigtMarkierung(9) && !v.zeigtMarkierung(11));
-    }
 
-    void kontextmenueNurAufMarkiertem()
-    {
-        Vorschausammlung s(5);
-        QSignalSpy menue(s.browser.get(), &frmVorschau::kontextmenueGewuenscht);
-        s.nameKlicken(3);
+        // The context menu only on the marked picture, which stays the only marked one.
+        QSignalSpy menue(&v, &frmVorschau::kontextmenueGewuenscht);
         s.nameKlicken(2, Qt::NoModifier, Qt::RightButton);
         QCOMPARE(menue.count(), 0);
-        s.nameKlicken(3, Qt::NoModifier, Qt::RightButton);
+        s.nameKlicken(5, Qt::NoModifier, Qt::RightButton);
         QCOMPARE(menue.count(), 1);
-        QCOMPARE(s.markiert(), QVector<int>({ 3 }));
+        QCOMPARE(s.markiert(), QVector<int>({ 5 }));
     }
 
     void neuesAlbumUnterbrichtZeichnen()
@@ -421,21 +377,6 @@ private slots:
         QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 1);
         QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 7  von  7"_s);
         QCOMPARE(v.ZellenPosition(8), 0);
-    }
-
-    void breiteAendertSpalten()
-    {
-        Vorschausammlung s(40);
-        frmVorschau& v = *s.browser;
-        QTest::mouseClick(v.knopf(u"cmdNext"_s), Qt::LeftButton);
-        v.resize(900, v.height());
-        QCOMPARE(v.AnzahlSpalten(), 10);
-        QCOMPARE(v.AnzahlPlatzhalter(), 30);
-        // A new layout starts at the first row.
-        QCOMPARE(s.positionen(), folge(1, 30));
-        v.resize(40, v.height());
-        QCOMPARE(v.AnzahlSpalten(), 1);
-        QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 3  von  40"_s);
     }
 };
 

@@ -33,34 +33,13 @@ public:
 class TestZoom : public QObject {
     Q_OBJECT
 private slots:
-    void einpassenUndOriginal()
-    {
-        // 2000 x 1000 pixels at 15 twips each in a display of 9000 x 6000 twips.
-        Zoomrechnung r;
-        r.Vollanzeige(QSizeF(30000, 15000), QSizeF(9000, 6000), true);
-        QCOMPARE(r.bildRechteck(), QRectF(0, 750, 9000, 4500));
-        QCOMPARE(r.Zoomfaktor(), 30);
-        QVERIFY(!r.LaufleistenUeberpruefung(315).horizontal);
-        r.Original();
-        QCOMPARE(r.bildRechteck(), QRectF(-10500, -4500, 30000, 15000));
-        QCOMPARE(r.Zoomfaktor(), 100);
-        const Zoomrechnung::Laufleisten l = r.LaufleistenUeberpruefung(315);
-        QVERIFY(l.horizontal && l.vertikal);
-        QCOMPARE(l.hWert, 49);
-        QCOMPARE(l.vWert, 48);
-        r.hScrollen(0, 315);
-        QCOMPARE(r.bildRechteck().left(), 0.0);
-        r.hScrollen(100, 315);
-        QCOMPARE(r.bildRechteck().right(), 9000.0 - 315);
-        r.vScrollen(100, 315);
-        QCOMPARE(r.bildRechteck().bottom(), 6000.0 - 315);
-    }
-
     void formen_data()
     {
         QTest::addColumn<QSizeF>("bild");
         QTest::addColumn<QRectF>("eingepasst");
         QTest::addColumn<int>("prozent");
+        // In twips (15 to the pixel), in a display of 9000 x 6000.
+        QTest::newRow("groß wird verkleinert") << QSizeF(30000, 15000) << QRectF(0, 750, 9000, 4500) << 30;
         QTest::newRow("klein wird vergrößert") << QSizeF(200, 100) << QRectF(0, 750, 9000, 4500) << 4500;
         QTest::newRow("hoch füllt die Höhe") << QSizeF(1000, 3000) << QRectF(3500, 0, 2000, 6000) << 200;
         QTest::newRow("gleiches Seitenverhältnis") << QSizeF(18000, 12000) << QRectF(0, 0, 9000, 6000) << 50;
@@ -76,13 +55,14 @@ private slots:
         r.Vollanzeige(bild, QSizeF(9000, 6000), true);
         QCOMPARE(r.bildRechteck(), eingepasst);
         QCOMPARE(r.Zoomfaktor(), prozent);
+        QVERIFY(!r.LaufleistenUeberpruefung(315).horizontal && !r.LaufleistenUeberpruefung(315).vertikal);
         // Without fitting, the picture at its own size.
         r.Vollanzeige(bild, QSizeF(9000, 6000), false);
         QCOMPARE(r.bildRechteck().size(), bild);
         QCOMPARE(r.Zoomfaktor(), 100);
     }
 
-    void stufenUndGrenzen()
+    void stufenGrenzenUndLaufleisten()
     {
         Zoomrechnung r;
         r.Vollanzeige(QSizeF(3000, 2000), QSizeF(9000, 6000), false);
@@ -94,20 +74,31 @@ private slots:
         QCOMPARE(r.Zoomfaktor(), 310);
         QCOMPARE(r.bildRechteck().center(), mitte);
         r.Original();
-        schritte = 0;
-        while (r.Kleiner())
+        for (schritte = 0; r.Kleiner();)
             ++schritte;
         QCOMPARE(schritte, 6);
         QCOMPARE(r.Zoomfaktor(), 40);
 
         // Fitted at 30 %, a third reduction would leave nothing: refused.
         r.Vollanzeige(QSizeF(30000, 15000), QSizeF(9000, 6000), true);
-        QVERIFY(r.Kleiner());
-        QVERIFY(r.Kleiner());
-        QVERIFY(!r.kannKleiner());
-        QVERIFY(!r.Kleiner());
+        QVERIFY(r.Kleiner() && r.Kleiner());
+        QVERIFY(!r.kannKleiner() && !r.Kleiner());
         QCOMPARE(r.bildRechteck().width(), 3000.0);
         QVERIFY(r.bildRechteck().height() > 0);
+
+        // At its own size the bars show the centre; scrolling stops at the edges.
+        r.Original();
+        QCOMPARE(r.bildRechteck(), QRectF(-10500, -4500, 30000, 15000));
+        const Zoomrechnung::Laufleisten l = r.LaufleistenUeberpruefung(315);
+        QVERIFY(l.horizontal && l.vertikal);
+        QCOMPARE(l.hWert, 49);
+        QCOMPARE(l.vWert, 48);
+        r.hScrollen(0, 315);
+        QCOMPARE(r.bildRechteck().left(), 0.0);
+        r.hScrollen(100, 315);
+        QCOMPARE(r.bildRechteck().right(), 9000.0 - 315);
+        r.vScrollen(100, 315);
+        QCOMPARE(r.bildRechteck().bottom(), 6000.0 - 315);
 
         // Without a picture nothing divides by zero and nothing zooms.
         r.Vollanzeige(QSizeF(), QSizeF(9000, 6000), true);
@@ -116,23 +107,23 @@ private slots:
         QVERIFY(!r.LaufleistenUeberpruefung(315).horizontal);
     }
 
-    void dekodiergroesse_data()
-    {
-        QTest::addColumn<QSize>("original");
-        QTest::addColumn<QSizeF>("benoetigt");
-        QTest::addColumn<QSize>("groesse");
-        QTest::newRow("Hälfte") << QSize(6000, 4000) << QSizeF(1600, 1066.7) << QSize(3000, 2000);
-        QTest::newRow("genau ein Viertel") << QSize(6000, 4000) << QSizeF(1500, 1000) << QSize(1500, 1000);
-        QTest::newRow("aufgerundet") << QSize(6001, 4001) << QSizeF(750.1, 500) << QSize(751, 501);
-        QTest::newRow("Achtel") << QSize(4000, 6000) << QSizeF(333, 500) << QSize(500, 750);
-        QTest::newRow("größer als das Bild") << QSize(300, 400) << QSizeF(600, 800) << QSize(300, 400);
-    }
     void dekodiergroesse()
     {
-        QFETCH(QSize, original);
-        QFETCH(QSizeF, benoetigt);
-        QFETCH(QSize, groesse);
-        QCOMPARE(DekodierGroesse(original, benoetigt), groesse);
+        // The smallest of the decoder's reductions (1/2, 1/4, 1/8) that still covers what is needed.
+        const struct {
+            const char* fall;
+            QSize original;
+            QSizeF benoetigt;
+            QSize groesse;
+        } faelle[] = {
+            { "Hälfte", { 6000, 4000 }, { 1600, 1066.7 }, { 3000, 2000 } },
+            { "genau ein Viertel", { 6000, 4000 }, { 1500, 1000 }, { 1500, 1000 } },
+            { "aufgerundet", { 6001, 4001 }, { 750.1, 500 }, { 751, 501 } },
+            { "Achtel", { 4000, 6000 }, { 333, 500 }, { 500, 750 } },
+            { "größer als das Bild", { 300, 400 }, { 600, 800 }, { 300, 400 } },
+        };
+        for (const auto& f : faelle)
+            QVERIFY2(DekodierGroesse(f.original, f.benoetigt) == f.groesse, f.fall);
     }
 
     void fensterDekodiertEinmalPassend()
@@ -185,8 +176,7 @@ private slots:
         QCOMPARE(s.meldungen.texte(), QStringList { u"Bild nicht gefunden!"_s });
         QVERIFY(!s.meldungen.meldungen.first().sanduhr);
         QCOMPARE(f.Zoomfaktor(), 0);
-        QVERIFY(!f.knopf(u"cmdGroesser"_s)->istAktiv());
-        QVERIFY(!f.knopf(u"cmdKleiner"_s)->istAktiv());
+        QVERIFY(!f.knopf(u"cmdGroesser"_s)->istAktiv() && !f.knopf(u"cmdKleiner"_s)->istAktiv());
         f.cmdGroesser_Click();
         // A resize re-fits only a picture that was shown.
         f.resize(720, 520);
