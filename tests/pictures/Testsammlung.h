@@ -1,11 +1,14 @@
 #pragma once
+#include "AlbumImport.h"
 #include "Datenbankschema.h"
 #include "Oberflaeche.h"
 #include "Sammlungsgeruest.h"
 #include "mdlDatenbanken.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QStringList>
+#include <QtTest>
 #include <functional>
 
 // Records what the core asks of the main window; a test may hang its own
@@ -44,12 +47,64 @@ public:
         AlbumAnlegen(z, db, name, quelle);
         return albumNummer(name);
     }
+    // The given fields, joined by blanks, of each row of the album, by `Nummer`.
+    QStringList zeilen(const QString& albumname, const QStringList& felder = { QStringLiteral("Dateiname") })
+    {
+        Recordset rs;
+        rs.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::NurLesen);
+        rs.Oeffnen(Abfrage::Tabelle(albumNummer(albumname)));
+        QStringList ergebnis;
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+            QStringList werte;
+            for (const QString& feld : felder)
+                werte << FeldLesen(rs, feld);
+            ergebnis << werte.join(QLatin1Char(' '));
+        }
+        return ergebnis;
+    }
+    // Name queries are answered from antworten; one more than those counts
+    // in unerwartet. The notices go to hinweise.
+    Importrueckfragen rueckfragen(const QStringList& namen)
+    {
+        antworten = namen;
+        Importrueckfragen r;
+        r.nameAbfragen = [this](const QString&) {
+            unerwartet += antworten.isEmpty();
+            return antworten.isEmpty() ? QStringLiteral("unerwartet") : antworten.takeFirst();
+        };
+        r.hinweisZeigen = [this](Bildbehandlung b) { hinweise << HinweisText(b); };
+        r.hinweisSchliessen = [this] { hinweise << QStringLiteral("zu"); };
+        return r;
+    }
+    int importieren(const QStringList& quellen, const QStringList& namen)
+    {
+        return AlbenAusOrdnernAnlegen(z, db, quellen, rueckfragen(namen));
+    }
 
     Oberflaechenrecorder ui;
+    QStringList antworten, hinweise;
+    int unerwartet = 0;
 };
 
 // Every entry of a folder, hidden and special files included, by name.
 inline QStringList dateienIn(const QString& ordner)
 {
     return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDir::Name);
+}
+
+inline void schreiben(const QString& pfad, const QByteArray& daten)
+{
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(daten) == daten.size());
+}
+inline QByteArray lesen(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+inline void zeitSetzen(const QString& pfad, const QDate& tag)
+{
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::ReadWrite)
+        && f.setFileTime(QDateTime(tag, QTime(12, 0)), QFileDevice::FileModificationTime));
 }

@@ -1,4 +1,3 @@
-#include "AlbumImport.h"
 #include "Bildorte.h"
 #include "DatenbankFehler.h"
 #include "Datentraegerliste.h"
@@ -8,7 +7,7 @@
 
 #include <QImageReader>
 #include <QtTest>
-#include <memory>
+#include <numeric>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -19,7 +18,6 @@ class TestBilder : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Testsammlung> s;
-    QStringList hinweise;
 
     // Makes the album current with a.jpg as its current row.
     void einBild(const QString& nummer)
@@ -30,6 +28,7 @@ class TestBilder : public QObject {
     }
     QString bild() { return BildPfad(s->z, s->db); }
     QString vorschau() { return VorschauBildPfad(s->z, s->db); }
+    QStringList zeilen(const QString& album) { return s->zeilen(album, { u"Dateiname"_s, u"Datum"_s, u"DBNummer"_s }); }
 
     // Urlaub.JPG, a.gif, b.bmp and c.png with distinct dates, a named pipe
     // called x.jpg and a folder called y.jpg.
@@ -39,10 +38,7 @@ class TestBilder : public QObject {
         for (const auto& [datei, datum] : { std::pair { "Urlaub.JPG", QDate(2003, 7, 14) },
                  { "a.gif", QDate(2004, 1, 2) }, { "b.bmp", QDate(1999, 12, 31) }, { "c.png", QDate(2000, 1, 1) } }) {
             Testsammlung::bildSchreiben(ordner + datei);
-            QFile f(ordner + datei);
-            if (!f.open(QIODevice::ReadWrite)
-                || !f.setFileTime(QDateTime(datum, QTime(12, 0)), QFileDevice::FileModificationTime))
-                qFatal("Dateizeit");
+            zeitSetzen(ordner + datei, datum);
         }
         if (mkfifo(QFile::encodeName(ordner + "x.jpg").constData(), 0644) != 0 || !QDir().mkpath(ordner + "y.jpg"))
             qFatal("mkfifo");
@@ -54,41 +50,19 @@ class TestBilder : public QObject {
         return { ordner + "c.png: keine Bilddatei nach ihrer Endung (übernommen werden JPEG, GIF und BMP)",
             ordner + "x.jpg: keine gewöhnliche Datei (Pipe oder Gerät)" };
     }
-    // "Dateiname Datum DBNummer" of every row, by `Nummer`.
-    QStringList zeilen(const QString& albumname)
-    {
-        Recordset rs;
-        rs.Einrichten(&s->db.conDaten, Recordset::Keyset, Recordset::NurLesen);
-        rs.Oeffnen(Abfrage::Tabelle(s->albumNummer(albumname)));
-        QStringList ergebnis;
-        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-            ergebnis << FeldLesen(rs, u"Dateiname"_s) + ' ' + FeldLesen(rs, u"Datum"_s) + ' '
-                    + FeldLesen(rs, u"DBNummer"_s);
-        return ergebnis;
-    }
-    // The name query answers from the list; the notices are recorded.
-    Importrueckfragen rueckfragen(const QStringList& namen)
-    {
-        auto liste = std::make_shared<QStringList>(namen);
-        Importrueckfragen r;
-        r.nameAbfragen = [liste](const QString&) { return liste->isEmpty() ? QString() : liste->takeFirst(); };
-        r.hinweisZeigen = [this](Bildbehandlung b) { hinweise << HinweisText(b); };
-        r.hinweisSchliessen = [this] { hinweise << u"zu"_s; };
-        return r;
-    }
     void importieren(const QString& quelle, const QString& name)
     {
-        QCOMPARE(AlbenAusOrdnernAnlegen(s->z, s->db, { quelle }, rueckfragen({ name })), 1);
+        QCOMPARE(s->importieren({ quelle }, { name }), 1);
         s->albumWaehlen(s->albumNummer(name));
     }
 
 private slots:
-    void init()
+    void init() { s = std::make_unique<Testsammlung>(); }
+    void cleanup()
     {
-        s = std::make_unique<Testsammlung>();
-        hinweise.clear();
+        QCOMPARE(s->unerwartet + s->antworten.size(), 0);
+        s.reset();
     }
-    void cleanup() { s.reset(); }
 
     void laufwerke()
     {
@@ -223,8 +197,8 @@ private slots:
         // With a given name nobody is asked.
         s->z.importModus = !vorgegeben.isEmpty();
         const QStringList antwort = s->z.importModus ? QStringList() : QStringList({ u"Ferien 2003"_s });
-        QCOMPARE(AlbenAusOrdnernAnlegen(s->z, s->db, { quelle }, rueckfragen(antwort), vorgegeben), 1);
-        QCOMPARE(hinweise, QStringList({ hinweis, "zu" }));
+        QCOMPARE(AlbenAusOrdnernAnlegen(s->z, s->db, { quelle }, s->rueckfragen(antwort), vorgegeben), 1);
+        QCOMPARE(s->hinweise, QStringList({ hinweis, "zu" }));
         // The PNG and the pipe are named in the one summary; the folder y.jpg is no file at all.
         QCOMPARE(s->meldungen.titel(), QStringList({ "Nicht alle Bilder übernommen!" }));
         QCOMPARE(s->meldungen.meldungen[0].liste, nichtGenommen(quelle));
@@ -289,7 +263,7 @@ private slots:
         Testsammlung::bildSchreiben(lang + "a.jpg");
         Testsammlung::bildSchreiben(weiter + "b.jpg");
         const QStringList namen = { QString(51, u'n'), QString(), u"Weiter"_s };
-        QCOMPARE(AlbenAusOrdnernAnlegen(s->z, s->db, { lang, quelle, weiter }, rueckfragen(namen)), 1);
+        QCOMPARE(s->importieren({ lang, quelle, weiter }, namen), 1);
         QCOMPARE(dateienIn(lang), QStringList({ "a.jpg" }));
         QCOMPARE(dateienIn(quelle), QStringList({ "a.gif", "c.png", "x.jpg", "y.jpg" }));
         QCOMPARE(s->meldungen.titel(), QStringList({ "Fehler beim Übernehmen des Ordners!" }));
@@ -339,7 +313,7 @@ private slots:
         importieren(quelle, u"Kopie"_s);
         QCOMPARE(dateienIn(quelle), QStringList({ "TempBilder", "a.jpg", "b.gif" }));
         QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Kopie"), QStringList({ "a.jpg", "b.gif" }));
-        QCOMPARE(hinweise, QStringList({ "Bilder werden eingetragen.", "zu", "Bilder werden kopiert.", "zu" }));
+        QCOMPARE(s->hinweise, QStringList({ "Bilder werden eingetragen.", "zu", "Bilder werden kopiert.", "zu" }));
     }
 
     void restzeit()
@@ -365,22 +339,16 @@ private slots:
     {
         // The camera's day where it wrote one, the file's otherwise.
         const QString quelle = s->ordner(u"Kamera"_s);
-        Testsammlung::bildSchreiben(quelle + "mit.jpg");
-        Testsammlung::bildSchreiben(quelle + "ohne.jpg");
+        for (const char* name : { "mit.jpg", "ohne.jpg" })
+            Testsammlung::bildSchreiben(quelle + name);
         QVERIFY(ExifSetzen(quelle + "mit.jpg", { { "Exif.Photo.DateTimeOriginal", u"2004:05:31 14:02:11"_s } }));
-        for (const char* name : { "mit.jpg", "ohne.jpg" }) {
-            QFile f(quelle + name);
-            QVERIFY(f.open(QIODevice::ReadWrite)
-                && f.setFileTime(QDateTime(QDate(2019, 3, 4), QTime(12, 0)), QFileDevice::FileModificationTime));
-        }
+        zeitSetzen(quelle + "mit.jpg", QDate(2019, 3, 4));
+        zeitSetzen(quelle + "ohne.jpg", QDate(2019, 3, 4));
         QCOMPARE(Bilddatum(quelle + "fehlt.jpg"), QString());
         importieren(quelle, u"Kamera"_s);
         QVERIFY(s->meldungen.meldungen.isEmpty());
-        QStringList daten;
-        for (const QString& zeile : zeilen(u"Kamera"_s))
-            daten << zeile.section(u' ', 0, 1);
-        daten.sort();
-        QCOMPARE(daten, QStringList({ "mit.jpg 31.05.2004", "ohne.jpg 04.03.2019" }));
+        QCOMPARE(s->zeilen(u"Kamera"_s, { u"Dateiname"_s, u"Datum"_s }),
+            QStringList({ "mit.jpg 31.05.2004", "ohne.jpg 04.03.2019" }));
     }
 
     void vorschaulaufInReihenfolge()
@@ -393,10 +361,8 @@ private slots:
             Testsammlung::bildSchreiben(quelle + u"bild%1.jpg"_s.arg(i, 2, 10, QLatin1Char('0')), QSize(300 + i, 200));
         importieren(quelle, u"Viele"_s);
         const QString album = s->z.bilderverzeichnis + "Viele/";
-        for (const char* name : { "bild05x.jpg", "bild17x.jpg", "a-leer.jpg" }) {
-            QFile f(album + name);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(name[0] == 'a' ? "" : "kein Bild") >= 0);
-        }
+        for (const char* name : { "bild05x.jpg", "bild17x.jpg", "a-leer.jpg" })
+            schreiben(album + name, name[0] == 'a' ? "" : "kein Bild");
         QList<int> erledigt;
         int anzahlGesehen = 0;
         QVERIFY(Vorschaubilderzeugung(s->z, s->db).AlbumLaden([&](int fertig, int anzahl, const QString&) {
@@ -404,9 +370,8 @@ private slots:
             anzahlGesehen = anzahl;
         }));
         QCOMPARE(anzahlGesehen, 27);
-        QList<int> inOrdnung;
-        for (int i = 1; i <= 27; ++i)
-            inOrdnung << i;
+        QList<int> inOrdnung(27);
+        std::iota(inOrdnung.begin(), inOrdnung.end(), 1);
         QCOMPARE(erledigt, inOrdnung);
         QCOMPARE(s->meldungen.titel(), QStringList({ "Keine Vorschaubilder!" }));
         QStringList genannt;
