@@ -105,6 +105,6 @@ inline QByteArray lesen(const QString& pfad)
 inline void zeitSetzen(const QString& pfad, const QDate& tag)
 {
     QFile f(pfad);
-    QVERIFY(f.open(QIODevice::ReadWrite)
-        && f.setFileTime(QDateTime(tag, QTime(12, 0)), QFileDevice::FileModificationTime));
+    QVERIFY(
+        f.open(QIODevice::ReadWrite) && f.setFileTime(QDateTime(tag, QTime(12, 0)), QFileDevice::FileModificationTime));
 }

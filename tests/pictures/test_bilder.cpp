@@ -7,7 +7,6 @@
 
 #include <QImageReader>
 #include <QtTest>
-#include <numeric>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -72,11 +71,9 @@ private slots:
             QCOMPARE(DatentraegerTyp(typ, wechselbar), int(art));
         // The real list is sorted by root, so the first match is the same on every call.
         const QVector<Laufwerk> liste = Datentraegerliste().laufwerke();
-        QVERIFY(!liste.isEmpty());
+        QVERIFY(!liste.isEmpty() && LaufwerkDesPfads(liste, QDir::rootPath()).wurzel == u"/"_s);
         for (int i = 1; i < liste.size(); ++i)
             QVERIFY(liste[i - 1].wurzel < liste[i].wurzel);
-        QCOMPARE(LaufwerkDesPfads(liste, QDir::rootPath()).wurzel, u"/"_s);
-
         // A hard disk with the label comes first but is no CD; of two discs
         // with the label the first wins; a drive without medium never matches.
         s->laufwerke.hinzufuegen(s->ordner(u"platte"_s), Laufwerk::Festplatte, u"FOTOS"_s);
@@ -84,8 +81,7 @@ private slots:
         s->cdEinlegen(u"laufwerk_e"_s, u"FOTOS"_s);
         s->laufwerke.hinzufuegen(s->ordner(u"leer"_s), Laufwerk::CDROM, QString());
         QCOMPARE(CDLaufwerkNachName(s->z, u"FOTOS"_s), erste);
-        QCOMPARE(CDLaufwerkNachName(s->z, u"fotos"_s), QString());
-        QCOMPARE(CDLaufwerkNachName(s->z, QString()), QString());
+        QVERIFY(CDLaufwerkNachName(s->z, u"fotos"_s).isEmpty() && CDLaufwerkNachName(s->z, QString()).isEmpty());
         QCOMPARE(Laufwerkstyp(s->z, s->wurzel()), u"Fixed"_s);
     }
 
@@ -93,8 +89,7 @@ private slots:
     {
         const QString bv = s->z.bilderverzeichnis;
         einBild(s->albumAnlegen(u"Urlaub"_s, s->z.programmordner + u'/'));
-        QCOMPARE(bild(), bv + "Urlaub/a.jpg");
-        QCOMPARE(vorschau(), bv + "Urlaub/TempBilder/a.jpg");
+        QVERIFY(bild() == bv + "Urlaub/a.jpg" && vorschau() == bv + "Urlaub/TempBilder/a.jpg");
         QCOMPARE(AlbumOrdner(s->z, s->db), bv + "Urlaub/");
         // Refreshing deletes the thumbnail folder before the loader is asked for.
         QVERIFY(!VorschauOrdnerVorhanden(s->z, s->db));
@@ -112,16 +107,12 @@ private slots:
         s->albumAnlegen(u"Fotos"_s, fotos);
         BilderAmOrtEintragen(s->z, s->db, fotos, u"Fotos"_s);
         einBild(u"2"_s);
-        QCOMPARE(bild(), fotos + "a.jpg");
-        QCOMPARE(vorschau(), fotos + "TempBilder/a.jpg");
-
+        QVERIFY(bild() == fotos + "a.jpg" && vorschau() == fotos + "TempBilder/a.jpg");
         // A CD album keeps its path relative to the disc's root.
         const QString cd = s->cdEinlegen(u"laufwerk_e"_s, u"URLAUB2003"_s);
         einBild(s->albumAnlegen(u"Urlaub 2003"_s, cd + "Bilder/"));
-        QCOMPARE(s->z.albumPfad, u"Bilder/"_s);
-        QCOMPARE(bild(), cd + "Bilder/a.jpg");
-        QCOMPARE(vorschau(), cd + "Bilder/TempBilder/a.jpg");
-        QCOMPARE(AlbumOrdner(s->z, s->db), cd + "Bilder/");
+        QVERIFY(s->z.albumPfad == u"Bilder/"_s && bild() == cd + "Bilder/a.jpg");
+        QVERIFY(vorschau() == cd + "Bilder/TempBilder/a.jpg" && AlbumOrdner(s->z, s->db) == cd + "Bilder/");
         // A local copy of the thumbnail wins over the disc.
         const QString lokal = bv + "CD/URLAUB2003/Bilder/a.jpg";
         Testsammlung::bildSchreiben(lokal);
@@ -147,18 +138,15 @@ private slots:
         QCOMPARE(bild(), cd + "Bilder/c.jpg");
         // A key of an album that is gone keeps the values of the last one.
         rs.MoveNext();
-        QCOMPARE(bild(), cd + "Bilder/d.jpg");
-        QCOMPARE(s->db.rsAlben.AbsolutePosition(), 2);
+        QVERIFY(bild() == cd + "Bilder/d.jpg" && s->db.rsAlben.AbsolutePosition() == 2);
 
         // Without the disc the local copy still serves; only the routines with a message ask for it.
         einBild(u"3"_s);
         s->cdEntnehmen(u"URLAUB2003"_s);
         QCOMPARE(vorschau(), lokal);
-        QCOMPARE(BildPfadStill(s->z, s->db), QString());
-        QCOMPARE(AlbumOrdnerStill(s->z, s->db), QString());
+        QVERIFY(BildPfadStill(s->z, s->db).isEmpty() && AlbumOrdnerStill(s->z, s->db).isEmpty());
         QVERIFY(s->meldungen.meldungen.isEmpty());
-        QCOMPARE(bild(), u"Nicht gefunden!"_s);
-        QCOMPARE(AlbumOrdner(s->z, s->db), QString());
+        QVERIFY(bild() == u"Nicht gefunden!"_s && AlbumOrdner(s->z, s->db).isEmpty());
         QCOMPARE(s->meldungen.titel(), QStringList(2, u"CD ist nicht im Laufwerk!"_s));
         QCOMPARE(s->meldungen.meldungen[0].text, u"Bitte die CD mit dem Namen:\rURLAUB2003\reinlegen!"_s);
         // Refreshing without the disc drops the local copy and asks for no loader.
@@ -166,8 +154,7 @@ private slots:
         QVERIFY(VorschauOrdnerVorhanden(s->z, s->db));
         VorschaubilderAktualisieren(s->z, s->db);
         QCOMPARE(s->ui.aufrufe, QStringList({ "VorschauBilderAnzeigen" }));
-        QVERIFY(!QFileInfo::exists(bv + "CD/URLAUB2003/Bilder"));
-        QCOMPARE(vorschau(), u"Nicht gefunden!"_s);
+        QVERIFY(!QFileInfo::exists(bv + "CD/URLAUB2003/Bilder") && vorschau() == u"Nicht gefunden!"_s);
         QCOMPARE(s->meldungen.meldungen.size(), 2);
         QVERIFY(!BilddateiVorhanden(NichtGefunden()) && !BilddateiVorhanden(bv));
     }
@@ -177,7 +164,7 @@ private slots:
         QTest::addColumn<int>("neueAlben");
         QTest::addColumn<int>("bilder");
         QTest::addColumn<QString>("hinweis");
-        QTest::addColumn<QString>("vorgegeben"); // the presentation import gives the name
+        QTest::addColumn<QString>("vorgegeben");  // the presentation import gives the name
         QTest::newRow("kopieren") << 0 << 0 << u"Bilder werden kopiert."_s << QString();
         QTest::newRow("verschieben") << 0 << 1 << u"Bilder werden verschoben."_s << QString();
         QTest::newRow("am Ort") << 2 << 1 << u"Bilder werden eingetragen."_s << QString();
@@ -331,7 +318,7 @@ private slots:
         for (const auto& [k, ms] :
             { std::pair { 1, 500 }, { 2, 1000 }, { 3, 1500 }, { 4, 2000 }, { 5, 2500 }, { 6, 5000 } })
             texte << sch.messen(k, ms);
-        QCOMPARE(texte, QStringList({ "", "", "", vor + "8 min", "", vor + "16 min" })); // 498 x 1 s, 497 x 2 s
+        QCOMPARE(texte, QStringList({ "", "", "", vor + "8 min", "", vor + "16 min" }));  // 498 x 1 s, 497 x 2 s
         QVERIFY(wenige.messen(2, 1000).isEmpty() && wenige.messen(4, 2000).isEmpty());
     }
 
@@ -349,36 +336,6 @@ private slots:
         QVERIFY(s->meldungen.meldungen.isEmpty());
         QCOMPARE(s->zeilen(u"Kamera"_s, { u"Dateiname"_s, u"Datum"_s }),
             QStringList({ "mit.jpg 31.05.2004", "ohne.jpg 04.03.2019" }));
-    }
-
-    void vorschaulaufInReihenfolge()
-    {
-        // Damaged files among many good ones in an album's folder: the run on
-        // all cores reports progress picture after picture and names the
-        // damaged ones in one list, in the order of the folder.
-        const QString quelle = s->ordner(u"Viele"_s);
-        for (int i = 0; i < 24; ++i)
-            Testsammlung::bildSchreiben(quelle + u"bild%1.jpg"_s.arg(i, 2, 10, QLatin1Char('0')), QSize(300 + i, 200));
-        importieren(quelle, u"Viele"_s);
-        const QString album = s->z.bilderverzeichnis + "Viele/";
-        for (const char* name : { "bild05x.jpg", "bild17x.jpg", "a-leer.jpg" })
-            schreiben(album + name, name[0] == 'a' ? "" : "kein Bild");
-        QList<int> erledigt;
-        int anzahlGesehen = 0;
-        QVERIFY(Vorschaubilderzeugung(s->z, s->db).AlbumLaden([&](int fertig, int anzahl, const QString&) {
-            erledigt << fertig;
-            anzahlGesehen = anzahl;
-        }));
-        QCOMPARE(anzahlGesehen, 27);
-        QList<int> inOrdnung(27);
-        std::iota(inOrdnung.begin(), inOrdnung.end(), 1);
-        QCOMPARE(erledigt, inOrdnung);
-        QCOMPARE(s->meldungen.titel(), QStringList({ "Keine Vorschaubilder!" }));
-        QStringList genannt;
-        for (const QString& eintrag : s->meldungen.meldungen[0].liste)
-            genannt << QFileInfo(eintrag.section(u": "_s, 0, 0)).fileName();
-        QCOMPARE(genannt, QStringList({ "a-leer.jpg", "bild05x.jpg", "bild17x.jpg" }));
-        QCOMPARE(dateienIn(album + "TempBilder").size(), 24);
     }
 
     void vorschaubilderEinesAlbums()
@@ -422,6 +379,22 @@ private slots:
         QVERIFY(lauf.VBEinzeln(album + "b.bmp"));
         QVERIFY(QFileInfo(ordner + "/b.bmp").size() > 10);
         QVERIFY(s->meldungen.meldungen.isEmpty());
+
+        // Damaged files among them: the run on all cores reports progress picture after
+        // picture and names those in one list, in the order of the folder.
+        for (const char* name : { "x.jpg", "a-leer.jpg" })
+            schreiben(album + name, name[0] == 'a' ? "" : "kein Bild");
+        QVERIFY(QDir(ordner).removeRecursively());
+        QStringList erledigt;
+        QVERIFY(Vorschaubilderzeugung(s->z, s->db).AlbumLaden([&](int fertig, int anzahl, const QString&) {
+            erledigt << u"%1/%2"_s.arg(fertig).arg(anzahl);
+        }));
+        QCOMPARE(erledigt, QStringList({ "1/5", "2/5", "3/5", "4/5", "5/5" }));
+        QCOMPARE(s->meldungen.titel(), QStringList({ "Keine Vorschaubilder!" }));
+        QCOMPARE(s->meldungen.meldungen[0].liste.join(u'|').remove(album).remove(QRegularExpression(u": [^|]+"_s)),
+            u"a-leer.jpg|x.jpg"_s);
+        QCOMPARE(dateienIn(ordner).size(), 3);
+        s->meldungen.leeren();
 
         // The album's folder gone (a stick unplugged): nothing is made again, it is said.
         QVERIFY(QDir(album).removeRecursively());
