@@ -11,8 +11,7 @@
 #include <QtTest>
 #include <functional>
 
-// Records what the core asks of the main window; a test may hang its own
-// reaction on the request for frmAlbumLaden.
+// Records what the core asks of the main window; a test may hang its own reaction on the request for frmAlbumLaden.
 class Oberflaechenrecorder : public Oberflaeche {
 public:
     QStringList aufrufe;
@@ -28,8 +27,7 @@ public:
     void DatenbankBefehleFreigeben(bool alben) override { aufrufe << (alben ? "BefehleMitAlben" : "BefehleOhneAlben"); }
 };
 
-// A fresh collection with folders that play CDs; tests reach the state and
-// database objects directly.
+// A fresh collection with folders that play CDs; tests reach the state and database objects directly.
 class Testsammlung : public Sammlungsgeruest {
 public:
     Testsammlung() { z.oberflaeche = &ui; }
@@ -62,8 +60,7 @@ public:
         }
         return ergebnis;
     }
-    // Name queries are answered from antworten; one more than those counts
-    // in unerwartet. The notices go to hinweise.
+    // Name queries are answered from antworten; one more than those counts in unerwartet. The notices go to hinweise.
     Importrueckfragen rueckfragen(const QStringList& namen)
     {
         antworten = namen;

@@ -29,8 +29,7 @@ class TestBilder : public QObject {
     QString vorschau() { return VorschauBildPfad(s->z, s->db); }
     QStringList zeilen(const QString& album) { return s->zeilen(album, { u"Dateiname"_s, u"Datum"_s, u"DBNummer"_s }); }
 
-    // Urlaub.JPG, a.gif, b.bmp and c.png with distinct dates, a named pipe
-    // called x.jpg and a folder called y.jpg.
+    // Urlaub.JPG, a.gif, b.bmp and c.png with distinct dates, a named pipe called x.jpg and a folder called y.jpg.
     QString ferienordner(const QString& name)
     {
         const QString ordner = s->ordner(name);
@@ -227,8 +226,7 @@ private slots:
         QCOMPARE(s->meldungen.meldungen[0].liste,
             nichtGenommen(quelle) << quelle + "a.gif: im Album liegt schon etwas dieses Namens");
 
-        // The engine refuses the second row: no row, no copy and no deleted
-        // source remain of the folder.
+        // The engine refuses the second row: no row, no copy and no deleted source remain of the folder.
         s->meldungen.leeren();
         const QString abbruchOrdner = s->ordner(u"Abbruch"_s);
         Testsammlung::bildSchreiben(abbruchOrdner + "a.jpg");
@@ -360,8 +358,7 @@ private slots:
         QCOMPARE(s->db.rsAlbum.AbsolutePosition(), 2);
         QCOMPARE(s->ui.aufrufe, QStringList({ "VorschauNeuesAlbumAnzeigen", "VorschauZeigen" }));
 
-        // A thumbnail lost or left empty (a run cut off) is made the next time the album opens;
-        // the others stay.
+        // A thumbnail lost or left empty (a run cut off) is made the next time the album opens; the others stay.
         QFile::remove(ordner + "/quer.jpg");
         QVERIFY(QFile::resize(ordner + "/klein.gif", 0));
         QVERIFY(QFile::resize(ordner + "/b.bmp", 10));
