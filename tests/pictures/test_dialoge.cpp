@@ -209,7 +209,6 @@ private slots:
         QStringList eintraege;
         for (int i = 0; i < 1000; ++i)
             eintraege << u"/media/stick/bild%1.jpg: Die Datei ist unvollständig."_s.arg(i);
-        Meldungsfenster fenster;
         int gesehen = 0, hoehe = 0, zeilen = 0;
         QTimer::singleShot(0, this, [&] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -220,7 +219,7 @@ private slots:
                 dialog->accept();
             }
         });
-        fenster.liste(u"Diese Dateien wurden nicht übernommen:"_s, eintraege, Meldungen::Information, u"Titel"_s);
+        Meldungsfenster().liste(u"Diese Dateien wurden nicht übernommen:"_s, eintraege, Meldungen::Information, u"Titel"_s);
         QVERIFY(gesehen == 1 && zeilen == 1000);
         QVERIFY(hoehe > 0 && hoehe <= QGuiApplication::primaryScreen()->availableGeometry().height());
     }
