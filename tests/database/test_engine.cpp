@@ -173,30 +173,28 @@ private slots:
     {
         Katalog(m_con).TabelleAnhaengen(Datenbankschema::Bildtabelle(u"1"_s));
         // A required column filled in first; the text is that many "x", so 0 is empty (Text(50)).
-        const struct {
-            const char *tabelle, *spalte, *andere;
-            int laenge;
-            bool erlaubt;
-        } faelle[] = { { "Alben", "Pfad", "Albenname", 0, true }, { "Alben", "CD-Name", "Albenname", 0, true },
-            { "1", "Schluesselbegriffe", "Dateiname", 0, true }, { "1", "Bemerkung", "Dateiname", 0, true },
-            { "Alben", "Albenname", nullptr, 0, false }, { "Praesentationen", "PraeName", nullptr, 0, false },
-            { "Schluesselbegriffe", "Schluesselbegriff", nullptr, 0, false }, { "1", "Dateiname", nullptr, 0, false },
-            { "Daten", "Album", nullptr, 0, false }, { "Alben", "Albenname", nullptr, 51, false } };
+        const std::tuple<const char*, const char*, const char*, int, bool> faelle[]
+            = { { "Alben", "Pfad", "Albenname", 0, true }, { "Alben", "CD-Name", "Albenname", 0, true },
+                  { "1", "Schluesselbegriffe", "Dateiname", 0, true }, { "1", "Bemerkung", "Dateiname", 0, true },
+                  { "Alben", "Albenname", nullptr, 0, false }, { "Praesentationen", "PraeName", nullptr, 0, false },
+                  { "Schluesselbegriffe", "Schluesselbegriff", nullptr, 0, false },
+                  { "1", "Dateiname", nullptr, 0, false }, { "Daten", "Album", nullptr, 0, false },
+                  { "Alben", "Albenname", nullptr, 51, false } };
         int n = 0;
-        for (const auto& f : faelle) {
+        for (const auto& [tabelle, spalte, andere, laenge, erlaubt] : faelle) {
             Recordset rs;
-            oeffnen(rs, Abfrage::Tabelle(QLatin1String(f.tabelle)));
+            oeffnen(rs, Abfrage::Tabelle(QLatin1String(tabelle)));
             rs.AddNew();
-            if (f.andere)
-                rs.FeldSetzen(QLatin1String(f.andere), QString::number(++n));
-            rs.FeldSetzen(QLatin1String(f.spalte), QString(f.laenge, u'x'));
+            if (andere)
+                rs.FeldSetzen(QLatin1String(andere), QString::number(++n));
+            rs.FeldSetzen(QLatin1String(spalte), QString(laenge, u'x'));
             bool gespeichert = true;
             try {
                 rs.Update();
             } catch (const DatenbankFehler&) {
                 gespeichert = false;
             }
-            QVERIFY2(gespeichert == f.erlaubt, f.spalte);
+            QVERIFY2(gespeichert == erlaubt, spalte);
         }
     }
 

@@ -93,38 +93,35 @@ private slots:
     // The old collection is whole after a new one replaced it: in the user's
     // trash, or where no trash can be made (a file stands where its folder
     // would be) beside the new one.
-    void erstellenBehaeltDieAlteDatei_data()
-    {
-        QTest::addColumn<bool>("papierkorbGesperrt");
-        QTest::newRow("Papierkorb oder daneben") << false;
-        QTest::newRow("ohne Papierkorb daneben") << true;
-    }
     void erstellenBehaeltDieAlteDatei()
     {
-        QFETCH(bool, papierkorbGesperrt);
         const QString daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
         QFile sperre(daten + u"/Trash"_s);
-        if (papierkorbGesperrt) {
-            QDir(sperre.fileName()).removeRecursively();
-            QVERIFY(QDir().mkpath(daten) && sperre.open(QIODevice::WriteOnly));
-            sperre.close();
-        }
-        sammlungMit({ u"Urlaub"_s });
-        DatenbankSchliessen(z, db);
-        const QByteArray alt = inhalt(m_pfad);
-        DatenbankErstellen(m_pfad);
-        if (papierkorbGesperrt)
-            QFile::remove(sperre.fileName());
-        QCOMPARE(tabellen(), QStringList({ "Alben", "Daten", "Praesentationen", "Schluesselbegriffe", "TempAlbum" }));
-        QVERIFY(!QFile::exists(m_pfad + u".neu"_s));
-        QStringList orte { m_pfad + u".alt"_s };
-        if (!papierkorbGesperrt) {
-            for (const QFileInfo& f :
-                QDir(daten + u"/Trash/files/"_s).entryInfoList({ u"Sammlung*.mdb*"_s }, QDir::Files))
+        for (const bool papierkorbGesperrt : { false, true }) {
+            m_pfad = QFileInfo(m_pfad).absolutePath() + u"/Sammlung%1.mdb"_s.arg(papierkorbGesperrt);
+            if (papierkorbGesperrt) {
+                QDir(sperre.fileName()).removeRecursively();
+                QVERIFY(QDir().mkpath(daten) && sperre.open(QIODevice::WriteOnly));
+                sperre.close();
+            }
+            sammlungMit({ u"Urlaub"_s });
+            DatenbankSchliessen(z, db);
+            const QByteArray alt = inhalt(m_pfad);
+            DatenbankErstellen(m_pfad);
+            if (papierkorbGesperrt)
+                QFile::remove(sperre.fileName());
+            QCOMPARE(
+                tabellen(), QStringList({ "Alben", "Daten", "Praesentationen", "Schluesselbegriffe", "TempAlbum" }));
+            QVERIFY(!QFile::exists(m_pfad + u".neu"_s));
+            QStringList orte { m_pfad + u".alt"_s };
+            const QString name = QFileInfo(m_pfad).completeBaseName() + u'*';
+            for (const QFileInfo& f : QDir(daten + u"/Trash/files/"_s).entryInfoList({ name }, QDir::Files))
                 orte << f.filePath();
+            if (papierkorbGesperrt)
+                orte = orte.mid(0, 1);
+            QVERIFY2(std::any_of(orte.cbegin(), orte.cend(), [&](const QString& ort) { return inhalt(ort) == alt; }),
+                qPrintable(orte.join(u' ')));
         }
-        QVERIFY2(std::any_of(orte.cbegin(), orte.cend(), [&](const QString& ort) { return inhalt(ort) == alt; }),
-            qPrintable(orte.join(u' ')));
         // In a folder that is missing: the message names it, and nothing is made.
         const QString ordner = m_ordner.filePath(u"gibtsnicht"_s);
         try {
@@ -158,30 +155,23 @@ private slots:
             QStringList({ "1", "2", "3", "Alben", "Daten", "Praesentationen", "Schluesselbegriffe", "TempAlbum" }));
     }
 
-    void standardverzeichnisLiegtImBilderordnerDesBenutzers_data()
-    {
-        QTest::addColumn<QByteArray>("benutzerordner");  // line of user-dirs.dirs; empty: no file
-        QTest::addColumn<QString>("erwartet");  // below the home folder
-        QTest::newRow("ohne Einstellung") << QByteArray() << u"/Pictures/Kolvar/"_s;
-        QTest::newRow("mit Leerzeichen") << QByteArray("XDG_PICTURES_DIR=\"$HOME/Meine Fotos/\"\n")
-                                         << u"/Meine Fotos/Kolvar/"_s;
-    }
     void standardverzeichnisLiegtImBilderordnerDesBenutzers()
     {
-        QFETCH(QByteArray, benutzerordner);
-        QFETCH(QString, erwartet);
-        if (!benutzerordner.isEmpty()) {
-            const QString konfig = qEnvironmentVariable("XDG_CONFIG_HOME");
+        // A fresh file gets the user's pictures folder, of user-dirs.dirs if there is one; the
+        // program folder is writable, and still no picture goes there.
+        const QString konfig = qEnvironmentVariable("XDG_CONFIG_HOME");
+        for (const QString& erwartet : { u"/Pictures/Kolvar/"_s, u"/Meine Fotos/Kolvar/"_s }) {
+            m_pfad = QFileInfo(m_pfad).absolutePath() + erwartet.section(u'/', 0, 1) + u".mdb"_s;
+            sammlungMit({ u"Urlaub"_s });
+            DatenbankSchliessen(z, db);
+            QCOMPARE(z.bilderverzeichnis, m_heim + erwartet);
+            QVERIFY(QDir(m_heim + erwartet + u"Urlaub"_s).exists());
+            QCOMPARE(QDir(z.programmordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+            z.bilderverzeichnis.clear();
             QFile f(konfig + u"/user-dirs.dirs"_s);
             QVERIFY(QDir().mkpath(konfig) && f.open(QIODevice::WriteOnly));
-            f.write(benutzerordner);
+            f.write("XDG_PICTURES_DIR=\"$HOME/Meine Fotos/\"\n");
         }
-        // A fresh file gets the user's pictures folder; the program folder is writable, and still no picture goes
-        // there.
-        sammlungMit({ u"Urlaub"_s });
-        QCOMPARE(z.bilderverzeichnis, m_heim + erwartet);
-        QVERIFY(QDir(m_heim + erwartet + u"Urlaub"_s).exists());
-        QCOMPARE(QDir(z.programmordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
     void fruehereSammlungBehaeltIhrVerzeichnis()
@@ -289,45 +279,40 @@ private slots:
     // Files the program must refuse without writing to them, each with a
     // German message naming the file, and never opened as a collection
     // without albums.
-    void verweigerteSammlungen_data()
-    {
-        QTest::addColumn<int>("art");
-        QTest::addColumn<QString>("wort");
-        QTest::newRow("neuere Version") << int(DatenbankFehler::NeuereVersion) << u"neueren Version"_s;
-        QTest::newRow("beschädigte Tabelle") << int(DatenbankFehler::Beschaedigt) << u"beschädigt"_s;
-        QTest::newRow("gesperrt") << int(DatenbankFehler::Gesperrt)
-                                  << u"wird gerade von einem anderen Programm benutzt"_s;
-    }
     void verweigerteSammlungen()
     {
-        QFETCH(int, art);
-        QFETCH(QString, wort);
-        sammlungMit({ u"Urlaub"_s });
-        db.rsAlbum.Oeffnen(Abfrage::MitWert(u"1"_s, u"Dateiname"_s));
-        for (int i = 0; i < 200; ++i)
-            BildEintragen(db, u"bild%1.jpg"_s.arg(i), 0, QString());
-        DatenbankSchliessen(z, db);
-        Verbindung v;
-        if (art == DatenbankFehler::Beschaedigt)
-            seiteZerstoeren(u"1"_s);
-        else
-            v.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
-        if (art == DatenbankFehler::NeuereVersion) {
-            v.Ausfuehren(u"PRAGMA user_version=%1"_s.arg(Datenbankschema::Version + 1));
-            v.Schliessen();
-        } else if (art == DatenbankFehler::Gesperrt) {
-            v.Ausfuehren(u"BEGIN EXCLUSIVE"_s);
+        const std::pair<DatenbankFehler::Art, const char*> faelle[]
+            = { { DatenbankFehler::NeuereVersion, "neueren Version" }, { DatenbankFehler::Beschaedigt, "beschädigt" },
+                  { DatenbankFehler::Gesperrt, "wird gerade von einem anderen Programm benutzt" } };
+        for (const auto& [art, wort] : faelle) {
+            m_pfad = QFileInfo(m_pfad).absolutePath() + u"/Sammlung%1.mdb"_s.arg(int(art));
+            sammlungMit({ u"Urlaub"_s });
+            db.rsAlbum.Oeffnen(Abfrage::MitWert(u"1"_s, u"Dateiname"_s));
+            for (int i = 0; i < 200; ++i)
+                BildEintragen(db, u"bild%1.jpg"_s.arg(i), 0, QString());
+            DatenbankSchliessen(z, db);
+            Verbindung v;
+            if (art == DatenbankFehler::Beschaedigt)
+                seiteZerstoeren(u"1"_s);
+            else
+                v.Oeffnen(m_pfad, Verbindung::LesenSchreiben);
+            if (art == DatenbankFehler::NeuereVersion) {
+                v.Ausfuehren(u"PRAGMA user_version=%1"_s.arg(Datenbankschema::Version + 1));
+                v.Schliessen();
+            } else if (art == DatenbankFehler::Gesperrt) {
+                v.Ausfuehren(u"BEGIN EXCLUSIVE"_s);
+            }
+            const QByteArray vorher = inhalt(m_pfad);
+            meldungen.leeren();
+            const Oeffnungsergebnis e = SammlungOeffnen(z, db, m_pfad);
+            QVERIFY(!e.geoeffnet && !z.datenbankOffen && !db.conDaten.IstOffen());
+            QCOMPARE(e.art, art);
+            QVERIFY2(e.text.contains(QString::fromUtf8(wort)) && e.text.contains(m_pfad), qPrintable(e.text));
+            QVERIFY(meldungen.meldungen.isEmpty());  // no "no albums" message
+            if (v.IstOffen())
+                v.Ausfuehren(u"ROLLBACK"_s);
+            QCOMPARE(inhalt(m_pfad), vorher);
         }
-        const QByteArray vorher = inhalt(m_pfad);
-        meldungen.leeren();
-        const Oeffnungsergebnis e = SammlungOeffnen(z, db, m_pfad);
-        QVERIFY(!e.geoeffnet && !z.datenbankOffen && !db.conDaten.IstOffen());
-        QCOMPARE(int(e.art), art);
-        QVERIFY2(e.text.contains(wort) && e.text.contains(m_pfad), qPrintable(e.text));
-        QVERIFY(meldungen.meldungen.isEmpty());  // no "no albums" message
-        if (v.IstOffen())
-            v.Ausfuehren(u"ROLLBACK"_s);
-        QCOMPARE(inhalt(m_pfad), vorher);
     }
 
     // Write protection is checked as an ordinary user, since root writes anyway.

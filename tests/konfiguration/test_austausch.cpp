@@ -14,19 +14,6 @@ using namespace Qt::StringLiterals;
 using namespace PraesentationAustausch;
 namespace EP = Einstellungspruefung;
 
-// A message service that runs something when asked (a disc put in) and answers OK.
-class Einlegen : public Meldungsrecorder {
-public:
-    std::function<void()> beiFrage;
-    Meldungen::Antwort zeigen(const QString& text, Meldungen::Stil stil, const QString& titel) override
-    {
-        Meldungsrecorder::zeigen(text, stil, titel);
-        if (beiFrage)
-            beiFrage();
-        return Meldungen::Antwort::OK;
-    }
-};
-
 class TestAustausch : public QObject {
     Q_OBJECT
 
@@ -38,7 +25,7 @@ class TestAustausch : public QObject {
 
     void aufbauen()
     {
-        const QString ferien = s->albumMit(u"Ferien"_s, { u"f1.jpg"_s, u"f2.jpeg"_s.replace(u"jpeg"_s, u"jpg"_s) });
+        const QString ferien = s->albumMit(u"Ferien"_s, { u"f1.jpg"_s, u"f2.jpg"_s });
         const QString garten = s->albumMit(u"Garten"_s, { u"g1.jpg"_s, u"g2.gif"_s });
         cdWurzel = s->ordner(u"cd"_s);
         s->laufwerke.hinzufuegen(cdWurzel, Laufwerk::CDROM, u"URLAUB_CD"_s);
@@ -109,14 +96,8 @@ private slots:
         const auto cd
             = std::find_if(alben.cbegin(), alben.cend(), [](const EP::AlbumOrt& a) { return !a.cdName.isEmpty(); });
         QVERIFY(cd != alben.cend());
-        const EP::AlbumOrt cdAlbum = *cd;
-        const QString bv = s->z.bilderverzeichnis;
-        const QString leer = s->ordner(u"leer"_s);
-        const struct {
-            QString text;
-            QVector<EP::AlbumOrt> alben;
-            EP::Verzeichnis erwartet;
-        } faelle[] = {
+        const QString bv = s->z.bilderverzeichnis, leer = s->ordner(u"leer"_s);
+        const std::tuple<QString, QVector<EP::AlbumOrt>, EP::Verzeichnis> faelle[] = {
             { bv, alben, EP::Verzeichnis::OK },
             { Pfade::ohneSchraegstrich(bv), alben, EP::Verzeichnis::OK },
             { leer, alben, EP::Verzeichnis::Unzulaessig },  // Ferien and Garten are not below it
@@ -125,10 +106,10 @@ private slots:
             { s->wurzel() + u"fehlt/noch"_s, {}, EP::Verzeichnis::KeineAlben },
             { s->datei(), {}, EP::Verzeichnis::Unzulaessig },
             // Only the CD album and one left in place: neither takes part.
-            { leer, { cdAlbum, { u"/irgendwo/anders/"_s, QString() } }, EP::Verzeichnis::OK },
+            { leer, { *cd, { u"/irgendwo/anders/"_s, QString() } }, EP::Verzeichnis::OK },
         };
-        for (const auto& f : faelle)
-            QVERIFY2(EP::BilderverzeichnisPruefen(f.text, f.alben) == f.erwartet, qPrintable(f.text));
+        for (const auto& [text, orte, erwartet] : faelle)
+            QVERIFY2(EP::BilderverzeichnisPruefen(text, orte) == erwartet, qPrintable(text));
         // Stored with "/"; too long for the column, the file refuses it and the program keeps the folder before.
         const QString neu = s->ordner(u"Neu"_s), zulang = s->wurzel() + QString(300, u'x');
         QString fehler;
@@ -175,8 +156,7 @@ private slots:
         QVERIFY(QFile(ziel + u"anderes.txt"_s).open(QIODevice::WriteOnly));
         const Exportziel z = ZielBestimmen(s->z, s->db, ziel, QString());
         QCOMPARE(z.ordner, ziel);
-        QVERIFY(!z.neu);
-        QVERIFY(OrdnerNichtLeer(z.ordner));
+        QVERIFY(!z.neu && OrdnerNichtLeer(z.ordner));
         s->meldungen.antworten << Meldungen::Antwort::Nein;
         QVERIFY(!NichtLeerBestaetigt(s->z, z.ordner));
         QCOMPARE(s->meldungen.titel(), QStringList({ u"Verzeichnis nicht leer!"_s }));
@@ -211,18 +191,25 @@ private slots:
         QCOMPARE(da.size(), fremde.size() + 1 + 5);
     }
 
-    void albenordnerWerdenAbgelehnt()
+    void albenordnerUndNichtAnlegbareOrdnerWerdenAbgelehnt()
     {
         const QString bv = s->z.bilderverzeichnis;
         for (const QString& ordner :
             { bv + u"Ferien/"_s, bv + u"Garten"_s, bv + u"Garten/TempBilder/"_s, cdWurzel + u"Bilder/"_s }) {
             QDir().mkpath(ordner);
             const Exportziel ziel = ZielBestimmen(s->z, s->db, ordner, QString());
-            QVERIFY2(ziel.ordner.isEmpty(), qPrintable(ordner));
-            QVERIFY(ziel.fehler.contains(ordner));
+            QVERIFY2(ziel.ordner.isEmpty() && ziel.fehler.contains(ordner), qPrintable(ordner));
         }
         // A new subfolder inside an album folder is no album folder.
         QVERIFY(!ZielBestimmen(s->z, s->db, bv + u"Ferien"_s, u"Urlaub"_s).ordner.isEmpty());
+        // A read-only volume refuses the new folder even to root.
+        KleinerDatentraeger disc(64 * 1024);
+        if (!disc.bereit() || !disc.schreibschuetzen())
+            QSKIP(qPrintable(u"no read-only tmpfs: "_s + disc.grund()));
+        const Exportziel ziel = ZielBestimmen(s->z, s->db, disc.pfad(), u"Urlaub"_s);
+        QVERIFY(ziel.ordner.isEmpty());
+        QVERIFY2(ziel.fehler.contains(disc.pfad() + u"Urlaub"_s) && ziel.fehler.contains(u"nicht exportiert"_s),
+            qPrintable(ziel.fehler));
     }
 
     void quelleWirdNieUeberschrieben()
@@ -237,24 +224,21 @@ private slots:
         const Exportergebnis e = Exportieren(s->z, bilder, u"X"_s, ziel);
         QCOMPARE(dateiInhalt(ziel + u"X0002.jpg"_s), vorher);
         QCOMPARE(e.geschrieben, 4);
-        QCOMPARE(e.fehler.size(), 1);
-        QVERIFY(e.fehler.first().startsWith(ziel + u"X0002.jpg: "_s));
+        QVERIFY2(e.fehler.size() == 1 && e.fehler.first().startsWith(ziel + u"X0002.jpg: "_s),
+            qPrintable(e.fehler.join(u' ')));
     }
 
     void fehlendesBildUndAnhaltenLassenDieKopien()
     {
         QVERIFY(QFile::remove(quellen.at(3)));
         const Exportergebnis e = exportieren(u"Urlaub"_s, s->ordner(u"Export"_s), u"Urlaub"_s);
-        QCOMPARE(e.geschrieben, 4);
         QVERIFY(!e.vollstaendig());
-        QCOMPARE(e.fehler.size(), 1);
-        QVERIFY(e.fehler.first().startsWith(quellen.at(3)));
+        QVERIFY2(e.fehler.size() == 1 && e.fehler.first().startsWith(quellen.at(3)), qPrintable(e.fehler.join(u' ')));
         // The numbering follows the presentation: the missing one leaves its gap.
-        QVERIFY(!QFileInfo::exists(e.ziel + u"Urlaub0004.jpg"_s));
-        QVERIFY(QFileInfo::exists(e.ziel + u"Urlaub0005.jpg"_s));
+        QCOMPARE(eintraegeIn(e.ziel),
+            QStringList({ "Urlaub0001.gif", "Urlaub0002.jpg", "Urlaub0003.jpg", "Urlaub0005.jpg" }));
         ErgebnisMelden(s->z, e);
         QCOMPARE(s->meldungen.meldungen.size(), 1);
-        QVERIFY(s->meldungen.titel().first() != u"Präsentation wurde exportiert!"_s);
         QCOMPARE(s->meldungen.meldungen.first().liste, e.fehler);
         QVERIFY(s->meldungen.texte().first().startsWith(u"4 von 5 Bildern"_s));
         // Stopped after two: the copies made stay, and the message says so.
@@ -266,18 +250,6 @@ private slots:
         s->meldungen.leeren();
         ErgebnisMelden(s->z, halt);
         QVERIFY(s->meldungen.texte().first().contains(u"abgebrochen"_s));
-    }
-
-    void ordnerNichtAnlegbar()
-    {
-        // A read-only volume refuses the new folder even to root.
-        KleinerDatentraeger disc(64 * 1024);
-        if (!disc.bereit() || !disc.schreibschuetzen())
-            QSKIP(qPrintable(u"no read-only tmpfs: "_s + disc.grund()));
-        const Exportziel ziel = ZielBestimmen(s->z, s->db, disc.pfad(), u"Urlaub"_s);
-        QVERIFY(ziel.ordner.isEmpty());
-        QVERIFY2(ziel.fehler.contains(disc.pfad() + u"Urlaub"_s), qPrintable(ziel.fehler));
-        QVERIFY(ziel.fehler.contains(u"nicht exportiert"_s));
     }
 
     void fehlendeCD()
@@ -298,14 +270,12 @@ private slots:
         QVERIFY(s->meldungen.meldungen.isEmpty());
 
         // OK once the disc is in: it is found and copied.
-        Einlegen einlegen;
-        einlegen.beiFrage = [&] { s->laufwerke.hinzufuegen(cdWurzel, Laufwerk::CDROM, u"URLAUB_CD"_s); };
-        s->z.meldungen = &einlegen;
+        s->meldungen.beimZeigen = [&] { s->laufwerke.hinzufuegen(cdWurzel, Laufwerk::CDROM, u"URLAUB_CD"_s); };
+        s->meldungen.antworten << Meldungen::Antwort::OK;
         const Exportergebnis mitCD = Exportieren(s->z, bilder, u"U"_s, s->ordner(u"MitCD"_s));
-        QCOMPARE(einlegen.meldungen.size(), 1);
+        QCOMPARE(s->meldungen.meldungen.size(), 1);
         QVERIFY(mitCD.vollstaendig());
         QCOMPARE(dateiInhalt(mitCD.ziel + u"U0003.jpg"_s), dateiInhalt(quellen.at(2)));
-        s->z.meldungen = &s->meldungen;
     }
 
     void vollerDatentraeger()
@@ -345,8 +315,7 @@ private slots:
         QCOMPARE(i.praesentationName, u"Urlaub_neu"_s);
         QCOMPARE(s->z.praesentationTabelle, i.tabelle);
         QCOMPARE(s->z.praesentationName, i.praesentationName);
-        const QStringList neu = s->inhalt(i.tabelle);
-        QCOMPARE(neu.size(), 5);
+        QCOMPARE(s->inhalt(i.tabelle).size(), 5);
         const QVector<Exportbild> bilder = ExportListe(s->z, s->db, i.tabelle);
         for (int k = 0; k < bilder.size(); ++k)
             QCOMPARE(dateiInhalt(bilder.at(k).quelle), dateiInhalt(quellen.at(k)));

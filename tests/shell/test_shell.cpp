@@ -75,8 +75,10 @@ class TestShell : public QObject {
         return { Twips::zuPixel(mdiHauptform::MindestBreiteTwips), Twips::zuPixel(mdiHauptform::MindestHoeheTwips) };
     }
 
-    static void maus(QWidget* w, QEvent::Type art, Qt::MouseButton knopf = Qt::NoButton)
+    // A mouse event as the window system sends it; presses and releases are of the left button.
+    static void maus(QWidget* w, QEvent::Type art)
     {
+        const Qt::MouseButton knopf = art == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent e(art, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), knopf,
             art == QEvent::MouseButtonPress ? knopf : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w, &e);
@@ -138,65 +140,48 @@ private slots:
     // Open, cancel, close, refused files and a new database, one after the other in one window.
     void befehlszustaendeUndDatenbankwechsel()
     {
-        const QString mit = sammlung(u"mit.mdb"_s, { u"Urlaub"_s });
-        const QString ohne = sammlung(u"ohne.mdb"_s, {});
-        const QString muell = m_ordner.filePath(u"muell.mdb"_s);
-        const QString fehlt = m_ordner.filePath(u"gibtsnicht.mdb"_s);
-        const QString neu = m_ordner.filePath(u"neu.mdb"_s);
+        const QString mit = sammlung(u"mit.mdb"_s, { u"Urlaub"_s }), ohne = sammlung(u"ohne.mdb"_s, {});
+        const QString muell = m_ordner.filePath(u"muell.mdb"_s), fehlt = m_ordner.filePath(u"gibtsnicht.mdb"_s);
+        const QString neu = m_ordner.filePath(u"neu.mdb"_s), keinAlbum = u"Kein Album angelegt!"_s;
+        const QString nichtOffen = u"Datenbank öffnen"_s;  // with "kann nicht geöffnet werden"
         QFile f(muell);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("kein SQLite");
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("kein SQLite") == 11);
         f.close();
         mdiHauptform* h = starten();
         QVERIFY(h);
-        const char* geschlossen = "mnuDatenbank- mnuDateiSchliessen- mnuAnzeige- mnuSuche- cmdSuche=suche_ef";
-        const char* nichtOffen = "kann nicht geöffnet werden";
-        const struct {
-            const char* fall;
-            std::function<void()> tun;
-            const char* erwartet;
-            QString datenbank;
-            QString titel {}, text {};  // of the one message; none when empty
-        } schritte[] = {
-            { "ohne Datenbank", [] {}, "mnuEinstellungenBV- cmdBrowser=browser_ef cmdAlbum=album_ef cmdNew=new_n", {} },
+        const char* zu = "mnuDatenbank- mnuDateiSchliessen- mnuAnzeige- mnuSuche- cmdSuche=suche_ef";
+        // The step, the states then, the collection then open and the title of its one message, if any.
+        const std::tuple<const char*, std::function<void()>, const char*, QString, QString> schritte[] = {
+            { "ohne Datenbank", [] {}, "mnuEinstellungenBV- cmdBrowser=browser_ef cmdAlbum=album_ef cmdNew=new_n", {},
+                {} },
             { "ohne Alben", [&] { oeffnen(h, ohne); },
                 "mnuDatenbank+ mnuDateiSchliessen+ mnuEinstellungenBV+ mnuAnzeige- mnuSuche- mnuPraesentation- "
                 "cmdAlbum=album_n cmdSuche=suche_ef cmdPraesentation=praesentation_ef",
-                ohne, u"Kein Album angelegt!"_s },
+                ohne, keinAlbum },
             { "mit Alben", [&] { oeffnen(h, mit); },
                 "mnuAnzeige+ mnuPraesentation+ mnuSuche+ mnuDatenbank+ mnuLoeschenAlbum+ mnuPraeOeffnen- "
                 "cmdBrowser=browser_n cmdListe=liste_n",
-                mit },
-            { "Abbrechen ändert nichts", [&] { oeffnen(h, QString()); }, "mnuAnzeige+", mit },
-            { "geschlossen", [&] { h->DatenbankSchliessenBefehl(); }, geschlossen, {} },
-            { "keine Datenbank statt der offenen",
-                [&] {
-                    oeffnen(h, mit);
-                    oeffnen(h, muell);
-                },
-                geschlossen, {}, u"Datenbank öffnen"_s, nichtOffen },
-            { "fehlende Datei", [&] { oeffnen(h, fehlt); }, geschlossen, {}, u"Datenbank öffnen"_s, nichtOffen },
-            { "neue Datenbank",
-                [&] {
-                    h->dateiWaehlen = [&](bool speichern) { return speichern ? neu : QString(); };
-                    h->NeueDatenbankBefehl();
-                },
-                "mnuDatenbank+", neu, u"Kein Album angelegt!"_s },
+                mit, {} },
+            { "Abbrechen ändert nichts", [&] { oeffnen(h, QString()); }, "mnuAnzeige+", mit, {} },
+            { "keine Datenbank statt der offenen", [&] { oeffnen(h, muell); }, zu, {}, nichtOffen },
+            { "fehlende Datei", [&] { oeffnen(h, fehlt); }, zu, {}, nichtOffen },
+            { "neue Datenbank", [&] { h->NeueDatenbankBefehl(); }, "mnuDatenbank+", neu, keinAlbum },
+            { "geschlossen", [&] { h->DatenbankSchliessenBefehl(); }, zu, {}, {} },
         };
-        for (const auto& s : schritte) {
+        for (const auto& [fall, tun, erwartet, datenbank, titel] : schritte) {
             meldungen.leeren();
-            s.tun();
-            pruefen(h, s.erwartet);
-            QVERIFY2(!QTest::currentTestFailed(), s.fall);
-            QCOMPARE(m_a->zustand().aktuelleDatenbank, s.datenbank);
-            QCOMPARE(m_a->zustand().datenbankOffen, !s.datenbank.isEmpty());
-            QCOMPARE(h->statusfeld(1), s.datenbank.isEmpty() ? QString() : u"Geladene Datenbank:"_s);
-            QCOMPARE(h->statusfeld(2), s.datenbank);
-            QCOMPARE(meldungen.titel(), s.titel.isEmpty() ? QStringList() : QStringList { s.titel });
-            QVERIFY2(s.text.isEmpty() || meldungen.texte().first().contains(s.text), s.fall);
+            h->dateiWaehlen = [&](bool speichern) { return speichern ? neu : QString(); };
+            tun();
+            pruefen(h, erwartet);
+            QVERIFY2(!QTest::currentTestFailed(), fall);
+            QCOMPARE(m_a->zustand().aktuelleDatenbank, datenbank);
+            QCOMPARE(m_a->zustand().datenbankOffen, !datenbank.isEmpty());
+            QCOMPARE(h->statusfeld(1), datenbank.isEmpty() ? QString() : u"Geladene Datenbank:"_s);
+            QCOMPARE(h->statusfeld(2), datenbank);
+            QCOMPARE(meldungen.titel(), titel.isEmpty() ? QStringList() : QStringList { titel });
+            QVERIFY2(titel != nichtOffen || meldungen.texte().first().contains(u"kann nicht geöffnet werden"_s), fall);
         }
-        QVERIFY(QFile::exists(neu));
-        QVERIFY(!QFile::exists(fehlt));
+        QVERIFY(QFile::exists(neu) && !QFile::exists(fehlt));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("kein SQLite"));
         meldungen.leeren();
@@ -214,11 +199,8 @@ private slots:
         QVERIFY(!QFileInfo::exists(alt));
         h->dateiWaehlen = [](bool) { return QString(); };
         QSignalSpy geklickt(h->knopf(u"cmdNew"_s), &Bildknopf::geklickt);
-        const struct {
-            const char* auf;
-            QEvent::Type art;
-            const char* bilder;  // of cmdNew, cmdOpen, cmdBrowser
-        } schritte[] = {
+        // The widget, the mouse event on it, then the pictures of cmdNew, cmdOpen, cmdBrowser.
+        const std::tuple<const char*, QEvent::Type, const char*> schritte[] = {
             { "cmdNew", QEvent::MouseMove, "new open_n browser_ef" },
             { "cmdOpen", QEvent::MouseMove, "new_n open browser_ef" },  // straight to the next button
             { "cmdBrowser", QEvent::MouseMove, "new_n open_n browser_ef" },  // disabled: no hover
@@ -227,13 +209,12 @@ private slots:
             { "cmdNew", QEvent::MouseButtonRelease, "new open_n browser_ef" },
             { "sspSymbole", QEvent::MouseMove, "new_n open_n browser_ef" },
         };
-        for (const auto& s : schritte) {
-            QWidget* w = h->findChild<QWidget*>(QLatin1String(s.auf));
-            maus(w, s.art, s.art == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton);
+        for (const auto& [auf, art, bilder] : schritte) {
+            maus(h->findChild<QWidget*>(QLatin1String(auf)), art);
             QStringList b;
             for (const char* k : { "cmdNew", "cmdOpen", "cmdBrowser" })
                 b << h->knopf(QLatin1String(k))->aktuellesBild();
-            QCOMPARE(b.join(u' '), QLatin1String(s.bilder));
+            QCOMPARE(b.join(u' '), QLatin1String(bilder));
         }
         QCOMPARE(geklickt.count(), 1);
     }
