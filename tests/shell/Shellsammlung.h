@@ -21,19 +21,19 @@ inline QString sammlungAnlegen(
     Datenbankobjekte db;
     if (!DatenbankOhneAlbenOeffnen(z, db, pfad))
         return QString();
-    for (const QString& a : alben)
-        AlbumAnlegen(z, db, a, z.programmordner);
-    DatenbankSchliessen(z, db);
-    if (!mitBild)
-        return pfad;
-    if (!DatenbankOeffnen(z, db, pfad))
-        return QString();
-    QImage bild(40, 30, QImage::Format_RGB32);
-    bild.fill(Qt::darkGreen);
-    const QString album = QDir::isAbsolutePath(z.albumPfad) ? z.albumPfad : z.bilderverzeichnis + z.albumPfad;
-    if (!bild.save(album + QStringLiteral("a.jpg")))
-        return QString();
-    BildEintragen(db, QStringLiteral("a.jpg"), 0, QStringLiteral("01.02.2003"));
+    QString erstes;
+    for (const QString& a : alben) {
+        const QString ordnername = AlbumAnlegen(z, db, a, z.programmordner);
+        erstes = erstes.isEmpty() ? ordnername : erstes;
+    }
+    if (mitBild) {
+        QImage bild(40, 30, QImage::Format_RGB32);
+        bild.fill(Qt::darkGreen);
+        AlbumOeffnen(z, db, QStringLiteral("1"));
+        if (!bild.save(z.bilderverzeichnis + erstes + QStringLiteral("/a.jpg")))
+            return QString();
+        BildEintragen(db, QStringLiteral("a.jpg"), 0, QStringLiteral("01.02.2003"));
+    }
     DatenbankSchliessen(z, db);
     return pfad;
 }
