@@ -240,7 +240,7 @@ private slots:
         QVERIFY(qAbs(einstellung("MDI/Breite").toInt() - 11000) <= 15);
     }
 
-    void einstellungenBeimBeendenUndBeimNaechstenStart()
+    void einstellungenBeimBeendenBeimNaechstenStartUndNachFehlschlag()
     {
         const QString mit = sammlung(u"zuletzt.mdb"_s, { u"A"_s });
         mdiHauptform* h = starten(mit);
@@ -277,17 +277,16 @@ private slots:
         // Back in place, it opens again.
         QVERIFY(QFile::rename(weg, mit));
         QVERIFY(starten() && m_a->zustand().datenbankOffen);
-    }
-
-    void fehlgeschlagenerKomponententestSchreibtNichts()
-    {
+        // A failed component check at the start ends the program and writes no setting.
+        beenden();
         einstellungen()->clear();
         einstellungen()->sync();
-        const QByteArray alt = qgetenv("TMPDIR");
+        const QByteArray tmp = qgetenv("TMPDIR");
         qputenv("TMPDIR", m_ordner.filePath(u"gibtsnicht"_s).toLocal8Bit());
+        meldungen.leeren();
         meldungen.antworten << Meldungen::Antwort::Abbrechen;
-        mdiHauptform* h = starten();
-        qputenv("TMPDIR", alt);
+        h = starten();
+        qputenv("TMPDIR", tmp);
         QVERIFY(!h);
         QCOMPARE(meldungen.titel(), QStringList({ "Falsche MDAC-Version!" }));
         QVERIFY(einstellungen()->allKeys().isEmpty());
@@ -340,10 +339,7 @@ private slots:
     void bemerkungGehtAufKeinemWegVerloren()
     {
         const QString andere = sammlung(u"andere.mdb"_s, { u"B"_s });
-        const struct {
-            const char* weg;
-            std::function<void(mdiHauptform*)> tun;
-        } wege[] = {
+        const std::pair<const char*, std::function<void(mdiHauptform*)>> wege[] = {
             { "Anzeige geschlossen", [](mdiHauptform* h) { h->albenAnzeige()->parentWidget()->close(); } },
             { "Datenbank geschlossen", [](mdiHauptform* h) { h->aktion(u"mnuDateiSchliessen"_s)->trigger(); } },
             { "andere geoeffnet",
@@ -354,14 +350,14 @@ private slots:
             { "beendet", [](mdiHauptform* h) { h->aktion(u"mnuBeenden"_s)->trigger(); } },
         };
         int nummer = 0;
-        for (const auto& w : wege) {
+        for (const auto& [weg, tun] : wege) {
             const QString pfad = sammlung(u"bemerkung%1.mdb"_s.arg(++nummer), { u"Urlaub"_s }, true);
             mdiHauptform* h = starten(pfad);
-            QVERIFY2(h && h->albenAnzeige(), w.weg);
+            QVERIFY2(h && h->albenAnzeige(), weg);
             QTest::keyClicks(h->albenAnzeige()->findChild<QPlainTextEdit*>(u"txtBemerkung"_s), u"Am Strand"_s);
             QCOMPARE(gespeicherteBemerkung(pfad), QString());  // typing alone writes nothing
-            w.tun(h);
-            QVERIFY2(gespeicherteBemerkung(pfad) == QLatin1String("Am Strand"), w.weg);
+            tun(h);
+            QVERIFY2(gespeicherteBemerkung(pfad) == QLatin1String("Am Strand"), weg);
         }
     }
 
