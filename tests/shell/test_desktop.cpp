@@ -1,24 +1,15 @@
 #include "Anwendung.h"
 #include "Bilderlistenfeld.h"
-#include "Datenbankschema.h"
 #include "Meldungsrecorder.h"
+#include "Shellsammlung.h"
 #include "Zugriffstasten.h"
 #include "frmAlbenAnzeige.h"
 #include "frmBilderListe.h"
 #include "frmHilfe.h"
 #include "mdiHauptform.h"
-#include "mdlDatenbanken.h"
 
-#include <QAction>
-#include <QDialog>
-#include <QFile>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
@@ -29,32 +20,6 @@ class TestDesktop : public QObject {
 
     QTemporaryDir m_ordner;
     Meldungsrecorder meldungen;
-
-    static void seitenAnlegen(const QString& ordner, const QStringList& seiten)
-    {
-        QDir().mkpath(ordner);
-        for (const QString& seite : seiten) {
-            QFile f(ordner + u'/' + seite);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("<html><body><h1>" + seite.toUtf8() + "</h1></body></html>");
-        }
-    }
-
-    // A collection with one album in the temporary folder.
-    QString sammlungMitAlbum()
-    {
-        const QString pfad = m_ordner.filePath(u"sammlung.mdb"_s);
-        DatenbankErstellen(pfad);
-        Programmzustand z;
-        z.programmordner = m_ordner.path();
-        z.bilderverzeichnis = m_ordner.filePath(u"bilder/"_s);
-        Datenbankobjekte db;
-        if (!DatenbankOhneAlbenOeffnen(z, db, pfad))
-            return QString();
-        AlbumAnlegen(z, db, u"Urlaub"_s, z.programmordner);
-        DatenbankSchliessen(z, db);
-        return pfad;
-    }
 
     mdiHauptform* hauptfenster(Anwendung& a)
     {
@@ -84,27 +49,15 @@ private slots:
         QCOMPARE(a.zustand().hilfedatei, praefix + u"/share/kolvar/help/index.htm"_s);
     }
 
-    void buchstabenVerteilen_data()
-    {
-        QTest::addColumn<QStringList>("texte");
-        QTest::addColumn<QStringList>("erwartet");
-        QTest::newRow("Anfangsbuchstaben") << QStringList { "Datei", "Album" } << QStringList { "&Datei", "&Album" };
-        QTest::newRow("zweites Wort") << QStringList { "Datenbank öffnen", "Datenbank  schliessen" }
-                                      << QStringList { "&Datenbank öffnen", "Datenbank  &schliessen" };
-        QTest::newRow("irgendein Buchstabe")
-            << QStringList { "Album", "Anzeige" } << QStringList { "&Album", "A&nzeige" };
-        QTest::newRow("vorhandener bleibt") << QStringList { "Neu", "&Nachher" } << QStringList { "N&eu", "&Nachher" };
-        QTest::newRow("groß wie klein") << QStringList { "browser", "Bilder" } << QStringList { "&browser", "B&ilder" };
-        QTest::newRow("kaufmännisches Und") << QStringList { "&& mehr" } << QStringList { "&& &mehr" };
-        QTest::newRow("nur ein Zeichen") << QStringList { "?" } << QStringList { "&?" };
-        QTest::newRow("nichts mehr frei") << QStringList { "Ab", "ab", "BA" } << QStringList { "&Ab", "a&b", "BA" };
-        QTest::newRow("leer") << QStringList { "" } << QStringList { "" };
-    }
     void buchstabenVerteilen()
     {
-        QFETCH(QStringList, texte);
-        QFETCH(QStringList, erwartet);
-        QCOMPARE(Zugriffstasten::verteilen(texte), erwartet);
+        const std::pair<QStringList, QStringList> faelle[] = { { { "Datei", "Album" }, { "&Datei", "&Album" } },
+            { { "Datenbank öffnen", "Datenbank  schliessen" }, { "&Datenbank öffnen", "Datenbank  &schliessen" } },
+            { { "Neu", "&Nachher" }, { "N&eu", "&Nachher" } },  // a given letter stays
+            { { "browser", "Bilder" }, { "&browser", "B&ilder" } }, { { "&& mehr" }, { "&& &mehr" } },
+            { { "Ab", "ab", "BA" }, { "&Ab", "a&b", "BA" } }, { { "" }, { "" } } };
+        for (const auto& [texte, erwartet] : faelle)
+            QCOMPARE(Zugriffstasten::verteilen(texte), erwartet);
     }
 
     void menuesHabenEigeneBuchstabenUndOeffnenPerTaste()
@@ -153,8 +106,7 @@ private slots:
     {
         seitenAnlegen(m_ordner.filePath(u"programm/help"_s),
             { u"index.htm"_s, u"hauptfenster.htm"_s, u"albenanzeige.htm"_s, u"begriffserklaerung.htm"_s });
-        const QString pfad = sammlungMitAlbum();
-        QVERIFY(!pfad.isEmpty());
+        const QString pfad = sammlungAnlegen(m_ordner.path(), u"sammlung.mdb"_s, { u"Urlaub"_s });
         Anwendung a;
         mdiHauptform* h = hauptfenster(a);
         QVERIFY(h);
@@ -178,6 +130,8 @@ private slots:
             QTest::keyClick(w, Qt::Key_F1);
             QVERIFY(frmHilfe::instanz());
             QCOMPARE(seite(), thema);
+            if (auto* feld = qobject_cast<QLineEdit*>(w))
+                QCOMPARE(feld->text(), QString());  // F1 types nothing
         }
         dialog.close();
         frmHilfe::instanz()->close();

@@ -2,15 +2,8 @@
 #include "frmUpdate.h"
 #include "mdlUnterprogramme.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace Update;
 using namespace Qt::StringLiterals;
@@ -97,64 +90,49 @@ private slots:
             qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_einstellungen.path()));
     }
 
-    void versionen_data()
-    {
-        QTest::addColumn<QString>("ordner");  // "*": the installation; "leer": one whose kolvar is a folder
-        QTest::addColumn<QString>("installiert");
-        QTest::addColumn<QString>("minimum");
-        QTest::addColumn<QString>("update");
-        QTest::addColumn<QString>("titel");  // empty: the update may run; for "not needed" its sentence
-        const QString m = u"1.0.36"_s, u = u"1.0.43"_s, neun = u"1.0.9"_s, i = u"*"_s, keine;
-        QTest::newRow("zu alt") << i << "1.0.35" << m << u << ZuAlt;
-        QTest::newRow("minimum") << i << m << m << u << keine;
-        QTest::newRow("gleich") << i << u << m << u << Gleiche;
-        QTest::newRow("neuere Revision") << i << "1.0.50" << m << u << Gleiche;
-        QTest::newRow("neuere Unterversion") << i << "1.1.0" << m << u << Neuere;
-        QTest::newRow("fehlende Version") << i << keine << m << u << keine;
-        // As numbers, not as text.
-        QTest::newRow("1.0.9 vor 1.0.10") << i << neun << neun << "1.0.10" << keine;
-        QTest::newRow("1.10.2 nach 1.9.9") << i << "1.10.2" << m << "1.9.9" << Neuere;
-        for (const char* falsch : { "1.0.x", "1..43", "1.0.-43", "1.0.43." })
-            QTest::newRow(falsch) << i << falsch << m << u << ZuAlt;
-        // A relative folder must not be found through the working folder.
-        for (const char* ordner : { "", "installiert", "/nicht/vorhanden", "leer" })
-            QTest::newRow(qPrintable(u"nicht installiert: \u201E"_s + ordner + u'\u201C'))
-                << ordner << "1.0.40" << m << u << NichtInstalliert;
-    }
-
     void versionen()
     {
-        QFETCH(QString, ordner);
-        QFETCH(QString, installiert);
-        QFETCH(QString, minimum);
-        QFETCH(QString, update);
-        QFETCH(QString, titel);
+        struct Fall {
+            QString ordner;  // "*": the installation; "leer": one whose kolvar is a folder
+            QString installiert, minimum, update;
+            QString titel;  // empty: the update may run; for "not needed" its sentence
+        };
+        const QString m = u"1.0.36"_s, u = u"1.0.43"_s, neun = u"1.0.9"_s, i = u"*"_s, keine;
+        QList<Fall> faelle = { { i, u"1.0.35"_s, m, u, ZuAlt }, { i, m, m, u, keine }, { i, u, m, u, Gleiche },
+            { i, u"1.0.50"_s, m, u, Gleiche }, { i, u"1.1.0"_s, m, u, Neuere }, { i, keine, m, u, keine },
+            // As numbers, not as text.
+            { i, neun, neun, u"1.0.10"_s, keine }, { i, u"1.10.2"_s, m, u"1.9.9"_s, Neuere } };
+        for (const char* falsch : { "1.0.x", "1..43", "1.0.-43", "1.0.43." })
+            faelle.append({ i, QLatin1String(falsch), m, u, ZuAlt });
+        // A relative folder must not be found through the working folder.
+        for (const char* ordner : { "", "installiert", "/nicht/vorhanden", "leer" })
+            faelle.append({ QLatin1String(ordner), u"1.0.40"_s, m, u, NichtInstalliert });
         Aufbau a;
         QVERIFY(QDir::setCurrent(a.wurzel.path()));
         QVERIFY(QDir().mkpath(a.wurzel.path() + u"/leer/kolvar"_s));
-        if (ordner == u"*"_s || ordner == u"leer"_s)
-            ordner = ordner == u"*"_s ? a.installation : a.wurzel.path() + u"/leer"_s;
-        const std::optional<Meldung> m = InstallationPruefen({ ordner, installiert }, minimum, update);
-        const bool nichtNoetig = titel == Gleiche || titel == Neuere;
-        QCOMPARE(m ? m->titel : QString(), nichtNoetig ? NichtNotwendig : titel);
-        if (m)
-            QCOMPARE(m->symbol, nichtNoetig ? Meldung::Symbol::Information : Meldung::Symbol::Warnung);
-        if (nichtNoetig)
-            QVERIFY2(m->text.startsWith(titel + u"\r\r"_s), qPrintable(m->text));
-        if (titel == ZuAlt)
-            QVERIFY(m->text.contains(u"unter "_s + minimum));
+        for (const Fall& f : std::as_const(faelle)) {
+            const QString ordner = f.ordner == i ? a.installation
+                : f.ordner == u"leer"_s          ? a.wurzel.path() + u"/leer"_s
+                                                 : f.ordner;
+            const std::optional<Meldung> r = InstallationPruefen({ ordner, f.installiert }, f.minimum, f.update);
+            const bool nichtNoetig = f.titel == Gleiche || f.titel == Neuere;
+            const QString fall = u"\u201E%1\u201C %2 %3"_s.arg(f.ordner, f.installiert, r ? r->text : QString());
+            QVERIFY2((r ? r->titel : QString()) == (nichtNoetig ? NichtNotwendig : f.titel), qPrintable(fall));
+            QVERIFY2(!r || r->symbol == (nichtNoetig ? Meldung::Symbol::Information : Meldung::Symbol::Warnung),
+                qPrintable(fall));
+            QVERIFY2(!nichtNoetig || r->text.startsWith(f.titel + u"\r\r"_s), qPrintable(fall));
+            QVERIFY2(f.titel != ZuAlt || r->text.contains(u"unter "_s + f.minimum), qPrintable(fall));
+        }
     }
 
     void einstellungenMitKomma()
     {
         // A folder name with a comma, written by hand without quotes.
         einstellungenSchreiben(QString(), QString());
-        const QString datei
-            = QSettings(QSettings::IniFormat, QSettings::UserScope, u"Ostrelan"_s, u"Kolvar"_s).fileName();
-        schreiben(datei, "[Pfade]\nKolvar-Verz=/home/anna/Bilder, alt\n[Version]\nVersion=1.0.41\n");
+        schreiben(QSettings(QSettings::IniFormat, QSettings::UserScope, u"Ostrelan"_s, u"Kolvar"_s).fileName(),
+            "[Pfade]\nKolvar-Verz=/home/anna/Bilder, alt\n[Version]\nVersion=1.0.41\n");
         const Installation i = InstallationLesen();
-        QCOMPARE(i.ordner, u"/home/anna/Bilder, alt"_s);
-        QCOMPARE(i.version, u"1.0.41"_s);
+        QCOMPARE(i.ordner + u'|' + i.version, u"/home/anna/Bilder, alt|1.0.41"_s);
     }
 
     void ersetzenBehaeltAltesProgramm()
@@ -205,7 +183,6 @@ private slots:
         QTest::newRow("keine Ausgabe") << kaputt << QByteArray("#!/bin/sh\n") << "nennt keine Version" << beide;
         QTest::newRow("Fehlerausgang") << kaputt << gut + "exit 3\n"
                                        << "Rückgabewert 3" << beide;
-        QTest::newRow("Absturz") << kaputt << QByteArray("#!/bin/sh\nkill -SEGV $$\n") << "abgestürzt" << beide;
         QTest::newRow("haengt") << kaputt << QByteArray("#!/bin/sh\nexec sleep 30\n")
                                 << "nicht innerhalb von 1 Sekunden" << beide;
     }
@@ -286,7 +263,6 @@ private slots:
         const QString neu = u"gut"_s, keins;
         // Refused at once: the button stays off.
         QTest::newRow("nicht installiert") << "-" << neu << NichtInstalliert << keins;
-        QTest::newRow("gleiche Version") << UpdateVersion << neu << NichtNotwendig << keins;
         QTest::newRow("Erfolg") << "1.0.40" << neu << "Update war erfolgreich!"
                                 << "Kolvar in\n\u201E%1\u201C hat jetzt die Version " + UpdateVersion
                 + "; die bisherige Programmdatei bleibt bis zum ersten Start als \u201Ekolvar.alt\u201C daneben.";
@@ -315,13 +291,12 @@ private slots:
         f.setQuellordner(a.update);
         QCOMPARE(f.laden(InstallationLesen()), !abgelehnt);
         QCOMPARE(f.cmdStart->isEnabled(), !abgelehnt);
-        if (abgelehnt) {
-            QCOMPARE(gezeigt.size(), 1);
-            QCOMPARE(gezeigt.first().titel, titel);
-            QCOMPARE(lesen(a.installation + u"/kolvar"_s), a.alt);
+        // One message at most: the refusal, or the failure after running.
+        const auto gemeldet = [&] { return gezeigt.isEmpty() ? QString() : gezeigt.first().titel; };
+        QCOMPARE(gemeldet(), abgelehnt ? titel : QString());
+        QCOMPARE(lesen(a.installation + u"/kolvar"_s), a.alt);
+        if (abgelehnt)
             return;
-        }
-        QVERIFY(gezeigt.isEmpty());
         f.show();
         QCOMPARE(f.lblAnzeige2->text(), UpdateVersion);
         QCOMPARE(f.lblInstallation->text(),
@@ -333,8 +308,7 @@ private slots:
         f.cmdStart->clearFocus();
         QTest::keyClick(&f, Qt::Key_Return);
         QCOMPARE(gezeigt.size(), erfolg ? 0 : 1);
-        if (!erfolg)
-            QCOMPARE(gezeigt.first().titel, titel);
+        QCOMPARE(gemeldet(), erfolg ? QString() : titel);
         QCOMPARE(f.lblAnzeige2->text(), titel);
         QCOMPARE(f.lblInstallation->text(), danach.arg(a.installation));
         QVERIFY(f.lblAnzeige1->isHidden() && f.cmdStart->isHidden());
