@@ -67,6 +67,12 @@ public:
         BildEintragen(db, datei, 0, datum);
         AlbumDBNummernSetzen(db, z.albumNummer);
     }
+    // Pictures "bild01.jpg" up to n.
+    void nummerierteBilder(int n, QSize groesse = {})
+    {
+        for (int i = 1; i <= n; ++i)
+            bild(QStringLiteral("bild%1.jpg").arg(i, 2, 10, QLatin1Char('0')), groesse);
+    }
     static bool dateizeit(const QString& pfad, QDate tag)
     {
         QFile f(pfad);
@@ -78,6 +84,29 @@ public:
         QSqlQuery q = db.conDaten.Abfragen(
             QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE Dateiname = ?").arg(name, z.albumNummer), {datei});
         return q.next() ? q.value(0).toString() : QStringLiteral("<keine Zeile>");
+    }
+    // A presentation holding these picture keys; its table's name.
+    QString praesentation(const QStringList& schluessel)
+    {
+        const QString p = PraesentationstabelleAnlegen(db, QStringLiteral("Auswahl"));
+        for (const QString& s : schluessel)
+            db.conDaten.Ausfuehren(QStringLiteral("INSERT INTO %1 (DBNummer) VALUES (?)").arg(p), {s});
+        return p;
+    }
+    QStringList inhalt(const QString& praesentation)
+    {
+        QStringList s;
+        QSqlQuery q = db.conDaten.Abfragen(QStringLiteral("SELECT DBNummer FROM %1").arg(praesentation));
+        while (q.next())
+            s << q.value(0).toString();
+        return s;
+    }
+    QStringList namen()
+    {
+        QStringList n;
+        for (int i = 1; i <= liste().modell().anzahl(); ++i)
+            n << liste().modell().eintrag(i).dateiname;
+        return n;
     }
 
     // The two windows, made on demand and wired to each other.

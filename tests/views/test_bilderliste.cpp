@@ -28,14 +28,6 @@ void markieren(frmBilderListe& liste, const QVector<int>& positionen)
         liste.modell().markieren(p, true);
 }
 
-QStringList namen(const frmBilderListe& liste)
-{
-    QStringList n;
-    for (int i = 1; i <= liste.modell().anzahl(); ++i)
-        n << liste.modell().eintrag(i).dateiname;
-    return n;
-}
-
 }  // namespace
 
 class TestBilderListe : public QObject {
@@ -57,15 +49,19 @@ private slots:
         QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
         QCOMPARE(liste.findChild<QLabel*>(u"lblTabellenname"_s)->text(), u"Zehn"_s);
 
-        druecken(liste, 3);
-        QCOMPARE(markiert(liste), QVector<int>({3}));
-        druecken(liste, 7, Qt::ShiftModifier);
-        QCOMPARE(markiert(liste), QVector<int>({3, 4, 5, 6, 7}));
-        druecken(liste, 5, Qt::ControlModifier);
-        QCOMPARE(markiert(liste), QVector<int>({3, 4, 6, 7}));
-        druecken(liste, 2, Qt::ShiftModifier);
-        QCOMPARE(markiert(liste), QVector<int>({2, 3, 4, 5, 6, 7}));
-        QCOMPARE(m.anker(), 5);
+        // Shift reaches from the anchor (the last plain or Ctrl click); a plain click on a
+        // marked entry keeps the others.
+        const Qt::KeyboardModifiers ohne, umschalt = Qt::ShiftModifier, strg = Qt::ControlModifier;
+        const struct {
+            int position;
+            Qt::KeyboardModifiers tasten;
+            QVector<int> markiert;
+        } klicks[] = { { 3, ohne, { 3 } }, { 7, umschalt, { 3, 4, 5, 6, 7 } }, { 5, strg, { 3, 4, 6, 7 } },
+            { 2, umschalt, { 2, 3, 4, 5, 6, 7 } }, { 4, ohne, { 2, 3, 4, 5, 6, 7 } } };
+        for (const auto& k : klicks) {
+            druecken(liste, k.position, k.tasten);
+            QCOMPARE(markiert(liste), k.markiert);
+        }
         // Marked entries lie on dark blue, the others on white.
         const QImage bild = liste.feld()->grab().toImage();
         const auto farbe = [&](int p) { return bild.pixelColor(200, liste.feld()->eintragsRechteck(p).center().y()); };
@@ -76,15 +72,10 @@ private slots:
         // browser does), and neither marks nor moves.
         QSignalSpy menue(&liste, &frmBilderListe::kontextmenueGewuenscht);
         druecken(liste, 9, Qt::NoModifier, Qt::RightButton);
-        QCOMPARE(menue.count(), 0);
         druecken(liste, 4, Qt::NoModifier, Qt::RightButton);
         QCOMPARE(menue.count(), 1);
         QCOMPARE(m.AnzahlMarkierteFelder(), 6);
-        // A plain click on a marked entry keeps the others; on an unmarked one only that stays.
-        druecken(liste, 4);
-        QCOMPARE(m.AnzahlMarkierteFelder(), 6);
         druecken(liste, 9);
-        QCOMPARE(markiert(liste), QVector<int>({9}));
         druecken(liste, 9, Qt::ControlModifier);
         QCOMPARE(m.AnzahlMarkierteFelder(), 0);
         druecken(liste, 2);
@@ -92,7 +83,6 @@ private slots:
         druecken(liste, 2, Qt::NoModifier, Qt::RightButton);
         QCOMPARE(menue.count(), 2);
         s.z.suchergebnisAngezeigt = false;
-        // Filling again drops every mark.
         liste.ListeAuffuellen();
         QCOMPARE(m.AnzahlMarkierteFelder(), 0);
 
@@ -117,16 +107,10 @@ private slots:
         druecken(liste, 1);
         QCOMPARE(liste.AnzahlMarkierteFelder(), 0);
 
-        s.bild(u"bild00.jpg"_s, QSize());
+        s.nummerierteBilder(61);
         liste.ListeAuffuellen();
         QScrollBar* balken = liste.scrollbalken();
-        QVERIFY(!balken->isEnabled());
-        for (int i = 1; i <= 60; ++i)
-            s.bild(u"bild%1.jpg"_s.arg(i, 2, 10, QLatin1Char('0')), QSize());
-        liste.ListeAuffuellen();
-        QVERIFY(balken->isEnabled());
-        const int ueberhang = feld->gesamthoehe() - feld->height();
-        QCOMPARE(balken->maximum(), std::max(1000, ueberhang));
+        QCOMPARE(balken->maximum(), std::max(1000, feld->gesamthoehe() - feld->height()));
         balken->setValue(balken->maximum());
         QCOMPARE(feld->eintragsRechteck(61).bottom(), feld->height() - 1);  // the last entry ends at the edge
 
@@ -146,7 +130,6 @@ private slots:
         // A taller window needs no scrolling any more.
         liste.resize(liste.width(), 4000);
         QVERIFY(!balken->isEnabled());
-        QCOMPARE(balken->value(), 0);
         QCOMPARE(feld->versatz(), 0);
     }
 
@@ -156,32 +139,27 @@ private slots:
         s.album(u"Sonder"_s);
         for (const char* name : {"zug.jpg", "Zug.jpg", "xay.jpg", "x_y.jpg", "d'Artagnan.jpg", "100%_echt.jpg"})
             s.bild(QLatin1String(name));
-        const QString p = PraesentationstabelleAnlegen(s.db, u"Sommer"_s);
-        for (const char* name : {"d'Artagnan.jpg", "100%_echt.jpg"})
-            s.db.conDaten.Ausfuehren(u"INSERT INTO %1 (DBNummer) VALUES (?)"_s.arg(p),
-                                     {s.spalte(QLatin1String(name), u"DBNummer"_s)});
+        const QString p = s.praesentation(
+            {s.spalte(u"d'Artagnan.jpg"_s, u"DBNummer"_s), s.spalte(u"100%_echt.jpg"_s, u"DBNummer"_s)});
         frmAlbenAnzeige& anzeige = s.anzeige();
         anzeige.NeuesAlbum();
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
-        QCOMPARE(namen(liste), QStringList({u"100%_echt.jpg"_s, u"d'Artagnan.jpg"_s, u"x_y.jpg"_s, u"xay.jpg"_s,
-                                            u"Zug.jpg"_s, u"zug.jpg"_s}));
+        QCOMPARE(s.namen(), QStringList({u"100%_echt.jpg"_s, u"d'Artagnan.jpg"_s, u"x_y.jpg"_s, u"xay.jpg"_s,
+                                         u"Zug.jpg"_s, u"zug.jpg"_s}));
         markieren(liste, {2});
 
         s.meldungen.antworten = {Meldungen::Antwort::Nein};
         liste.BildLoeschen();
         QCOMPARE(s.meldungen.texte(), QStringList{u"Soll das Bild wirklich  gelöscht werden!"_s});
-        QCOMPARE(s.meldungen.titel(), QStringList{u"Löschen?"_s});
         QCOMPARE(s.meldungen.meldungen[0].stil, Meldungen::Frage);
         QVERIFY(QFile::exists(s.albumordner() + "d'Artagnan.jpg"_L1));
 
         liste.BildLoeschen();
         QVERIFY(!QFile::exists(s.albumordner() + "d'Artagnan.jpg"_L1));
         QCOMPARE(s.spalte(u"d'Artagnan.jpg"_s, u"Dateiname"_s), u"<keine Zeile>"_s);
-        QCOMPARE(liste.modell().anzahl(), 5);
         // It leaves every presentation; the viewer and the list go to the first picture.
-        QSqlQuery q = s.db.conDaten.Abfragen(u"SELECT DBNummer FROM %1"_s.arg(p));
-        QVERIFY(q.next() && q.value(0) == s.spalte(u"100%_echt.jpg"_s, u"DBNummer"_s) && !q.next());
+        QCOMPARE(s.inhalt(p), QStringList{s.spalte(u"100%_echt.jpg"_s, u"DBNummer"_s)});
         QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 1);
         QCOMPARE(liste.modell().markiertePositionen(), QVector<int>{1});
 
@@ -190,11 +168,8 @@ private slots:
         markieren(liste, {2, 4});
         liste.BildLoeschen();
         QCOMPARE(s.meldungen.texte(), QStringList{u"Sollen die Bilder wirklich  gelöscht werden!"_s});
-        QCOMPARE(namen(liste), QStringList({u"100%_echt.jpg"_s, u"xay.jpg"_s, u"zug.jpg"_s}));
-        for (const char* name : {"x_y.jpg", "Zug.jpg"})
-            QVERIFY(!QFile::exists(s.albumordner() + QLatin1String(name)));
-        for (const char* name : {"xay.jpg", "zug.jpg"})
-            QVERIFY(QFile::exists(s.albumordner() + QLatin1String(name)));
+        QCOMPARE(s.namen(), QStringList({u"100%_echt.jpg"_s, u"xay.jpg"_s, u"zug.jpg"_s}));
+        QCOMPARE(QDir(s.albumordner()).entryList(QDir::Files), s.namen());
         QCOMPARE(anzeige.findChild<QLineEdit*>(u"txtBildname"_s)->text(), u"100%_echt.jpg"_s);
     }
 
@@ -214,41 +189,28 @@ private slots:
         QCOMPARE(s.meldungen.texte(),
                  QStringList({u"Bilder löschen ist nicht möglich. Das Album befindet sich auf einer CD!"_s,
                               u"Bilder hinzufügen ist nicht möglich. Das Album befindet sich auf einer CD!"_s}));
-        QCOMPARE(s.meldungen.meldungen[0].titel, u"Kolvar-Hilfe"_s);
-        QCOMPARE(s.meldungen.meldungen[0].stil, Meldungen::Information);
         QVERIFY(QFile::exists(cd + "Bilder/a.jpg"_L1));
         QCOMPARE(liste.modell().anzahl(), 1);
     }
 
-    void hinzufuegenUndVerschieben()
+    void hinzufuegenKopiert()
     {
         Ansichtensammlung s;
         s.album(u"Dazu"_s);
-        const QString karte = s.ordner(u"Karte"_s);
         const QString quelle = s.ordner(u"Kamera"_s) + "Neu 1.jpg"_L1;
         Ansichtensammlung::bildSchreiben(quelle, QSize(80, 60));
         QVERIFY(Ansichtensammlung::dateizeit(quelle, QDate(2001, 5, 6)));
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
         liste.dateienWaehlen = [&] { return QStringList{quelle}; };
-
         liste.Hinzufuegen();
-        const QString ziel = s.albumordner() + "Neu 1.jpg"_L1;
-        QVERIFY(QFile::exists(ziel) && QFile::exists(quelle));  // copied, not moved
+        liste.dateienWaehlen = [] { return QStringList(); };  // cancelled: adds nothing
+        liste.Hinzufuegen();
+        QCOMPARE(liste.modell().anzahl(), 1);
+        QVERIFY(QFile::exists(s.albumordner() + "Neu 1.jpg"_L1) && QFile::exists(quelle));
         QVERIFY(QFile::exists(s.albumordner() + "TempBilder/Neu 1.jpg"_L1));
         QCOMPARE(s.spalte(u"Neu 1.jpg"_s, u"Datum"_s), u"2001-05-06"_s);
         QVERIFY(s.meldungen.meldungen.isEmpty());
-        liste.dateienWaehlen = [] { return QStringList(); };  // cancelled: adds nothing (count below)
-        liste.Hinzufuegen();
-
-        // Set to move: the files leave, and so does their folder once empty.
-        s.z.einstellungen.lngBehandlungBilder = 1;
-        for (const char* name : {"a.jpg", "b.jpg"})
-            Ansichtensammlung::bildSchreiben(karte + QLatin1String(name));
-        liste.NeueBilderEintragen({karte + "a.jpg"_L1, karte + "b.jpg"_L1});
-        QCOMPARE(liste.modell().anzahl(), 3);
-        QVERIFY(QFile::exists(s.albumordner() + "b.jpg"_L1));
-        QVERIFY(!QFileInfo::exists(karte));
     }
 
     void albumAmOrtNimmtNurAusSeinemOrdner()
@@ -265,15 +227,13 @@ private slots:
         liste.NeueBilderEintragen({hier, fremd});
         const QString abbruch = u" im Ordner des aktuellen Albums stehen!\r\rAktion wird abgebrochen."_s;
         QCOMPARE(s.meldungen.texte(), QStringList({"Das Bild muss"_L1 + abbruch, u"Die Bilder müssen"_s + abbruch}));
-        QCOMPARE(s.meldungen.titel().value(0), u"Falscher Ordner!"_s);
         QCOMPARE(liste.modell().anzahl(), 0);
 
         s.meldungen.leeren();
         liste.NeueBilderEintragen({hier});
         QVERIFY(s.meldungen.meldungen.isEmpty());
         QCOMPARE(liste.modell().anzahl(), 1);
-        QVERIFY(QFile::exists(hier));  // entered where it lies
-        QVERIFY(QFile::exists(ordner + "TempBilder/hier.jpg"_L1));
+        QVERIFY(QFile::exists(hier) && QFile::exists(ordner + "TempBilder/hier.jpg"_L1));  // entered where it lies
     }
 
     void albumOhneOrdnerNimmtDenOrdnerDerDatei()
@@ -285,7 +245,6 @@ private slots:
         Ansichtensammlung::bildSchreiben(imVerzeichnis);
         s.liste().NeueBilderEintragen({imVerzeichnis});
         QCOMPARE(s.liste().modell().anzahl(), 1);
-        QCOMPARE(s.z.albumPfad, u"Alt/"_s);
         s.db.rsAlben.Filter(u"Nummer"_s, nummer);
         QCOMPARE(FeldLesen(s.db.rsAlben, u"Pfad"_s), u"Alt/"_s);
         s.db.rsAlben.FilterEntfernen();

@@ -1,23 +1,15 @@
 #include "Ansichtensammlung.h"
-#include "KleinerDatentraeger.h"
 #include "Bildorte.h"
+#include "KleinerDatentraeger.h"
 
 #include <QFileInfo>
 #include <QImage>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-void markieren(frmBilderListe& liste, const QStringList& namen)
-{
-    liste.modell().NormaleTextfelder(0);
-    for (int i = 1; i <= liste.modell().anzahl(); ++i) {
-        if (namen.contains(liste.modell().eintrag(i).dateiname))
-            liste.modell().markieren(i, true);
-    }
-}
 
 // Every row of an album table as "Dateiname DBNummer", by name.
 QStringList zeilen(Datenbankobjekte& db, const QString& tabelle)
@@ -29,43 +21,10 @@ QStringList zeilen(Datenbankobjekte& db, const QString& tabelle)
     return z;
 }
 
-// Counts the volume scans of whoever asks it.
-class ZaehlendeLaufwerke : public Laufwerksliste {
-public:
-    explicit ZaehlendeLaufwerke(const Laufwerksliste& echt)
-        : m_echt(echt)
-    {
-    }
-    QVector<Laufwerk> laufwerke() const override
-    {
-        ++abfragen;
-        return m_echt.laufwerke();
-    }
+// Counts the volume scans.
+struct ZaehlendeLaufwerke : FalscheLaufwerke {
+    QVector<Laufwerk> laufwerke() const override { return ++abfragen, liste; }
     mutable int abfragen = 0;
-
-private:
-    const Laufwerksliste& m_echt;
-};
-
-// Runs with XDG_DATA_HOME and the working folder of one case; puts both back.
-class Umgebung {
-public:
-    Umgebung(const QString& daten, const QString& arbeit)
-        : m_daten(qgetenv("XDG_DATA_HOME"))
-        , m_arbeit(QDir::currentPath())
-    {
-        qputenv("XDG_DATA_HOME", daten.toLocal8Bit());
-        QDir::setCurrent(arbeit);
-    }
-    ~Umgebung()
-    {
-        qputenv("XDG_DATA_HOME", m_daten);
-        QDir::setCurrent(m_arbeit);
-    }
-
-private:
-    QByteArray m_daten;
-    QString m_arbeit;
 };
 
 } // namespace
@@ -87,17 +46,20 @@ private slots:
         QFETCH(bool, imKorb);
         QTemporaryDir t;
         const QString daten = t.filePath(u"daten"_s), arbeit = t.filePath(u"arbeit"_s);
-        QDir().mkpath(daten);
+        QDir().mkpath(QFileInfo(daten + u'/' + imWeg).absolutePath());
         QDir().mkpath(arbeit);
-        if (!imWeg.isEmpty()) {
-            QDir().mkpath(QFileInfo(daten + u'/' + imWeg).absolutePath());
-            QFile weg(daten + u'/' + imWeg);
-            QVERIFY(weg.open(QIODevice::WriteOnly));
-        }
+        if (!imWeg.isEmpty())
+            QVERIFY(QFile(daten + u'/' + imWeg).open(QIODevice::WriteOnly));
         const QString bild = t.filePath(u"Album/IMG_0001.JPG"_s);
         Ansichtensammlung::bildSchreiben(bild);
         {
-            Umgebung umgebung(daten, arbeit);
+            const auto zurueck = qScopeGuard(
+                [altDaten = qgetenv("XDG_DATA_HOME"), altArbeit = QDir::currentPath()] {
+                    qputenv("XDG_DATA_HOME", altDaten);
+                    QDir::setCurrent(altArbeit);
+                });
+            qputenv("XDG_DATA_HOME", daten.toLocal8Bit());
+            QDir::setCurrent(arbeit);
             QVERIFY(DateiEntsorgen(bild));
         }
         QVERIFY(!QFile::exists(bild));
@@ -122,22 +84,23 @@ private slots:
         s.db.rsAlbum.MoveFirst();
         BildFeldSchreiben(s.db, u"Bemerkung"_s, u"erste"_s);
 
-        // The second card's picture of the same name and one named like a stray file.
+        // The second card's picture of the same name and one named like a stray file;
+        // then the album's own picture again, to which nothing happens.
         liste.NeueBilderEintragen({ karte2 + "IMG_0001.JPG"_L1, karte2 + "frei.jpg"_L1 });
-        // The album's own picture again: nothing happens to it.
         liste.NeueBilderEintragen({ album + "IMG_0001.JPG"_L1 });
         QVERIFY(s.meldungen.meldungen.isEmpty());
-        const QStringList namen = { u"frei_BV001.jpg"_s, u"IMG_0001.JPG"_s, u"IMG_0001_BV001.JPG"_s };
-        QCOMPARE(liste.modell().anzahl(), 3);
-        for (const QString& name : namen) {
-            QCOMPARE(liste.modell().eintrag(namen.indexOf(name) + 1).dateiname, name);
+        QCOMPARE(s.namen(), QStringList({ u"frei_BV001.jpg"_s, u"IMG_0001.JPG"_s, u"IMG_0001_BV001.JPG"_s }));
+        for (const QString& name : s.namen()) {
             QVERIFY2(QFile::exists(album + "TempBilder/"_L1 + name), qPrintable(name));
             QCOMPARE(s.spalte(name, u"DBNummer"_s), DBNummerBilden(s.spalte(name, u"Nummer"_s), s.z.albumNummer));
         }
-        QCOMPARE(QImage(album + "IMG_0001.JPG"_L1).size(), QSize(80, 60));
-        QCOMPARE(QImage(album + "IMG_0001_BV001.JPG"_L1).size(), QSize(120, 60));
-        QCOMPARE(QImage(album + "frei.jpg"_L1).size(), QSize(40, 20));
-        QCOMPARE(QImage(album + "frei_BV001.jpg"_L1).size(), QSize(30, 20));
+        const struct {
+            const char* name;
+            QSize groesse;
+        } dateien[] = { { "IMG_0001.JPG", { 80, 60 } }, { "IMG_0001_BV001.JPG", { 120, 60 } },
+            { "frei.jpg", { 40, 20 } }, { "frei_BV001.jpg", { 30, 20 } } };
+        for (const auto& d : dateien)
+            QVERIFY2(QImage(album + QLatin1String(d.name)).size() == d.groesse, d.name);
         QCOMPARE(s.spalte(u"IMG_0001.JPG"_s, u"Bemerkung"_s), u"erste"_s);
         QVERIFY(QFile::exists(karte2 + "IMG_0001.JPG"_L1)); // copied, not moved
 
@@ -162,11 +125,10 @@ private slots:
         frmBilderListe& liste = s.liste();
         liste.NeueBilderEintragen({ album + "hier.jpg"_L1, album + "ohne.jpg"_L1 });
         QCOMPARE(zeilen(s.db, s.z.albumNummer).size(), 2);
-        for (const char* name : { "hier.jpg", "ohne.jpg" })
-            QVERIFY2(QFile::exists(album + QLatin1String(name)), name);
+        QVERIFY(QFile::exists(album + "hier.jpg"_L1) && QFile::exists(album + "ohne.jpg"_L1));
         QVERIFY(s.meldungen.meldungen.isEmpty());
 
-        // From elsewhere the same name is moved in beside it.
+        // From elsewhere the same name is moved in beside it, and the emptied folder goes.
         const QString karte = s.ordner(u"Karte"_s);
         Ansichtensammlung::bildSchreiben(karte + "hier.jpg"_L1, QSize(90, 30));
         liste.NeueBilderEintragen({ karte + "hier.jpg"_L1 });
@@ -200,20 +162,17 @@ private slots:
     {
         // Albums 1 and 10: a key read one digit too long or short names the wrong table.
         Ansichtensammlung s;
-        QStringList nummern, ordner;
+        QStringList ordner;
         for (int i = 1; i <= 10; ++i) {
-            nummern << s.album(u"Album %1"_s.arg(i));
+            s.album(u"Album %1"_s.arg(i));
             ordner << s.albumordner();
             if (i == 1 || i == 10) {
                 s.bild(u"gleich.jpg"_s);
                 s.bild(u"anders%1.jpg"_s.arg(i));
             }
         }
-        QCOMPARE(nummern.first(), u"1"_s);
-        QCOMPARE(nummern.last(), u"10"_s);
-        const QString p = PraesentationstabelleAnlegen(s.db, u"Beide"_s);
-        for (const char* schluessel : { "000100001", "001000001" })
-            s.db.conDaten.Ausfuehren(u"INSERT INTO %1 (DBNummer) VALUES (?)"_s.arg(p), { QLatin1String(schluessel) });
+        QCOMPARE(s.z.albumNummer, u"10"_s);
+        const QString p = s.praesentation({ u"000100001"_s, u"001000001"_s });
 
         // The search result: copies of both albums' rows.
         const QString spalten = u"DBNummer, Dateiname, ID, Datum, Schluesselbegriffe, Bemerkung"_s;
@@ -226,10 +185,8 @@ private slots:
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
         QCOMPARE(liste.modell().anzahl(), 4);
-        for (int i = 1; i <= 4; ++i) {
-            if (liste.modell().eintrag(i).dbNummer == "000100001"_L1)
-                liste.modell().markieren(i, true);
-        }
+        for (int i = 1; i <= 4; ++i)
+            liste.modell().markieren(i, liste.modell().eintrag(i).dbNummer == "000100001"_L1);
         QCOMPARE(liste.AnzahlMarkierteFelder(), 1);
         liste.BildLoeschen();
 
@@ -238,8 +195,7 @@ private slots:
         QCOMPARE(zeilen(s.db, u"TempAlbum"_s).size(), 3);
         QVERIFY(!QFile::exists(ordner.first() + "gleich.jpg"_L1));
         QVERIFY(QFile::exists(ordner.last() + "gleich.jpg"_L1));
-        QSqlQuery q = s.db.conDaten.Abfragen(u"SELECT DBNummer FROM %1"_s.arg(p));
-        QVERIFY(q.next() && q.value(0).toString() == "001000001"_L1 && !q.next());
+        QCOMPARE(s.inhalt(p), QStringList { u"001000001"_s });
         QCOMPARE(liste.modell().anzahl(), 3);
     }
 
@@ -247,9 +203,7 @@ private slots:
     {
         constexpr int n = 3000;
         Ansichtensammlung s;
-        s.album(u"Gross"_s);
-        const QString album = s.albumordner();
-        const QString tabelle = s.z.albumNummer;
+        const QString tabelle = s.album(u"Gross"_s), album = s.albumordner();
         {
             Transaktion t(s.db.conDaten);
             for (int i = 1; i <= n; ++i)
@@ -274,10 +228,9 @@ private slots:
         QCOMPARE(NeueBilderEintragen(s.z, s.db, dateien, [&](int erledigt, int) { schritte << erledigt; }), 40);
         QCOMPARE(schritte.last(), 80);
         QVERIFY(std::is_sorted(schritte.begin(), schritte.end()));
-        QStringList alle = zeilen(s.db, tabelle);
-        QCOMPARE(alle.size(), n + 40);
+        const QStringList alle = zeilen(s.db, tabelle);
         QSet<QString> schluessel;
-        for (const QString& zeile : std::as_const(alle))
+        for (const QString& zeile : alle)
             schluessel.insert(zeile.section(u' ', 1));
         QCOMPARE(schluessel.size(), n + 40); // every row has its own key
         QVERIFY(alle.contains(u"bild0001_BV001.jpg "_s + DBNummerBilden(QString::number(n + 1), tabelle)));
@@ -286,44 +239,40 @@ private slots:
         // Every seventh picture goes, some of them in presentations.
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
-        QStringList weg;
-        QStringList bleiben;
-        for (int i = 1; i <= liste.modell().anzahl(); ++i)
+        QStringList weg, bleiben;
+        for (int i = 1; i <= liste.modell().anzahl(); ++i) {
             (i % 7 == 0 ? weg : bleiben) << liste.modell().eintrag(i).dateiname;
-        const QString p = PraesentationstabelleAnlegen(s.db, u"Auswahl"_s);
+            liste.modell().markieren(i, i % 7 == 0);
+        }
+        QStringList schluesselInPraesentation;
         for (const QString& name : { weg.at(0), bleiben.at(0), weg.at(400), weg.at(0) })
-            s.db.conDaten.Ausfuehren(
-                u"INSERT INTO %1 (DBNummer) VALUES (?)"_s.arg(p), { s.spalte(name, u"DBNummer"_s) });
+            schluesselInPraesentation << s.spalte(name, u"DBNummer"_s);
+        const QString p = s.praesentation(schluesselInPraesentation);
         for (const QString& name : { weg.at(0), weg.last(), bleiben.at(1) })
             Ansichtensammlung::bildSchreiben(album + name, QSize(8, 8));
-        markieren(liste, weg);
         schritte.clear();
         QVERIFY(BilderLoeschen(s.z, s.db, liste.modell().markierteEintraege(),
             [&](int erledigt, int anzahl) { schritte << erledigt * 10000 + anzahl; }));
         QCOMPARE(schritte.last(), int(weg.size()) * 10001);
         liste.ListeAuffuellen();
-        QStringList uebrig;
-        for (int i = 1; i <= liste.modell().anzahl(); ++i)
-            uebrig << liste.modell().eintrag(i).dateiname;
-        QCOMPARE(uebrig, bleiben);
-        QCOMPARE(zeilen(s.db, tabelle).size(), bleiben.size());
+        QCOMPARE(s.namen(), bleiben);
         QVERIFY(!QFile::exists(album + weg.at(0)) && !QFile::exists(album + weg.last()));
         QVERIFY(QFile::exists(album + bleiben.at(1)));
-        QSqlQuery q = s.db.conDaten.Abfragen(u"SELECT DBNummer FROM %1"_s.arg(p));
-        QVERIFY(q.next() && q.value(0).toString() == s.spalte(bleiben.at(0), u"DBNummer"_s) && !q.next());
+        QCOMPARE(s.inhalt(p), QStringList { s.spalte(bleiben.at(0), u"DBNummer"_s) });
     }
 
     void laufwerkeEinmalJeLauf()
     {
         // A CD album's paths: the volumes are scanned once for all its pictures.
         Ansichtensammlung s;
+        ZaehlendeLaufwerke zaehler;
+        s.z.laufwerksliste = &zaehler;
         const QString cd = s.ordner(u"cdrom"_s);
-        s.laufwerke.hinzufuegen(cd, Laufwerk::CDROM, u"FERIEN"_s);
+        zaehler.hinzufuegen(cd, Laufwerk::CDROM, u"FERIEN"_s);
         s.album(u"Scheibe"_s, u"Bilder/"_s, u"FERIEN"_s);
         for (int i = 0; i < 30; ++i)
             s.bild(u"b%1.jpg"_s.arg(i), QSize());
-        ZaehlendeLaufwerke zaehler(s.laufwerke);
-        s.z.laufwerksliste = &zaehler;
+        zaehler.abfragen = 0;
         BildPfadeLaden(s.z, s.db);
         QCOMPARE(s.z.bildPfade.size(), 30);
         QCOMPARE(s.z.bildPfade.first(), cd + "Bilder/b0.jpg"_L1);
@@ -332,7 +281,6 @@ private slots:
         // An album on the hard disk needs no scan at all.
         s.album(u"Platte"_s);
         s.bild(u"p.jpg"_s, QSize());
-        s.z.laufwerksliste = &zaehler;
         zaehler.abfragen = 0;
         BildPfadeLaden(s.z, s.db);
         QCOMPARE(s.z.bildPfade, QStringList { s.albumordner() + "p.jpg"_L1 });
