@@ -72,49 +72,10 @@ private slots:
         QCOMPARE(FeldLesen(rs, u"Nummer"_s), u"17"_s);
     }
 
-    void ersteAnzeigeUndNavigationssperren()
+    void anzeigenNavigierenUndBearbeiten()
     {
         Ansichtensammlung s;
         s.album(u"Urlaub"_s);
-        s.bild(u"a.jpg"_s, QSize(400, 300), QString());
-        QVERIFY(Ansichtensammlung::dateizeit(s.albumordner() + "a.jpg"_L1, QDate(2002, 3, 4)));
-        frmAlbenAnzeige& a = s.anzeige();
-        a.NeuesAlbum();
-        // One row: every direction locked.
-        QCOMPARE(sperren(a), u"xxxx"_s);
-        QCOMPARE(a.windowTitle(), u"Urlaub"_s);
-        // No stored date: the file's date is shown and written.
-        QCOMPARE(feld(a, "txtBilddatum"), u"04.03.2002"_s);
-        QCOMPARE(s.spalte(u"a.jpg"_s, u"Datum"_s), u"2002-03-04"_s);
-        QLabel* bild = kind<QLabel>(a, "imgBild");
-        QVERIFY(a.zeigtBild());
-        QCOMPARE(bild->geometry(), QRect(1, 1, 160, 120));
-
-        s.bild(u"b.jpg"_s, QSize(300, 400), u"24.12.1999"_s);
-        s.bild(u"c.jpg"_s);
-        s.db.rsAlbum.MoveFirst();
-        a.NeuesAlbum();
-        a.Navigieren(frmAlbenAnzeige::Schritt::Vor);
-        QCOMPARE(sperren(a), u"----"_s);
-        QCOMPARE(bild->size(), QSize(120, 160));
-        QCOMPARE(feld(a, "txtBilddatum"), u"24.12.1999"_s); // a stored date stays
-        // Clicked as the user does; the list follows, a locked button does not click.
-        frmBilderListe& liste = s.liste();
-        liste.ListeAuffuellen();
-        QTest::mouseClick(kind<Bildknopf>(a, "cmdLast"), Qt::LeftButton);
-        QCOMPARE(feld(a, "txtBildname"), u"c.jpg"_s);
-        QCOMPARE(sperren(a), u"--xx"_s);
-        QCOMPARE(liste.modell().markiertePositionen(), QVector<int> { 3 });
-        QTest::mouseClick(kind<Bildknopf>(a, "cmdNext"), Qt::LeftButton);
-        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
-        a.Navigieren(frmAlbenAnzeige::Schritt::Erstes);
-        QCOMPARE(sperren(a), u"xx--"_s);
-    }
-
-    void bearbeitenImLeerenUndImVollenAlbum()
-    {
-        Ansichtensammlung s;
-        s.album(u"Notizen"_s);
         s.z.offen.bilder = true;
         frmAlbenAnzeige& a = s.anzeige();
         QSignalSpy zoom(&a, &frmAlbenAnzeige::zoomAnsichtSchliessen);
@@ -128,19 +89,31 @@ private slots:
         QVERIFY(bemerkung->isReadOnly() && !cmdDatum->isEnabled() && !kind(a, "cmdBegriffe")->isEnabled());
         QVERIFY(!a.zeigtBild());
         QCOMPARE(zoom.count(), 1);
-        // A picture added later makes the fields usable without choosing the album again.
-        s.bild(u"a.jpg"_s);
-        a.BildAnzeigen();
-        QVERIFY(!bemerkung->isReadOnly() && cmdDatum->isEnabled());
 
-        s.bild(u"b.jpg"_s);
+        // A picture added later makes the fields usable without choosing the album again;
+        // without a stored date the file's date is shown and written.
+        s.bild(u"a.jpg"_s, QSize(400, 300), QString());
+        QVERIFY(Ansichtensammlung::dateizeit(s.albumordner() + "a.jpg"_L1, QDate(2002, 3, 4)));
+        a.BildAnzeigen();
+        QVERIFY(!bemerkung->isReadOnly() && cmdDatum->isEnabled() && a.zeigtBild());
+        QCOMPARE(a.windowTitle(), u"Urlaub"_s);
+        QCOMPARE(feld(a, "txtBilddatum"), u"04.03.2002"_s);
+        QCOMPARE(s.spalte(u"a.jpg"_s, u"Datum"_s), u"2002-03-04"_s);
+
+        s.bild(u"b.jpg"_s, QSize(300, 400), u"24.12.1999"_s);
         s.bild(u"c.jpg"_s);
+        s.db.rsAlbum.MoveFirst();
         a.NeuesAlbum();
+        QCOMPARE(sperren(a), u"xx--"_s);
         QTest::keyClicks(bemerkung, u"Am Strand"_s);
         QCOMPARE(s.spalte(u"a.jpg"_s, u"Bemerkung"_s), QString()); // only moving away writes it
         a.Navigieren(frmAlbenAnzeige::Schritt::Vor);
         QCOMPARE(s.spalte(u"a.jpg"_s, u"Bemerkung"_s), u"Am Strand"_s);
         QCOMPARE(bemerkung->toPlainText(), QString());
+        QCOMPARE(sperren(a), u"----"_s);
+        QCOMPARE(kind<QLabel>(a, "imgBild")->size(), QSize(120, 160));
+        QCOMPARE(feld(a, "txtBilddatum"), u"24.12.1999"_s); // a stored date stays
+
         // A click in the list saves it as well, on the picture it was typed for.
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
@@ -148,6 +121,13 @@ private slots:
         QTest::mouseClick(liste.feld(), Qt::LeftButton, Qt::NoModifier, liste.feld()->eintragsRechteck(3).center());
         QCOMPARE(s.spalte(u"b.jpg"_s, u"Bemerkung"_s), u"Im Wald"_s);
         QCOMPARE(feld(a, "txtBildname"), u"c.jpg"_s);
+        QCOMPARE(sperren(a), u"--xx"_s);
+        // Clicked as the user does: the list follows, a locked button does not click.
+        QTest::mouseClick(kind<Bildknopf>(a, "cmdFirst"), Qt::LeftButton);
+        QCOMPARE(liste.modell().markiertePositionen(), QVector<int> { 1 });
+        QTest::mouseClick(kind<Bildknopf>(a, "cmdLast"), Qt::LeftButton);
+        QTest::mouseClick(kind<Bildknopf>(a, "cmdNext"), Qt::LeftButton);
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
 
         // The button opens the calendar; a clicked date is written and closes it.
         auto* kalender = kind<QCalendarWidget>(a, "movBildDatum");

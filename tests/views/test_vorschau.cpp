@@ -46,7 +46,6 @@ public:
         album(QStringLiteral("Album"));
         nummerierteBilder(n, {64, 48});
         vm.liste = &liste();
-        vm.anzeige = nullptr;
         liste().ListeAuffuellen();
         BildPfadeLaden(z, db);
         z.einstellungen.GroesseVorschauBild = 80;
@@ -147,33 +146,10 @@ private slots:
         }
     }
 
-    void navigationsfolgen()
-    {
-        // What each button asks of the window (move the rows or redraw) and the step after it.
-        using N = Vorschaunavigation;
-        using F = N::Folge;
-        const struct {
-            F (N::*knopf)();
-            F folge;
-            int schritt;
-        } folgen[] = { { &N::VorherigeZeile, F::Keine, 0 }, { &N::NaechsteZeile, F::ZeileVor, 1 },
-            { &N::NaechsteSeite, F::Neuzeichnen, 2 }, { &N::NaechsteSeite, F::Keine, 2 },
-            { &N::NaechsteZeile, F::Keine, 2 }, { &N::VorherigeZeile, F::ZeileZurueck, 1 },
-            { &N::Erste, F::ZeileZurueck, 0 }, { &N::Letzte, F::Neuzeichnen, 2 }, { &N::VorherigeSeite, F::Neuzeichnen, 0 },
-            { &N::NaechsteZeile, F::ZeileVor, 1 }, { &N::Letzte, F::ZeileVor, 2 } };
-        N n;
-        n.NeuesAlbum(23, 5, 3);
-        for (const auto& f : folgen) {
-            QCOMPARE((n.*f.knopf)(), f.folge);
-            QCOMPARE(n.NaviSchritt(), f.schritt);
-        }
-    }
-
     void speicherLiestNurGeaenderteDateien()
     {
         QTemporaryDir ordner;
-        const QString a = ordner.filePath(u"a.jpg"_s);
-        const QString b = ordner.filePath(u"b.jpg"_s);
+        const QString a = ordner.filePath(u"a.jpg"_s), b = ordner.filePath(u"b.jpg"_s);
         Sammlungsgeruest::bildSchreiben(a, QSize(160, 120));
         Sammlungsgeruest::bildSchreiben(b, QSize(90, 120));
         QVERIFY(Ansichtensammlung::dateizeit(a, QDate(2020, 5, 1)));
@@ -188,10 +164,7 @@ private slots:
         QCOMPARE(speicher.Laden(a, 80).size(), QSize(80, 60));
         // Another picture; the bound drops the oldest, whose file is now spoilt.
         QCOMPARE(speicher.Laden(b, 80).size(), QSize(60, 80));
-        QCOMPARE(speicher.anzahl(), 1);
-        QVERIFY(speicher.Laden(a, 80).isNull());
-        QVERIFY(speicher.Laden(ordner.filePath(u"fehlt.jpg"_s), 80).isNull());
-        QVERIFY(speicher.Laden(QString(), 80).isNull());
+        QVERIFY(speicher.Laden(a, 80).isNull() && speicher.Laden(ordner.filePath(u"fehlt.jpg"_s), 80).isNull());
     }
 
     void fensterZeigtSeitenUndSperrt()
@@ -200,9 +173,8 @@ private slots:
         frmVorschau& v = *s.browser;
         QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 15  von  23"_s);
         QVERIFY(v.zeigtBild(7));
-        for (const char* name : { "cmdFirst", "cmdBack", "cmdBackGross" })
-            QCOMPARE(v.knopf(QLatin1String(name))->tag, u"gesperrt"_s);
-        QVERIFY(v.knopf(u"cmdNext"_s)->istAktiv());
+        for (const char* name : { "cmdFirst", "cmdBack", "cmdBackGross", "cmdNext" })
+            QVERIFY2(v.knopf(QLatin1String(name))->istAktiv() == (name[3] == 'N'), name);
 
         // One row on: the rows move up, cell 1 holds what cell 6 held.
         const qint64 vorher = v.imgBild(6)->pixmap().cacheKey();
@@ -216,8 +188,8 @@ private slots:
         // Cells after the last picture are empty frames.
         QCOMPARE(s.positionen(), folge(11, 23) + QVector<int>(2, 0));
         QVERIFY(v.lblBildName(15)->text().isEmpty() && v.imgBild(15)->isVisible());
-        for (const char* name : { "cmdNext", "cmdLast", "cmdNextGross" })
-            QVERIFY(!v.knopf(QLatin1String(name))->istAktiv());
+        for (const char* name : { "cmdNext", "cmdLast", "cmdNextGross", "cmdFirst" })
+            QVERIFY2(v.knopf(QLatin1String(name))->istAktiv() == (name[3] == 'F'), name);
 
         QTest::mouseClick(v.knopf(u"cmdFirst"_s), Qt::LeftButton);
         QCOMPARE(s.positionen(), folge(1, 15));
@@ -238,42 +210,38 @@ private slots:
         QCOMPARE(v.ZellenPosition(23), 0);
     }
 
-    void leeresAlbumUndFehlendesBild()
+    void fehlendesBildUndLeeresAlbum()
     {
-        Vorschausammlung leer(0);
-        for (int i = 1; i <= leer.browser->AnzahlPlatzhalter(); ++i)
-            QVERIFY(!leer.browser->imgBild(i)->isVisible());
-        for (const char* name : { "cmdFirst", "cmdBack", "cmdBackGross", "cmdNext", "cmdLast", "cmdNextGross" })
-            QVERIFY(!leer.browser->knopf(QLatin1String(name))->istAktiv());
-
         Vorschausammlung s(3);
+        frmVorschau& v = *s.browser;
         QFile::remove(s.z.bildPfade.at(1));
-        s.browser->BilderAnzeigen();
+        v.BilderAnzeigen();
         // Its name stays; it has no picture and ignores clicks.
-        QCOMPARE(s.browser->lblBildName(2)->text(), u"bild02.jpg"_s);
-        QVERIFY(!s.browser->zeigtBild(2));
+        QCOMPARE(v.lblBildName(2)->text(), u"bild02.jpg"_s);
+        QVERIFY(!v.zeigtBild(2));
         s.db.rsAlbum.AbsolutePositionSetzen(1);
-        QTest::mouseClick(s.browser->imgBild(2), Qt::LeftButton);
-        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 1);
-        QCOMPARE(s.vm.zoomAufrufe, 0);
-        QTest::mouseClick(s.browser->imgBild(3), Qt::LeftButton);
-        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
-        QCOMPARE(s.vm.zoomAufrufe, 1);
+        QTest::mouseClick(v.imgBild(2), Qt::LeftButton);
+        QVERIFY(s.db.rsAlbum.AbsolutePosition() == 1 && s.vm.zoomAufrufe == 0);
+        QTest::mouseClick(v.imgBild(3), Qt::LeftButton);
+        QVERIFY(s.db.rsAlbum.AbsolutePosition() == 3 && s.vm.zoomAufrufe == 1);
 
         // The file went after its cell was drawn: the viewer asks, the user
         // deletes the entry, and the click ends there, on no other picture.
         s.vm.anzeige = &s.anzeige();
         QVERIFY(QFile::remove(s.z.bildPfade.at(2)));
         s.meldungen.antworten = { Meldungen::Antwort::Nein, Meldungen::Antwort::Ja };
-        QTest::mouseClick(s.browser->imgBild(3), Qt::LeftButton);
-        QCOMPARE(s.db.rsAlbum.RecordCount(), 2);
-        QCOMPARE(s.vm.zoomAufrufe, 1);
+        QTest::mouseClick(v.imgBild(3), Qt::LeftButton);
+        QVERIFY(s.db.rsAlbum.RecordCount() == 2 && s.vm.zoomAufrufe == 1);
 
-        // Another album without pictures: no count of the one before.
-        QVERIFY(!s.browser->lblAnzeige()->text().isEmpty());
+        // Another album without pictures: no count of the one before, no cell, no step.
+        QVERIFY(!v.lblAnzeige()->text().isEmpty());
         s.album(u"Leer"_s);
         BildPfadeLaden(s.z, s.db);
-        QCOMPARE(s.browser->lblAnzeige()->text(), QString());
+        QCOMPARE(v.lblAnzeige()->text(), QString());
+        for (int i = 1; i <= v.AnzahlPlatzhalter(); ++i)
+            QVERIFY(!v.imgBild(i)->isVisible());
+        for (const char* name : { "cmdFirst", "cmdBack", "cmdBackGross", "cmdNext", "cmdLast", "cmdNextGross" })
+            QVERIFY2(!v.knopf(QLatin1String(name))->istAktiv(), name);
     }
 
     void markierenMitStrgUndUmschalt()
