@@ -94,12 +94,9 @@ private slots:
         const struct {
             const char* fall;
             int breite, groesse, spalten, luecke;
-        } raster[] = {
-            { "500 bei 80: sechs Spalten ließen 3 Pixel", 500, 80, 5, 17 },
-            { "halbe Lücke zur geraden Zahl", 427, 80, 5, 4 },
-            { "schmaler als eine Zelle", 50, 80, 1, 4 },
-            { "ohne Breite", 0, 120, 1, 4 },
-        };
+        } raster[] = { { "500 bei 80: sechs Spalten ließen 3 Pixel", 500, 80, 5, 17 },
+            { "halbe Lücke zur geraden Zahl", 427, 80, 5, 4 }, { "schmaler als eine Zelle", 50, 80, 1, 4 },
+            { "ohne Breite", 0, 120, 1, 4 } };
         for (const auto& f : raster) {
             const Vorschauraster r = RasterBerechnen(f.breite, f.groesse);
             QVERIFY2(r.spalten == f.spalten && r.luecke == f.luecke, f.fall);
@@ -112,13 +109,9 @@ private slots:
         const struct {
             const char* fall;
             QSize bild, zelle;
-        } bilder[] = {
-            { "quer", { 160, 120 }, { 80, 60 } },
-            { "hoch", { 120, 160 }, { 60, 80 } },
-            { "quadratisch", { 500, 500 }, { 80, 80 } },
-            { "sehr flach", { 3000, 10 }, { 80, 1 } },
-            { "ohne Größe", { 0, 10 }, {} },
-        };
+        } bilder[] = { { "quer", { 160, 120 }, { 80, 60 } }, { "hoch", { 120, 160 }, { 60, 80 } },
+            { "quadratisch", { 500, 500 }, { 80, 80 } }, { "sehr flach", { 3000, 10 }, { 80, 1 } },
+            { "ohne Größe", { 0, 10 }, {} } };
         for (const auto& f : bilder)
             QVERIFY2(ZellenbildGroesse(f.bild, 80) == f.zelle, f.fall);
     }
@@ -130,12 +123,9 @@ private slots:
             const char* fall;
             int anzahl, schritte;
             QString letzteSeite;
-        } faelle[] = {
-            { "leer", 0, 0, {} },
-            { "genau eine Seite", 15, 0, u"Bilder 1 - 15  von  15"_s },
+        } faelle[] = { { "leer", 0, 0, {} }, { "genau eine Seite", 15, 0, u"Bilder 1 - 15  von  15"_s },
             { "eine Zeile mehr", 16, 1, u"Bilder 6 - 16  von  16"_s },
-            { "zehntausend", 10000, 1997, u"Bilder 9986 - 10000  von  10000"_s },
-        };
+            { "zehntausend", 10000, 1997, u"Bilder 9986 - 10000  von  10000"_s } };
         for (const auto& f : faelle) {
             Vorschaunavigation n;
             n.NeuesAlbum(f.anzahl, 5, 3);
@@ -167,11 +157,40 @@ private slots:
         QVERIFY(speicher.Laden(a, 80).isNull() && speicher.Laden(ordner.filePath(u"fehlt.jpg"_s), 80).isNull());
     }
 
-    void fensterZeigtSeitenUndSperrt()
+    void fensterMarkiertUndBlaettert()
     {
         Vorschausammlung s(23);
         frmVorschau& v = *s.browser;
         QCOMPARE(v.lblAnzeige()->text(), u"Bilder 1 - 15  von  23"_s);
+        // A plain click marks only that picture; Shift reaches from the anchor (the last
+        // plain or Ctrl click) and clears the others; Ctrl on a marked picture unmarks it.
+        const Qt::KeyboardModifiers ohne, umschalt = Qt::ShiftModifier, strg = Qt::ControlModifier;
+        const struct {
+            int zelle;
+            Qt::KeyboardModifiers tasten;
+            QVector<int> markiert;
+        } klicks[] = { { 4, ohne, { 4 } }, { 14, strg, { 4, 14 } }, { 9, strg, { 4, 9, 14 } }, { 2, umschalt, folge(2, 9) },
+            { 12, umschalt, folge(9, 12) }, { 10, strg, { 9, 11, 12 } } };
+        for (const auto& k : klicks) {
+            s.nameKlicken(k.zelle, k.tasten);
+            QCOMPARE(s.liste().modell().markiertePositionen(), k.markiert);
+            QVERIFY(k.tasten != ohne || s.db.rsAlbum.AbsolutePosition() == k.zelle);
+            for (int i = 1; i <= 15; ++i)
+                QCOMPARE(v.zeigtMarkierung(i), k.markiert.contains(i));
+        }
+        // Another view's move reaches the browser through the list.
+        s.db.rsAlbum.AbsolutePositionSetzen(5);
+        s.liste().ListeMarkierungNachfuehren();
+        QVERIFY(v.zeigtMarkierung(5) && !v.zeigtMarkierung(9) && !v.zeigtMarkierung(11));
+
+        // The context menu only on the marked picture, which stays the only marked one.
+        QSignalSpy menue(&v, &frmVorschau::kontextmenueGewuenscht);
+        s.nameKlicken(2, Qt::NoModifier, Qt::RightButton);
+        s.nameKlicken(5, Qt::NoModifier, Qt::RightButton);
+        QCOMPARE(menue.count(), 1);
+        QCOMPARE(s.liste().modell().markiertePositionen(), QVector<int>({ 5 }));
+
+        // Paging: at the start only the way forward is open.
         QVERIFY(v.zeigtBild(7));
         for (const char* name : { "cmdFirst", "cmdBack", "cmdBackGross", "cmdNext" })
             QVERIFY2(v.knopf(QLatin1String(name))->istAktiv() == (name[3] == 'N'), name);
@@ -244,54 +263,17 @@ private slots:
             QVERIFY2(!v.knopf(QLatin1String(name))->istAktiv(), name);
     }
 
-    void markierenMitStrgUndUmschalt()
-    {
-        Vorschausammlung s(23);
-        frmVorschau& v = *s.browser;
-        // A plain click marks only that picture; Shift reaches from the anchor (the last
-        // plain or Ctrl click) and clears the others; Ctrl on a marked picture unmarks it.
-        const Qt::KeyboardModifiers ohne, umschalt = Qt::ShiftModifier, strg = Qt::ControlModifier;
-        const struct {
-            int zelle;
-            Qt::KeyboardModifiers tasten;
-            QVector<int> markiert;
-        } klicks[] = { { 4, ohne, { 4 } }, { 14, strg, { 4, 14 } }, { 9, strg, { 4, 9, 14 } }, { 2, umschalt, folge(2, 9) },
-            { 12, umschalt, folge(9, 12) }, { 10, strg, { 9, 11, 12 } } };
-        for (const auto& k : klicks) {
-            s.nameKlicken(k.zelle, k.tasten);
-            QCOMPARE(s.liste().modell().markiertePositionen(), k.markiert);
-            QVERIFY(k.tasten != ohne || s.db.rsAlbum.AbsolutePosition() == k.zelle);
-            for (int i = 1; i <= 15; ++i)
-                QCOMPARE(v.zeigtMarkierung(i), k.markiert.contains(i));
-        }
-        // Another view's move reaches the browser through the list.
-        s.db.rsAlbum.AbsolutePositionSetzen(5);
-        s.liste().ListeMarkierungNachfuehren();
-        QVERIFY(v.zeigtMarkierung(5) && !v.zeigtMarkierung(9) && !v.zeigtMarkierung(11));
-
-        // The context menu only on the marked picture, which stays the only marked one.
-        QSignalSpy menue(&v, &frmVorschau::kontextmenueGewuenscht);
-        s.nameKlicken(2, Qt::NoModifier, Qt::RightButton);
-        QCOMPARE(menue.count(), 0);
-        s.nameKlicken(5, Qt::NoModifier, Qt::RightButton);
-        QCOMPARE(menue.count(), 1);
-        QCOMPARE(s.liste().modell().markiertePositionen(), QVector<int>({ 5 }));
-    }
-
     void neuesAlbumUnterbrichtZeichnen()
     {
         Vorschausammlung s(15);
         frmVorschau& v = *s.browser;
-        QStringList pfade = s.z.bildPfade;
+        const QStringList pfade = s.z.bildPfade;
         auto album = [&](const QString& buchstabe, int n) {
             s.vm.namen.clear();
-            s.z.bildPfade.clear();
-            s.z.bildDBNummern.clear();
-            for (int i = 0; i < n; ++i) {
-                s.vm.namen << buchstabe + QString::number(i + 1);
-                s.z.bildPfade << pfade.at(i);
-                s.z.bildDBNummern << buchstabe + QString::number(i + 1);
-            }
+            for (int i = 1; i <= n; ++i)
+                s.vm.namen << buchstabe + QString::number(i);
+            s.z.bildPfade = pfade.mid(0, n);
+            s.z.bildDBNummern = s.vm.namen;
         };
         album(u"A"_s, 15);
         // While A's first picture is drawn, B, with fewer pictures, becomes
