@@ -104,30 +104,20 @@ private slots:
         liste.NeueBilderEintragen({ karte2 + "kaputt1.jpg"_L1, karte2 + "kaputt2.jpg"_L1 });
         QCOMPARE(liste.modell().anzahl(), 5);
         QCOMPARE(s.meldungen.texte(), QStringList { u"Fehler beim Laden des Bildes.\r\rkaputt1.jpg\rkaputt2.jpg"_s });
-    }
 
-    void verschiebenBehaeltDieDateienDesAlbums()
-    {
-        Ansichtensammlung s;
-        s.album(u"Verschoben"_s);
+        // Set to move: the album's own files, with a row or without, stay where they are; from
+        // elsewhere the same name is moved in beside them, and the emptied folder goes.
+        s.meldungen.leeren();
         s.z.einstellungen.lngBehandlungBilder = 1;
-        const QString album = s.albumordner();
-        s.bild(u"hier.jpg"_s); // with its row
-        Ansichtensammlung::bildSchreiben(album + "ohne.jpg"_L1); // without one
-        frmBilderListe& liste = s.liste();
-        liste.NeueBilderEintragen({ album + "hier.jpg"_L1, album + "ohne.jpg"_L1 });
-        QCOMPARE(zeilen(s.db, s.z.albumNummer).size(), 2);
-        QVERIFY(QFile::exists(album + "hier.jpg"_L1) && QFile::exists(album + "ohne.jpg"_L1));
+        liste.NeueBilderEintragen({ album + "IMG_0001.JPG"_L1, album + "frei.jpg"_L1 });
+        const QString karte3 = s.ordner(u"Karte3"_s);
+        Ansichtensammlung::bildSchreiben(karte3 + "IMG_0001.JPG"_L1, QSize(90, 30));
+        liste.NeueBilderEintragen({ karte3 + "IMG_0001.JPG"_L1 });
         QVERIFY(s.meldungen.meldungen.isEmpty());
-
-        // From elsewhere the same name is moved in beside it, and the emptied folder goes.
-        const QString karte = s.ordner(u"Karte"_s);
-        Ansichtensammlung::bildSchreiben(karte + "hier.jpg"_L1, QSize(90, 30));
-        liste.NeueBilderEintragen({ karte + "hier.jpg"_L1 });
-        QVERIFY(QFile::exists(album + "hier.jpg"_L1));
-        QCOMPARE(QImage(album + "hier_BV001.jpg"_L1).size(), QSize(90, 30));
-        QVERIFY(!QFileInfo::exists(karte));
-        QCOMPARE(liste.modell().anzahl(), 3);
+        QCOMPARE(liste.modell().anzahl(), 7);
+        QVERIFY(QFile::exists(album + "IMG_0001.JPG"_L1) && QFile::exists(album + "frei.jpg"_L1));
+        QCOMPARE(QImage(album + "IMG_0001_BV002.JPG"_L1).size(), QSize(90, 30));
+        QVERIFY(!QFileInfo::exists(karte3));
     }
 
     void verschiebenVonEinemSchreibgeschuetztenDatentraeger()

@@ -52,19 +52,16 @@ private slots:
             QVERIFY2(!r.LaufleistenUeberpruefung(315).horizontal && !r.LaufleistenUeberpruefung(315).vertikal, f.fall);
         }
 
-        // Unfitted, the picture at its own size; the steps keep its centre.
+        // Unfitted, the picture at its own size; the steps (of ten, see the window's test)
+        // keep its centre and stop at 310 and 40 %.
         r.Vollanzeige(QSizeF(3000, 2000), QSizeF(9000, 6000), false);
-        QCOMPARE(r.bildRechteck().size(), QSizeF(3000, 2000));
-        QCOMPARE(r.Zoomfaktor(), 100);
+        QVERIFY(r.bildRechteck().size() == QSizeF(3000, 2000) && r.Zoomfaktor() == 100);
         const QPointF mitte = r.bildRechteck().center();
-        int schritte = 0;
-        for (; r.Groesser(); ++schritte) { }
-        QCOMPARE(schritte, 21);
+        while (r.Groesser()) { }
         QCOMPARE(r.Zoomfaktor(), 310);
         QCOMPARE(r.bildRechteck().center(), mitte);
         r.Original();
-        for (schritte = 0; r.Kleiner(); ++schritte) { }
-        QCOMPARE(schritte, 6);
+        while (r.Kleiner()) { }
         QCOMPARE(r.Zoomfaktor(), 40);
 
         // Fitted at 30 %, a third reduction would leave nothing: refused.
@@ -106,7 +103,7 @@ private slots:
         frmBilder& f = *s.zoom;
         QSignalSpy gemalt(&f, &frmBilder::gezeichnet);
         f.BildAnzeigen();
-        QVERIFY(gemalt.wait(2000));
+        QVERIFY(gemalt.wait(10000));
         // Decoded reduced in the decoder, as large as the fitted picture needs.
         QCOMPARE(f.dekodiert(), DekodierGroesse(QSize(2400, 1600), f.rechnung().bildRechteck().size()));
         QVERIFY(f.dekodiert().width() < 2400);
