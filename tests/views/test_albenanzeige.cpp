@@ -39,7 +39,7 @@ QString sperren(frmAlbenAnzeige& a)
 class TestAlbenAnzeige : public QObject {
     Q_OBJECT
 private slots:
-    void einpassenUndSpeicherorte()
+    void einpassenSpeicherorteUndBegriffe()
     {
         const struct {
             QSize bild, erwartet;
@@ -54,10 +54,8 @@ private slots:
         QCOMPARE(Speicherortsatz({}, u"C:"_s), u"Die Datei befindet sich im BilderVerzeichnis im Unter-Ordner: C:"_s);
         QCOMPARE(Speicherortsatz(u"URLAUB2003"_s, u"Fotos/"_s),
             u"Die Datei befindet sich auf der CD 'URLAUB2003' in dem Verzeichnis: Fotos/"_s);
-    }
 
-    void begriffeAlphabetischOhneTeiltreffer()
-    {
+        // Keywords by name, without partial matches.
         Ansichtensammlung s;
         Recordset& rs = s.db.rsBegriffe;
         for (const QString& name : u"Wald Meer Zoo Haus Berg Tal Weg 8 9 10 11 12 13 14 15 16 Baum"_s.split(u' ')) {
@@ -187,12 +185,13 @@ private slots:
         a.Navigieren(frmAlbenAnzeige::Schritt::Vor);
         QVERIFY(a.zeigtBild());
 
-        Ansichtensammlung t; // a CD album relies on the disc prompt alone
-        t.album(u"Scheibe"_s, u"Fotos/"_s, u"FEHLT"_s);
-        t.bild(u"a.jpg"_s, QSize());
-        t.anzeige().BildAnzeigen();
-        QCOMPARE(t.meldungen.titel(), QStringList { u"CD ist nicht im Laufwerk!"_s });
-        QVERIFY(!t.anzeige().zeigtBild());
+        // A CD album relies on the disc prompt alone.
+        s.meldungen.leeren();
+        s.album(u"Scheibe"_s, u"Fotos/"_s, u"FEHLT"_s);
+        s.bild(u"a.jpg"_s, QSize());
+        a.BildAnzeigen();
+        QCOMPARE(s.meldungen.titel(), QStringList { u"CD ist nicht im Laufwerk!"_s });
+        QVERIFY(!a.zeigtBild());
     }
 };
 

@@ -5,7 +5,6 @@
 #include "frmVorschau.h"
 
 #include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTimer>
