@@ -144,14 +144,12 @@ private slots:
         s.meldungen.antworten = {Meldungen::Antwort::Nein};
         liste.BildLoeschen();
         QCOMPARE(s.meldungen.texte(), QStringList{u"Soll das Bild wirklich  gelöscht werden!"_s});
-        QCOMPARE(s.meldungen.meldungen[0].stil, Meldungen::Frage);
         QVERIFY(QFile::exists(s.albumordner() + "d'Artagnan.jpg"_L1));
 
         liste.BildLoeschen();
         // It leaves every presentation; the viewer and the list go to the first picture.
         QCOMPARE(s.inhalt(p), QStringList{s.spalte(u"100%_echt.jpg"_s, u"DBNummer"_s)});
-        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 1);
-        QCOMPARE(liste.modell().markiertePositionen(), QVector<int>{1});
+        QVERIFY(s.db.rsAlbum.AbsolutePosition() == 1 && liste.modell().markiertePositionen() == QVector<int>{1});
 
         // x_y and Zug: neither xay (no wildcard) nor zug (names differ in case) goes with them.
         s.meldungen.leeren();
