@@ -85,22 +85,6 @@ public:
             QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE Dateiname = ?").arg(name, z.albumNummer), {datei});
         return q.next() ? q.value(0).toString() : QStringLiteral("<keine Zeile>");
     }
-    // A presentation holding these picture keys; its table's name.
-    QString praesentation(const QStringList& schluessel)
-    {
-        const QString p = PraesentationstabelleAnlegen(db, QStringLiteral("Auswahl"));
-        for (const QString& s : schluessel)
-            db.conDaten.Ausfuehren(QStringLiteral("INSERT INTO %1 (DBNummer) VALUES (?)").arg(p), {s});
-        return p;
-    }
-    QStringList inhalt(const QString& praesentation)
-    {
-        QStringList s;
-        QSqlQuery q = db.conDaten.Abfragen(QStringLiteral("SELECT DBNummer FROM %1").arg(praesentation));
-        while (q.next())
-            s << q.value(0).toString();
-        return s;
-    }
     QStringList namen()
     {
         QStringList n;
