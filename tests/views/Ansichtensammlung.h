@@ -67,6 +67,12 @@ public:
         BildEintragen(db, datei, 0, datum);
         AlbumDBNummernSetzen(db, z.albumNummer);
     }
+    // Pictures "bild01.jpg" up to n.
+    void nummerierteBilder(int n, QSize groesse = {})
+    {
+        for (int i = 1; i <= n; ++i)
+            bild(QStringLiteral("bild%1.jpg").arg(i, 2, 10, QLatin1Char('0')), groesse);
+    }
     static bool dateizeit(const QString& pfad, QDate tag)
     {
         QFile f(pfad);
@@ -78,6 +84,13 @@ public:
         QSqlQuery q = db.conDaten.Abfragen(
             QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE Dateiname = ?").arg(name, z.albumNummer), {datei});
         return q.next() ? q.value(0).toString() : QStringLiteral("<keine Zeile>");
+    }
+    QStringList namen()
+    {
+        QStringList n;
+        for (int i = 1; i <= liste().modell().anzahl(); ++i)
+            n << liste().modell().eintrag(i).dateiname;
+        return n;
     }
 
     // The two windows, made on demand and wired to each other.

@@ -39,7 +39,7 @@ QString sperren(frmAlbenAnzeige& a)
 class TestAlbenAnzeige : public QObject {
     Q_OBJECT
 private slots:
-    void einpassenUndSpeicherorte()
+    void einpassenSpeicherorteUndBegriffe()
     {
         const struct {
             QSize bild, erwartet;
@@ -49,16 +49,13 @@ private slots:
             QCOMPARE(BildEinpassen(f.bild, 160), f.erwartet);
         QVERIFY(!BildEinpassen(QSize(0, 0), 160).isValid());
 
-        const QString imBV = u"Die Datei befindet sich im BilderVerzeichnis im Unter-Ordner: "_s;
+        // "C:" is no absolute folder here.
         QCOMPARE(Speicherortsatz({}, u"/home/ich/"_s), u"Die Datei befindet sich im Verzeichnis: /home/ich/"_s);
-        QCOMPARE(Speicherortsatz({}, u"Urlaub/"_s), imBV + "Urlaub/"_L1);
-        QCOMPARE(Speicherortsatz({}, u"C:"_s), imBV + "C:"_L1);
+        QCOMPARE(Speicherortsatz({}, u"C:"_s), u"Die Datei befindet sich im BilderVerzeichnis im Unter-Ordner: C:"_s);
         QCOMPARE(Speicherortsatz(u"URLAUB2003"_s, u"Fotos/"_s),
             u"Die Datei befindet sich auf der CD 'URLAUB2003' in dem Verzeichnis: Fotos/"_s);
-    }
 
-    void begriffeAlphabetischOhneTeiltreffer()
-    {
+        // Keywords by name, without partial matches.
         Ansichtensammlung s;
         Recordset& rs = s.db.rsBegriffe;
         for (const QString& name : u"Wald Meer Zoo Haus Berg Tal Weg 8 9 10 11 12 13 14 15 16 Baum"_s.split(u' ')) {
@@ -67,60 +64,16 @@ private slots:
             rs.Update();
         }
         // 1 Wald, 7 Weg, 17 Baum: " 17;" must not count as " 7;".
-        QCOMPARE(BegriffeAuflisten(rs, u" 1; 17;"_s), u"Baum, Wald"_s);
         QCOMPARE(BegriffeAuflisten(rs, u" 17; 3; 1;"_s), u"Baum, Wald, Zoo"_s);
         QCOMPARE(BegriffeAuflisten(rs, QString()), QString());
         rs.MoveLast(); // afterwards the keywords stand by number again
         QCOMPARE(FeldLesen(rs, u"Nummer"_s), u"17"_s);
     }
 
-    void ersteAnzeigeUndNavigationssperren()
+    void anzeigenNavigierenUndBearbeiten()
     {
         Ansichtensammlung s;
         s.album(u"Urlaub"_s);
-        s.bild(u"a.jpg"_s, QSize(400, 300), QString());
-        QVERIFY(Ansichtensammlung::dateizeit(s.albumordner() + "a.jpg"_L1, QDate(2002, 3, 4)));
-        frmAlbenAnzeige& a = s.anzeige();
-        QCOMPARE(sperren(a), u"xx--"_s); // nothing shown yet
-        a.NeuesAlbum();
-        // One row: every direction locked.
-        QCOMPARE(sperren(a), u"xxxx"_s);
-        QCOMPARE(a.windowTitle(), u"Urlaub"_s);
-        // No stored date: the file's date is shown and written.
-        QCOMPARE(feld(a, "txtBilddatum"), u"04.03.2002"_s);
-        QCOMPARE(s.spalte(u"a.jpg"_s, u"Datum"_s), u"2002-03-04"_s);
-        QCOMPARE(kind<QLabel>(a, "lblSpeicherOrt")->text(), Speicherortsatz({}, s.z.albumPfad));
-        QLabel* bild = kind<QLabel>(a, "imgBild");
-        QVERIFY(a.zeigtBild());
-        QCOMPARE(bild->geometry(), QRect(1, 1, 160, 120));
-
-        s.bild(u"b.jpg"_s, QSize(300, 400), u"24.12.1999"_s);
-        s.bild(u"c.jpg"_s);
-        s.db.rsAlbum.MoveFirst();
-        a.NeuesAlbum();
-        QCOMPARE(sperren(a), u"xx--"_s);
-        a.Navigieren(frmAlbenAnzeige::Schritt::Vor);
-        QCOMPARE(sperren(a), u"----"_s);
-        QCOMPARE(bild->size(), QSize(120, 160));
-        QCOMPARE(feld(a, "txtBilddatum"), u"24.12.1999"_s); // a stored date stays
-        // Clicked as the user does; the list follows, a locked button does not click.
-        frmBilderListe& liste = s.liste();
-        liste.ListeAuffuellen();
-        QTest::mouseClick(kind<Bildknopf>(a, "cmdLast"), Qt::LeftButton);
-        QCOMPARE(feld(a, "txtBildname"), u"c.jpg"_s);
-        QCOMPARE(sperren(a), u"--xx"_s);
-        QCOMPARE(liste.modell().markiertePositionen(), QVector<int> { 3 });
-        QTest::mouseClick(kind<Bildknopf>(a, "cmdNext"), Qt::LeftButton);
-        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
-        a.Navigieren(frmAlbenAnzeige::Schritt::Erstes);
-        QCOMPARE(sperren(a), u"xx--"_s);
-        QCOMPARE(liste.modell().markiertePositionen(), QVector<int> { 1 });
-    }
-
-    void bearbeitenImLeerenUndImVollenAlbum()
-    {
-        Ansichtensammlung s;
-        s.album(u"Notizen"_s);
         s.z.offen.bilder = true;
         frmAlbenAnzeige& a = s.anzeige();
         QSignalSpy zoom(&a, &frmAlbenAnzeige::zoomAnsichtSchliessen);
@@ -132,41 +85,55 @@ private slots:
         auto* bemerkung = kind<QPlainTextEdit>(a, "txtBemerkung");
         QPushButton* cmdDatum = kind(a, "cmdDatum");
         QVERIFY(bemerkung->isReadOnly() && !cmdDatum->isEnabled() && !kind(a, "cmdBegriffe")->isEnabled());
-        QVERIFY(!a.zeigtBild());
-        QCOMPARE(zoom.count(), 1);
-        // A picture added later makes the fields usable without choosing the album again.
-        s.bild(u"a.jpg"_s);
-        a.BildAnzeigen();
-        QVERIFY(!bemerkung->isReadOnly() && cmdDatum->isEnabled());
+        QVERIFY(!a.zeigtBild() && zoom.count() == 1);
 
-        s.bild(u"b.jpg"_s);
+        // A picture added later makes the fields usable without choosing the album again;
+        // without a stored date the file's date is shown and written.
+        s.bild(u"a.jpg"_s, QSize(400, 300), QString());
+        QVERIFY(Ansichtensammlung::dateizeit(s.albumordner() + "a.jpg"_L1, QDate(2002, 3, 4)));
+        a.BildAnzeigen();
+        QVERIFY(!bemerkung->isReadOnly() && cmdDatum->isEnabled() && a.zeigtBild());
+        QCOMPARE(a.windowTitle(), u"Urlaub"_s);
+        QCOMPARE(feld(a, "txtBilddatum"), u"04.03.2002"_s);
+        QCOMPARE(s.spalte(u"a.jpg"_s, u"Datum"_s), u"2002-03-04"_s);
+
+        s.bild(u"b.jpg"_s, QSize(300, 400), u"24.12.1999"_s);
         s.bild(u"c.jpg"_s);
+        s.db.rsAlbum.MoveFirst();
         a.NeuesAlbum();
+        QCOMPARE(sperren(a), u"xx--"_s);
         QTest::keyClicks(bemerkung, u"Am Strand"_s);
         QCOMPARE(s.spalte(u"a.jpg"_s, u"Bemerkung"_s), QString()); // only moving away writes it
         a.Navigieren(frmAlbenAnzeige::Schritt::Vor);
-        QVERIFY(!a.Aenderung);
         QCOMPARE(s.spalte(u"a.jpg"_s, u"Bemerkung"_s), u"Am Strand"_s);
         QCOMPARE(bemerkung->toPlainText(), QString());
+        QCOMPARE(sperren(a), u"----"_s);
+        QCOMPARE(kind<QLabel>(a, "imgBild")->size(), QSize(120, 160));
+        QCOMPARE(feld(a, "txtBilddatum"), u"24.12.1999"_s); // a stored date stays
+
         // A click in the list saves it as well, on the picture it was typed for.
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
         QTest::keyClicks(bemerkung, u"Im Wald"_s);
         QTest::mouseClick(liste.feld(), Qt::LeftButton, Qt::NoModifier, liste.feld()->eintragsRechteck(3).center());
         QCOMPARE(s.spalte(u"b.jpg"_s, u"Bemerkung"_s), u"Im Wald"_s);
-        QCOMPARE(s.spalte(u"c.jpg"_s, u"Bemerkung"_s), QString());
         QCOMPARE(feld(a, "txtBildname"), u"c.jpg"_s);
+        QCOMPARE(sperren(a), u"--xx"_s);
+        // Clicked as the user does: the list follows, a locked button does not click.
+        QTest::mouseClick(kind<Bildknopf>(a, "cmdFirst"), Qt::LeftButton);
+        QCOMPARE(liste.modell().markiertePositionen(), QVector<int> { 1 });
+        QTest::mouseClick(kind<Bildknopf>(a, "cmdLast"), Qt::LeftButton);
+        QTest::mouseClick(kind<Bildknopf>(a, "cmdNext"), Qt::LeftButton);
+        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
 
         // The button opens the calendar; a clicked date is written and closes it.
         auto* kalender = kind<QCalendarWidget>(a, "movBildDatum");
         QTest::mouseClick(cmdDatum, Qt::LeftButton);
         QVERIFY(kalender->isVisible());
-        QCOMPARE(cmdDatum->text(), u"Schließen"_s);
         emit kalender->clicked(QDate(2004, 8, 15));
         QCOMPARE(feld(a, "txtBilddatum"), u"15.08.2004"_s);
         QCOMPARE(s.spalte(u"c.jpg"_s, u"Datum"_s), u"2004-08-15"_s);
         QVERIFY(kalender->isHidden());
-        QCOMPARE(cmdDatum->text(), u"Neues Datum"_s);
 
         // Someone moves the cursor without saving first: the text belongs to c, not to a.
         QTest::keyClicks(bemerkung, u"zu c"_s);
@@ -201,7 +168,6 @@ private slots:
             QStringList({ u"Das Bild steht nicht im angegebenen Ordner!\r"_s + weg
                     + u"\r\rWollen Sie den neuen Standort suchen?"_s,
                 weg + u"\r\rSoll der Eintrag gelöscht werden?"_s }));
-        QCOMPARE(s.meldungen.titel(), QStringList({ u"Verzeichnis stimmt nicht!"_s, u"Eintrag löschen"_s }));
         QVERIFY(!a.zeigtBild());
         QCOMPARE(liste.modell().anzahl(), 3);
         // No, then yes: the row goes, the list is filled again, the first picture shows.
@@ -218,12 +184,13 @@ private slots:
         a.Navigieren(frmAlbenAnzeige::Schritt::Vor);
         QVERIFY(a.zeigtBild());
 
-        Ansichtensammlung t; // a CD album relies on the disc prompt alone
-        t.album(u"Scheibe"_s, u"Fotos/"_s, u"FEHLT"_s);
-        t.bild(u"a.jpg"_s, QSize());
-        t.anzeige().BildAnzeigen();
-        QCOMPARE(t.meldungen.titel(), QStringList { u"CD ist nicht im Laufwerk!"_s });
-        QVERIFY(!t.anzeige().zeigtBild());
+        // A CD album relies on the disc prompt alone.
+        s.meldungen.leeren();
+        s.album(u"Scheibe"_s, u"Fotos/"_s, u"FEHLT"_s);
+        s.bild(u"a.jpg"_s, QSize());
+        a.BildAnzeigen();
+        QCOMPARE(s.meldungen.titel(), QStringList { u"CD ist nicht im Laufwerk!"_s });
+        QVERIFY(!a.zeigtBild());
     }
 };
 

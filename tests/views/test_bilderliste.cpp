@@ -28,14 +28,6 @@ void markieren(frmBilderListe& liste, const QVector<int>& positionen)
         liste.modell().markieren(p, true);
 }
 
-QStringList namen(const frmBilderListe& liste)
-{
-    QStringList n;
-    for (int i = 1; i <= liste.modell().anzahl(); ++i)
-        n << liste.modell().eintrag(i).dateiname;
-    return n;
-}
-
 }  // namespace
 
 class TestBilderListe : public QObject {
@@ -45,10 +37,17 @@ private slots:
     {
         Ansichtensammlung s;
         const QString nummer = s.album(u"Zehn"_s);
+        frmBilderListe& liste = s.liste();
+        liste.ListeAuffuellen();
+        // Empty: nothing to delete or mark; the first pictures come in through "Hinzufügen".
+        QVERIFY(!liste.findChild<QPushButton*>(u"cmdLoeschen"_s)->isEnabled()
+                && liste.findChild<QPushButton*>(u"cmdHinzufuegen"_s)->isEnabled());
+        druecken(liste, 1);
+        QCOMPARE(liste.AnzahlMarkierteFelder(), 0);
+
         for (int i = 10; i >= 1; --i)
             s.bild(u"bild%1.jpg"_s.arg(i, 2, 10, QLatin1Char('0')), QSize());
         s.db.rsAlbum.AbsolutePositionSetzen(2);
-        frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
         // By file name; keys are album and picture number, padded: bild10 came first.
         const BilderListeModell& m = liste.modell();
@@ -57,15 +56,19 @@ private slots:
         QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
         QCOMPARE(liste.findChild<QLabel*>(u"lblTabellenname"_s)->text(), u"Zehn"_s);
 
-        druecken(liste, 3);
-        QCOMPARE(markiert(liste), QVector<int>({3}));
-        druecken(liste, 7, Qt::ShiftModifier);
-        QCOMPARE(markiert(liste), QVector<int>({3, 4, 5, 6, 7}));
-        druecken(liste, 5, Qt::ControlModifier);
-        QCOMPARE(markiert(liste), QVector<int>({3, 4, 6, 7}));
-        druecken(liste, 2, Qt::ShiftModifier);
-        QCOMPARE(markiert(liste), QVector<int>({2, 3, 4, 5, 6, 7}));
-        QCOMPARE(m.anker(), 5);
+        // Shift reaches from the anchor (the last plain or Ctrl click); a plain click on a
+        // marked entry keeps the others.
+        const Qt::KeyboardModifiers ohne, umschalt = Qt::ShiftModifier, strg = Qt::ControlModifier;
+        const struct {
+            int position;
+            Qt::KeyboardModifiers tasten;
+            QVector<int> markiert;
+        } klicks[] = { { 3, ohne, { 3 } }, { 7, umschalt, { 3, 4, 5, 6, 7 } }, { 5, strg, { 3, 4, 6, 7 } },
+            { 2, umschalt, { 2, 3, 4, 5, 6, 7 } }, { 4, ohne, { 2, 3, 4, 5, 6, 7 } } };
+        for (const auto& k : klicks) {
+            druecken(liste, k.position, k.tasten);
+            QCOMPARE(markiert(liste), k.markiert);
+        }
         // Marked entries lie on dark blue, the others on white.
         const QImage bild = liste.feld()->grab().toImage();
         const auto farbe = [&](int p) { return bild.pixelColor(200, liste.feld()->eintragsRechteck(p).center().y()); };
@@ -75,24 +78,14 @@ private slots:
         // The right button opens the menu on a marked entry only (in a search result too, as the
         // browser does), and neither marks nor moves.
         QSignalSpy menue(&liste, &frmBilderListe::kontextmenueGewuenscht);
-        druecken(liste, 9, Qt::NoModifier, Qt::RightButton);
-        QCOMPARE(menue.count(), 0);
-        druecken(liste, 4, Qt::NoModifier, Qt::RightButton);
-        QCOMPARE(menue.count(), 1);
-        QCOMPARE(m.AnzahlMarkierteFelder(), 6);
-        // A plain click on a marked entry keeps the others; on an unmarked one only that stays.
-        druecken(liste, 4);
-        QCOMPARE(m.AnzahlMarkierteFelder(), 6);
-        druecken(liste, 9);
-        QCOMPARE(markiert(liste), QVector<int>({9}));
-        druecken(liste, 9, Qt::ControlModifier);
-        QCOMPARE(m.AnzahlMarkierteFelder(), 0);
-        druecken(liste, 2);
-        s.z.suchergebnisAngezeigt = true;
-        druecken(liste, 2, Qt::NoModifier, Qt::RightButton);
+        for (bool suchergebnis : {false, true}) {
+            s.z.suchergebnisAngezeigt = suchergebnis;
+            druecken(liste, 9, Qt::NoModifier, Qt::RightButton);
+            druecken(liste, 4, Qt::NoModifier, Qt::RightButton);
+        }
         QCOMPARE(menue.count(), 2);
+        QCOMPARE(markiert(liste), QVector<int>({2, 3, 4, 5, 6, 7}));
         s.z.suchergebnisAngezeigt = false;
-        // Filling again drops every mark.
         liste.ListeAuffuellen();
         QCOMPARE(m.AnzahlMarkierteFelder(), 0);
 
@@ -104,29 +97,15 @@ private slots:
         QVERIFY(s.ui.aufrufe.contains(u"ZoomBildAnzeigen"_s));
     }
 
-    void leerRollenUndNachfuehren()
+    void rollenUndNachfuehren()
     {
         Ansichtensammlung s;
         s.album(u"Rollen"_s);
+        s.nummerierteBilder(61);
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
         Bilderlistenfeld* feld = liste.feld();
-        QVERIFY(!liste.findChild<QPushButton*>(u"cmdLoeschen"_s)->isEnabled());
-        // The first pictures of an empty album come in through this button.
-        QVERIFY(liste.findChild<QPushButton*>(u"cmdHinzufuegen"_s)->isEnabled());
-        druecken(liste, 1);
-        QCOMPARE(liste.AnzahlMarkierteFelder(), 0);
-
-        s.bild(u"bild00.jpg"_s, QSize());
-        liste.ListeAuffuellen();
         QScrollBar* balken = liste.scrollbalken();
-        QVERIFY(!balken->isEnabled());
-        for (int i = 1; i <= 60; ++i)
-            s.bild(u"bild%1.jpg"_s.arg(i, 2, 10, QLatin1Char('0')), QSize());
-        liste.ListeAuffuellen();
-        QVERIFY(balken->isEnabled());
-        const int ueberhang = feld->gesamthoehe() - feld->height();
-        QCOMPARE(balken->maximum(), std::max(1000, ueberhang));
         balken->setValue(balken->maximum());
         QCOMPARE(feld->eintragsRechteck(61).bottom(), feld->height() - 1);  // the last entry ends at the edge
 
@@ -137,17 +116,13 @@ private slots:
         s.z.offen.vorschau = true;
         s.db.rsAlbum.AbsolutePositionSetzen(50);
         liste.ListeMarkierungNachfuehren();
-        QCOMPARE(markiert(liste), QVector<int>({50}));
-        QCOMPARE(liste.modell().anker(), 50);
+        QVERIFY(markiert(liste) == QVector<int>({50}) && liste.modell().anker() == 50);
         QVERIFY(s.ui.aufrufe.contains(u"VorschauMarkierungAnzeigen"_s));
         const QRect r = feld->eintragsRechteck(50);
         QVERIFY2(r.top() >= 0 && r.bottom() < feld->height(), qPrintable(u"Eintrag bei %1"_s.arg(r.top())));
-
-        // A taller window needs no scrolling any more.
+        // A taller window needs no scrolling any more, and no entry stays above its top.
         liste.resize(liste.width(), 4000);
-        QVERIFY(!balken->isEnabled());
-        QCOMPARE(balken->value(), 0);
-        QCOMPARE(feld->versatz(), 0);
+        QVERIFY(!balken->isEnabled() && feld->versatz() == 0);
     }
 
     void einBildUndZweiBilderLoeschen()
@@ -164,49 +139,91 @@ private slots:
         anzeige.NeuesAlbum();
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
-        QCOMPARE(namen(liste), QStringList({u"100%_echt.jpg"_s, u"d'Artagnan.jpg"_s, u"x_y.jpg"_s, u"xay.jpg"_s,
-                                            u"Zug.jpg"_s, u"zug.jpg"_s}));
+        QCOMPARE(s.namen(), QStringList({u"100%_echt.jpg"_s, u"d'Artagnan.jpg"_s, u"x_y.jpg"_s, u"xay.jpg"_s,
+                                         u"Zug.jpg"_s, u"zug.jpg"_s}));
         markieren(liste, {2});
 
         s.meldungen.antworten = {Meldungen::Antwort::Nein};
         liste.BildLoeschen();
         QCOMPARE(s.meldungen.texte(), QStringList{u"Soll das Bild wirklich  gelöscht werden!"_s});
-        QCOMPARE(s.meldungen.titel(), QStringList{u"Löschen?"_s});
-        QCOMPARE(s.meldungen.meldungen[0].stil, Meldungen::Frage);
         QVERIFY(QFile::exists(s.albumordner() + "d'Artagnan.jpg"_L1));
 
         liste.BildLoeschen();
-        QVERIFY(!QFile::exists(s.albumordner() + "d'Artagnan.jpg"_L1));
-        QCOMPARE(s.spalte(u"d'Artagnan.jpg"_s, u"Dateiname"_s), u"<keine Zeile>"_s);
-        QCOMPARE(liste.modell().anzahl(), 5);
         // It leaves every presentation; the viewer and the list go to the first picture.
         QSqlQuery q = s.db.conDaten.Abfragen(u"SELECT DBNummer FROM %1"_s.arg(p));
         QVERIFY(q.next() && q.value(0) == s.spalte(u"100%_echt.jpg"_s, u"DBNummer"_s) && !q.next());
-        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 1);
-        QCOMPARE(liste.modell().markiertePositionen(), QVector<int>{1});
+        QVERIFY(s.db.rsAlbum.AbsolutePosition() == 1 && liste.modell().markiertePositionen() == QVector<int>{1});
 
         // x_y and Zug: neither xay (no wildcard) nor zug (names differ in case) goes with them.
         s.meldungen.leeren();
         markieren(liste, {2, 4});
         liste.BildLoeschen();
         QCOMPARE(s.meldungen.texte(), QStringList{u"Sollen die Bilder wirklich  gelöscht werden!"_s});
-        QCOMPARE(namen(liste), QStringList({u"100%_echt.jpg"_s, u"xay.jpg"_s, u"zug.jpg"_s}));
-        for (const char* name : {"x_y.jpg", "Zug.jpg"})
-            QVERIFY(!QFile::exists(s.albumordner() + QLatin1String(name)));
-        for (const char* name : {"xay.jpg", "zug.jpg"})
-            QVERIFY(QFile::exists(s.albumordner() + QLatin1String(name)));
+        // The rows and the files that stay.
+        QCOMPARE(s.namen(), QStringList({u"100%_echt.jpg"_s, u"xay.jpg"_s, u"zug.jpg"_s}));
+        QCOMPARE(QDir(s.albumordner()).entryList(QDir::Files), s.namen());
         QCOMPARE(anzeige.findChild<QLineEdit*>(u"txtBildname"_s)->text(), u"100%_echt.jpg"_s);
     }
 
-    void loeschenUndHinzufuegenAufCDVerweigert()
+    void hinzufuegenJeNachOrtDesAlbums()
     {
         Ansichtensammlung s;
+        frmBilderListe& liste = s.liste();
+        // Into the album's folder: copied, not moved, with its thumbnail and the file's date;
+        // a cancelled choice adds nothing.
+        s.album(u"Dazu"_s);
+        const QString quelle = s.ordner(u"Kamera"_s) + "Neu 1.jpg"_L1;
+        Ansichtensammlung::bildSchreiben(quelle, QSize(80, 60));
+        QVERIFY(Ansichtensammlung::dateizeit(quelle, QDate(2001, 5, 6)));
+        liste.ListeAuffuellen();
+        liste.dateienWaehlen = [&] { return QStringList{quelle}; };
+        liste.Hinzufuegen();
+        liste.dateienWaehlen = [] { return QStringList(); };
+        liste.Hinzufuegen();
+        QCOMPARE(liste.modell().anzahl(), 1);
+        QVERIFY(QFile::exists(s.albumordner() + "Neu 1.jpg"_L1) && QFile::exists(quelle));
+        QVERIFY(QFile::exists(s.albumordner() + "TempBilder/Neu 1.jpg"_L1));
+        QCOMPARE(s.spalte(u"Neu 1.jpg"_s, u"Datum"_s), u"2001-05-06"_s);
+        QVERIFY(s.meldungen.meldungen.isEmpty());
+
+        // An album left in place takes only pictures of its own folder, entered where they lie.
+        const QString ordner = s.ordner(u"Fotos/Urlaub"_s);
+        s.album(u"AmOrt"_s, ordner);
+        liste.ListeAuffuellen();
+        const QString fremd = s.ordner(u"Fotos/urlaub2"_s) + "x.jpg"_L1, hier = ordner + "hier.jpg"_L1;
+        Ansichtensammlung::bildSchreiben(fremd);
+        Ansichtensammlung::bildSchreiben(hier);
+        liste.NeueBilderEintragen({fremd});
+        liste.NeueBilderEintragen({hier, fremd});
+        const QString abbruch = u" im Ordner des aktuellen Albums stehen!\r\rAktion wird abgebrochen."_s;
+        QCOMPARE(s.meldungen.texte(), QStringList({"Das Bild muss"_L1 + abbruch, u"Die Bilder müssen"_s + abbruch}));
+        QCOMPARE(liste.modell().anzahl(), 0);
+        s.meldungen.leeren();
+        liste.NeueBilderEintragen({hier});
+        QVERIFY(s.meldungen.meldungen.isEmpty());
+        QCOMPARE(liste.modell().anzahl(), 1);
+        QVERIFY(QFile::exists(hier) && QFile::exists(ordner + "TempBilder/hier.jpg"_L1));
+
+        // Without a folder it takes the file's, relative inside the picture directory,
+        // and does not copy the file onto itself.
+        const QString nummer = s.album(u"Ohne"_s, QString());
+        liste.ListeAuffuellen();
+        const QString imVerzeichnis = s.z.bilderverzeichnis + "Alt/bild.jpg"_L1;
+        Ansichtensammlung::bildSchreiben(imVerzeichnis);
+        liste.NeueBilderEintragen({imVerzeichnis});
+        QCOMPARE(liste.modell().anzahl(), 1);
+        s.db.rsAlben.Filter(u"Nummer"_s, nummer);
+        QCOMPARE(FeldLesen(s.db.rsAlben, u"Pfad"_s), u"Alt/"_s);
+        s.db.rsAlben.FilterEntfernen();
+        QVERIFY(QFile::exists(imVerzeichnis));
+
+        // On a CD neither deleting nor adding, and the picture stays.
+        s.meldungen.leeren();
         const QString cd = s.ordner(u"cdrom"_s);
         s.laufwerke.hinzufuegen(cd, Laufwerk::CDROM, u"URLAUB2003"_s);
         s.album(u"Scheibe"_s, u"Bilder/"_s, u"URLAUB2003"_s);
         Ansichtensammlung::bildSchreiben(cd + "Bilder/a.jpg"_L1);
         s.bild(u"a.jpg"_s, QSize());
-        frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
         markieren(liste, {1});
         liste.BildLoeschen();
@@ -214,82 +231,8 @@ private slots:
         QCOMPARE(s.meldungen.texte(),
                  QStringList({u"Bilder löschen ist nicht möglich. Das Album befindet sich auf einer CD!"_s,
                               u"Bilder hinzufügen ist nicht möglich. Das Album befindet sich auf einer CD!"_s}));
-        QCOMPARE(s.meldungen.meldungen[0].titel, u"Kolvar-Hilfe"_s);
-        QCOMPARE(s.meldungen.meldungen[0].stil, Meldungen::Information);
         QVERIFY(QFile::exists(cd + "Bilder/a.jpg"_L1));
         QCOMPARE(liste.modell().anzahl(), 1);
-    }
-
-    void hinzufuegenUndVerschieben()
-    {
-        Ansichtensammlung s;
-        s.album(u"Dazu"_s);
-        const QString karte = s.ordner(u"Karte"_s);
-        const QString quelle = s.ordner(u"Kamera"_s) + "Neu 1.jpg"_L1;
-        Ansichtensammlung::bildSchreiben(quelle, QSize(80, 60));
-        QVERIFY(Ansichtensammlung::dateizeit(quelle, QDate(2001, 5, 6)));
-        frmBilderListe& liste = s.liste();
-        liste.ListeAuffuellen();
-        liste.dateienWaehlen = [&] { return QStringList{quelle}; };
-
-        liste.Hinzufuegen();
-        const QString ziel = s.albumordner() + "Neu 1.jpg"_L1;
-        QVERIFY(QFile::exists(ziel) && QFile::exists(quelle));  // copied, not moved
-        QVERIFY(QFile::exists(s.albumordner() + "TempBilder/Neu 1.jpg"_L1));
-        QCOMPARE(s.spalte(u"Neu 1.jpg"_s, u"Datum"_s), u"2001-05-06"_s);
-        QVERIFY(s.meldungen.meldungen.isEmpty());
-        liste.dateienWaehlen = [] { return QStringList(); };  // cancelled: adds nothing (count below)
-        liste.Hinzufuegen();
-
-        // Set to move: the files leave, and so does their folder once empty.
-        s.z.einstellungen.lngBehandlungBilder = 1;
-        for (const char* name : {"a.jpg", "b.jpg"})
-            Ansichtensammlung::bildSchreiben(karte + QLatin1String(name));
-        liste.NeueBilderEintragen({karte + "a.jpg"_L1, karte + "b.jpg"_L1});
-        QCOMPARE(liste.modell().anzahl(), 3);
-        QVERIFY(QFile::exists(s.albumordner() + "b.jpg"_L1));
-        QVERIFY(!QFileInfo::exists(karte));
-    }
-
-    void albumAmOrtNimmtNurAusSeinemOrdner()
-    {
-        Ansichtensammlung s;
-        const QString ordner = s.ordner(u"Fotos/Urlaub"_s);
-        s.album(u"AmOrt"_s, ordner);
-        const QString fremd = s.ordner(u"Fotos/urlaub2"_s) + "x.jpg"_L1;
-        const QString hier = ordner + "hier.jpg"_L1;
-        Ansichtensammlung::bildSchreiben(fremd);
-        Ansichtensammlung::bildSchreiben(hier);
-        frmBilderListe& liste = s.liste();
-        liste.NeueBilderEintragen({fremd});
-        liste.NeueBilderEintragen({hier, fremd});
-        const QString abbruch = u" im Ordner des aktuellen Albums stehen!\r\rAktion wird abgebrochen."_s;
-        QCOMPARE(s.meldungen.texte(), QStringList({"Das Bild muss"_L1 + abbruch, u"Die Bilder müssen"_s + abbruch}));
-        QCOMPARE(s.meldungen.titel().value(0), u"Falscher Ordner!"_s);
-        QCOMPARE(liste.modell().anzahl(), 0);
-
-        s.meldungen.leeren();
-        liste.NeueBilderEintragen({hier});
-        QVERIFY(s.meldungen.meldungen.isEmpty());
-        QCOMPARE(liste.modell().anzahl(), 1);
-        QVERIFY(QFile::exists(hier));  // entered where it lies
-        QVERIFY(QFile::exists(ordner + "TempBilder/hier.jpg"_L1));
-    }
-
-    void albumOhneOrdnerNimmtDenOrdnerDerDatei()
-    {
-        // Inside the picture directory the folder is kept relative to it.
-        Ansichtensammlung s;
-        const QString nummer = s.album(u"Ohne"_s, QString());
-        const QString imVerzeichnis = s.z.bilderverzeichnis + "Alt/bild.jpg"_L1;
-        Ansichtensammlung::bildSchreiben(imVerzeichnis);
-        s.liste().NeueBilderEintragen({imVerzeichnis});
-        QCOMPARE(s.liste().modell().anzahl(), 1);
-        QCOMPARE(s.z.albumPfad, u"Alt/"_s);
-        s.db.rsAlben.Filter(u"Nummer"_s, nummer);
-        QCOMPARE(FeldLesen(s.db.rsAlben, u"Pfad"_s), u"Alt/"_s);
-        s.db.rsAlben.FilterEntfernen();
-        QVERIFY(QFile::exists(imVerzeichnis));  // not copied onto itself and lost
     }
 };
 

@@ -1,23 +1,14 @@
 #include "Ansichtensammlung.h"
-#include "KleinerDatentraeger.h"
 #include "Bildorte.h"
+#include "KleinerDatentraeger.h"
 
 #include <QFileInfo>
 #include <QImage>
-#include <QSet>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-void markieren(frmBilderListe& liste, const QStringList& namen)
-{
-    liste.modell().NormaleTextfelder(0);
-    for (int i = 1; i <= liste.modell().anzahl(); ++i) {
-        if (namen.contains(liste.modell().eintrag(i).dateiname))
-            liste.modell().markieren(i, true);
-    }
-}
 
 // Every row of an album table as "Dateiname DBNummer", by name.
 QStringList zeilen(Datenbankobjekte& db, const QString& tabelle)
@@ -29,43 +20,10 @@ QStringList zeilen(Datenbankobjekte& db, const QString& tabelle)
     return z;
 }
 
-// Counts the volume scans of whoever asks it.
-class ZaehlendeLaufwerke : public Laufwerksliste {
-public:
-    explicit ZaehlendeLaufwerke(const Laufwerksliste& echt)
-        : m_echt(echt)
-    {
-    }
-    QVector<Laufwerk> laufwerke() const override
-    {
-        ++abfragen;
-        return m_echt.laufwerke();
-    }
+// Counts the volume scans.
+struct ZaehlendeLaufwerke : FalscheLaufwerke {
+    QVector<Laufwerk> laufwerke() const override { return ++abfragen, liste; }
     mutable int abfragen = 0;
-
-private:
-    const Laufwerksliste& m_echt;
-};
-
-// Runs with XDG_DATA_HOME and the working folder of one case; puts both back.
-class Umgebung {
-public:
-    Umgebung(const QString& daten, const QString& arbeit)
-        : m_daten(qgetenv("XDG_DATA_HOME"))
-        , m_arbeit(QDir::currentPath())
-    {
-        qputenv("XDG_DATA_HOME", daten.toLocal8Bit());
-        QDir::setCurrent(arbeit);
-    }
-    ~Umgebung()
-    {
-        qputenv("XDG_DATA_HOME", m_daten);
-        QDir::setCurrent(m_arbeit);
-    }
-
-private:
-    QByteArray m_daten;
-    QString m_arbeit;
 };
 
 } // namespace
@@ -73,38 +31,36 @@ private:
 class TestBilderpflege : public QObject {
     Q_OBJECT
 private slots:
-    void papierkorb_data()
-    {
-        QTest::addColumn<QString>("imWeg"); // what lies in the data folder instead of a usable trash
-        QTest::addColumn<bool>("imKorb");
-        QTest::newRow("Papierkorb") << QString() << true;
-        QTest::newRow("Datei statt Papierkorb") << u"Trash"_s << false;
-        QTest::newRow("Datei statt files") << u"Trash/files"_s << false;
-    }
     void papierkorb()
     {
-        QFETCH(QString, imWeg);
-        QFETCH(bool, imKorb);
-        QTemporaryDir t;
-        const QString daten = t.filePath(u"daten"_s), arbeit = t.filePath(u"arbeit"_s);
-        QDir().mkpath(daten);
-        QDir().mkpath(arbeit);
-        if (!imWeg.isEmpty()) {
-            QDir().mkpath(QFileInfo(daten + u'/' + imWeg).absolutePath());
-            QFile weg(daten + u'/' + imWeg);
-            QVERIFY(weg.open(QIODevice::WriteOnly));
+        // What lies in the data folder instead of a usable trash, and whether the file lands there.
+        const struct {
+            const char* imWeg;
+            bool imKorb;
+        } faelle[] = { { "", true }, { "Trash", false }, { "Trash/files", false } };
+        for (const auto& f : faelle) {
+            QTemporaryDir t;
+            const QString daten = t.filePath(u"daten"_s), arbeit = t.filePath(u"arbeit"_s);
+            const QString weg = daten + u'/' + QLatin1String(f.imWeg);
+            QVERIFY(QDir().mkpath(QFileInfo(weg).absolutePath()) && QDir().mkpath(arbeit));
+            QVERIFY(!*f.imWeg || QFile(weg).open(QIODevice::WriteOnly));
+            const QString bild = t.filePath(u"Album/IMG_0001.JPG"_s);
+            Ansichtensammlung::bildSchreiben(bild);
+            {
+                const auto zurueck = qScopeGuard([altDaten = qgetenv("XDG_DATA_HOME"), altArbeit = QDir::currentPath()] {
+                    qputenv("XDG_DATA_HOME", altDaten);
+                    QDir::setCurrent(altArbeit);
+                });
+                qputenv("XDG_DATA_HOME", daten.toLocal8Bit());
+                QDir::setCurrent(arbeit);
+                QVERIFY2(DateiEntsorgen(bild), f.imWeg);
+            }
+            QVERIFY2(!QFile::exists(bild), f.imWeg);
+            QVERIFY2(QFile::exists(daten + "/Trash/files/IMG_0001.JPG"_L1) == f.imKorb, f.imWeg);
+            // Nothing strayed into the working folder.
+            QVERIFY2(QDir(arbeit).isEmpty(), f.imWeg);
+            QVERIFY(DateiEntsorgen(bild)); // nothing there is nothing to do
         }
-        const QString bild = t.filePath(u"Album/IMG_0001.JPG"_s);
-        Ansichtensammlung::bildSchreiben(bild);
-        {
-            Umgebung umgebung(daten, arbeit);
-            QVERIFY(DateiEntsorgen(bild));
-        }
-        QVERIFY(!QFile::exists(bild));
-        QCOMPARE(QFile::exists(daten + "/Trash/files/IMG_0001.JPG"_L1), imKorb);
-        // Nothing strayed into the working folder.
-        QCOMPARE(QDir(arbeit).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-        QVERIFY(DateiEntsorgen(bild)); // nothing there is nothing to do
     }
 
     void gleicherNameErsetztNichts()
@@ -122,24 +78,23 @@ private slots:
         s.db.rsAlbum.MoveFirst();
         BildFeldSchreiben(s.db, u"Bemerkung"_s, u"erste"_s);
 
-        // The second card's picture of the same name and one named like a stray file.
+        // The second card's picture of the same name and one named like a stray file;
+        // then the album's own picture again, to which nothing happens.
         liste.NeueBilderEintragen({ karte2 + "IMG_0001.JPG"_L1, karte2 + "frei.jpg"_L1 });
-        // The album's own picture again: nothing happens to it.
         liste.NeueBilderEintragen({ album + "IMG_0001.JPG"_L1 });
         QVERIFY(s.meldungen.meldungen.isEmpty());
-        const QStringList namen = { u"frei_BV001.jpg"_s, u"IMG_0001.JPG"_s, u"IMG_0001_BV001.JPG"_s };
-        QCOMPARE(liste.modell().anzahl(), 3);
-        for (const QString& name : namen) {
-            QCOMPARE(liste.modell().eintrag(namen.indexOf(name) + 1).dateiname, name);
-            QVERIFY2(QFile::exists(album + "TempBilder/"_L1 + name), qPrintable(name));
-            QCOMPARE(s.spalte(name, u"DBNummer"_s), DBNummerBilden(s.spalte(name, u"Nummer"_s), s.z.albumNummer));
-        }
-        QCOMPARE(QImage(album + "IMG_0001.JPG"_L1).size(), QSize(80, 60));
-        QCOMPARE(QImage(album + "IMG_0001_BV001.JPG"_L1).size(), QSize(120, 60));
-        QCOMPARE(QImage(album + "frei.jpg"_L1).size(), QSize(40, 20));
-        QCOMPARE(QImage(album + "frei_BV001.jpg"_L1).size(), QSize(30, 20));
+        // Each new row has the next number and its own key.
+        const auto schluessel = [&](int nummer) { return DBNummerBilden(QString::number(nummer), s.z.albumNummer); };
+        QCOMPARE(zeilen(s.db, s.z.albumNummer), QStringList({ "IMG_0001.JPG "_L1 + schluessel(1),
+                                                    "IMG_0001_BV001.JPG "_L1 + schluessel(2), "frei_BV001.jpg "_L1 + schluessel(3) }));
+        const struct {
+            const char* name;
+            QSize groesse;
+        } dateien[] = { { "IMG_0001.JPG", { 80, 60 } }, { "IMG_0001_BV001.JPG", { 120, 60 } },
+            { "frei.jpg", { 40, 20 } }, { "frei_BV001.jpg", { 30, 20 } } };
+        for (const auto& d : dateien)
+            QVERIFY2(QImage(album + QLatin1String(d.name)).size() == d.groesse, d.name);
         QCOMPARE(s.spalte(u"IMG_0001.JPG"_s, u"Bemerkung"_s), u"erste"_s);
-        QVERIFY(QFile::exists(karte2 + "IMG_0001.JPG"_L1)); // copied, not moved
 
         // Unreadable pictures are entered all the same, with one message naming them.
         for (const char* name : { "kaputt1.jpg", "kaputt2.jpg" }) {
@@ -149,31 +104,20 @@ private slots:
         liste.NeueBilderEintragen({ karte2 + "kaputt1.jpg"_L1, karte2 + "kaputt2.jpg"_L1 });
         QCOMPARE(liste.modell().anzahl(), 5);
         QCOMPARE(s.meldungen.texte(), QStringList { u"Fehler beim Laden des Bildes.\r\rkaputt1.jpg\rkaputt2.jpg"_s });
-    }
 
-    void verschiebenBehaeltDieDateienDesAlbums()
-    {
-        Ansichtensammlung s;
-        s.album(u"Verschoben"_s);
+        // Set to move: the album's own files, with a row or without, stay where they are; from
+        // elsewhere the same name is moved in beside them, and the emptied folder goes.
+        s.meldungen.leeren();
         s.z.einstellungen.lngBehandlungBilder = 1;
-        const QString album = s.albumordner();
-        s.bild(u"hier.jpg"_s); // with its row
-        Ansichtensammlung::bildSchreiben(album + "ohne.jpg"_L1); // without one
-        frmBilderListe& liste = s.liste();
-        liste.NeueBilderEintragen({ album + "hier.jpg"_L1, album + "ohne.jpg"_L1 });
-        QCOMPARE(zeilen(s.db, s.z.albumNummer).size(), 2);
-        for (const char* name : { "hier.jpg", "ohne.jpg" })
-            QVERIFY2(QFile::exists(album + QLatin1String(name)), name);
+        liste.NeueBilderEintragen({ album + "IMG_0001.JPG"_L1, album + "frei.jpg"_L1 });
+        const QString karte3 = s.ordner(u"Karte3"_s);
+        Ansichtensammlung::bildSchreiben(karte3 + "IMG_0001.JPG"_L1, QSize(90, 30));
+        liste.NeueBilderEintragen({ karte3 + "IMG_0001.JPG"_L1 });
         QVERIFY(s.meldungen.meldungen.isEmpty());
-
-        // From elsewhere the same name is moved in beside it.
-        const QString karte = s.ordner(u"Karte"_s);
-        Ansichtensammlung::bildSchreiben(karte + "hier.jpg"_L1, QSize(90, 30));
-        liste.NeueBilderEintragen({ karte + "hier.jpg"_L1 });
-        QVERIFY(QFile::exists(album + "hier.jpg"_L1));
-        QCOMPARE(QImage(album + "hier_BV001.jpg"_L1).size(), QSize(90, 30));
-        QVERIFY(!QFileInfo::exists(karte));
-        QCOMPARE(liste.modell().anzahl(), 3);
+        QCOMPARE(liste.modell().anzahl(), 7);
+        QVERIFY(QFile::exists(album + "IMG_0001.JPG"_L1) && QFile::exists(album + "frei.jpg"_L1));
+        QCOMPARE(QImage(album + "IMG_0001_BV002.JPG"_L1).size(), QSize(90, 30));
+        QVERIFY(!QFileInfo::exists(karte3));
     }
 
     void verschiebenVonEinemSchreibgeschuetztenDatentraeger()
@@ -191,26 +135,24 @@ private slots:
         QCOMPARE(zeilen(s.db, s.z.albumNummer).size(), 1);
         QVERIFY(QFile::exists(s.albumordner() + "IMG_0001.JPG"_L1));
         QVERIFY(QFile::exists(karte.pfad() + "IMG_0001.JPG"_L1));
-        QCOMPARE(s.meldungen.meldungen.size(), 1);
-        QCOMPARE(s.meldungen.meldungen.first().liste.size(), 1);
-        QVERIFY(s.meldungen.meldungen.first().liste.first().startsWith(karte.pfad() + "IMG_0001.JPG"_L1));
+        const auto& m = s.meldungen.meldungen;
+        QVERIFY(m.size() == 1 && m[0].liste.size() == 1 && m[0].liste[0].startsWith(karte.pfad() + "IMG_0001.JPG"_L1));
     }
 
     void loeschenImSuchergebnis()
     {
         // Albums 1 and 10: a key read one digit too long or short names the wrong table.
         Ansichtensammlung s;
-        QStringList nummern, ordner;
+        QStringList ordner;
         for (int i = 1; i <= 10; ++i) {
-            nummern << s.album(u"Album %1"_s.arg(i));
+            s.album(u"Album %1"_s.arg(i));
             ordner << s.albumordner();
             if (i == 1 || i == 10) {
                 s.bild(u"gleich.jpg"_s);
                 s.bild(u"anders%1.jpg"_s.arg(i));
             }
         }
-        QCOMPARE(nummern.first(), u"1"_s);
-        QCOMPARE(nummern.last(), u"10"_s);
+        QCOMPARE(s.z.albumNummer, u"10"_s);
         const QString p = PraesentationstabelleAnlegen(s.db, u"Beide"_s);
         for (const char* schluessel : { "000100001", "001000001" })
             s.db.conDaten.Ausfuehren(u"INSERT INTO %1 (DBNummer) VALUES (?)"_s.arg(p), { QLatin1String(schluessel) });
@@ -225,12 +167,8 @@ private slots:
         s.z.albumName = u"Suchergebnis:"_s;
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
-        QCOMPARE(liste.modell().anzahl(), 4);
-        for (int i = 1; i <= 4; ++i) {
-            if (liste.modell().eintrag(i).dbNummer == "000100001"_L1)
-                liste.modell().markieren(i, true);
-        }
-        QCOMPARE(liste.AnzahlMarkierteFelder(), 1);
+        for (int i = 1; i <= liste.modell().anzahl(); ++i)
+            liste.modell().markieren(i, liste.modell().eintrag(i).dbNummer == "000100001"_L1);
         liste.BildLoeschen();
 
         QCOMPARE(zeilen(s.db, u"1"_s), QStringList { u"anders1.jpg 000100002"_s });
@@ -243,96 +181,25 @@ private slots:
         QCOMPARE(liste.modell().anzahl(), 3);
     }
 
-    void grossesAlbum()
-    {
-        constexpr int n = 3000;
-        Ansichtensammlung s;
-        s.album(u"Gross"_s);
-        const QString album = s.albumordner();
-        const QString tabelle = s.z.albumNummer;
-        {
-            Transaktion t(s.db.conDaten);
-            for (int i = 1; i <= n; ++i)
-                s.db.conDaten.Ausfuehren(
-                    u"INSERT INTO \"%1\" (Nummer, DBNummer, Dateiname, ID, Datum) VALUES (?, ?, ?, 0, '2003-07-01')"_s
-                        .arg(tabelle),
-                    { i, DBNummerBilden(QString::number(i), tabelle),
-                        u"bild%1.jpg"_s.arg(i, 4, 10, QLatin1Char('0')) });
-            t.bestaetigen();
-        }
-        s.albumWaehlen(tabelle);
-
-        // 40 new pictures, every fourth with a name the album has.
-        const QString karte = s.ordner(u"Karte"_s);
-        QStringList dateien;
-        for (int i = 0; i < 40; ++i) {
-            dateien << karte
-                    + (i % 4 == 0 ? u"bild%1.jpg"_s.arg(i * 50 + 1, 4, 10, QLatin1Char('0')) : u"neu%1.jpg"_s.arg(i));
-            Ansichtensammlung::bildSchreiben(dateien.last(), QSize(16, 12));
-        }
-        QVector<int> schritte;
-        QCOMPARE(NeueBilderEintragen(s.z, s.db, dateien, [&](int erledigt, int) { schritte << erledigt; }), 40);
-        QCOMPARE(schritte.last(), 80);
-        QVERIFY(std::is_sorted(schritte.begin(), schritte.end()));
-        QStringList alle = zeilen(s.db, tabelle);
-        QCOMPARE(alle.size(), n + 40);
-        QSet<QString> schluessel;
-        for (const QString& zeile : std::as_const(alle))
-            schluessel.insert(zeile.section(u' ', 1));
-        QCOMPARE(schluessel.size(), n + 40); // every row has its own key
-        QVERIFY(alle.contains(u"bild0001_BV001.jpg "_s + DBNummerBilden(QString::number(n + 1), tabelle)));
-        QVERIFY(QFile::exists(album + "bild1801_BV001.jpg"_L1));
-
-        // Every seventh picture goes, some of them in presentations.
-        frmBilderListe& liste = s.liste();
-        liste.ListeAuffuellen();
-        QStringList weg;
-        QStringList bleiben;
-        for (int i = 1; i <= liste.modell().anzahl(); ++i)
-            (i % 7 == 0 ? weg : bleiben) << liste.modell().eintrag(i).dateiname;
-        const QString p = PraesentationstabelleAnlegen(s.db, u"Auswahl"_s);
-        for (const QString& name : { weg.at(0), bleiben.at(0), weg.at(400), weg.at(0) })
-            s.db.conDaten.Ausfuehren(
-                u"INSERT INTO %1 (DBNummer) VALUES (?)"_s.arg(p), { s.spalte(name, u"DBNummer"_s) });
-        for (const QString& name : { weg.at(0), weg.last(), bleiben.at(1) })
-            Ansichtensammlung::bildSchreiben(album + name, QSize(8, 8));
-        markieren(liste, weg);
-        schritte.clear();
-        QVERIFY(BilderLoeschen(s.z, s.db, liste.modell().markierteEintraege(),
-            [&](int erledigt, int anzahl) { schritte << erledigt * 10000 + anzahl; }));
-        QCOMPARE(schritte.last(), int(weg.size()) * 10001);
-        liste.ListeAuffuellen();
-        QStringList uebrig;
-        for (int i = 1; i <= liste.modell().anzahl(); ++i)
-            uebrig << liste.modell().eintrag(i).dateiname;
-        QCOMPARE(uebrig, bleiben);
-        QCOMPARE(zeilen(s.db, tabelle).size(), bleiben.size());
-        QVERIFY(!QFile::exists(album + weg.at(0)) && !QFile::exists(album + weg.last()));
-        QVERIFY(QFile::exists(album + bleiben.at(1)));
-        QSqlQuery q = s.db.conDaten.Abfragen(u"SELECT DBNummer FROM %1"_s.arg(p));
-        QVERIFY(q.next() && q.value(0).toString() == s.spalte(bleiben.at(0), u"DBNummer"_s) && !q.next());
-    }
-
     void laufwerkeEinmalJeLauf()
     {
         // A CD album's paths: the volumes are scanned once for all its pictures.
         Ansichtensammlung s;
+        ZaehlendeLaufwerke zaehler;
+        s.z.laufwerksliste = &zaehler;
         const QString cd = s.ordner(u"cdrom"_s);
-        s.laufwerke.hinzufuegen(cd, Laufwerk::CDROM, u"FERIEN"_s);
+        zaehler.hinzufuegen(cd, Laufwerk::CDROM, u"FERIEN"_s);
         s.album(u"Scheibe"_s, u"Bilder/"_s, u"FERIEN"_s);
         for (int i = 0; i < 30; ++i)
             s.bild(u"b%1.jpg"_s.arg(i), QSize());
-        ZaehlendeLaufwerke zaehler(s.laufwerke);
-        s.z.laufwerksliste = &zaehler;
+        zaehler.abfragen = 0;
         BildPfadeLaden(s.z, s.db);
-        QCOMPARE(s.z.bildPfade.size(), 30);
-        QCOMPARE(s.z.bildPfade.first(), cd + "Bilder/b0.jpg"_L1);
+        QVERIFY(s.z.bildPfade.size() == 30 && s.z.bildPfade.first() == cd + "Bilder/b0.jpg"_L1);
         QCOMPARE(zaehler.abfragen, 1);
         QCOMPARE(s.z.laufwerksliste, &zaehler);
         // An album on the hard disk needs no scan at all.
         s.album(u"Platte"_s);
         s.bild(u"p.jpg"_s, QSize());
-        s.z.laufwerksliste = &zaehler;
         zaehler.abfragen = 0;
         BildPfadeLaden(s.z, s.db);
         QCOMPARE(s.z.bildPfade, QStringList { s.albumordner() + "p.jpg"_L1 });

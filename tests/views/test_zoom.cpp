@@ -24,7 +24,6 @@ public:
         zoom->show();
         QVERIFY(QTest::qWaitForWindowExposed(zoom.get()));
     }
-    QSize flaeche() const { return zoom->picBildAnzeige()->size(); }
     std::unique_ptr<frmBilder> zoom;
 };
 
@@ -33,50 +32,36 @@ public:
 class TestZoom : public QObject {
     Q_OBJECT
 private slots:
-    void formen_data()
+    void rechnung()
     {
-        QTest::addColumn<QSizeF>("bild");
-        QTest::addColumn<QRectF>("eingepasst");
-        QTest::addColumn<int>("prozent");
-        // In twips (15 to the pixel), in a display of 9000 x 6000.
-        QTest::newRow("groß wird verkleinert") << QSizeF(30000, 15000) << QRectF(0, 750, 9000, 4500) << 30;
-        QTest::newRow("klein wird vergrößert") << QSizeF(200, 100) << QRectF(0, 750, 9000, 4500) << 4500;
-        QTest::newRow("hoch füllt die Höhe") << QSizeF(1000, 3000) << QRectF(3500, 0, 2000, 6000) << 200;
-        QTest::newRow("gleiches Seitenverhältnis") << QSizeF(18000, 12000) << QRectF(0, 0, 9000, 6000) << 50;
-        // Beyond 16 bit: a 10-pixel picture filling a large area.
-        QTest::newRow("winzig") << QSizeF(1, 1) << QRectF(1500, 0, 6000, 6000) << 600000;
-    }
-    void formen()
-    {
-        QFETCH(QSizeF, bild);
-        QFETCH(QRectF, eingepasst);
-        QFETCH(int, prozent);
+        // In twips (15 to the pixel), fitted into a display of 9000 x 6000; beyond 16 bit
+        // for a 10-pixel picture filling a large area.
+        const struct {
+            const char* fall;
+            QSizeF bild;
+            QRectF eingepasst;
+            int prozent;
+        } formen[] = { { "groß", { 30000, 15000 }, { 0, 750, 9000, 4500 }, 30 },
+            { "klein", { 200, 100 }, { 0, 750, 9000, 4500 }, 4500 },
+            { "hoch", { 1000, 3000 }, { 3500, 0, 2000, 6000 }, 200 },
+            { "winzig", { 1, 1 }, { 1500, 0, 6000, 6000 }, 600000 } };
         Zoomrechnung r;
-        r.Vollanzeige(bild, QSizeF(9000, 6000), true);
-        QCOMPARE(r.bildRechteck(), eingepasst);
-        QCOMPARE(r.Zoomfaktor(), prozent);
-        QVERIFY(!r.LaufleistenUeberpruefung(315).horizontal && !r.LaufleistenUeberpruefung(315).vertikal);
-        // Without fitting, the picture at its own size.
-        r.Vollanzeige(bild, QSizeF(9000, 6000), false);
-        QCOMPARE(r.bildRechteck().size(), bild);
-        QCOMPARE(r.Zoomfaktor(), 100);
-    }
+        for (const auto& f : formen) {
+            r.Vollanzeige(f.bild, QSizeF(9000, 6000), true);
+            QVERIFY2(r.bildRechteck() == f.eingepasst && r.Zoomfaktor() == f.prozent, f.fall);
+            QVERIFY2(!r.LaufleistenUeberpruefung(315).horizontal && !r.LaufleistenUeberpruefung(315).vertikal, f.fall);
+        }
 
-    void stufenGrenzenUndLaufleisten()
-    {
-        Zoomrechnung r;
+        // Unfitted, the picture at its own size; the steps (of ten, see the window's test)
+        // keep its centre and stop at 310 and 40 %.
         r.Vollanzeige(QSizeF(3000, 2000), QSizeF(9000, 6000), false);
+        QVERIFY(r.bildRechteck().size() == QSizeF(3000, 2000) && r.Zoomfaktor() == 100);
         const QPointF mitte = r.bildRechteck().center();
-        int schritte = 0;
-        while (r.Groesser())
-            ++schritte;
-        QCOMPARE(schritte, 21);
+        while (r.Groesser()) { }
         QCOMPARE(r.Zoomfaktor(), 310);
         QCOMPARE(r.bildRechteck().center(), mitte);
         r.Original();
-        for (schritte = 0; r.Kleiner();)
-            ++schritte;
-        QCOMPARE(schritte, 6);
+        while (r.Kleiner()) { }
         QCOMPARE(r.Zoomfaktor(), 40);
 
         // Fitted at 30 %, a third reduction would leave nothing: refused.
@@ -84,44 +69,30 @@ private slots:
         QVERIFY(r.Kleiner() && r.Kleiner());
         QVERIFY(!r.kannKleiner() && !r.Kleiner());
         QCOMPARE(r.bildRechteck().width(), 3000.0);
-        QVERIFY(r.bildRechteck().height() > 0);
 
         // At its own size the bars show the centre; scrolling stops at the edges.
         r.Original();
         QCOMPARE(r.bildRechteck(), QRectF(-10500, -4500, 30000, 15000));
         const Zoomrechnung::Laufleisten l = r.LaufleistenUeberpruefung(315);
-        QVERIFY(l.horizontal && l.vertikal);
-        QCOMPARE(l.hWert, 49);
-        QCOMPARE(l.vWert, 48);
-        r.hScrollen(0, 315);
-        QCOMPARE(r.bildRechteck().left(), 0.0);
-        r.hScrollen(100, 315);
-        QCOMPARE(r.bildRechteck().right(), 9000.0 - 315);
+        QVERIFY(l.horizontal && l.vertikal && l.hWert == 49 && l.vWert == 48);
         r.vScrollen(100, 315);
         QCOMPARE(r.bildRechteck().bottom(), 6000.0 - 315);
 
         // Without a picture nothing divides by zero and nothing zooms.
         r.Vollanzeige(QSizeF(), QSizeF(9000, 6000), true);
-        QCOMPARE(r.Zoomfaktor(), 0);
-        QVERIFY(!r.Groesser() && !r.Kleiner());
-        QVERIFY(!r.LaufleistenUeberpruefung(315).horizontal);
-    }
+        QVERIFY(r.Zoomfaktor() == 0 && !r.Groesser() && !r.Kleiner());
 
-    void dekodiergroesse()
-    {
         // The smallest of the decoder's reductions (1/2, 1/4, 1/8) that still covers what is needed.
         const struct {
             const char* fall;
             QSize original;
             QSizeF benoetigt;
             QSize groesse;
-        } faelle[] = {
-            { "Hälfte", { 6000, 4000 }, { 1600, 1066.7 }, { 3000, 2000 } },
+        } faelle[] = { { "Hälfte", { 6000, 4000 }, { 1600, 1066.7 }, { 3000, 2000 } },
             { "genau ein Viertel", { 6000, 4000 }, { 1500, 1000 }, { 1500, 1000 } },
             { "aufgerundet", { 6001, 4001 }, { 750.1, 500 }, { 751, 501 } },
             { "Achtel", { 4000, 6000 }, { 333, 500 }, { 500, 750 } },
-            { "größer als das Bild", { 300, 400 }, { 600, 800 }, { 300, 400 } },
-        };
+            { "größer als das Bild", { 300, 400 }, { 600, 800 }, { 300, 400 } } };
         for (const auto& f : faelle)
             QVERIFY2(DekodierGroesse(f.original, f.benoetigt) == f.groesse, f.fall);
     }
@@ -132,10 +103,9 @@ private slots:
         frmBilder& f = *s.zoom;
         QSignalSpy gemalt(&f, &frmBilder::gezeichnet);
         f.BildAnzeigen();
-        QVERIFY(gemalt.wait(2000));
+        QVERIFY(gemalt.wait(10000));
         // Decoded reduced in the decoder, as large as the fitted picture needs.
-        const QSizeF passend = f.rechnung().bildRechteck().size();
-        QCOMPARE(f.dekodiert(), DekodierGroesse(QSize(2400, 1600), passend));
+        QCOMPARE(f.dekodiert(), DekodierGroesse(QSize(2400, 1600), f.rechnung().bildRechteck().size()));
         QVERIFY(f.dekodiert().width() < 2400);
         QCOMPARE(f.dekodierungen(), 1);
         QCOMPARE(f.windowTitle(), u"z1.jpg (Bildgröße: %1%)"_s.arg(f.Zoomfaktor()));
@@ -160,21 +130,18 @@ private slots:
         QCOMPARE(f.windowTitle(), u"z2.jpg (Bildgröße: 100%)"_s);
         QVERIFY(!f.knopf(u"cmdNext"_s)->istAktiv());
         f.cmdAnpassen_Click();
-        QVERIFY(f.Anpassen());
-        QCOMPARE(f.rechnung().bildRechteck().height(), static_cast<double>(s.flaeche().height()));
+        QCOMPARE(f.rechnung().bildRechteck().height(), double(f.picBildAnzeige()->height()));
     }
 
     void unlesbaresBildEinmalGemeldet()
     {
         Zoomsammlung s({ QSize(64, 48) });
         QFile datei(s.albumordner() + u"z1.jpg"_s);
-        QVERIFY(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        datei.write("kein Bild");
+        QVERIFY(datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write("kein Bild") > 0);
         datei.close();
         frmBilder& f = *s.zoom;
         f.BildAnzeigen();
         QCOMPARE(s.meldungen.texte(), QStringList { u"Bild nicht gefunden!"_s });
-        QVERIFY(!s.meldungen.meldungen.first().sanduhr);
         QCOMPARE(f.Zoomfaktor(), 0);
         QVERIFY(!f.knopf(u"cmdGroesser"_s)->istAktiv() && !f.knopf(u"cmdKleiner"_s)->istAktiv());
         f.cmdGroesser_Click();
@@ -190,7 +157,6 @@ private slots:
         // viewer asks about each and the user deletes both entries.
         Zoomsammlung s({ QSize(64, 48), QSize(64, 48) });
         frmBilder& f = *s.zoom;
-        s.anzeige();
         QObject::connect(&s.anzeige(), &frmAlbenAnzeige::zoomAnsichtSchliessen, &f, &QWidget::close);
         QVERIFY(QFile::remove(s.albumordner() + u"z1.jpg"_s) && QFile::remove(s.albumordner() + u"z2.jpg"_s));
         using A = Meldungen::Antwort;
@@ -198,9 +164,8 @@ private slots:
         f.Navigieren(frmBilder::Schritt::Vor);
         QCOMPARE(s.db.rsAlbum.RecordCount(), 0);
         QVERIFY(!f.isVisible());
-        QCOMPARE(s.meldungen.titel(),
-            QStringList({ u"Verzeichnis stimmt nicht!"_s, u"Eintrag löschen"_s, u"Verzeichnis stimmt nicht!"_s,
-                u"Eintrag löschen"_s }));
+        QCOMPARE(s.meldungen.titel(), QStringList({ u"Verzeichnis stimmt nicht!"_s, u"Eintrag löschen"_s,
+                                          u"Verzeichnis stimmt nicht!"_s, u"Eintrag löschen"_s }));
         for (const Meldungsrecorder::Eintrag& e : std::as_const(s.meldungen.meldungen))
             QVERIFY2(!e.sanduhr, qPrintable(e.text));
     }
