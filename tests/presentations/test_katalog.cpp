@@ -6,20 +6,6 @@ namespace K = Praesentationskatalog;
 class TestKatalog : public QObject {
     Q_OBJECT
 private slots:
-    void neuePraesentationen()
-    {
-        Praesentationssammlung s;
-        QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Urlaub"_s), K::Ergebnis::Erledigt);
-        QCOMPARE(s.z.praesentationTabelle + s.z.praesentationName + s.z.praesentationNummer, u"P0001Urlaub1"_s);
-        QVERIFY(s.tabelleDa(u"P0001"_s));
-        QCOMPARE(s.ui.aufrufe, QStringList { u"Befehle an"_s });
-        QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Alpen"_s), K::Ergebnis::Erledigt);
-        QCOMPARE(K::Namen(s.db), (QStringList { u"Alpen"_s, u"Urlaub"_s }));
-        QVERIFY(K::Oeffnen(s.z, s.db, u"urlaub"_s));
-        QCOMPARE(s.z.praesentationTabelle, u"P0001"_s);
-        QVERIFY(!K::Oeffnen(s.z, s.db, u"Gibt es nicht"_s));
-    }
-
     // One rule for new and renamed names: trimmed, cut to 50 without a
     // trailing blank, compared without regard to case for every letter.
     void namenNachEinerRegel()
@@ -65,24 +51,28 @@ private slots:
         QVERIFY(s.z.praesentationName.isEmpty());
     }
 
-    void umbenennenNachNummer()
+    void umbenennenNachNummerUndOeffnen()
     {
         Praesentationssammlung s;
         // Number 2345 and number 12345: the last four characters of "P12345" name the other one.
         s.db.conDaten.Ausfuehren(u"INSERT INTO sqlite_sequence (name, seq) VALUES ('Praesentationen', 2344)"_s);
         QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Klein"_s), K::Ergebnis::Erledigt);
+        QCOMPARE(s.z.praesentationTabelle + s.z.praesentationNummer, u"P23452345"_s);
+        QVERIFY(s.tabelleDa(u"P2345"_s));
+        QCOMPARE(s.ui.aufrufe, QStringList { u"Befehle an"_s });
         s.db.conDaten.Ausfuehren(u"UPDATE sqlite_sequence SET seq = 12344 WHERE name = 'Praesentationen'"_s);
         QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Gross"_s), K::Ergebnis::Erledigt);
-        QCOMPARE(s.z.praesentationTabelle, u"P12345"_s);
 
         s.meldungen.leeren();
         QCOMPARE(K::Umbenennen(s.z, s.db, u"Gross"_s), K::Ergebnis::Vorhanden);
         QCOMPARE(s.meldungen.texte(), QStringList { u"Name ist schon vorhanden!"_s });
-        QCOMPARE(K::Umbenennen(s.z, s.db, u"Riesig"_s), K::Ergebnis::Erledigt);
-        QCOMPARE(s.z.praesentationName, u"Riesig"_s);
-        QCOMPARE(s.z.praesentationTabelle, u"P12345"_s);
-        QCOMPARE(s.namenImKatalog(), (QStringList { u"Klein"_s, u"Riesig"_s }));
-        QCOMPARE(K::Namen(s.db), (QStringList { u"Klein"_s, u"Riesig"_s }));
+        QCOMPARE(K::Umbenennen(s.z, s.db, u"Alpen"_s), K::Ergebnis::Erledigt);
+        QCOMPARE(s.z.praesentationName + s.z.praesentationTabelle, u"AlpenP12345"_s);
+        QCOMPARE(s.namenImKatalog(), (QStringList { u"Klein"_s, u"Alpen"_s }));
+        QCOMPARE(K::Namen(s.db), (QStringList { u"Alpen"_s, u"Klein"_s }));  // by name
+        // Opened by name in any case.
+        QVERIFY(K::Oeffnen(s.z, s.db, u"klein"_s) && !K::Oeffnen(s.z, s.db, u"Gibt es nicht"_s));
+        QCOMPARE(s.z.praesentationTabelle, u"P2345"_s);
     }
 
     void loeschen()

@@ -8,10 +8,7 @@
 #include "frmPraesentationAnzeige.h"
 #include "frmPraesentationStoryboard.h"
 
-#include <QMimeData>
-#include <QPointer>
-#include <QScrollBar>
-#include <QSignalSpy>
+#include <QtWidgets>
 
 using S = Diaschaufolge::Schritt;
 
@@ -208,12 +205,11 @@ private slots:
         QVERIFY(m.BildEinfuegen(1, keys[0]));
 
         QVector<Diaschaubild> bilder = DiaschaubilderLaden(s.z, s.db.conDaten, s.z.praesentationTabelle);
-        QCOMPARE(bilder.size(), 1);
-        QVERIFY(bilder[0].pfad.isEmpty());
+        QVERIFY(bilder.size() == 1 && bilder[0].pfad.isEmpty());
         s.meldungen.antworten = { Meldungen::Antwort::Abbrechen };
         QCOMPARE(DiaschaubildPruefen(s.z, bilder[0]), Diaschaufolge::Lage::Abbrechen);
-        QCOMPARE(s.meldungen.texte(), QStringList { u"Bitte CD 'URLAUB' einlegen!"_s });
-        QCOMPARE(s.meldungen.titel(), QStringList { u"Keine oder falsche CD!"_s });
+        QCOMPARE(s.meldungen.titel() + s.meldungen.texte(),
+            (QStringList { u"Keine oder falsche CD!"_s, u"Bitte CD 'URLAUB' einlegen!"_s }));
         s.meldungen.antworten = { Meldungen::Antwort::OK };
         QCOMPARE(DiaschaubildPruefen(s.z, bilder[0]), Diaschaufolge::Lage::Ueberspringen);
 
@@ -222,8 +218,7 @@ private slots:
         s.laufwerke.hinzufuegen(cd, Laufwerk::CDROM, u"URLAUB"_s);
         s.meldungen.leeren();
         QCOMPARE(DiaschaubildPruefen(s.z, bilder[0]), Diaschaufolge::Lage::Anzeigen);
-        QCOMPARE(bilder[0].pfad, cd + u"fotos/Rom1.jpg"_s);
-        QVERIFY(s.meldungen.meldungen.isEmpty());
+        QVERIFY(bilder[0].pfad == cd + u"fotos/Rom1.jpg"_s && s.meldungen.meldungen.isEmpty());
     }
 
     void anzeigegroesse()
@@ -260,8 +255,8 @@ private slots:
         const QColor zelle = farbeBei(st, anhaengen);
         QVERIFY2(zelle.green() > 200 && zelle.red() < 60, qPrintable(zelle.name()));
         QCOMPARE(st.zielBei(anhaengen).art, Z::Bild);
-        QVERIFY(fallenLassen(st, anhaengen, DBNummerMimeTyp(), rom[0].toUtf8()));
-        QVERIFY(fallenLassen(st, st.bildRechteck(2).center(), DBNummerMimeTyp(), rom[1].toUtf8()));
+        QVERIFY(fallenLassen(st, anhaengen, DBNummerMimeTyp(), rom[0].toUtf8())
+            && fallenLassen(st, st.bildRechteck(2).center(), DBNummerMimeTyp(), rom[1].toUtf8()));
         // Into the gap after picture 1: between the two.
         const QPoint luecke1(st.bildRechteck(1).right() + 4, st.bildRechteck(1).center().y());
         QCOMPARE(st.zielBei(luecke1).art, Z::Luecke);
@@ -270,8 +265,8 @@ private slots:
         QCOMPARE(st.zielBei(QPoint(st.bildRechteck(4).right() + 40, anhaengen.y())).art, Z::Keins);
 
         // Not a picture: another type, or a key of nothing; beyond the last cell.
-        QVERIFY(!fallenLassen(st, anhaengen, u"text/plain"_s, rom[0].toUtf8()));
-        QVERIFY(!fallenLassen(st, anhaengen, DBNummerMimeTyp(), "000900001"));
+        QVERIFY(!fallenLassen(st, anhaengen, u"text/plain"_s, rom[0].toUtf8())
+            && !fallenLassen(st, anhaengen, DBNummerMimeTyp(), "000900001"));
 
         // A picture of the strip onto the append cell's gap goes to the end.
         const QPoint letzteLuecke(st.bildRechteck(4).right() + 4, anhaengen.y());
@@ -305,7 +300,6 @@ private slots:
         QPointer<frmPraesentationAnzeige> leer = new frmPraesentationAnzeige(s.z, s.db);
         leer->show();
         QTRY_VERIFY(leer.isNull());
-
         const QString ordner = s.z.bilderverzeichnis + s.z.albumPfad;
         for (int i = 0; i < 3; ++i) {
             QVERIFY(m.BildEinfuegen(i + 1, rom[i]));
@@ -318,8 +312,7 @@ private slots:
         schau->show();
         QVERIFY(gemalt.wait(5000));
         QCOMPARE(gemalt.takeFirst().at(0).toInt(), 2);
-        QCOMPARE(schau->anzeigetext(), u"2/3"_s);
-        QString texte;
+        QString texte = schau->anzeigetext() + u' ';
         for (const Qt::Key taste : { Qt::Key_Right, Qt::Key_Space, Qt::Key_Up }) {
             QTest::keyClick(schau, taste);
             texte += schau->anzeigetext() + u' ';
@@ -329,7 +322,7 @@ private slots:
             QTest::mouseClick(schau, knopf);
             texte += schau->anzeigetext() + u' ';
         }
-        QCOMPARE(texte, u"3/3 1/3 1/3 3/3 1/3 "_s);
+        QCOMPARE(texte, u"2/3 3/3 1/3 1/3 3/3 1/3 "_s);
         QTRY_VERIFY(schau->bildGezeigt());
         QTest::keyClick(schau, Qt::Key_Escape);
         QTRY_VERIFY(schau.isNull());
