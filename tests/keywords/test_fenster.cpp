@@ -25,18 +25,13 @@ public:
     frmBilderListe* liste = nullptr;
     QStringList aufrufe;
 
-    template <class W> static void an(W* w, void (W::*f)())
-    {
-        if (w)
-            (w->*f)();
-    }
-    void AlbenAnzeigeBildAnzeigen() override { an(anzeige, &frmAlbenAnzeige::BildAnzeigen); }
-    void AlbenAnzeigeNeuesAlbum() override { an(anzeige, &frmAlbenAnzeige::NeuesAlbum); }
-    void AlbenAnzeigeNaviPruefung() override { an(anzeige, &frmAlbenAnzeige::NaviPruefung); }
-    void AlbenAnzeigeBemerkungSichern() override { an(anzeige, &frmAlbenAnzeige::BemerkungSichern); }
-    void AlbenAnzeigeBegriffeAktualisieren() override { an(anzeige, &frmAlbenAnzeige::BegriffeAktualisieren); }
-    void ListeAuffuellen() override { an(liste, &frmBilderListe::ListeAuffuellen); }
-    void ListeMarkierungNachfuehren() override { an(liste, &frmBilderListe::ListeMarkierungNachfuehren); }
+    void AlbenAnzeigeBildAnzeigen() override { if (anzeige) anzeige->BildAnzeigen(); }
+    void AlbenAnzeigeNeuesAlbum() override { if (anzeige) anzeige->NeuesAlbum(); }
+    void AlbenAnzeigeNaviPruefung() override { if (anzeige) anzeige->NaviPruefung(); }
+    void AlbenAnzeigeBemerkungSichern() override { if (anzeige) anzeige->BemerkungSichern(); }
+    void AlbenAnzeigeBegriffeAktualisieren() override { if (anzeige) anzeige->BegriffeAktualisieren(); }
+    void ListeAuffuellen() override { if (liste) liste->ListeAuffuellen(); }
+    void ListeMarkierungNachfuehren() override { if (liste) liste->ListeMarkierungNachfuehren(); }
     bool BildMarkiert(int position) override { return liste && liste->modell().markiert(position); }
     void ZoomAnsichtSchliessen() override { aufrufe << u"ZoomAnsichtSchliessen"_s; }
 };
@@ -79,20 +74,14 @@ struct Fenstersammlung : Begriffssammlung {
         liste->ListeAuffuellen();
         anzeige->NeuesAlbum();
     }
-    ~Fenstersammlung() override
-    {
-        anzeige.reset();
-        liste.reset();
-    }
     QString begriffeImBetrachter() { return kind<QLineEdit>(*anzeige, u"txtBegriffe"_s)->text(); }
 };
 
 void waehlen(QWidget& w, const QString& liste, const QString& text)
 {
     auto* cbo = kind<QComboBox>(w, liste);
-    const int i = cbo->findText(text);
-    QVERIFY2(i > 0, qPrintable(text));
-    cbo->setCurrentIndex(i);
+    cbo->setCurrentIndex(cbo->findText(text));
+    QVERIFY2(cbo->currentIndex() > 0, qPrintable(text));
 }
 
 QStringList eintraege(QWidget& w, const QString& liste)

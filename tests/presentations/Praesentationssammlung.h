@@ -17,10 +17,7 @@ public:
     QStringList aufrufe;
 
     void PraesentationsBefehleSetzen(bool an) override { aufrufe << (an ? u"Befehle an"_s : u"Befehle aus"_s); }
-    void PraesentationSchliessen() override
-    {
-        aufrufe << u"Schliessen"_s + (beimSchliessen ? u" "_s + beimSchliessen() : QString());
-    }
+    void PraesentationSchliessen() override { aufrufe << u"Schliessen"_s + (beimSchliessen ? u" "_s + beimSchliessen() : u""_s); }
 };
 
 // A collection with albums of pictures (rows only, keys written) and the

@@ -44,11 +44,9 @@ private slots:
         // The table the next presentation would get is taken already.
         s.db.conDaten.Ausfuehren(u"CREATE TABLE \"P0001\" (x INTEGER)"_s);
         QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Urlaub"_s), K::Ergebnis::Fehlgeschlagen);
-        QCOMPARE(s.meldungen.meldungen.size(), 1);
-        QVERIFY(s.meldungen.texte().first().contains(u"Urlaub"_s));
-        QVERIFY(s.namenImKatalog().isEmpty());
+        QVERIFY(s.meldungen.texte().size() == 1 && s.meldungen.texte().first().contains(u"Urlaub"_s));
+        QVERIFY(s.namenImKatalog().isEmpty() && s.z.praesentationName.isEmpty());
         QCOMPARE(s.db.rsPraesentationen.RecordCount(), 0);
-        QVERIFY(s.z.praesentationName.isEmpty());
     }
 
     void umbenennenNachNummerUndOeffnen()
@@ -86,10 +84,8 @@ private slots:
         s.ui.beimSchliessen = [&] { return s.tabelleDa(zweite.tabelle) ? u"Tabelle da"_s : u"Tabelle weg"_s; };
 
         // A choice whose name no longer matches its number deletes nothing.
-        const Praesentation veraltet { erste.tabelle, u"Andere"_s, erste.nummer };
-        QVERIFY(!K::Entfernen(s.z, s.db, veraltet));
-        const Praesentation falscheTabelle { zweite.tabelle, erste.name, erste.nummer };
-        QVERIFY(!K::Entfernen(s.z, s.db, falscheTabelle));
+        QVERIFY(!K::Entfernen(s.z, s.db, { erste.tabelle, u"Andere"_s, erste.nummer }));
+        QVERIFY(!K::Entfernen(s.z, s.db, { zweite.tabelle, erste.name, erste.nummer }));
         QVERIFY(s.tabelleDa(erste.tabelle) && s.tabelleDa(zweite.tabelle));
         QCOMPARE(s.namenImKatalog().size(), 2);
 
@@ -129,14 +125,12 @@ private slots:
         s.ui.aufrufe.clear();
         s.ui.beimSchliessen = [&] { return s.tabelleDa(erste.tabelle) ? u"Tabelle da"_s : u"Tabelle weg"_s; };
         const Praesentation zweite = K::AlbumAlsPraesentation(s.z, s.db, name);
-        QVERIFY(zweite.gueltig());
-        QVERIFY(zweite.nummer != erste.nummer && zweite.tabelle != erste.tabelle);
+        QVERIFY(zweite.gueltig() && zweite.nummer != erste.nummer && zweite.tabelle != erste.tabelle);
         QCOMPARE(s.ui.aufrufe, (QStringList { u"Schliessen Tabelle da"_s, u"Befehle an"_s }));
         QVERIFY(!s.tabelleDa(erste.tabelle));
         QCOMPARE(s.namenImKatalog(), QStringList { name });
         QCOMPARE(s.tabellenfolge(zweite.tabelle), zweiteSchluessel);
-        QCOMPARE(s.z.praesentationTabelle, zweite.tabelle);
-        QVERIFY(s.meldungen.meldungen.isEmpty());
+        QVERIFY(s.z.praesentationTabelle == zweite.tabelle && s.meldungen.meldungen.isEmpty());
     }
 
     // "Album als Präsentation anzeigen" replaces only what it made itself:
