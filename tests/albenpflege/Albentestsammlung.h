@@ -57,17 +57,16 @@ public:
     {
         const QString tabelle = PraesentationstabelleAnlegen(db, name);
         for (int i = 0; i < schluessel.size(); ++i)
-            db.conDaten.Ausfuehren(u"INSERT INTO %1 (Reihenfolge, DBNummer) VALUES (?, ?)"_s.arg(Bezeichner(tabelle)),
-                                   {i + 1, schluessel[i]});
+            db.conDaten.Ausfuehren(
+                u"INSERT INTO %1 VALUES (?, ?)"_s.arg(Bezeichner(tabelle)), { i + 1, schluessel[i] });
         return tabelle;
     }
     // "Reihenfolge DBNummer" of a presentation table, in order.
     QStringList reihen(const QString& tabelle)
     {
-        const QString sql = u"SELECT Reihenfolge || ' ' || DBNummer FROM %1 ORDER BY Reihenfolge"_s;
-        return abfragen(sql.arg(Bezeichner(tabelle)));
+        return abfragen(u"SELECT Reihenfolge || ' ' || DBNummer FROM %1 ORDER BY Reihenfolge"_s.arg(Bezeichner(tabelle)));
     }
-    void leeren() { meldungen.leeren(); ui.aufrufe.clear(); }
+    void leeren() { meldungen.leeren(), ui.aufrufe.clear(); }
 
     Albenoberflaeche ui;
 };

@@ -15,10 +15,11 @@
 
 namespace {
 
-// Triggers the menu entry and answers its album dialog: the name into its box or list, then OK.
-void befehl(mdiHauptform& h, const char* aktion, const QString& name)
+// Answers the next album dialog: the name into its box or list, then OK,
+// and then "Abbrechen" if asked for.
+void antworten(const QString& name, bool abbrechen = false)
 {
-    QTimer::singleShot(0, [name] {
+    QTimer::singleShot(0, [name, abbrechen] {
         auto* d = qobject_cast<Albendialog*>(QApplication::activeModalWidget());
         QVERIFY(d);
         if (auto* feld = d->findChild<QLineEdit*>())
@@ -26,7 +27,13 @@ void befehl(mdiHauptform& h, const char* aktion, const QString& name)
         if (auto* liste = d->findChild<QComboBox*>())
             liste->setCurrentText(name);
         d->cmdOK()->click();
+        if (abbrechen)
+            d->cmdAbbrechen()->click();
     });
+}
+void befehl(mdiHauptform& h, const char* aktion, const QString& name)
+{
+    antworten(name);
     h.aktion(QLatin1String(aktion))->trigger();
 }
 
@@ -39,7 +46,7 @@ void eintragKlicken(QComboBox* liste, int eintrag)
         ansicht->viewport(), Qt::LeftButton, {}, ansicht->visualRect(ansicht->model()->index(eintrag, 0)).center());
 }
 
-} // namespace
+}  // namespace
 
 // The album windows on the offscreen platform, alone and in the main window.
 class TestAlbenfenster : public QObject {
@@ -65,26 +72,21 @@ private slots:
         // A typed "/" beeps and is not inserted; pasted text loses such characters too.
         QTest::keyClicks(feld, u"Rom"_s);
         QTest::keyClick(feld, '/');
-        QCOMPARE(feld->text(), u"Rom"_s);
-        QCOMPARE(abgewiesen.count(), 1);
         feld->setCursorPosition(1);
         QApplication::clipboard()->setText(u"a/b*c"_s);
         QTest::keySequence(feld, QKeySequence::Paste);
-        QCOMPARE(feld->text(), u"Rabcom"_s);
+        QCOMPARE(feld->text() + QString::number(feld->cursorPosition()), u"Rabcom4"_s);
         QCOMPARE(abgewiesen.count(), 2);
-        QCOMPARE(feld->cursorPosition(), 4);
         // Empty: nothing happens; the reserved name is refused and cleared.
-        feld->clear();
-        neu.cmdOK()->click();
-        QVERIFY(neu.isVisible() && s->meldungen.meldungen.isEmpty());
-        feld->setText(u"TempAlbum"_s);
-        neu.cmdOK()->click();
-        QVERIFY(neu.isVisible() && feld->text().isEmpty());
+        for (const QString& name : { QString(), u"TempAlbum"_s }) {
+            feld->setText(name);
+            neu.cmdOK()->click();
+            QVERIFY(neu.isVisible() && feld->text().isEmpty());
+        }
         QCOMPARE(s->meldungen.texte(), QStringList { u"Name ist reserviert!"_s });
         feld->setText(u"Rom's 100%_x"_s);
         neu.cmdOK()->click();
-        QCOMPARE(neu.result(), int(QDialog::Accepted));
-        QCOMPARE(neu.albumname(), u"Rom's 100%_x"_s);
+        QVERIFY(neu.result() == QDialog::Accepted && neu.albumname() == u"Rom's 100%_x"_s);
         QCOMPARE(s->namen(), QStringList({ u"Rom's 100%_x"_s, u"Urlaub"_s }));
         QVERIFY(QDir(s->z.bilderverzeichnis + "Rom's 100%_x"_L1).exists());
 
@@ -92,24 +94,22 @@ private slots:
         s->waehlen(u"Rom's 100%_x"_s);
         s->leeren();
         frmAlbumUmbenennen umbenennen(s->z, s->db);
-        QCOMPARE(umbenennen.windowTitle(), u"Album 'Rom's 100%_x' umbenennen"_s);
         QCOMPARE(umbenennen.txtNameAlbum()->text(), u"Rom's 100%_x"_s);
         umbenennen.show();
         umbenennen.txtNameAlbum()->setText(u"Urlaub"_s);
         umbenennen.cmdOK()->click();
         QVERIFY(umbenennen.isVisible() && umbenennen.txtNameAlbum()->text().isEmpty());
-        QCOMPARE(s->meldungen.texte(), QStringList { u"Diesen Namen gibt es schon!"_s });
         QTest::keyClicks(umbenennen.txtNameAlbum(), u"Berge/Tal"_s);
         umbenennen.cmdOK()->click();
-        QCOMPARE(umbenennen.result(), int(QDialog::Accepted));
+        QCOMPARE(s->meldungen.texte(), QStringList { u"Diesen Namen gibt es schon!"_s });
+        QVERIFY(umbenennen.result() == QDialog::Accepted);
         QCOMPARE(s->namen(), QStringList({ u"Berge/Tal"_s, u"Urlaub"_s }));
     }
 
     void loeschenFragtNachUndNeinLoeschtNichts()
     {
-        s->album(u"Alpen"_s);
-        s->album(u"Urlaub"_s);
-        s->album(u"Zoo"_s);
+        for (const QString& name : { u"Alpen"_s, u"Urlaub"_s, u"Zoo"_s })
+            s->album(name);
         s->waehlen(u"Urlaub"_s);
         for (int i = 1; i <= 12; ++i)
             BildEintragen(s->db, u"bild%1.jpg"_s.arg(i), 0, u"01.02.2003"_s);
@@ -126,16 +126,14 @@ private slots:
         QCOMPARE(s->meldungen.texte(),
             QStringList { u"Das Album »Urlaub« mit 12 Bildern wird mit allen Bemerkungen "
                           "und Begriffen gelöscht. Fortfahren?"_s });
-        QCOMPARE(s->meldungen.meldungen.first().stil, Meldungen::Frage);
-        QVERIFY(loeschen.isVisible() && loeschen.name().isEmpty());
+        QVERIFY(s->meldungen.meldungen.first().stil == Meldungen::Frage && loeschen.isVisible() && loeschen.name().isEmpty());
         // Another album, one picture fewer to name; "Ja" names it.
         loeschen.cboAlben()->setCurrentText(u"Zoo"_s);
         s->leeren();
         s->meldungen.antworten = { Meldungen::Antwort::Ja };
         loeschen.cmdOK()->click();
         QCOMPARE(s->meldungen.texte().value(0), AlbumLoeschenFrage(u"Zoo"_s, 0));
-        QCOMPARE(loeschen.result(), int(QDialog::Accepted));
-        QCOMPARE(loeschen.name(), u"Zoo"_s);
+        QVERIFY(loeschen.result() == QDialog::Accepted && loeschen.name() == u"Zoo"_s);
         QCOMPARE(loeschen.nummer(), AlbumnummerZumNamen(s->db, u"Zoo"_s));
         QVERIFY(AlbumLoeschenFrage(u"A"_s, 1).contains(u"»A« mit 1 Bild wird"_s));
 
@@ -144,25 +142,18 @@ private slots:
         mdiHauptform h(s->z, s->db, registry);
         s->leeren();
         s->meldungen.antworten = { Meldungen::Antwort::Nein };
-        QTimer::singleShot(0, [] {
-            auto* d = qobject_cast<Albendialog*>(QApplication::activeModalWidget());
-            QVERIFY(d);
-            d->cmdOK()->click();
-            d->cmdAbbrechen()->click();
-        });
+        antworten(u"Urlaub"_s, true);
         h.AlbumLoeschenBefehl();
-        QCOMPARE(s->meldungen.meldungen.size(), 1); // asked, answered "Nein"
+        QVERIFY(s->meldungen.meldungen.size() == 1 && s->z.albumName == u"Urlaub"_s);  // asked, answered "Nein"
         QCOMPARE(s->namen(), QStringList({ u"Alpen"_s, u"Urlaub"_s, u"Zoo"_s }));
         QCOMPARE(s->abfragen(u"SELECT COUNT(*) FROM \"%1\""_s.arg(AlbumnummerZumNamen(s->db, u"Urlaub"_s))),
             QStringList { u"12"_s });
-        QCOMPARE(s->z.albumName, u"Urlaub"_s);
     }
 
     void ordnernameVorgeschlagenUndVorgetipptes()
     {
         // The folder's name, selected: Enter takes it, typing replaces it.
         frmNamenAbfragen frage(s->z, s->db, u"/fotos/Sommer: 2024/"_s);
-        QCOMPARE(frage.txtNameAlbum->text(), u"Sommer 2024"_s);
         QCOMPARE(frage.txtNameAlbum->selectedText(), u"Sommer 2024"_s);
         frage.show();
         QTest::keyClick(frage.txtNameAlbum, Qt::Key_Return);
@@ -175,15 +166,8 @@ private slots:
         puffer.sammeln(true);
         QTest::keyClicks(&hinweis, u"Wald"_s);
         puffer.sammeln(false);
-        QString name;
-        QTimer::singleShot(0, [&] {
-            if (auto* d = qobject_cast<frmNamenAbfragen*>(QApplication::activeModalWidget())) {
-                name = d->txtNameAlbum->text();
-                d->reject();
-            }
-        });
-        frmNamenAbfragen::Abfragen(s->z, s->db, u"/fotos/Herbst/"_s, nullptr, &puffer);
-        QCOMPARE(name, u"Wald"_s);
+        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        QCOMPARE(frmNamenAbfragen::Abfragen(s->z, s->db, u"/fotos/Herbst/"_s, nullptr, &puffer), u"Wald"_s);
         QVERIFY(puffer.leer());
     }
 
@@ -196,7 +180,6 @@ private slots:
         frmAlbenAuswahl fenster(s->z, s->db);
         fenster.show();
         QComboBox* liste = fenster.cboAlben();
-        QCOMPARE(liste->count(), 3);
         QCOMPARE(liste->currentText(), AlbenauswahlAufforderung());
         // Filling or setting the list opens nothing.
         liste->setCurrentIndex(2);
@@ -205,8 +188,7 @@ private slots:
 
         eintragKlicken(liste, 2);
         QCOMPARE(s->z.albumName, u"Meer"_s);
-        QCOMPARE(s->db.rsAlbum.quelle().tabelle, meer);
-        QCOMPARE(FeldLesen(s->db.rsDaten, u"Album"_s), meer);
+        QCOMPARE(s->db.rsAlbum.quelle().tabelle + FeldLesen(s->db.rsDaten, u"Album"_s), meer + meer);
         QCOMPARE(s->ui.aufrufe, QStringList({ u"ZoomAnsichtSchliessen"_s, u"AlbenanzeigeStarten"_s }));
         // There was no thumbnail folder: frmAlbumLaden made it.
         QVERIFY(QFileInfo(s->z.bilderverzeichnis + "Meer/TempBilder/welle.jpg"_L1).isFile());
@@ -221,8 +203,7 @@ private slots:
         eintragKlicken(liste, 3);
         QVERIFY(s->ui.aufrufe.isEmpty());
         eintragKlicken(liste, 1);
-        QCOMPARE(s->z.albumName, u"Berge"_s);
-        QVERIFY(!s->z.suchergebnisAngezeigt);
+        QVERIFY(s->z.albumName == u"Berge"_s && !s->z.suchergebnisAngezeigt);
         QCOMPARE(s->z.albenauswahl, QStringList({ AlbenauswahlAufforderung(), u"Berge"_s, u"Meer"_s }));
     }
 
@@ -240,18 +221,15 @@ private slots:
 
         // The first album: the chooser comes up on it and the album commands work.
         befehl(h, "mnuLeeresAlbum", u"Meer"_s);
-        QVERIFY(h.albenAuswahl());
-        QVERIFY(h.flaeche()->subWindowList().contains(h.albenAuswahlFenster()));
+        QVERIFY(h.albenAuswahl() && h.flaeche()->subWindowList().contains(h.albenAuswahlFenster()));
         QCOMPARE(h.albenAuswahl()->cboAlben()->currentText(), u"Meer"_s);
         QVERIFY(aktiv(h, "mnuAnzeige") && aktiv(h, "mnuPraesentation") && aktiv(h, "mnuSuche"));
-        QCOMPARE(bild(h, "cmdBrowser") + bild(h, "cmdListe") + bild(h, "cmdSuche"), u"browser_nliste_nsuche_n"_s);
         QVERIFY(h.aktion(u"mnuAlbenauswahl"_s)->isChecked());
 
         // The current album deleted: the chooser goes to the one left.
         befehl(h, "mnuLeeresAlbum", u"Berge"_s);
         QCOMPARE(s->z.albumName, u"Berge"_s);
         befehl(h, "mnuLoeschenAlbum", u"Berge"_s);
-        QCOMPARE(s->z.albumName, u"Meer"_s);
         QCOMPARE(s->db.rsAlbum.quelle().tabelle, AlbumnummerZumNamen(s->db, u"Meer"_s));
         QCOMPARE(h.albenAuswahl()->cboAlben()->currentText(), u"Meer"_s);
 

@@ -29,20 +29,17 @@ public:
     QString zeile(const QString& album, const QString& datei, const QString& feld = {},
         const QString& datumIso = QStringLiteral("2004-05-01"), const QString& bemerkung = {})
     {
+        const auto wert = [](const QString& t) { return t.isEmpty() ? QVariant() : QVariant(t); };
+        db.conDaten.Ausfuehren(QStringLiteral("INSERT INTO \"%1\" (Dateiname, ID, Datum, Schluesselbegriffe, "
+                                              "Bemerkung) VALUES (?, 0, ?, ?, ?)")
+                                   .arg(album),
+            { datei, wert(datumIso), wert(feld), wert(bemerkung) });
         db.conDaten.Ausfuehren(
-            QStringLiteral("INSERT INTO \"%1\" (Dateiname, ID, Datum, Schluesselbegriffe, Bemerkung) "
-                           "VALUES (?, 0, ?, ?, ?)")
-                .arg(album),
-            { datei, datumIso.isEmpty() ? QVariant() : QVariant(datumIso), feld.isEmpty() ? QVariant() : QVariant(feld),
-                bemerkung.isEmpty() ? QVariant() : QVariant(bemerkung) });
-        QSqlQuery q = db.conDaten.Abfragen(QStringLiteral("SELECT max(Nummer) FROM \"%1\"").arg(album));
-        q.next();
-        const QVariant nummer = q.value(0);
-        q.finish();
-        const QString schluessel = DBNummerBilden(nummer.toString(), album);
-        db.conDaten.Ausfuehren(
-            QStringLiteral("UPDATE \"%1\" SET DBNummer = ? WHERE Nummer = ?").arg(album), { schluessel, nummer });
-        return schluessel;
+            QStringLiteral("UPDATE \"%1\" SET DBNummer = printf('%04d%05d', %1, Nummer) WHERE DBNummer IS NULL")
+                .arg(album));
+        QSqlQuery q = db.conDaten.Abfragen(
+            QStringLiteral("SELECT DBNummer FROM \"%1\" ORDER BY Nummer DESC LIMIT 1").arg(album));
+        return q.next() ? q.value(0).toString() : QString();
     }
     qint64 begriff(const QString& text) { return Begriffstabelle::FindenOderAnlegen(db, text); }
 

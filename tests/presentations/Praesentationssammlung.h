@@ -17,10 +17,7 @@ public:
     QStringList aufrufe;
 
     void PraesentationsBefehleSetzen(bool an) override { aufrufe << (an ? u"Befehle an"_s : u"Befehle aus"_s); }
-    void PraesentationSchliessen() override
-    {
-        aufrufe << u"Schliessen"_s + (beimSchliessen ? u" "_s + beimSchliessen() : QString());
-    }
+    void PraesentationSchliessen() override { aufrufe << u"Schliessen"_s + (beimSchliessen ? u" "_s + beimSchliessen() : u""_s); }
 };
 
 // A collection with albums of pictures (rows only, keys written) and the
@@ -39,41 +36,31 @@ public:
             BildEintragen(db, name + QString::number(i) + u".jpg"_s, 0, u"01.02.2003"_s);
         db.conDaten.Ausfuehren(u"UPDATE \"%1\" SET DBNummer = printf('%04d%05d', %1, Nummer)"_s.arg(nummer));
         db.rsAlbum.Requery();
-        QStringList schluessel;
-        QSqlQuery q = db.conDaten.Abfragen(u"SELECT DBNummer FROM \"%1\" ORDER BY Nummer"_s.arg(nummer));
+        return spalte(u"SELECT DBNummer FROM \"%1\" ORDER BY Nummer"_s.arg(nummer));
+    }
+    // The first column of a query's rows.
+    QStringList spalte(const QString& sql, const QVariantList& werte = {})
+    {
+        QStringList zeilen;
+        QSqlQuery q = db.conDaten.Abfragen(sql, werte);
         while (q.next())
-            schluessel << q.value(0).toString();
-        return schluessel;
+            zeilen << q.value(0).toString();
+        return zeilen;
     }
     bool tabelleDa(const QString& tabelle)
     {
-        QSqlQuery q
-            = db.conDaten.Abfragen(u"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"_s, { tabelle });
-        return q.next();
+        return !spalte(u"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?"_s, { tabelle }).isEmpty();
     }
-    // The keys of a presentation table as stored, in `Reihenfolge` order, and whether that is 1..n.
-    QStringList tabellenfolge(const QString& tabelle, bool* lueckenlos = nullptr)
+    // The keys of a presentation table in `Reihenfolge` order, and "Lücke" after
+    // them when that order is not numbered 1..n.
+    QStringList tabellenfolge(const QString& tabelle)
     {
-        QStringList folge;
-        bool ok = true;
-        QSqlQuery q
-            = db.conDaten.Abfragen(u"SELECT Reihenfolge, DBNummer FROM \"%1\" ORDER BY Reihenfolge"_s.arg(tabelle));
-        while (q.next()) {
-            folge << q.value(1).toString();
-            ok = ok && q.value(0).toInt() == folge.size();
-        }
-        if (lueckenlos)
-            *lueckenlos = ok;
-        return folge;
+        QStringList folge = spalte(u"SELECT DBNummer FROM \"%1\" ORDER BY Reihenfolge"_s.arg(tabelle));
+        const QString sql = u"SELECT count(*) = count(DISTINCT Reihenfolge) AND coalesce(min(Reihenfolge), 1) = 1 "
+                            "AND coalesce(max(Reihenfolge), 0) = count(*) FROM \"%1\""_s;
+        return spalte(sql.arg(tabelle)) == QStringList { u"1"_s } ? folge : folge << u"Lücke"_s;
     }
-    QStringList namenImKatalog()
-    {
-        QStringList namen;
-        QSqlQuery q = db.conDaten.Abfragen(u"SELECT PraeName FROM Praesentationen ORDER BY Nummer"_s);
-        while (q.next())
-            namen << q.value(0).toString();
-        return namen;
-    }
+    QStringList namenImKatalog() { return spalte(u"SELECT PraeName FROM Praesentationen ORDER BY Nummer"_s); }
 
     Praesentationsoberflaeche ui;
 };

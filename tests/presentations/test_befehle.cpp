@@ -6,18 +6,7 @@
 #include "frmPraesentationAnzeige.h"
 #include "frmPraesentationStoryboard.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QPushButton>
-#include <QtTest>
-
-using namespace Qt::StringLiterals;
+#include <QtWidgets>
 
 // A collection with the album Rom of three pictures, opened by the main
 // window of a program that has its help pages beside it.
@@ -56,12 +45,11 @@ private slots:
         Hauptfenster f;
         mdiHauptform* h = f.h;
         QVERIFY(h);
-        Meldungsrecorder& meldungen = f.s.meldungen;
         auto aktiv = [h](const char* name) { return h->aktion(QLatin1String(name))->isEnabled(); };
         QVERIFY(!aktiv("mnuPraeOeffnen") && !aktiv("mnuPraeSchliessen"));
-        meldungen.leeren();
+        f.s.meldungen.leeren();
         h->PraesentationLoeschenBefehl();
-        QCOMPARE(meldungen.texte(), QStringList { u"Es wurden noch keine Präsentationen erstellt!"_s });
+        QCOMPARE(f.s.meldungen.texte(), QStringList { u"Es wurden noch keine Präsentationen erstellt!"_s });
 
         // New: the name typed and OK; the storyboard opens with the name.
         h->dialogAusfuehren = [](QDialog* d) {
@@ -74,10 +62,6 @@ private slots:
         QCOMPARE(h->storyboard()->findChild<QLabel*>(u"lblTitel"_s)->text(), u"Reise"_s);
         QVERIFY(aktiv("mnuPraeOeffnen") && aktiv("mnuPraeSchliessen") && aktiv("mnuPraeDummy"));
         QCOMPARE(h->knopf(u"cmdPraesentation"_s)->aktuellesBild(), u"praesentation_n"_s);
-        // The album chooser moves down below the storyboard's strip.
-        QMdiSubWindow* auswahl = h->albenAuswahlFenster();
-        QVERIFY(auswahl);
-        QCOMPARE(auswahl->y(), h->storyboard()->parentWidget()->height());
 
         // Deleting the open one closes the storyboard; then nothing is left.
         h->dialogAusfuehren = [](QDialog* d) {
@@ -86,7 +70,6 @@ private slots:
         };
         h->aktion(u"mnuLoeschenPraesentation"_s)->trigger();
         QTRY_VERIFY(!h->storyboard());
-        QTRY_COMPARE(auswahl->y(), 0);  // and back up once its frame is gone
         QVERIFY(f.a.zustand().praesentationName.isEmpty());
         QVERIFY(!aktiv("mnuPraeOeffnen") && !aktiv("mnuPraeSchliessen"));
         QCOMPARE(h->knopf(u"cmdPraesentation"_s)->aktuellesBild(), u"praesentation_ef"_s);
@@ -111,35 +94,29 @@ private slots:
         h->aktion(u"mnuAlbumAlsPrae"_s)->trigger();
         QTRY_COMPARE(storyboardRahmen(), 1);
         QCOMPARE(h->storyboard()->modell().anzahl(), 3);
+        // The album chooser moves down below the storyboard's strip.
         QCOMPARE(h->albenAuswahlFenster()->y(), h->storyboard()->parentWidget()->height());
 
         // One right-click, one menu, as the window system sends it: press, context menu, release.
-        int bildMenues = 0, praesentationsMenues = 0;
-        connect(h->menue(u"mnuPUPraeBilder"_s), &QMenu::aboutToShow, this, [&] { ++bildMenues; });
-        connect(h->menue(u"mnuPUPrae"_s), &QMenu::aboutToShow, this, [&] { ++praesentationsMenues; });
+        // The picture's menu "B" on picture 2, the presentation's "P" on the gap
+        // after it, none on the append cell, "P" on the title.
+        QString menues;
+        connect(h->menue(u"mnuPUPraeBilder"_s), &QMenu::aboutToShow, this, [&] { menues += u'B'; });
+        connect(h->menue(u"mnuPUPrae"_s), &QMenu::aboutToShow, this, [&] { menues += u'P'; });
         Storyboardstreifen& st = h->storyboard()->streifen();
         const QRect bild = st.bildRechteck(2);
-        const struct {
-            QWidget* wo;
-            QPoint punkt;
-            int bildMenues, praesentationsMenues;
-        } klicks[] = {
-            { &st, bild.center(), 1, 0 },
-            { &st, QPoint(bild.right() + 3, bild.center().y()), 0, 1 },  // the gap after it
-            { &st, st.bildRechteck(4).center(), 0, 0 },  // the append cell
-            { h->storyboard()->findChild<QLabel*>(u"lblTitel"_s), QPoint(2, 2), 0, 1 },
-        };
-        for (const auto& k : klicks) {
-            bildMenues = praesentationsMenues = 0;
-            QTest::mousePress(k.wo, Qt::RightButton, {}, k.punkt);
-            QContextMenuEvent menue(QContextMenuEvent::Mouse, k.punkt, k.wo->mapToGlobal(k.punkt));
-            QApplication::sendEvent(k.wo, &menue);
-            QTest::mouseRelease(k.wo, Qt::RightButton, {}, k.punkt);
-            QCOMPARE(bildMenues, k.bildMenues);
-            QCOMPARE(praesentationsMenues, k.praesentationsMenues);
+        for (const auto& [wo, punkt] : { std::pair<QWidget*, QPoint> { &st, bild.center() },
+                 { &st, QPoint(bild.right() + 3, bild.center().y()) }, { &st, st.bildRechteck(4).center() },
+                 { h->storyboard()->findChild<QLabel*>(u"lblTitel"_s), QPoint(2, 2) } }) {
+            QTest::mousePress(wo, Qt::RightButton, {}, punkt);
+            QContextMenuEvent menue(QContextMenuEvent::Mouse, punkt, wo->mapToGlobal(punkt));
+            QApplication::sendEvent(wo, &menue);
+            QTest::mouseRelease(wo, Qt::RightButton, {}, punkt);
+            menues += u'|';
             h->menue(u"mnuPUPraeBilder"_s)->hide();
             h->menue(u"mnuPUPrae"_s)->hide();
         }
+        QCOMPARE(menues, u"B|P||P|"_s);
         QCOMPARE(h->storyboard()->gedrueckt(), 2);
         // A click into the strip, F1: the storyboard's page.
         QTest::mouseClick(&st, Qt::LeftButton, {}, bild.center());
@@ -160,7 +137,7 @@ private slots:
         h->aktion(u"mnuPraeSchliessen"_s)->trigger();
         QTRY_COMPARE(storyboardRahmen(), 0);
         QVERIFY(!h->storyboard());
-        QTRY_COMPARE(h->albenAuswahlFenster()->y(), 0);
+        QTRY_COMPARE(h->albenAuswahlFenster()->y(), 0);  // and back up once its frame is gone
 
         // The slide show: Esc ends it from the help F1 opened; it ends with its collection and the main window.
         const auto starten = [&] {
