@@ -158,7 +158,7 @@ private slots:
         // Every JPEG ending is a picture; names that are no picture's are named too.
         for (const char* name : { "d.jpeg", "e.JPE", "f.Jfif" })
             QVERIFY(QFile::copy(quelle + "gut.jpg", quelle + name));
-        for (const char* name : { "blank.jpg ", "punkt.jpg.", ".versteckt.jpg", "ohneendung", "bild.png" })
+        for (const char* name : { "blank.jpg ", "punkt.jpg.", ".versteckt.jpg", "ohneendung", "bild.cr2" })
             QVERIFY(QFile::copy(quelle + "gut.jpg", quelle + name));
         const QByteArray latin1 = QFile::encodeName(quelle).append("M\xfcnchen.jpg");
         const int datei = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0644);
@@ -179,7 +179,7 @@ private slots:
         genannt.sort();
         QCOMPARE(genannt,
             QStringList(
-                { ".versteckt.jpg", "M\uFFFDnchen.jpg", "bild.png", "blank.jpg ", "brief.jpg", "geraet.jpg", "halb.bmp",
+                { ".versteckt.jpg", "M\uFFFDnchen.jpg", "bild.cr2", "blank.jpg ", "brief.jpg", "geraet.jpg", "halb.bmp",
                     "halb.gif", "halb.jpg", "insleere.jpg", "leer.jpg", "ohneendung", "pipe.jpg", "punkt.jpg." }));
         // Copied, the sources stay; the folder was not entered twice.
         QCOMPARE(dateienIn(quelle).size(), 19);
