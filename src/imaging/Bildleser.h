@@ -53,8 +53,10 @@ public:
     QString fehler() const { return m_fehler; }
 
     // Whether the file is a complete picture: opened, and decoded small (a
-    // JPEG at an eighth of its size), so that a cut-off or damaged file is
-    // found before anyone relies on it. False with the reason in grund.
+    // JPEG at an eighth of its size, a HEIF file from the thumbnail it
+    // carries once libheif has found all its parts there), so that a cut-off
+    // or damaged file is found before anyone relies on it. False with the
+    // reason in grund.
     static bool Pruefen(const QString& pfad, QString* grund = nullptr);
 
 private:
