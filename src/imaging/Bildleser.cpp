@@ -75,6 +75,7 @@ int Bildleser::ArtNachName(const QString& dateiname)
 
 bool Bildleser::Lesbar(int art)
 {
+    HeifEinrichten();
     static const bool lesbar[Arten] = { true, true, true,
         QImageReader::supportedImageFormats().contains("png"), QImageReader::supportedImageFormats().contains("tiff"),
         QImageReader::supportedImageFormats().contains("webp"), heif_have_decoder_for_format(heif_compression_HEVC) != 0,
