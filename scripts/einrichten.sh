@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 pakete=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev qt6-translations-l10n libgl-dev
         libturbojpeg0-dev xvfb xauth
-        desktop-file-utils appstream libexiv2-dev)
+        desktop-file-utils appstream libexiv2-dev qt6-image-formats-plugins libheif-dev)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -5,8 +5,8 @@
 
 # shellcheck source=/dev/null
 source "$HIER/gemeinsam/fotos.sh"
-
-jetzt_ns() { date +%s%N; }
+# shellcheck source=/dev/null
+source "$HIER/gemeinsam/messen.sh"
 
 installieren libvips-tools:vipsthumbnail
 bauen bench_thumbnails
@@ -26,32 +26,9 @@ zelle=$("$programm" --zelle)
 
 ausgabe=$(mktemp -d)
 trap 'rm -rf "$ausgabe"' EXIT
-cat "${bilder[@]}" >/dev/null  # both start from the page cache
 
-# The machine is shared: alternate the two and keep each one's best round.
 runden=5
-best_kolvar="" best_vips=""
-for ((r = 1; r <= runden; r++)); do
-    rm -rf "$ausgabe/k" "$ausgabe/v"
-    mkdir -p "$ausgabe/k" "$ausgabe/v"
-
-    t0=$(jetzt_ns)
-    taskset -c 0 "$programm" "$ausgabe/k" "${bilder[@]}"
-    t1=$(jetzt_ns)
-    taskset -c 0 vipsthumbnail -s "$zelle" -o "$ausgabe/v/%s.jpg[Q=85,strip]" "${bilder[@]}"
-    t2=$(jetzt_ns)
-
-    k=$(( (t1 - t0) / 1000 )) v=$(( (t2 - t1) / 1000 ))
-    [[ -z $best_kolvar || $k -lt $best_kolvar ]] && best_kolvar=$k
-    [[ -z $best_vips || $v -lt $best_vips ]] && best_vips=$v
-done
-
-erzeugt_k=$(find "$ausgabe/k" -type f | wc -l)
-erzeugt_v=$(find "$ausgabe/v" -type f | wc -l)
-if ((erzeugt_k != anzahl || erzeugt_v != anzahl)); then
-    echo "Unvollständig: kolvar $erzeugt_k, vipsthumbnail $erzeugt_v von $anzahl Bildern" >&2
-    exit 1
-fi
+gegen_vips_messen "$runden" "$ausgabe" "$zelle" "${bilder[@]}"
 
 # The same with every core, as the thumbnail run of an album makes them.
 kerne=$(nproc)

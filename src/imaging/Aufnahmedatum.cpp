@@ -56,6 +56,25 @@ QDate Aufnahmedatum(const QString& pfad)
         return QDate();
     }
 }
+
+int ExifAusrichtung(const QString& pfad)
+{
+    Einrichten();
+    try {
+        if (!QFileInfo(pfad).isFile())
+            return 1;
+        auto bild = Exiv2::ImageFactory::open(QFile::encodeName(pfad).toStdString());
+        if (!bild.get())
+            return 1;
+        bild->readMetadata();
+        const Exiv2::ExifData& exif = bild->exifData();
+        const auto eintrag = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+        const long wert = eintrag == exif.end() ? 1 : eintrag->toLong();
+        return wert >= 1 && wert <= 8 ? int(wert) : 1;
+    } catch (...) {
+        return 1;
+    }
+}
 #pragma GCC diagnostic pop
 
 QDate ExifDatumLesen(const QString& text)

@@ -14,3 +14,8 @@ QDate Aufnahmedatum(const QString& pfad);
 // invalid for anything else, including the "0000:00:00 00:00:00" of cameras
 // whose clock was never set.
 QDate ExifDatumLesen(const QString& text);
+
+// The EXIF orientation tag of the file (1 to 8, as EXIF numbers them); 1
+// when it has none or cannot be read. For the types whose Qt reader does
+// not look at their EXIF data itself (PNG, WebP).
+int ExifAusrichtung(const QString& pfad);

@@ -1,11 +1,96 @@
 #include "Bildleser.h"
 
+#include "Aufnahmedatum.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QTransform>
 #include <QtEndian>
 
+#include <libheif/heif.h>
+
 #include <cstdlib>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+// The one table of picture endings and the kind each stands for.
+struct Bildendung {
+    const char* endung;
+    int art;
+};
+constexpr Bildendung Bildendungen[] = { { "jpg", Bildleser::Jpeg }, { "jpeg", Bildleser::Jpeg },
+    { "jpe", Bildleser::Jpeg }, { "jfif", Bildleser::Jpeg }, { "gif", Bildleser::Gif }, { "bmp", Bildleser::Bmp },
+    { "png", Bildleser::Png }, { "tif", Bildleser::Tiff }, { "tiff", Bildleser::Tiff }, { "webp", Bildleser::Webp },
+    { "heic", Bildleser::Heif }, { "heif", Bildleser::Heif }, { "hif", Bildleser::Heif },
+    { "avif", Bildleser::Avif } };
+
+void HeifEinrichten()
+{
+    static std::once_flag einmal;
+    std::call_once(einmal, [] { heif_init(nullptr); });
+}
+
+// A picture as EXIF orientation n (1 to 8) says it is to be seen.
+QImage aufrichten(QImage bild, int n)
+{
+    if (n >= 5) {
+        bild = bild.transformed(QTransform().rotate(90));
+        n = n == 5 ? 2 : n == 6 ? 1 : n == 7 ? 4 : 3;
+    }
+    if (n == 2 || n == 3)
+        bild = bild.mirrored(true, n == 3);
+    else if (n == 4)
+        bild = bild.mirrored(false, true);
+    return bild;
+}
+
+} // namespace
+
+// A HEIF file opened by libheif and its primary image.
+struct Heifbild {
+    heif_context* kontext = heif_context_alloc();
+    heif_image_handle* bild = nullptr;
+    ~Heifbild()
+    {
+        if (bild)
+            heif_image_handle_release(bild);
+        heif_context_free(kontext);
+    }
+};
+
+int Bildleser::ArtNachName(const QString& dateiname)
+{
+    const int punkt = int(dateiname.lastIndexOf(QLatin1Char('.')));
+    if (punkt <= 0)
+        return -1;
+    const QStringView endung = QStringView(dateiname).mid(punkt + 1);
+    for (const Bildendung& e : Bildendungen)
+        if (endung.compare(QLatin1String(e.endung), Qt::CaseInsensitive) == 0)
+            return e.art;
+    return -1;
+}
+
+bool Bildleser::Lesbar(int art)
+{
+    HeifEinrichten();
+    static const bool lesbar[Arten] = { true, true, true,
+        QImageReader::supportedImageFormats().contains("png"), QImageReader::supportedImageFormats().contains("tiff"),
+        QImageReader::supportedImageFormats().contains("webp"), heif_have_decoder_for_format(heif_compression_HEVC) != 0,
+        heif_have_decoder_for_format(heif_compression_AV1) != 0 };
+    return art >= 0 && art < Arten && lesbar[art];
+}
+
+QStringList Bildleser::Endungen(int art)
+{
+    QStringList endungen;
+    for (const Bildendung& e : Bildendungen)
+        if (e.art == art)
+            endungen << QString::fromLatin1(e.endung);
+    return endungen;
+}
 
 // Notes when the decoder asks for bytes after the end of the file. libjpeg
 // then inserts an end marker, pads the picture with grey and reports only a
@@ -38,10 +123,12 @@ bool Bildleser::Fehler(const QString& text)
 bool Bildleser::Oeffnen(const QString& pfad)
 {
     m_leser.reset();
+    m_heif.reset();
     m_datei.reset();
     m_format.clear();
     m_groesse = QSize();
     m_gedreht = false;
+    m_ausrichtung = 1;
     m_fehler.clear();
 
     const QFileInfo info(pfad);
@@ -54,6 +141,17 @@ bool Bildleser::Oeffnen(const QString& pfad)
         return Fehler(QStringLiteral("Die Datei kann nicht geöffnet werden: %1").arg(m_datei->errorString()));
 
     // The format is taken from the content, so a JPEG named ".bmp" is still read.
+    const QByteArray kopf = m_datei->read(64);
+    if (kopf.size() >= 12) {
+        const auto art = heif_check_filetype(reinterpret_cast<const uint8_t*>(kopf.constData()), int(kopf.size()));
+        if (art == heif_filetype_yes_unsupported)
+            return Fehler(QStringLiteral("Dateityp wird nicht unterstützt."));
+        if (art == heif_filetype_yes_supported)
+            return HeifOeffnen(pfad);
+    }
+    if (!m_datei->seek(0))
+        return Fehler(QStringLiteral("Die Datei kann nicht gelesen werden: %1").arg(m_datei->errorString()));
+    m_datei->ueberDasEnde = false;
     m_leser = std::make_unique<QImageReader>(m_datei.get());
     // A picture taken upright is shown upright, its thumbnail too.
     m_leser->setAutoTransform(true);
@@ -67,13 +165,91 @@ bool Bildleser::Oeffnen(const QString& pfad)
     if (m_groesse.isEmpty())
         return Fehler(QStringLiteral("Das Bild hat keine gültige Größe."));
     m_gedreht = m_leser->transformation() & QImageIOHandler::TransformationRotate90;
+    // Qt's PNG and WebP readers do not look at the EXIF data those may carry.
+    if ((m_format == "png" || m_format == "webp") && m_leser->transformation() == QImageIOHandler::TransformationNone) {
+        m_ausrichtung = ExifAusrichtung(pfad);
+        m_gedreht = m_ausrichtung >= 5;
+    }
     if (m_gedreht)
         m_groesse.transpose();
     return true;
 }
 
+bool Bildleser::HeifOeffnen(const QString& pfad)
+{
+    HeifEinrichten();
+    m_datei.reset();
+    m_format = "heif";
+    m_heif = std::make_unique<Heifbild>();
+    // libheif checks that every part of the file it points to is there, so
+    // a cut-off file fails here.
+    heif_error fehler = heif_context_read_from_file(m_heif->kontext, QFile::encodeName(pfad).constData(), nullptr);
+    if (fehler.code == heif_error_Ok)
+        fehler = heif_context_get_primary_image_handle(m_heif->kontext, &m_heif->bild);
+    if (fehler.code != heif_error_Ok)
+        return Fehler(QStringLiteral("Die Datei enthält kein lesbares Bild (%1).").arg(QString::fromUtf8(fehler.message)));
+    // The size as shown: libheif has turned it by the container's rotation.
+    m_groesse = QSize(heif_image_handle_get_width(m_heif->bild), heif_image_handle_get_height(m_heif->bild));
+    if (m_groesse.isEmpty())
+        return Fehler(QStringLiteral("Das Bild hat keine gültige Größe."));
+    return true;
+}
+
+// The primary image, or for a reduced picture the smallest thumbnail the
+// file carries that is at least that large and of the same proportions
+// (a thumbnail lying on its side would otherwise come out turned).
+QImage Bildleser::HeifLesen(const QSize& skaliert)
+{
+    const heif_image_handle* quelle = m_heif->bild;
+    heif_image_handle* vorschau = nullptr;
+    if (skaliert.isValid() && !skaliert.isEmpty()) {
+        const int anzahl = heif_image_handle_get_number_of_thumbnails(m_heif->bild);
+        std::vector<heif_item_id> nummern(size_t(qMax(0, anzahl)));
+        heif_image_handle_get_list_of_thumbnail_IDs(m_heif->bild, nummern.data(), anzahl);
+        for (const heif_item_id nummer : nummern) {
+            heif_image_handle* kandidat = nullptr;
+            if (heif_image_handle_get_thumbnail(m_heif->bild, nummer, &kandidat).code != heif_error_Ok)
+                continue;
+            const double b = heif_image_handle_get_width(kandidat), h = heif_image_handle_get_height(kandidat);
+            const bool passt = b >= skaliert.width() && h >= skaliert.height()
+                && std::abs(b * m_groesse.height() - h * m_groesse.width()) <= 0.02 * h * m_groesse.width()
+                && (!vorschau || b < heif_image_handle_get_width(vorschau));
+            if (passt) {
+                if (vorschau)
+                    heif_image_handle_release(vorschau);
+                vorschau = kandidat;
+            } else
+                heif_image_handle_release(kandidat);
+        }
+        if (vorschau)
+            quelle = vorschau;
+    }
+    const bool alpha = heif_image_handle_has_alpha_channel(quelle);
+    heif_image* bild = nullptr;
+    const heif_error fehler = heif_decode_image(quelle, &bild, heif_colorspace_RGB,
+        alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, nullptr);
+    if (vorschau)
+        heif_image_handle_release(vorschau);
+    if (fehler.code != heif_error_Ok) {
+        Fehler(QStringLiteral("Das Bild kann nicht dekodiert werden (%1).").arg(QString::fromUtf8(fehler.message)));
+        return QImage();
+    }
+    int zeile = 0;
+    const uint8_t* daten = heif_image_get_plane_readonly(bild, heif_channel_interleaved, &zeile);
+    // The QImage keeps libheif's pixels until it is done with them.
+    QImage ergebnis(daten, heif_image_get_width(bild, heif_channel_interleaved),
+        heif_image_get_height(bild, heif_channel_interleaved), zeile,
+        alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888,
+        [](void* b) { heif_image_release(static_cast<heif_image*>(b)); }, bild);
+    if (skaliert.isValid() && !skaliert.isEmpty() && ergebnis.size() != skaliert)
+        ergebnis = ergebnis.scaled(skaliert, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return ergebnis;
+}
+
 QImage Bildleser::Lesen(const QSize& skaliert)
 {
+    if (m_heif && !m_groesse.isEmpty())
+        return HeifLesen(skaliert);
     if (!m_leser || m_groesse.isEmpty()) {
         Fehler(QStringLiteral("Es ist kein Bild geöffnet."));
         return QImage();
@@ -90,7 +266,7 @@ QImage Bildleser::Lesen(const QSize& skaliert)
         Fehler(QStringLiteral("Die Datei ist unvollständig."));
         return QImage();
     }
-    return bild;
+    return m_ausrichtung > 1 ? aufrichten(bild, m_ausrichtung) : bild;
 }
 
 bool Bildleser::Pruefen(const QString& pfad, QString* grund)
@@ -99,8 +275,11 @@ bool Bildleser::Pruefen(const QString& pfad, QString* grund)
     bool ok = leser.Oeffnen(pfad);
     if (ok) {
         // Small, but never below a pixel: the decoder still reads all the data.
+        // A HEIF file's parts are all there once it opened; any thumbnail it
+        // carries shows that it decodes, so it need not be decoded whole.
         const QSize voll = leser.Groesse();
-        const QSize klein(qMax(1, voll.width() / 8), qMax(1, voll.height() / 8));
+        const int teiler = leser.m_heif ? 64 : 8;
+        const QSize klein(qMax(1, voll.width() / teiler), qMax(1, voll.height() / teiler));
         ok = !leser.Lesen(klein).isNull();
     }
     if (!ok && grund)

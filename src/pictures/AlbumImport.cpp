@@ -606,6 +606,12 @@ int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStri
                 bericht.uebersprungen << quelle + QStringLiteral(": der Ordner kann nicht gelesen werden");
                 continue;
             }
+            // A folder without a single picture becomes no album; its files are named.
+            if (Bilddateien(quelle).isEmpty()) {
+                Bilddateien(quelle, &bericht.uebersprungen);
+                bericht.uebersprungen << quelle + QStringLiteral(": der Ordner enthält kein Bild; kein Album angelegt");
+                continue;
+            }
             if (behandlung == Bildbehandlung::Verschieben) {
                 const QString grund = VerschiebenVerboten(z, db, quelle);
                 if (!grund.isEmpty()) {

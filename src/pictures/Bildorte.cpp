@@ -9,6 +9,7 @@
 #include "mdlDatenbanken.h"
 
 #include "Aufnahmedatum.h"
+#include "Bildleser.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -196,37 +197,31 @@ QString FreierDateiname(const QString& ordner, const QString& name, const std::f
     return kandidat;
 }
 
-namespace {
-
-// The endings of picture files and the kind each stands for (0 JPEG, 1 GIF, 2 BMP).
-struct Bildendung {
-    const char* endung;
-    int art;
-};
-constexpr Bildendung Bildendungen[]
-    = { { "jpg", 0 }, { "jpeg", 0 }, { "jpe", 0 }, { "jfif", 0 }, { "gif", 1 }, { "bmp", 2 } };
-
-} // namespace
-
 int Bildart(const QString& dateiname)
 {
-    const int punkt = int(dateiname.lastIndexOf(QLatin1Char('.')));
-    if (punkt <= 0)
-        return -1;
-    const QStringView endung = QStringView(dateiname).mid(punkt + 1);
-    for (const Bildendung& e : Bildendungen)
-        if (endung.compare(QLatin1String(e.endung), Qt::CaseInsensitive) == 0)
-            return e.art;
-    return -1;
+    const int art = Bildleser::ArtNachName(dateiname);
+    return Bildleser::Lesbar(art) ? art : -1;
 }
 
-QStringList Bildmuster()
+QStringList Bildmuster(int art)
 {
     QStringList muster;
-    for (const Bildendung& e : Bildendungen)
-        muster << QStringLiteral("*.") + QLatin1String(e.endung)
-               << QStringLiteral("*.") + QString::fromLatin1(e.endung).toUpper();
+    for (int a = 0; a < Bildleser::Arten; ++a) {
+        if ((art >= 0 && a != art) || !Bildleser::Lesbar(a))
+            continue;
+        for (const QString& endung : Bildleser::Endungen(a))
+            muster << QStringLiteral("*.") + endung << QStringLiteral("*.") + endung.toUpper();
+    }
     return muster;
+}
+
+QStringList Bildfilter()
+{
+    QStringList filter { QStringLiteral("Bilder (%1)").arg(Bildmuster().join(QLatin1Char(' '))) };
+    for (int art = 0; art < Bildleser::Arten; ++art)
+        if (Bildleser::Lesbar(art))
+            filter << QStringLiteral("%1-Datei (%2)").arg(Bildleser::Endungen(art).constFirst(), Bildmuster(art).join(QLatin1Char(' ')));
+    return filter << QStringLiteral("Alle Dateien (*)");
 }
 
 namespace {
@@ -240,7 +235,7 @@ QString nichtGenommen(const QFileInfo& info)
     if (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')))
         return QStringLiteral("der Name endet mit einem Leerzeichen oder Punkt");
     if (!IstBilddatei(name))
-        return QStringLiteral("keine Bilddatei nach ihrer Endung (übernommen werden JPEG, GIF und BMP)");
+        return NichtUnterstuetzt;
     if (!info.exists())
         return QStringLiteral("Verknüpfung ins Leere");
     if (!info.isFile())
@@ -273,7 +268,7 @@ QStringList fremdKodiert(const QString& ordner)
 
 QStringList Bilddateien(const QString& ordner, QStringList* uebergangen)
 {
-    QStringList gruppen[3];
+    QStringList gruppen[Bildleser::Arten];
     // System and Hidden list pipes, devices, broken links and hidden files, so they can be named.
     const QFileInfoList eintraege = QDir(ordner).entryInfoList(
         QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
@@ -291,7 +286,10 @@ QStringList Bilddateien(const QString& ordner, QStringList* uebergangen)
             *uebergangen << Pfade::ordner(ordner) + name
                     + QStringLiteral(": der Name ist nicht in UTF-8 geschrieben, die Datei lässt sich nicht öffnen");
     }
-    return gruppen[0] + gruppen[1] + gruppen[2];
+    QStringList namen;
+    for (const QStringList& gruppe : gruppen)
+        namen += gruppe;
+    return namen;
 }
 
 QString LokalerVorschauOrdner(const Programmzustand& z, const QString& pfad, const QString& cdName)

@@ -93,18 +93,23 @@ bool BilddateiVorhanden(const QString& pfad);
 QString FreierDateiname(const QString& ordner, const QString& name,
                         const std::function<bool(const QString&)>& vergeben = {});
 // Whether a file is a picture by its name, the one rule wherever a type is
-// decided: 0 for JPEG (".jpg", ".jpeg", ".jpe", ".jfif"), 1 for GIF, 2 for
-// BMP, in any case; -1 for anything else.
+// decided: its kind (Bildleser::Art: JPEG, GIF, BMP, PNG, TIFF, WebP, HEIF,
+// AVIF) when a decoder here reads it; -1 for anything else.
 int Bildart(const QString& dateiname);
 inline bool IstBilddatei(const QString& dateiname)
 {
     return Bildart(dateiname) >= 0;
 }
-// The name patterns of those endings ("*.jpg", "*.JPG", ...), for file dialogs.
-QStringList Bildmuster();
+// The reason given for a file that is not taken for its type.
+inline const QString NichtUnterstuetzt = QStringLiteral("Dateityp wird nicht unterstützt");
+// The name patterns of the endings of that kind, or of every kind read here
+// (-1), in both cases ("*.jpg", "*.JPG", ...), for file dialogs.
+QStringList Bildmuster(int art = -1);
+// A file dialog's filters: all pictures, each kind, all files.
+QStringList Bildfilter();
 
-// Names of the pictures an album takes from a folder: the JPEG, then the
-// GIF, then the BMP files, each group by name. Only regular files that are
+// Names of the pictures an album takes from a folder, kind after kind
+// (JPEG, GIF, BMP, PNG, ...), each group by name. Only regular files that are
 // not hidden; no subfolders. Every other entry that is not a folder (other
 // types, pipes, devices, links to nothing, hidden files, names ending in a
 // blank or dot, names the system cannot spell) is named in uebergangen as

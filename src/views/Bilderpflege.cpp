@@ -367,6 +367,10 @@ int NeueBilderEintragen(
             fehlgeschlagen << name;
             continue;
         }
+        if (!IstBilddatei(name)) {
+            fehlgeschlagen << name + QStringLiteral(": ") + NichtUnterstuetzt;
+            continue;
+        }
         Neuzugang n { datei, zielordner + name, false };
         if (amOrt || gleicheDatei(datei, n.ziel)) {
             if (vergeben.contains(name))

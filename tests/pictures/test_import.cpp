@@ -94,7 +94,7 @@ private slots:
         QVERIFY(QFile::link(quelle + "gibtsnicht.jpg", quelle + "insleere.jpg"));
         // Every JPEG ending is a picture; names that are no picture's are named too.
         for (const char* name :
-            { "d.jpeg", "e.JPE", "f.Jfif", "blank.jpg ", "punkt.jpg.", ".versteckt.jpg", "bild.png" })
+            { "d.jpeg", "e.JPE", "f.Jfif", "blank.jpg ", "punkt.jpg.", ".versteckt.jpg", "bild.cr2" })
             QVERIFY(QFile::copy(quelle + "gut.jpg", quelle + name));
         const QByteArray latin1 = QFile::encodeName(quelle).append("M\xfcnchen.jpg");
         const int datei = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0644);
@@ -107,7 +107,7 @@ private slots:
         // One message for all of them, each named with its reason.
         QCOMPARE(s->meldungen.titel(), QStringList({ "Nicht alle Bilder übernommen!" }));
         QCOMPARE(genannteNamen(quelle),
-            QStringList({ ".versteckt.jpg", "M\uFFFDnchen.jpg", "bild.png", "blank.jpg ", "halb.jpg", "insleere.jpg",
+            QStringList({ ".versteckt.jpg", "M\uFFFDnchen.jpg", "bild.cr2", "blank.jpg ", "halb.jpg", "insleere.jpg",
                 "pipe.jpg", "punkt.jpg." }));
         // Copied, the sources stay; the folder was not entered twice.
         QCOMPARE(dateienIn(quelle).size(), 12);

@@ -372,9 +372,7 @@ QStringList frmBilderListe::dateidialog()
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // Both cases of the endings: the file system here tells them apart.
-    dialog.setNameFilters({ QStringLiteral("Bilder (%1)").arg(Bildmuster().join(QLatin1Char(' '))),
-        QStringLiteral("jpg-Datei (*.jpg *.JPG)"), QStringLiteral("gif-Datei (*.gif *.GIF)"),
-        QStringLiteral("bmp-Datei (*.bmp *.BMP)"), QStringLiteral("Alle Dateien (*)") });
+    dialog.setNameFilters(Bildfilter());
     const QString albumordner = QDir::isAbsolutePath(z.albumPfad) ? z.albumPfad : QString();
     dialog.setDirectory(albumordner.isEmpty() ? QDir::homePath() : albumordner);
     if (dialog.exec() != QDialog::Accepted)
