@@ -17,6 +17,7 @@ struct Einstellungen {
     int lngBehandlungNeueAlben = 0;      // 0 (and 1) copy/move into the picture directory, 2 leave in place
     int lngBehandlungNeueCDAlben = 1;    // 0 copy from CD, 1 leave on CD
     int lngBehandlungBilder = 0;         // added pictures: 0 copy, 1 move
+    bool blnAngabenUebernehmen = true;  // import and "Hinzufügen" take keywords and remark from the files
     bool blnPraeBilderAngleichen = true; // slide show: every picture as large as possible
     bool blnTastenTausch = false;        // slide show: mouse buttons swapped
     bool MdacOK = false;                 // database components passed the start test

@@ -1,0 +1,33 @@
+#pragma once
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// What a picture file says of itself beyond its pixels, read and written with
+// Exiv2 for every type it knows (JPEG, PNG, TIFF, WebP, and HEIC/HEIF for
+// reading). Never throws; safe to call from several threads at once.
+struct Bildangaben {
+    // The day it was taken, the first of: EXIF DateTimeOriginal,
+    // DateTimeDigitized, the image's own DateTime, XMP exif:DateTimeOriginal,
+    // xmp:CreateDate, photoshop:DateCreated, IPTC DateCreated. Invalid when
+    // the file names none; the caller then takes the file's date.
+    QDate aufgenommen;
+    // IPTC Keywords, then XMP dc:subject; each text once, trimmed, in file order.
+    QStringList begriffe;
+    // IPTC Caption, else XMP dc:description (its default language).
+    QString beschreibung;
+};
+
+// Empty angaben when the file has none, its metadata is broken, or it is no
+// picture at all.
+Bildangaben BildangabenLesen(const QString& pfad);
+
+// Writes keywords (XMP dc:subject and IPTC Keywords) and the description (XMP
+// dc:description and IPTC Caption) into the file, replacing those it had, so
+// that another program shows what the user typed and no older text of the
+// file stands beside it. Meant for copies only. True without writing when
+// the file says exactly that already. False, with grund, when Exiv2 cannot
+// write this file type or the write failed; the file may then be damaged,
+// and the caller must not keep it.
+bool BildangabenSchreiben(
+    const QString& pfad, const QStringList& begriffe, const QString& beschreibung, QString* grund = nullptr);
