@@ -17,11 +17,11 @@ struct Einstellungen {
     int lngBehandlungNeueAlben = 0;      // 0 (and 1) copy/move into the picture directory, 2 leave in place
     int lngBehandlungNeueCDAlben = 1;    // 0 copy from CD, 1 leave on CD
     int lngBehandlungBilder = 0;         // added pictures: 0 copy, 1 move
-    bool blnAngabenUebernehmen = true;  // import and "Hinzufügen" take keywords and remark from the files
     bool blnPraeBilderAngleichen = true; // slide show: every picture as large as possible
     bool blnTastenTausch = false;        // slide show: mouse buttons swapped
     bool MdacOK = false;                 // database components passed the start test
     int ListeBreite = 3900;              // picture list width as the user left it, twips
+    bool blnAngabenUebernehmen = true;   // import and "Hinzufügen" take keywords and remark from the files
 };
 
 // The main window's normal-state geometry in twips and its window state.
