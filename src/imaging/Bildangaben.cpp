@@ -102,10 +102,17 @@ Exiv2::Image::AutoPtr oeffnen(const QString& pfad)
     return bild;
 }
 
-Bildangaben lesen(const QString& pfad)
+Exiv2::Image::AutoPtr oeffnen(const QByteArray& daten)
+{
+    auto bild = Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(daten.constData()), daten.size());
+    if (bild.get())
+        bild->readMetadata();
+    return bild;
+}
+
+Bildangaben lesen(const Exiv2::Image::AutoPtr& bild)
 {
     Bildangaben angaben;
-    auto bild = oeffnen(pfad);
     if (!bild.get())
         return angaben;
     const Exiv2::IptcData& iptc = bild->iptcData();
@@ -137,14 +144,12 @@ void entfernen(Daten& daten, const char* name)
         daten.erase(it);
 }
 
-void schreiben(const QString& pfad, const QStringList& begriffe, const QString& beschreibung)
+// The picture's bytes with the entries replaced, written by Exiv2 in memory.
+QByteArray schreiben(Exiv2::Image& bild, const QStringList& begriffe, const QString& beschreibung)
 {
-    auto bild = oeffnen(pfad);
-    if (!bild.get())
-        throw Exiv2::Error(Exiv2::kerFileContainsUnknownImageType);
-    const bool mitIptc = Exiv2::ImageFactory::checkMode(bild->imageType(), Exiv2::mdIptc) == Exiv2::amReadWrite;
+    const bool mitIptc = Exiv2::ImageFactory::checkMode(bild.imageType(), Exiv2::mdIptc) == Exiv2::amReadWrite;
 
-    Exiv2::XmpData xmp = bild->xmpData();
+    Exiv2::XmpData xmp = bild.xmpData();
     entfernen<Exiv2::XmpData, Exiv2::XmpKey>(xmp, XmpBegriffe);
     entfernen<Exiv2::XmpData, Exiv2::XmpKey>(xmp, XmpBeschreibung);
     if (!begriffe.isEmpty()) {
@@ -158,10 +163,10 @@ void schreiben(const QString& pfad, const QStringList& begriffe, const QString& 
         text.value_["x-default"] = beschreibung.toStdString();
         xmp.add(Exiv2::XmpKey(XmpBeschreibung), &text);
     }
-    bild->setXmpData(xmp);
+    bild.setXmpData(xmp);
 
     if (mitIptc) {
-        Exiv2::IptcData iptc = bild->iptcData();
+        Exiv2::IptcData iptc = bild.iptcData();
         entfernen<Exiv2::IptcData, Exiv2::IptcKey>(iptc, IptcBegriffe);
         entfernen<Exiv2::IptcData, Exiv2::IptcKey>(iptc, IptcBeschreibung);
         for (const QString& begriff : begriffe) {
@@ -172,9 +177,14 @@ void schreiben(const QString& pfad, const QStringList& begriffe, const QString& 
             iptc[IptcBeschreibung] = beschreibung.toStdString();
         if (!iptc.empty())
             iptc[IptcZeichensatz] = std::string(Utf8Kennung);
-        bild->setIptcData(iptc);
+        bild.setIptcData(iptc);
     }
-    bild->writeMetadata();
+    bild.writeMetadata();
+    Exiv2::BasicIo& io = bild.io();
+    if (io.open() != 0 || io.seek(0, Exiv2::BasicIo::beg) != 0)
+        throw Exiv2::Error(Exiv2::kerDataSourceOpenFailed, "memory");
+    const Exiv2::DataBuf neu = io.read(io.size());
+    return QByteArray(reinterpret_cast<const char*>(neu.pData_), neu.size_);
 }
 
 }  // namespace
@@ -183,14 +193,14 @@ Bildangaben BildangabenLesen(const QString& pfad)
 {
     Einrichten();
     try {
-        return lesen(pfad);
+        return lesen(oeffnen(pfad));
     } catch (...) {
         // Exiv2 throws on anything it cannot parse; the pixels may still be fine.
         return Bildangaben();
     }
 }
 
-bool BildangabenSchreiben(const QString& pfad, const QStringList& texte, const QString& bemerkung, QString* grund)
+bool BildangabenEinfuegen(QByteArray& daten, const QStringList& texte, const QString& bemerkung, QString* grund)
 {
     Einrichten();
     // In the form reading gives, so that what is written can be compared.
@@ -204,22 +214,22 @@ bool BildangabenSchreiben(const QString& pfad, const QStringList& texte, const Q
         return false;
     };
     try {
-        auto bild = oeffnen(pfad);
+        auto bild = oeffnen(daten);
         if (!bild.get() || Exiv2::ImageFactory::checkMode(bild->imageType(), Exiv2::mdXmp) != Exiv2::amReadWrite)
             return nein(QStringLiteral("in diesen Dateityp können keine Begriffe geschrieben werden"));
-        const Bildangaben vorher = lesen(pfad);
+        const Bildangaben vorher = lesen(bild);
         if (vorher.begriffe == begriffe && vorher.beschreibung == beschreibung)
             return true;
-        bild.reset();
-        schreiben(pfad, begriffe, beschreibung);
+        const QByteArray neu = schreiben(*bild, begriffe, beschreibung);
+        // Written is what reads back.
+        const Bildangaben nachher = lesen(oeffnen(neu));
+        if (nachher.begriffe != begriffe || nachher.beschreibung != beschreibung)
+            return nein(QStringLiteral("Begriffe und Bemerkung ließen sich nicht zurücklesen"));
+        daten = neu;
+        return true;
     } catch (const std::exception& fehler) {
         return nein(QStringLiteral("Begriffe und Bemerkung konnten nicht geschrieben werden (%1)")
                         .arg(QString::fromLocal8Bit(fehler.what())));
     }
-    // Written is what reads back.
-    const Bildangaben nachher = BildangabenLesen(pfad);
-    if (nachher.begriffe != begriffe || nachher.beschreibung != beschreibung)
-        return nein(QStringLiteral("Begriffe und Bemerkung ließen sich nicht zurücklesen"));
-    return true;
 }
 #pragma GCC diagnostic pop

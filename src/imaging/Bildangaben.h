@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -22,12 +23,12 @@ struct Bildangaben {
 // picture at all.
 Bildangaben BildangabenLesen(const QString& pfad);
 
-// Writes keywords (XMP dc:subject and IPTC Keywords) and the description (XMP
-// dc:description and IPTC Caption) into the file, replacing those it had, so
-// that another program shows what the user typed and no older text of the
-// file stands beside it. Meant for copies only. True without writing when
-// the file says exactly that already. False, with grund, when Exiv2 cannot
-// write this file type or the write failed; the file may then be damaged,
-// and the caller must not keep it.
-bool BildangabenSchreiben(
-    const QString& pfad, const QStringList& begriffe, const QString& beschreibung, QString* grund = nullptr);
+// Puts keywords (XMP dc:subject and IPTC Keywords) and the description (XMP
+// dc:description and IPTC Caption) into the picture file's bytes, replacing
+// those it had, so that another program shows what the user typed and no
+// older text of the file stands beside it. Works in memory only: the caller
+// writes the result where it belongs. True when daten carries them now
+// (unchanged when it did already); false, with grund and daten untouched,
+// when Exiv2 cannot write this file type or the result would not read back.
+bool BildangabenEinfuegen(
+    QByteArray& daten, const QStringList& begriffe, const QString& beschreibung, QString* grund = nullptr);

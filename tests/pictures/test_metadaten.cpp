@@ -6,9 +6,12 @@
 #include "Bilderpflege.h"
 #include "Bildorte.h"
 #include "ExifSchreiben.h"
+#include "KleinerDatentraeger.h"
 #include "PraesentationAustausch.h"
 
 #include <QImage>
+#include <QRandomGenerator>
+#include <QStorageInfo>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -182,6 +185,36 @@ private slots:
         PraesentationAustausch::ErgebnisMelden(s->z, ergebnis);
         QCOMPARE(s->meldungen.meldungen.size(), 1);
         QCOMPARE(s->meldungen.meldungen.first().liste, ergebnis.ohneAngaben);
+    }
+
+    void kopieOhneRaumFuerAngabenBleibtUnverfaelscht()
+    {
+        const QString nummer = s->albumMit(u"Garten"_s, { u"g1.jpg"_s });
+        const QString quelle = s->z.bilderverzeichnis + u"Garten/g1.jpg"_s;
+        QImage rauschen(300, 300, QImage::Format_RGB32);
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 300; ++x)
+                rauschen.setPixel(x, y, QRandomGenerator::global()->generate());
+        QVERIFY(rauschen.save(quelle, "JPEG", 90));
+        s->db.conDaten.Ausfuehren(u"UPDATE \"%1\" SET Bemerkung = ?"_s.arg(nummer), { QString(3000, u'x') });
+        const QByteArray original = inhalt(quelle);
+        // The disk holds the copy to the page, not a byte more: the copy is made, its metadata cannot be.
+        KleinerDatentraeger disk(4 * 1024 * 1024);
+        QVERIFY2(disk.bereit(), qPrintable(disk.grund()));
+        const qint64 seiten = (original.size() + 4095) / 4096 * 4096;
+        QFile fueller(disk.pfad() + u"fueller"_s);
+        QVERIFY(fueller.open(QIODevice::WriteOnly));
+        QVERIFY(fueller.write(QByteArray(QStorageInfo(disk.pfad()).bytesAvailable() - seiten, 'f')) > 0);
+        fueller.close();
+
+        const QString tabelle = s->praesentation(u"Beete"_s, { s->schluessel(nummer, u"g1.jpg"_s) });
+        const auto ergebnis = PraesentationAustausch::Exportieren(
+            s->z, PraesentationAustausch::ExportListe(s->z, s->db, tabelle), u"B"_s, disk.pfad());
+        // Written as the source is, and said so; never a cut-off copy, never "with keywords".
+        QCOMPARE(ergebnis.geschrieben, 1);
+        QCOMPARE(inhalt(disk.pfad() + u"B0001.jpg"_s), original);
+        QCOMPARE(ergebnis.ohneAngaben.size(), 1);
+        QCOMPARE(inhalt(quelle), original);
     }
 };
 

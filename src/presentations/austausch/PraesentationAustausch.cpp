@@ -57,42 +57,44 @@ QHash<QString, Albumzeile> zeilenDesAlbums(Datenbankobjekte& db, const QString& 
     return zeilen;
 }
 
-// Writes the picture's keywords and remark into its complete copy teil (a
-// picture without any, whose file carries none either, is left as it is).
-// When the copy cannot carry them, hinweis says why and teil is the
-// source's copy as it was: one a failed write may have damaged is made
-// again. Without warten the caller syncs later, as after DateiKopieren.
-Ausgabefehler angabenSchreiben(const QString& quelle, const QString& teil, const Exportbild& bild, bool warten,
-    QString* grund, QString* hinweis)
-{
-    if (bild.begriffe.isEmpty() && bild.bemerkung.isEmpty()) {
-        const Bildangaben imBild = BildangabenLesen(teil);
-        if (imBild.begriffe.isEmpty() && imBild.beschreibung.isEmpty())
-            return Ausgabefehler::Keiner;
-    }
-    const QDateTime zeit = QFileInfo(teil).lastModified();
-    if (BildangabenSchreiben(teil, bild.begriffe, bild.bemerkung, hinweis)) {
-        // The copy keeps the source's time, as every copy does.
-        QFile datei(teil);
-        if (datei.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-            datei.setFileTime(zeit, QFileDevice::FileModificationTime);
-        datei.close();
-        if (warten && !DateiSichern(teil, grund)) {
-            QFile::remove(teil);
-            return Ausgabefehler::Anderer;
-        }
-        return Ausgabefehler::Keiner;
-    }
-    if (GleicherInhalt(quelle, teil, true))
-        return Ausgabefehler::Keiner;
-    QFile::remove(teil);
-    return DateiKopieren(quelle, teil, grund, warten);
-}
-
 bool umbenennen(const QString& von, const QString& nach)
 {
     // Replaces an existing target in one step, so the old file stays until the new one is whole.
     return std::rename(QFile::encodeName(von).constData(), QFile::encodeName(nach).constData()) == 0;
+}
+
+// Gives the complete copy teil the picture's keywords and remark (a picture
+// without any, whose file carries none either, stays as it is): they are
+// put into the copy's bytes in memory, written as a second copy beside it,
+// which then takes teil's place. When that cannot be (a type Exiv2 cannot
+// write, no room for the second copy), hinweis says why and teil stays the
+// complete copy it is. Without warten the caller syncs later, as after
+// DateiKopieren.
+void angabenSchreiben(const QString& teil, const QString& zweit, const Exportbild& bild, bool warten, QString* hinweis)
+{
+    if (bild.begriffe.isEmpty() && bild.bemerkung.isEmpty()) {
+        const Bildangaben imBild = BildangabenLesen(teil);
+        if (imBild.begriffe.isEmpty() && imBild.beschreibung.isEmpty())
+            return;
+    }
+    QFile datei(teil);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        *hinweis = datei.errorString();
+        return;
+    }
+    const QByteArray vorher = datei.readAll();
+    datei.close();
+    QByteArray daten = vorher;
+    if (!BildangabenEinfuegen(daten, bild.begriffe, bild.bemerkung, hinweis) || daten == vorher)
+        return;
+    // The copy keeps the source's time, as every copy does.
+    const Ausgabefehler art = DateiSchreiben(zweit, daten, QFileInfo(teil).lastModified(), hinweis, warten);
+    if (art == Ausgabefehler::KeinPlatz)
+        *hinweis = KeinPlatzText(Pfade::ohneSchraegstrich(QFileInfo(zweit).absolutePath()));
+    else if (art == Ausgabefehler::Keiner && !umbenennen(zweit, teil)) {
+        QFile::remove(zweit);
+        *hinweis = QStringLiteral("die Datei kann nicht geschrieben werden");
+    }
 }
 
 }  // namespace
@@ -210,7 +212,7 @@ Exportziel ZielBestimmen(Programmzustand& z, Datenbankobjekte& db, const QString
 
 int ExportResteEntfernen(const QString& ordner)
 {
-    static const QRegularExpression rest(QStringLiteral("^\\.kolvar-export-\\d+-\\d+\\.teil$"));
+    static const QRegularExpression rest(QStringLiteral("^\\.kolvar-export-\\d+-\\d+(-angaben)?\\.teil$"));
     int entfernt = 0;
     const QFileInfoList eintraege
         = QDir(ordner).entryInfoList({ QStringLiteral(".kolvar-export-*.teil") }, QDir::Files | QDir::Hidden | QDir::System);
@@ -297,9 +299,9 @@ Exportergebnis Exportieren(Programmzustand& z, const QVector<Exportbild>& bilder
             } else {
                 const bool ersetzt = QFileInfo::exists(zielname);
                 QString ohne;
-                Ausgabefehler art = DateiKopieren(quelle, teil, &grund, ersetzt);
+                const Ausgabefehler art = DateiKopieren(quelle, teil, &grund, ersetzt);
                 if (art == Ausgabefehler::Keiner)
-                    art = angabenSchreiben(quelle, teil, bild, ersetzt, &grund, &ohne);
+                    angabenSchreiben(teil, teil.chopped(5) + QStringLiteral("-angaben.teil"), bild, ersetzt, &ohne);
                 if (art == Ausgabefehler::KeinPlatz) {
                     ergebnis.keinPlatz = ergebnis.ziel;
                     ergebnis.fehler << zielname + QStringLiteral(": ") + KeinPlatzText(ergebnis.ziel);

@@ -58,7 +58,8 @@ struct Exportziel {
 // protected folder is refused; the subfolder is created here.
 Exportziel ZielBestimmen(Programmzustand& z, Datenbankobjekte& db, const QString& gewaehlt, const QString& unterordner);
 // Removes what an export that was killed left in the folder: its hidden
-// partial copies ".kolvar-export-<number>-<number>.teil", regular files
+// partial copies ".kolvar-export-<number>-<number>.teil" (and the copies
+// with keywords made beside them, "...-angaben.teil"), regular files
 // only, never anything else. Returns how many went.
 int ExportResteEntfernen(const QString& ordner);
 // True when the folder holds any entry.
