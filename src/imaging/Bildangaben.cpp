@@ -175,7 +175,8 @@ QByteArray schreiben(Exiv2::Image& bild, const QStringList& begriffe, const QStr
         }
         if (!beschreibung.isEmpty())
             iptc[IptcBeschreibung] = beschreibung.toStdString();
-        if (!iptc.empty())
+        // Marked only when text of ours went in.
+        if (!begriffe.isEmpty() || !beschreibung.isEmpty())
             iptc[IptcZeichensatz] = std::string(Utf8Kennung);
         bild.setIptcData(iptc);
     }
