@@ -2,12 +2,11 @@
 #include <QDate>
 #include <QString>
 
-// The day a photograph was taken, as the camera wrote it into the picture's
-// EXIF data: DateTimeOriginal, else DateTimeDigitized. Read with Exiv2, which
-// knows the many ways cameras store it. An invalid date when the file has
-// neither, when its metadata is broken, or when it is no picture at all: the
-// caller then takes the file's date. Never asks the user and never throws;
-// safe to call from several threads at once.
+// The day a photograph was taken, as the camera or a photo program wrote it
+// into the file (the order is BildangabenLesen's). An invalid date when the
+// file has none, when its metadata is broken, or when it is no picture at
+// all: the caller then takes the file's date. Never asks the user and never
+// throws; safe to call from several threads at once.
 QDate Aufnahmedatum(const QString& pfad);
 
 // A date as EXIF writes it, "2004:05:31 14:02:11" (the time may be missing);
@@ -15,7 +14,6 @@ QDate Aufnahmedatum(const QString& pfad);
 // whose clock was never set.
 QDate ExifDatumLesen(const QString& text);
 
-// The EXIF orientation tag of the file (1 to 8, as EXIF numbers them); 1
-// when it has none or cannot be read. For the types whose Qt reader does
-// not look at their EXIF data itself (PNG, WebP).
-int ExifAusrichtung(const QString& pfad);
+// A date as XMP and IPTC write it, "2004-05-31", perhaps with a time
+// ("2004-05-31T14:02:11+02:00"); invalid for a year or month alone.
+QDate IsoDatumLesen(const QString& text);

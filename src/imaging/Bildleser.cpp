@@ -1,6 +1,6 @@
 #include "Bildleser.h"
 
-#include "Aufnahmedatum.h"
+#include "Bildangaben.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -48,6 +48,42 @@ Ausgabefehler artLautErrno()
 
 } // namespace
 
+namespace {
+
+// A new file written in full: it takes the time given, goes on its way to
+// the disk (or, with warten, is on it) and is closed, every step checked.
+// The caller removes the file when this fails.
+Ausgabefehler abschliessen(QFile& aus, const QDateTime& zeit, bool warten, QString& text)
+{
+    aus.setFileTime(zeit, QFileDevice::FileModificationTime);
+#ifdef Q_OS_UNIX
+    errno = 0;
+    if (warten) {
+        // The source of a move is deleted later: the copy must be on the disk by then.
+        if (::fsync(aus.handle()) != 0 && errno != EINVAL) {
+            text = QString::fromLocal8Bit(strerror(errno));
+            return artLautErrno();
+        }
+    } else {
+#ifdef Q_OS_LINUX
+        // Writing starts now; errors surface when the caller waits for it (DateiSichern).
+        ::sync_file_range(aus.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    }
+#else
+    (void)warten;
+#endif
+    errno = 0;
+    aus.close();
+    if (aus.error() != QFileDevice::NoError) {
+        text = aus.errorString();
+        return FehlerartVon(aus);
+    }
+    return Ausgabefehler::Keiner;
+}
+
+} // namespace
+
 Ausgabefehler FehlerartVon(const QFileDevice& datei)
 {
     // Qt reports ENOSPC as a resource error; EDQUOT and EFBIG (a file size
@@ -110,25 +146,30 @@ Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString*
             QStringLiteral("die Datei hat sich beim Kopieren verändert (%1 von %2 Bytes gelesen)")
                 .arg(gesamt)
                 .arg(groesse));
-    aus.setFileTime(zeit, QFileDevice::FileModificationTime);
-#ifdef Q_OS_UNIX
+    QString text;
+    const Ausgabefehler art = abschliessen(aus, zeit, warten, text);
+    return art == Ausgabefehler::Keiner ? art : abbrechen(art, text);
+}
+
+Ausgabefehler DateiSchreiben(const QString& ziel, const QByteArray& daten, const QDateTime& zeit, QString* grund, bool warten)
+{
+    QFile aus(ziel);
     errno = 0;
-    if (warten) {
-        // The source of a move is deleted later: the copy must be on the disk by then.
-        if (::fsync(aus.handle()) != 0 && errno != EINVAL)
-            return abbrechen(artLautErrno(), QString::fromLocal8Bit(strerror(errno)));
-    } else {
-#ifdef Q_OS_LINUX
-        // Writing starts now; errors surface when the caller waits for it (DateiSichern).
-        ::sync_file_range(aus.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
-#endif
-    }
-#endif
+    if (!aus.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return Fehlschlag(FehlerartVon(aus), aus.errorString(), grund);
+    QString text;
+    Ausgabefehler art = Ausgabefehler::Keiner;
     errno = 0;
+    if (aus.write(daten) != daten.size()) {
+        art = FehlerartVon(aus);
+        text = art == Ausgabefehler::ZuGross ? ZuGrossText() : aus.errorString();
+    } else
+        art = abschliessen(aus, zeit, warten, text);
+    if (art == Ausgabefehler::Keiner)
+        return art;
     aus.close();
-    if (aus.error() != QFileDevice::NoError)
-        return abbrechen(FehlerartVon(aus), aus.errorString());
-    return Ausgabefehler::Keiner;
+    QFile::remove(ziel);
+    return Fehlschlag(art, text, grund);
 }
 
 bool DateiSichern(const QString& pfad, QString* grund)

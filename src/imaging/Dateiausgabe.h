@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+class QByteArray;
+class QDateTime;
 class QFileDevice;
 
 // Writing files so that a failure is seen: no write buffer that could hide
@@ -28,6 +30,12 @@ QString KeinPlatzText(const QString& ordner);
 // on its way to the disk; the caller waits for it later (DateiSichern),
 // so that many copies reach the disk side by side.
 Ausgabefehler DateiKopieren(const QString& quelle, const QString& ziel, QString* grund = nullptr, bool warten = true);
+
+// Writes the bytes into a new file (the target must not exist yet) with the
+// time given, checked and synced as DateiKopieren does; on failure no target
+// is left and grund says why.
+Ausgabefehler DateiSchreiben(
+    const QString& ziel, const QByteArray& daten, const QDateTime& zeit, QString* grund = nullptr, bool warten = true);
 
 // The reason for a file that a size limit kept from being written.
 QString ZuGrossText();

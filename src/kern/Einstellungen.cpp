@@ -85,6 +85,7 @@ GeladeneEinstellungen EinstellungenLaden(const Registry& r)
     o.lngBehandlungNeueAlben = zahl("lngBehandlungNeueAlben", s.lngBehandlungNeueAlben);
     o.lngBehandlungBilder = zahl("lngBehandlungBilder", s.lngBehandlungBilder);
     o.lngBehandlungNeueCDAlben = zahl("lngBehandlungNeueCDAlben", s.lngBehandlungNeueCDAlben);
+    o.blnAngabenUebernehmen = wahrheitswert(text("blnAngabenUebernehmen", QStringLiteral("True")), s.blnAngabenUebernehmen);
     o.blnPraeBilderAngleichen = wahrheitswert(text("blnPraeBilderAngleichen", QStringLiteral("True")), s.blnPraeBilderAngleichen);
     o.blnTastenTausch = wahrheitswert(text("blnTastenTausch", QStringLiteral("False")), s.blnTastenTausch);
     o.MdacOK = wahrheitswert(text("MdacOK", QStringLiteral("False")), s.MdacOK);
@@ -115,6 +116,7 @@ void EinstellungenSpeichern(Registry& r, const QString& programmordner, const QS
     schreiben("lngBehandlungNeueAlben", QString::number(o.lngBehandlungNeueAlben));
     schreiben("lngBehandlungBilder", QString::number(o.lngBehandlungBilder));
     schreiben("lngBehandlungNeueCDAlben", QString::number(o.lngBehandlungNeueCDAlben));
+    schreiben("blnAngabenUebernehmen", WahrheitswertText(o.blnAngabenUebernehmen));
     schreiben("blnPraeBilderAngleichen", WahrheitswertText(o.blnPraeBilderAngleichen));
     schreiben("blnTastenTausch", WahrheitswertText(o.blnTastenTausch));
     schreiben("MdacOK", WahrheitswertText(o.MdacOK));

@@ -21,6 +21,7 @@ struct Einstellungen {
     bool blnTastenTausch = false;        // slide show: mouse buttons swapped
     bool MdacOK = false;                 // database components passed the start test
     int ListeBreite = 3900;              // picture list width as the user left it, twips
+    bool blnAngabenUebernehmen = true;   // import and "Hinzufügen" take keywords and remark from the files
 };
 
 // The main window's normal-state geometry in twips and its window state.

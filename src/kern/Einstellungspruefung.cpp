@@ -28,6 +28,7 @@ AlbenWahl AlbenWahlLaden(const Einstellungen& e)
         break;
     }
     wahl.bilder = e.lngBehandlungBilder == 1 ? 3 : 2;
+    wahl.angaben = e.blnAngabenUebernehmen;
     return wahl;
 }
 
@@ -55,6 +56,7 @@ void AlbenWahlUebernehmen(const AlbenWahl& wahl, Einstellungen& e)
         e.lngBehandlungBilder = 0;
     else if (wahl.bilder == 3)
         e.lngBehandlungBilder = 1;
+    e.blnAngabenUebernehmen = wahl.angaben;
 }
 
 int GroesseIndex(int groesseVorschauBild)

@@ -18,6 +18,7 @@ struct AlbenWahl {
     int cd = 1;
     bool cdGesperrt = false;  // leaving pictures in place leaves CD pictures on the CD
     int bilder = 2;
+    bool angaben = true;  // keywords and remark taken from the files
 };
 
 // The buttons selected by the stored values; nothing in memory changes.

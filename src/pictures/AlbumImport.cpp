@@ -1,5 +1,6 @@
 #include "AlbumImport.h"
 
+#include "Angabenuebernahme.h"
 #include "Bildorte.h"
 #include "DatenbankFehler.h"
 #include "Datenbankobjekte.h"
@@ -8,6 +9,7 @@
 #include "Sanduhr.h"
 #include "mdlDatenbanken.h"
 
+#include "Bildangaben.h"
 #include "Bildleser.h"
 #include "Dateiausgabe.h"
 
@@ -201,35 +203,54 @@ Kopie kopieren(const QString& quelle, const QString& ziel, QString& grund)
 }
 
 // What a worker thread finds out about a picture before it gets its row:
-// whether it reads as a complete picture, and its date.
+// whether it reads as a complete picture, its date, and the keywords and
+// remark it carries (only when they are to be taken over).
 struct Befund {
     bool ok = false;
     QString grund;
     QString datum;
+    Bildangaben angaben;
 };
 
-Befund Befinden(const QString& pfad)
+Befund Befinden(const QString& pfad, bool mitAngaben)
 {
     Befund befund;
     befund.ok = Bildleser::Pruefen(pfad, &befund.grund);
-    if (befund.ok)
-        befund.datum = Bilddatum(pfad);
+    if (befund.ok) {
+        befund.angaben = BildangabenLesen(pfad);
+        befund.datum = Bilddatum(pfad, befund.angaben.aufgenommen);
+        if (!mitAngaben) {
+            befund.angaben.begriffe.clear();
+            befund.angaben.beschreibung.clear();
+        }
+    }
     return befund;
+}
+
+// The row of a picture found good, with what its file carries; pfad names it in the report.
+void zeileEintragen(Datenbankobjekte& db, Importbericht& b, const QString& name, const QString& pfad, const Befund& befund)
+{
+    ImportBildEintragen(db, name, 0, befund.datum);
+    if (Angabenuebernahme::Uebernehmen(
+            db, db.rsImport, pfad, befund.angaben.begriffe, befund.angaben.beschreibung, b.angaben))
+        db.rsImport.Update();
 }
 
 // The rows of the pictures that lie in the folder, those that read as
 // pictures; the others are named in the report with the reason. Checked on
 // all cores, entered in order. Returns the number entered.
-int pruefenUndEintragen(Datenbankobjekte& db, Importbericht& b, const QString& ordner, const QStringList& namen)
+int pruefenUndEintragen(const Programmzustand& z, Datenbankobjekte& db, Importbericht& b, const QString& ordner,
+    const QStringList& namen)
 {
+    const bool mitAngaben = z.einstellungen.blnAngabenUebernehmen;
     int eingetragen = 0;
     InReihenfolgeParallel<Befund>(
-        static_cast<int>(namen.size()), [&](int i) { return Befinden(ordner + namen.at(i)); },
+        static_cast<int>(namen.size()), [&](int i) { return Befinden(ordner + namen.at(i), mitAngaben); },
         [&](int i, Befund& befund) {
             if (!befund.ok)
                 b.uebersprungen << ordner + namen.at(i) + QStringLiteral(": ") + befund.grund;
             else {
-                ImportBildEintragen(db, namen.at(i), 0, befund.datum);
+                zeileEintragen(db, b, namen.at(i), ordner + namen.at(i), befund);
                 ++eingetragen;
             }
             return true;
@@ -295,8 +316,16 @@ void Importbericht::zeigen(Programmzustand& z) const
 {
     if (!keinPlatz.isEmpty())
         KeinPlatzMelden(z, keinPlatz);
-    Meldungen::listeZeigen(z.meldungen, QStringLiteral("Diese Dateien und Ordner wurden nicht als Bilder übernommen:"),
-        uebersprungen, Meldungen::Information, QStringLiteral("Nicht alle Bilder übernommen!"));
+    // One list for both: the user reads once what was left out.
+    QString text = QStringLiteral("Diese Dateien und Ordner wurden nicht als Bilder übernommen:");
+    if (uebersprungen.isEmpty())
+        text = QStringLiteral("Diese Angaben aus den Bilddateien wurden nicht übernommen:");
+    else if (!angaben.isEmpty())
+        text = QStringLiteral(
+            "Diese Dateien und Ordner wurden nicht als Bilder übernommen, und diese Angaben aus den Bilddateien nicht:");
+    Meldungen::listeZeigen(z.meldungen, text, uebersprungen + angaben, Meldungen::Information,
+        uebersprungen.isEmpty() ? QStringLiteral("Nicht alle Angaben übernommen!")
+                                : QStringLiteral("Nicht alle Bilder übernommen!"));
 }
 
 QString VerschiebenVerboten(const Programmzustand& z, Datenbankobjekte& db, const QString& quellordner)
@@ -351,13 +380,16 @@ int kopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QString&
         Importsatz satz(db, nummer);
         try {
             Transaktion transaktion(db.conDaten);
+            const bool mitAngaben = z.einstellungen.blnAngabenUebernehmen;
             QSet<QString> zeilen = zeilennamen(db.rsImport);
             const QSet<QString> schonDa = zeilen;  // what the workers may read
             // The sources are checked (decoded small) on all cores; copies and
             // rows follow here, picture after picture.
             InReihenfolgeParallel<Befund>(
                 static_cast<int>(dateien.size()),
-                [&](int i) { return schonDa.contains(dateien.at(i)) ? Befund() : Befinden(quelle + dateien.at(i)); },
+                [&](int i) {
+                    return schonDa.contains(dateien.at(i)) ? Befund() : Befinden(quelle + dateien.at(i), mitAngaben);
+                },
                 [&](int i, Befund& befund) {
                     const QString& name = dateien.at(i);
                     const QString von = quelle + name, nach = ziel + name;
@@ -393,7 +425,7 @@ int kopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QString&
                     zuLoeschen << von;
                     zeilen.insert(name);
                     // The copy keeps the source's content and time, so its date too.
-                    ImportBildEintragen(db, name, 0, befund.datum);
+                    zeileEintragen(db, b, name, von, befund);
                     ++eingetragen;
                     return true;
                 });
@@ -402,7 +434,7 @@ int kopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QString&
             if (!voll) {
                 QStringList ohneZeile = Bilddateien(ziel);
                 ohneZeile.removeIf([&](const QString& name) { return zeilen.contains(name); });
-                eingetragen += pruefenUndEintragen(db, b, ziel, ohneZeile);
+                eingetragen += pruefenUndEintragen(z, db, b, ziel, ohneZeile);
             }
             db.rsImport.Requery();
             DBNummernSetzen(db, nummer);
@@ -412,6 +444,7 @@ int kopierenVerschieben(Programmzustand& z, Datenbankobjekte& db, const QString&
             // were not touched. The note stays, so the folder can be imported again.
             for (const QString& datei : std::as_const(angelegt))
                 QFile::remove(datei);
+            Angabenuebernahme::BegriffeNeuLesen(db);
             throw;
         }
     }
@@ -483,12 +516,13 @@ int BilderAmOrtEintragen(Programmzustand& z, Datenbankobjekte& db, const QString
             throw;
         }
         db.rsAlben.FilterEntfernen();
-        eingetragen = pruefenUndEintragen(db, b, quelle, dateien);
+        eingetragen = pruefenUndEintragen(z, db, b, quelle, dateien);
         db.rsImport.Requery();
         DBNummernSetzen(db, nummer);
         transaktion.bestaetigen();
     } catch (...) {
         // The rollback undid the stored `Pfad`; the album recordset must not keep it.
+        Angabenuebernahme::BegriffeNeuLesen(db);
         try {
             db.rsAlben.Requery();
         } catch (const DatenbankFehler&) {
@@ -649,6 +683,7 @@ int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStri
                         ganz.bestaetigen();
                     } catch (...) {
                         db.conDaten.TransaktionVerwerfen();
+                        Angabenuebernahme::BegriffeNeuLesen(db);
                         db.rsAlben.Requery();
                         AlbenauswahlFuellen(z, db);
                         throw;

@@ -26,6 +26,10 @@ struct Datenbankobjekte;
 // from its source, and every picture ends up in the album exactly once.
 // Another disc at the same place (same names, other pictures) is a new
 // import with a name of its own.
+//
+// Unless the setting blnAngabenUebernehmen is off, each picture's row takes
+// the keywords and the remark its file carries (Angabenuebernahme); what
+// does not fit is named in the list at the end.
 
 enum class Bildbehandlung { Eintragen, Kopieren, Verschieben };
 
@@ -47,6 +51,7 @@ struct Importrueckfragen {
 struct Importbericht {
     QStringList uebersprungen; // "path: reason" of every file or folder not taken
     QString keinPlatz; // the folder whose disk ran full; the run stops there
+    QStringList angaben; // "path: ..." of keywords the files carry that were not taken
 
     // The list "Nicht alle Bilder übernommen!", when there is anything in it.
     void zeigen(Programmzustand& z) const;

@@ -171,7 +171,11 @@ QString Dateidatum(const QString& pfad)
 
 QString Bilddatum(const QString& pfad)
 {
-    const QDate aufgenommen = Aufnahmedatum(pfad);
+    return Bilddatum(pfad, Aufnahmedatum(pfad));
+}
+
+QString Bilddatum(const QString& pfad, const QDate& aufgenommen)
+{
     return aufgenommen.isValid() ? DatumText(aufgenommen) : Dateidatum(pfad);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "Laufwerksliste.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -82,8 +83,10 @@ QString UebergeordneterOrdner(const QString& pfad);
 // Date of the file's last change as dd.MM.yyyy; "" when there is no such file.
 QString Dateidatum(const QString& pfad);
 // The date a picture is entered with, as dd.MM.yyyy: the day the photograph
-// was taken when its EXIF data tells, the file's date otherwise.
+// was taken when its metadata tells, the file's date otherwise.
 QString Bilddatum(const QString& pfad);
+// The same with the day read already (invalid when the file tells none).
+QString Bilddatum(const QString& pfad, const QDate& aufgenommen);
 // A regular file at an absolute path ("Nicht gefunden!" and "" are none).
 bool BilddateiVorhanden(const QString& pfad);
 // A name under which a new file can go into the folder without replacing

@@ -1,6 +1,8 @@
 #include "Bilderpflege.h"
 
 #include "AlbumImport.h"
+#include "Angabenuebernahme.h"
+#include "Bildangaben.h"
 #include "Bildorte.h"
 #include "Papierkorb.h"
 #include "DatenbankFehler.h"
@@ -389,16 +391,23 @@ int NeueBilderEintragen(
         neu << n;
     }
 
-    // The rows in one transaction, each with its key.
+    // The rows in one transaction, each with its key and what its file carries.
+    QStringList angabenHinweise;
     try {
         Transaktion transaktion(db.conDaten);
         for (const Neuzugang& n : std::as_const(neu)) {
-            NeuesBildEintragen(db, QFileInfo(n.ziel).fileName(), 0, Bilddatum(n.ziel));
+            Bildangaben angaben = BildangabenLesen(n.ziel);
+            if (!z.einstellungen.blnAngabenUebernehmen)
+                angaben = Bildangaben { angaben.aufgenommen, {}, {} };
+            NeuesBildEintragen(db, QFileInfo(n.ziel).fileName(), 0, Bilddatum(n.ziel, angaben.aufgenommen));
             rs.FeldSetzen(DBNummer_, DBNummerBilden(FeldLesen(rs, QStringLiteral("Nummer")), z.albumNummer));
+            Angabenuebernahme::Uebernehmen(
+                db, rs, QDir::toNativeSeparators(n.quelle), angaben.begriffe, angaben.beschreibung, angabenHinweise);
             rs.Update();
         }
         transaktion.bestaetigen();
     } catch (const DatenbankFehler& fehler) {
+        Angabenuebernahme::BegriffeNeuLesen(db);
         neuLesen(rs);
         kopienZuruecknehmen(neu);
         const QChar cr(13);
@@ -438,6 +447,8 @@ int NeueBilderEintragen(
     if (rs.RecordCount() > 0)
         rs.MoveFirst();
     nichtEingetragenMelden(z, fehlgeschlagen);
+    Meldungen::listeZeigen(z.meldungen, QStringLiteral("Diese Angaben aus den Bilddateien wurden nicht übernommen:"),
+        angabenHinweise, Meldungen::Information, QStringLiteral("Hinzufügen"));
     Meldungen::listeZeigen(z.meldungen,
         QStringLiteral("Diese Bilder sind im Album, ihre Quelldateien ließen sich aber nicht löschen:"), nichtGeloescht,
         Meldungen::Information, QStringLiteral("Hinzufügen"));

@@ -433,14 +433,14 @@ private slots:
         const char *original = "Exif.Photo.DateTimeOriginal", *digital = "Exif.Photo.DateTimeDigitized",
                    *bearbeitet = "Exif.Image.DateTime";
         const QString mai = u"2004:05:31 14:02:11"_s, feb = u"2001:02:03 04:05:06"_s, neu = u"2020:01:01 00:00:00"_s;
-        // A camera whose clock was never set: the scanner's date is next best. The date an
-        // editor last saved it is not when it was taken.
+        // A camera whose clock was never set: the scanner's date is next best; the image's own
+        // date, often a scanner's only one, comes last.
         const QList<std::tuple<QString, QList<QPair<const char*, QString>>, QDate>> faelle = {
             { u"original"_s, { { original, mai } }, QDate(2004, 5, 31) },
             { u"digitalisiert"_s, { { digital, feb } }, QDate(2001, 2, 3) },
             { u"alle drei"_s, { { original, mai }, { digital, feb }, { bearbeitet, neu } }, QDate(2004, 5, 31) },
             { u"Uhr nie gestellt"_s, { { original, u"0000:00:00 00:00:00"_s }, { digital, feb } }, QDate(2001, 2, 3) },
-            { u"nur bearbeitet"_s, { { bearbeitet, neu } }, QDate() }
+            { u"nur bearbeitet"_s, { { bearbeitet, neu } }, QDate(2020, 1, 1) }
         };
         for (const auto& [name, eintraege, datum] : faelle) {
             QVERIFY(Schreiben(ordner.filePath(name), jpeg) && ExifSetzen(ordner.filePath(name), eintraege));

@@ -22,7 +22,7 @@ QString Werte(const GeladeneEinstellungen& e)
              double(o.BilderFormGroesseY), double(o.lngBehandlungNeueAlben), double(o.lngBehandlungNeueCDAlben),
              double(o.lngBehandlungBilder) })
         w << QString::number(zahl);
-    for (bool b : { o.blnPraeBilderAngleichen, o.blnTastenTausch, o.MdacOK })
+    for (bool b : { o.blnPraeBilderAngleichen, o.blnTastenTausch, o.MdacOK, o.blnAngabenUebernehmen })
         w << WahrheitswertText(b);
     return e.aktuelleDatenbank + u'|' + w.join(u' ');
 }
@@ -38,17 +38,17 @@ private slots:
 
     void ladenSpeichernUndUnbrauchbareWerte()
     {
-        QCOMPARE(Werte(EinstellungenLaden(Registry())), u"|9000 12000 0 0 0 80 3 9000 7000 0 1 0 True False False"_s);
+        QCOMPARE(Werte(EinstellungenLaden(Registry())), u"|9000 12000 0 0 0 80 3 9000 7000 0 1 0 True False False True"_s);
 
         // Every value differs from its default; the normal-state geometry and the maximised state both come back.
-        Einstellungen o { 120, 4, 10500.5f, 6000, 2, 0, 1, false, true, true };
+        Einstellungen o { 120, 4, 10500.5f, 6000, 2, 0, 1, false, true, true, 3900, false };
         {
             Registry r;
             EinstellungenSpeichern(r, u"/opt/kolvar"_s, u"/home/a/Sammlung.mdb"_s,
                 { 7000, 11000, 300, 450, Fenstergeometrie::Maximiert }, o, u"1.0.43"_s);
         }
         QCOMPARE(Werte(EinstellungenLaden(Registry())),
-            u"/home/a/Sammlung.mdb|7000 11000 300 450 2 120 4 10500.5 6000 2 0 1 False True True"_s);
+            u"/home/a/Sammlung.mdb|7000 11000 300 450 2 120 4 10500.5 6000 2 0 1 False True True False"_s);
         // What the update program reads, as texts in their groups.
         Registry r;
         for (const auto& [gruppe, name, text] : { std::tuple { "Pfade", "Kolvar-Verz", "/opt/kolvar" },
@@ -67,7 +67,7 @@ private slots:
             r.TextSchreiben(QLatin1String(gruppe), QLatin1String(name), QString::fromUtf8(text));
         r.sichern();
         QCOMPARE(
-            Werte(EinstellungenLaden(Registry())), u" |9000 32767 -32768 0 0 80 3 9000 7000 0 1 0 True False False"_s);
+            Werte(EinstellungenLaden(Registry())), u" |9000 32767 -32768 0 0 80 3 9000 7000 0 1 0 True False False True"_s);
     }
 
     void unlesbareDateiWirdVorDenVorgabenKopiert()

@@ -13,13 +13,26 @@ bool ExifSetzen(const QString& pfad, const QList<QPair<const char*, QString>>& e
         auto bild = Exiv2::ImageFactory::open(QFile::encodeName(pfad).toStdString());
         bild->readMetadata();
         Exiv2::ExifData exif = bild->exifData();
+        Exiv2::XmpData xmp = bild->xmpData();
+        Exiv2::IptcData iptc = bild->iptcData();
         for (const auto& [schluessel, wert] : eintraege) {
-            if (QByteArray(schluessel) == "Exif.Image.Orientation")
+            const QByteArray name(schluessel);
+            if (name == "Exif.Image.Orientation")
                 exif[schluessel] = static_cast<uint16_t>(wert.toUShort());
-            else
+            else if (name.startsWith("Xmp."))
+                xmp[schluessel] = wert.toStdString();  // a bag grows by each value
+            else if (name.startsWith("Iptc.")) {
+                // Repeatable, and typed (dates): each value is an entry of its own.
+                const Exiv2::IptcKey key(schluessel);
+                auto v = Exiv2::Value::create(Exiv2::IptcDataSets::dataSetType(key.tag(), key.record()));
+                v->read(wert.toStdString());
+                iptc.add(key, v.get());
+            } else
                 exif[schluessel] = wert.toStdString();
         }
         bild->setExifData(exif);
+        bild->setXmpData(xmp);
+        bild->setIptcData(iptc);
         bild->writeMetadata();
         return true;
     } catch (const std::exception& fehler) {

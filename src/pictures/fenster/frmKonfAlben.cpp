@@ -5,6 +5,7 @@
 #include "mdlHilfe.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -75,16 +76,23 @@ frmKonfAlben::frmKonfAlben(Programmzustand& z, QWidget* parent)
     frmSpeicherOrt = rahmen(this, QStringLiteral("frmSpeicherOrt"), QStringLiteral("Neue Bilder werden:"),
         { optOrt[2], optOrt[3], label1 });
 
+    chkAngaben = new QCheckBox(
+        QStringLiteral("Begriffe und Bemerkungen aus den Bilddateien (IPTC, XMP) übernehmen"), this);
+    chkAngaben->setObjectName(QStringLiteral("chkAngaben"));
+    chkAngaben->setChecked(m_wahl.angaben);
+
     QHBoxLayout* knoepfe = DialogknoepfeAnlegen(this, cmdOK, cmdAbbrechen);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(frmSpeicherOrt);
+    layout->addWidget(chkAngaben);
     layout->addLayout(knoepfe);
 
     wahlZeigen();
     connect(m_ort, &QButtonGroup::idClicked, this, [this](int id) { optOrt_Click(id); });
     connect(m_cd, &QButtonGroup::idClicked, this, [this](int id) { m_wahl.cd = id; });
     connect(m_bilder, &QButtonGroup::idClicked, this, [this](int id) { m_wahl.bilder = id; });
+    connect(chkAngaben, &QCheckBox::toggled, this, [this](bool an) { m_wahl.angaben = an; });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     mdlHilfe::HilfeTasteEinrichten(this, z, QStringLiteral("einstellungen.htm"));
 }

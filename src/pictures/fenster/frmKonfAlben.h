@@ -4,13 +4,15 @@
 #include <QDialog>
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
 struct Programmzustand;
 
 // "Alben - Einstellungen": how the pictures of new albums, of CD albums
-// and of pictures added later are handled. The settings in memory change
+// and of pictures added later are handled, and whether the keywords and
+// remarks the files carry are taken over. The settings in memory change
 // only on OK.
 class frmKonfAlben : public QDialog {
     Q_OBJECT
@@ -22,6 +24,7 @@ public:
     QGroupBox* frmSpeicherOrt = nullptr;
     QRadioButton* optOrt[4] = {};
     QRadioButton* optCD[2] = {};
+    QCheckBox* chkAngaben = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdAbbrechen = nullptr;
 

@@ -1,5 +1,7 @@
 #include "PraesentationAustausch.h"
 
+#include "Begriffstabelle.h"
+#include "Bildangaben.h"
 #include "Bildorte.h"
 #include "Dateiausgabe.h"
 #include "DatenbankFehler.h"
@@ -8,6 +10,7 @@
 #include "mdlDatenbanken.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,26 +32,69 @@ QString kanonisch(const QString& pfad)
     return k.isEmpty() ? QString() : Pfade::ohneSchraegstrich(k);
 }
 
-// `Dateiname` of every row of an album table, by key; read once per album.
-QHash<QString, QString> dateinamenDesAlbums(Datenbankobjekte& db, const QString& albumNummer)
+// What an export takes from a picture's album row.
+struct Albumzeile {
+    QString dateiname;
+    QString begriffsfeld;
+    QString bemerkung;
+};
+
+// Every row of an album table, by key; read once per album.
+QHash<QString, Albumzeile> zeilenDesAlbums(Datenbankobjekte& db, const QString& albumNummer)
 {
-    QHash<QString, QString> namen;
+    QHash<QString, Albumzeile> zeilen;
     Recordset rs;
     rs.Einrichten(&db.conDaten, Recordset::Keyset, Recordset::NurLesen);
     try {
         rs.Oeffnen(Abfrage::Tabelle(albumNummer));
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-            namen.insert(FeldLesen(rs, QStringLiteral("DBNummer")), FeldLesen(rs, QStringLiteral("Dateiname")));
+            zeilen.insert(FeldLesen(rs, QStringLiteral("DBNummer")),
+                { FeldLesen(rs, QStringLiteral("Dateiname")), FeldLesen(rs, QStringLiteral("Schluesselbegriffe")),
+                    FeldLesen(rs, QStringLiteral("Bemerkung")) });
     } catch (const DatenbankFehler&) {
         // An album table that is gone leaves its pictures without a file.
     }
-    return namen;
+    return zeilen;
 }
 
 bool umbenennen(const QString& von, const QString& nach)
 {
     // Replaces an existing target in one step, so the old file stays until the new one is whole.
     return std::rename(QFile::encodeName(von).constData(), QFile::encodeName(nach).constData()) == 0;
+}
+
+// Gives the complete copy teil the picture's keywords and remark (a picture
+// without any, whose file carries none either, stays as it is): they are
+// put into the copy's bytes in memory, written as a second copy beside it,
+// which then takes teil's place. When that cannot be (a type Exiv2 cannot
+// write, no room for the second copy), hinweis says why and teil stays the
+// complete copy it is. Without warten the caller syncs later, as after
+// DateiKopieren.
+void angabenSchreiben(const QString& teil, const QString& zweit, const Exportbild& bild, bool warten, QString* hinweis)
+{
+    if (bild.begriffe.isEmpty() && bild.bemerkung.isEmpty()) {
+        const Bildangaben imBild = BildangabenLesen(teil);
+        if (imBild.begriffe.isEmpty() && imBild.beschreibung.isEmpty())
+            return;
+    }
+    QFile datei(teil);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        *hinweis = datei.errorString();
+        return;
+    }
+    const QByteArray vorher = datei.readAll();
+    datei.close();
+    QByteArray daten = vorher;
+    if (!BildangabenEinfuegen(daten, bild.begriffe, bild.bemerkung, hinweis) || daten == vorher)
+        return;
+    // The copy keeps the source's time, as every copy does.
+    const Ausgabefehler art = DateiSchreiben(zweit, daten, QFileInfo(teil).lastModified(), hinweis, warten);
+    if (art == Ausgabefehler::KeinPlatz)
+        *hinweis = KeinPlatzText(Pfade::ohneSchraegstrich(QFileInfo(zweit).absolutePath()));
+    else if (art == Ausgabefehler::Keiner && !umbenennen(zweit, teil)) {
+        QFile::remove(zweit);
+        *hinweis = QStringLiteral("die Datei kann nicht geschrieben werden");
+    }
 }
 
 }  // namespace
@@ -78,15 +124,19 @@ QVector<Exportbild> ExportListe(Programmzustand& z, Datenbankobjekte& db, const 
     Abfrage abfrage = Abfrage::MitWert(tabelle, QStringLiteral("DBNummer"));
     abfrage.ordnung = QStringLiteral("Reihenfolge");
     rs.Oeffnen(abfrage);
-    QHash<QString, QHash<QString, QString>> alben;
+    QHash<QString, QHash<QString, Albumzeile>> alben;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
         Exportbild bild;
         bild.dbNummer = FeldLesen(rs, QStringLiteral("DBNummer"));
         if (AlbumDesSchluessels(db.rsAlben, bild.dbNummer, bild.albumPfad, bild.cdName)) {
             const QString albumNummer = QString::number(bild.dbNummer.left(4).toLongLong());
             if (!alben.contains(albumNummer))
-                alben.insert(albumNummer, dateinamenDesAlbums(db, albumNummer));
-            bild.dateiname = alben.value(albumNummer).value(bild.dbNummer);
+                alben.insert(albumNummer, zeilenDesAlbums(db, albumNummer));
+            const Albumzeile zeile = alben.value(albumNummer).value(bild.dbNummer);
+            bild.dateiname = zeile.dateiname;
+            for (const Begriff& begriff : Begriffstabelle::DesFeldes(db.rsBegriffe, zeile.begriffsfeld))
+                bild.begriffe << begriff.text;
+            bild.bemerkung = zeile.bemerkung;
         }
         if (!bild.dateiname.isEmpty())
             bild.quelle = BildPfadFuerAlbum(z, bild.albumPfad, bild.cdName, bild.dateiname);
@@ -162,7 +212,7 @@ Exportziel ZielBestimmen(Programmzustand& z, Datenbankobjekte& db, const QString
 
 int ExportResteEntfernen(const QString& ordner)
 {
-    static const QRegularExpression rest(QStringLiteral("^\\.kolvar-export-\\d+-\\d+\\.teil$"));
+    static const QRegularExpression rest(QStringLiteral("^\\.kolvar-export-\\d+-\\d+(-angaben)?\\.teil$"));
     int entfernt = 0;
     const QFileInfoList eintraege
         = QDir(ordner).entryInfoList({ QStringLiteral(".kolvar-export-*.teil") }, QDir::Files | QDir::Hidden | QDir::System);
@@ -248,7 +298,10 @@ Exportergebnis Exportieren(Programmzustand& z, const QVector<Exportbild>& bilder
                             ": die Datei ist selbst ein Bild dieser Präsentation und wird nicht überschrieben");
             } else {
                 const bool ersetzt = QFileInfo::exists(zielname);
+                QString ohne;
                 const Ausgabefehler art = DateiKopieren(quelle, teil, &grund, ersetzt);
+                if (art == Ausgabefehler::Keiner)
+                    angabenSchreiben(teil, teil.chopped(5) + QStringLiteral("-angaben.teil"), bild, ersetzt, &ohne);
                 if (art == Ausgabefehler::KeinPlatz) {
                     ergebnis.keinPlatz = ergebnis.ziel;
                     ergebnis.fehler << zielname + QStringLiteral(": ") + KeinPlatzText(ergebnis.ziel);
@@ -265,6 +318,8 @@ Exportergebnis Exportieren(Programmzustand& z, const QVector<Exportbild>& bilder
                     ergebnis.fehler << zielname + QStringLiteral(": die Datei kann nicht geschrieben werden");
                 } else {
                     ++ergebnis.geschrieben;
+                    if (!ohne.isEmpty())
+                        ergebnis.ohneAngaben << zielname + QStringLiteral(": ohne Begriffe und Bemerkung kopiert, ") + ohne;
                     if (!ersetzt)
                         unterwegs << zielname;
                 }
@@ -285,9 +340,15 @@ void ErgebnisMelden(const Programmzustand& z, const Exportergebnis& ergebnis)
         return;
     const QString ordner = Pfade::ohneSchraegstrich(ergebnis.ziel);
     if (ergebnis.vollstaendig()) {
-        z.Meldung(QStringLiteral("Die Präsentation wurde in das Verzeichnis:") + CR + CR + ordner + CR + CR
-                + QStringLiteral("exportiert!"),
-            Meldungen::Information, QStringLiteral("Präsentation wurde exportiert!"));
+        const QString text = QStringLiteral("Die Präsentation wurde in das Verzeichnis:") + CR + CR + ordner + CR + CR
+            + QStringLiteral("exportiert!");
+        const QString titel = QStringLiteral("Präsentation wurde exportiert!");
+        if (ergebnis.ohneAngaben.isEmpty())
+            z.Meldung(text, Meldungen::Information, titel);
+        else
+            Meldungen::listeZeigen(z.meldungen,
+                text + CR + QStringLiteral("Diese Bilder tragen ihre Begriffe und Bemerkung nicht in sich:"),
+                ergebnis.ohneAngaben, Meldungen::Information, titel);
         return;
     }
     QString text
@@ -299,10 +360,11 @@ void ErgebnisMelden(const Programmzustand& z, const Exportergebnis& ergebnis)
         text += CR + QStringLiteral("Der Export wurde abgebrochen; die kopierten Bilder bleiben im Verzeichnis.");
     if (!ergebnis.fehler.isEmpty())
         text += CR + QStringLiteral("Nicht exportiert:");
-    if (ergebnis.fehler.isEmpty())
+    const QStringList liste = ergebnis.fehler + ergebnis.ohneAngaben;
+    if (liste.isEmpty())
         z.Meldung(text, Meldungen::Information, QStringLiteral("Präsentation nicht vollständig exportiert!"));
     else
-        Meldungen::listeZeigen(z.meldungen, text, ergebnis.fehler, Meldungen::Fehler,
+        Meldungen::listeZeigen(z.meldungen, text, liste, Meldungen::Fehler,
             QStringLiteral("Präsentation nicht vollständig exportiert!"));
 }
 

@@ -17,6 +17,12 @@ struct Datenbankobjekte;
 // name that takes the final one only when the copy is complete. It never
 // reports a failure as success: pictures it could not write or find are
 // counted and named at the end.
+//
+// A copy carries the picture's keywords and remark, written into the copy
+// once it is complete and before it takes its name; the collection's own
+// files are never written to. A copy that cannot carry them (a file type
+// Exiv2 cannot write, a write that failed) is the source as it is, and is
+// named at the end.
 namespace PraesentationAustausch {
 
 // A presentation name made fit for a file or folder name: | \ / : * ? " < >
@@ -32,6 +38,8 @@ struct Exportbild {
     QString albumPfad;
     QString cdName;
     QString quelle;  // full path; "" when its CD is in no drive
+    QStringList begriffe;  // the texts of its keywords
+    QString bemerkung;
 };
 // The entries of the presentation table, each resolved to its file.
 QVector<Exportbild> ExportListe(Programmzustand& z, Datenbankobjekte& db, const QString& tabelle);
@@ -50,7 +58,8 @@ struct Exportziel {
 // protected folder is refused; the subfolder is created here.
 Exportziel ZielBestimmen(Programmzustand& z, Datenbankobjekte& db, const QString& gewaehlt, const QString& unterordner);
 // Removes what an export that was killed left in the folder: its hidden
-// partial copies ".kolvar-export-<number>-<number>.teil", regular files
+// partial copies ".kolvar-export-<number>-<number>.teil" (and the copies
+// with keywords made beside them, "...-angaben.teil"), regular files
 // only, never anything else. Returns how many went.
 int ExportResteEntfernen(const QString& ordner);
 // True when the folder holds any entry.
@@ -63,6 +72,7 @@ struct Exportergebnis {
     int gesamt = 0;
     int geschrieben = 0;
     QStringList fehler;  // "file: reason" of every entry not written
+    QStringList ohneAngaben;  // "file: reason" of copies written without keywords and remark
     QString keinPlatz;  // the folder whose disk ran full; the run stopped there
     bool gestoppt = false;  // the user stopped the run
     bool cdAbgebrochen = false;  // Cancel in the CD question: no closing message
