@@ -117,9 +117,7 @@ private slots:
     void amOrtAllesOderNichts()
     {
         // A failure on a later row leaves neither rows nor the album's new `Pfad`.
-        const QString quelle = s->ordner(u"Fotos"_s);
-        for (const char* name : { "a.jpg", "b.jpg", "c.jpg" })
-            Testsammlung::bildSchreiben(quelle + name);
+        const QString quelle = s->ordnerMit(u"Fotos"_s, { "a.jpg", "b.jpg", "c.jpg" });
         s->z.einstellungen.lngBehandlungNeueAlben = 2;
         const QString nummer = s->albumAnlegen(u"Fotos"_s, quelle);
         QCOMPARE(gespeicherterPfad(nummer), QString());
@@ -138,8 +136,7 @@ private slots:
 
         // Cut off in the folder import: the album goes with its rows, so the folder can be imported
         // again under its name.
-        const QString neu = s->ordner(u"Neu"_s);
-        Testsammlung::bildSchreiben(neu + "a.jpg");
+        const QString neu = s->ordnerMit(u"Neu"_s, { "a.jpg" });
         s->db.conDaten.Ausfuehren(u"CREATE TRIGGER bremse BEFORE UPDATE OF Pfad ON Alben "
                                   "WHEN NEW.Pfad <> '' BEGIN SELECT RAISE(ABORT, 'voll'); END"_s);
         const int alben = s->z.anzahlAlben;
@@ -151,37 +148,15 @@ private slots:
         QVERIFY(s->zeilen(u"Neu"_s) == QStringList({ "a.jpg" }) && s->z.anzahlAlben == alben + 1);
     }
 
-    void ordnerAufDerWurzelEinerCD()
-    {
-        // The disc's root itself is a folder on that disc, with or without the trailing "/".
-        const QString cd = s->cdEinlegen(u"laufwerk_e"_s, u"URLAUB2003"_s);
-        Testsammlung::bildSchreiben(cd + "a.jpg");
-        for (const QString& pfad : { cd, Pfade::ohneSchraegstrich(cd) })
-            QVERIFY(Laufwerkstyp(s->z, pfad) == u"CD-ROM"_s && Datentraegername(s->z, pfad) == u"URLAUB2003"_s);
-        QCOMPARE(BehandlungFuer(s->z, cd), Bildbehandlung::Eintragen);
-        QCOMPARE(s->importieren({ cd }, { u"Urlaub"_s }), 1);
-        s->albumWaehlen(s->albumNummer(u"Urlaub"_s));
-        QVERIFY(s->z.albumCDName == u"URLAUB2003"_s && s->z.albumPfad.isEmpty());
-        s->db.rsAlbum.MoveFirst();
-        QCOMPARE(BildPfad(s->z, s->db), cd + "a.jpg");
-        QVERIFY(Vorschaubilderzeugung(s->z, s->db).AlbumLaden());
-        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "CD/URLAUB2003"), QStringList({ "a.jpg" }));
-        QCOMPARE(VorschauBildPfad(s->z, s->db), s->z.bilderverzeichnis + "CD/URLAUB2003/a.jpg");
-        QVERIFY(s->meldungen.meldungen.isEmpty());
-    }
-
     void verschiebenNurVonAussen()
     {
         s->z.einstellungen.lngBehandlungBilder = 1;
         // An album left in its folder, and an album in the picture directory.
-        const QString ort = s->ordner(u"Ort"_s);
-        Testsammlung::bildSchreiben(ort + "Unter/a.jpg");
-        Testsammlung::bildSchreiben(ort + "b.jpg");
+        const QString ort = s->ordnerMit(u"Ort"_s, { "Unter/a.jpg", "b.jpg" });
         s->z.einstellungen.lngBehandlungNeueAlben = 2;
         QCOMPARE(s->importieren({ ort }, { u"Ort"_s }), 1);
         s->z.einstellungen.lngBehandlungNeueAlben = 0;
-        const QString drinnen = s->z.bilderverzeichnis + "Drinnen/";
-        Testsammlung::bildSchreiben(drinnen + "c.jpg");
+        const QString drinnen = Testsammlung::bilderIn(s->z.bilderverzeichnis + "Drinnen/", { "c.jpg" });
         s->meldungen.leeren();
 
         // Moving out of either would delete an album's own pictures: refused, and said once.
@@ -225,8 +200,7 @@ private slots:
         schreiben(album + "z.jpg", z);
         QVERIFY(QFile::remove(quelle + "z.jpg"));
         // Another folder of the same run had not started yet.
-        const QString spaeter = s->ordner(u"Spaeter"_s);
-        Testsammlung::bildSchreiben(spaeter + "d.jpg");
+        const QString spaeter = s->ordnerMit(u"Spaeter"_s, { "d.jpg" });
 
         // Run again: the folder goes on into its album without a question, only the next one is asked.
         QCOMPARE(s->importieren({ quelle, spaeter }, { u"Später"_s }), 2);
@@ -248,9 +222,7 @@ private slots:
         // Cut off after the rows were stored, while the moved sources were deleted:
         // opening the album finishes the move, and no picture comes in twice.
         s->z.einstellungen.lngBehandlungBilder = 1;
-        const QString quelle = s->ordner(u"Reise"_s);
-        for (const char* name : { "a.jpg", "b.jpg" })
-            Testsammlung::bildSchreiben(quelle + name);
+        const QString quelle = s->ordnerMit(u"Reise"_s, { "a.jpg", "b.jpg" });
         QCOMPARE(s->importieren({ quelle }, { u"Reise"_s }), 1);
         const QString album = s->z.bilderverzeichnis + "Reise/";
         QVERIFY(!QFileInfo::exists(quelle));
@@ -277,8 +249,7 @@ private slots:
         KleinerDatentraeger stick(1024 * 1024);
         if (!stick.bereit())
             QSKIP(qPrintable(u"no tmpfs: "_s + stick.grund()));
-        for (const char* name : { "a.jpg", "b.jpg" })
-            Testsammlung::bildSchreiben(stick.pfad() + name);
+        Testsammlung::bilderIn(stick.pfad(), { "a.jpg", "b.jpg" });
         QVERIFY(stick.schreibschuetzen());
         s->z.einstellungen.lngBehandlungBilder = 1;
         QCOMPARE(s->importieren({ stick.pfad() }, { u"Stick"_s }), 1);
@@ -343,9 +314,7 @@ private slots:
         // A note of an earlier version names no pictures: the sizes of the copies decide.
         QFETCH(int, kopieGroesse);
         QFETCH(QString, frage);
-        const QString quelle = s->ordner(u"Alt"_s);
-        Testsammlung::bildSchreiben(quelle + "a.jpg");
-        Testsammlung::bildSchreiben(quelle + "b.jpg");
+        const QString quelle = s->ordnerMit(u"Alt"_s, { "a.jpg", "b.jpg" });
         const QString album = s->z.bilderverzeichnis + "Alt/";
         notizSchreiben(album, quelle, s->albumAnlegen(u"Alt"_s, quelle), false);
         QVERIFY(QFile::copy(quelle + "a.jpg", album + "a.jpg"));
