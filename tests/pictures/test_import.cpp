@@ -302,61 +302,49 @@ private slots:
         QVERIFY(s->meldungen.meldungen.isEmpty());
     }
 
-    void alteNotiz_data()
-    {
-        QTest::addColumn<int>("kopieGroesse");
-        QTest::addColumn<QString>("frage");
-        QTest::newRow("Kopie so groß wie die Quelle: fortgesetzt") << 0 << QString();
-        QTest::newRow("andere Größe: neues Album") << 10 << u"Neu"_s;
-    }
     void alteNotiz()
     {
-        // A note of an earlier version names no pictures: the sizes of the copies decide.
-        QFETCH(int, kopieGroesse);
-        QFETCH(QString, frage);
-        const QString quelle = s->ordnerMit(u"Alt"_s, { "a.jpg", "b.jpg" });
-        const QString album = s->z.bilderverzeichnis + "Alt/";
-        notizSchreiben(album, quelle, s->albumAnlegen(u"Alt"_s, quelle), false);
-        QVERIFY(QFile::copy(quelle + "a.jpg", album + "a.jpg"));
-        if (kopieGroesse)
-            QVERIFY(QFile::resize(album + "a.jpg", kopieGroesse));
-        QCOMPARE(s->importieren({ quelle }, frage.isEmpty() ? QStringList() : QStringList({ frage })), 1);
-        QCOMPARE(s->zeilen(frage.isEmpty() ? u"Alt"_s : frage), QStringList({ "a.jpg", "b.jpg" }));
+        // A note of an earlier version names no pictures: the sizes of the copies decide. A copy as large
+        // as its source goes on into the album; one of another size makes a new album, asked for.
+        for (const auto& [name, kopieGroesse, frage] :
+            { std::tuple { u"Alt"_s, 0, QString() }, { u"Anders"_s, 10, u"Neu"_s } }) {
+            const QString quelle = s->ordnerMit(name, { "a.jpg", "b.jpg" }),
+                          album = s->z.bilderverzeichnis + name + '/';
+            notizSchreiben(album, quelle, s->albumAnlegen(name, quelle), false);
+            QVERIFY(QFile::copy(quelle + "a.jpg", album + "a.jpg")
+                && (!kopieGroesse || QFile::resize(album + "a.jpg", kopieGroesse)));
+            QCOMPARE(s->importieren({ quelle }, frage.isEmpty() ? QStringList() : QStringList({ frage })), 1);
+            QCOMPARE(s->zeilen(frage.isEmpty() ? name : frage), QStringList({ "a.jpg", "b.jpg" }));
+        }
     }
 
-    void einzelneKopieAbgelehnt_data()
-    {
-        QTest::addColumn<bool>("grenze");
-        QTest::addColumn<QString>("grund");
-        // The source shrinks while it is copied.
-        QTest::newRow("Quelle verändert") << false << u"beim Kopieren verändert"_s;
-        // A file size limit is no full disk: the run goes on with the next picture.
-        QTest::newRow("ulimit -f") << true << u"ulimit -f"_s;
-    }
     void einzelneKopieAbgelehnt()
     {
-        QFETCH(bool, grenze);
-        QFETCH(QString, grund);
-        const QString quelle = s->ordner(u"Wechsel"_s);
-        rauschenSchreiben(quelle + "a.jpg", 1200, 900);
-        Testsammlung::bildSchreiben(quelle + "b.jpg");
-        rlimit vorher {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &vorher), 0);
-        rlimit begrenzt = vorher;
-        begrenzt.rlim_cur = 512 * 1024;
-        if (grenze)
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &begrenzt), 0);
-        else
-            Eingriffe::KuerzenBeimLesen(quelle + "a.jpg");
-        const int anzahl = s->importieren({ quelle }, { u"Wechsel"_s });
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &vorher), 0);
-        // No copy, no row, and the file is named with its reason in the one list.
-        QCOMPARE(anzahl, 1);
-        QCOMPARE(s->zeilen(u"Wechsel"_s), QStringList({ "b.jpg" }));
-        QCOMPARE(dateienIn(s->z.bilderverzeichnis + "Wechsel"), QStringList({ "b.jpg" }));
-        QCOMPARE(s->meldungen.titel(), QStringList({ "Nicht alle Bilder übernommen!" }));
-        QCOMPARE(genannteNamen(quelle), QStringList({ "a.jpg" }));
-        QVERIFY2(s->meldungen.meldungen[0].liste[0].contains(grund), qPrintable(s->meldungen.meldungen[0].liste[0]));
+        // The source shrinks while it is copied; a file size limit is no full disk: the run goes on with the next
+        // picture.
+        for (const auto& [grenze, album, grund] : { std::tuple { false, u"Wechsel"_s, u"beim Kopieren verändert"_s },
+                 { true, u"Grenze"_s, u"ulimit -f"_s } }) {
+            const QString quelle = s->ordnerMit(album, { "b.jpg" });
+            rauschenSchreiben(quelle + "a.jpg", 1200, 900);
+            rlimit vorher {};
+            QCOMPARE(getrlimit(RLIMIT_FSIZE, &vorher), 0);
+            const rlimit begrenzt { 512 * 1024, vorher.rlim_max };
+            if (grenze)
+                QCOMPARE(setrlimit(RLIMIT_FSIZE, &begrenzt), 0);
+            else
+                Eingriffe::KuerzenBeimLesen(quelle + "a.jpg");
+            const int anzahl = s->importieren({ quelle }, { album });
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &vorher), 0);
+            // No copy, no row, and the file is named with its reason in the one list.
+            QCOMPARE(anzahl, 1);
+            QCOMPARE(s->zeilen(album), QStringList({ "b.jpg" }));
+            QCOMPARE(dateienIn(s->z.bilderverzeichnis + album), QStringList({ "b.jpg" }));
+            QCOMPARE(s->meldungen.titel(), QStringList({ "Nicht alle Bilder übernommen!" }));
+            QCOMPARE(genannteNamen(quelle), QStringList({ "a.jpg" }));
+            QVERIFY2(
+                s->meldungen.meldungen[0].liste[0].contains(grund), qPrintable(s->meldungen.meldungen[0].liste[0]));
+            s->meldungen.leeren();
+        }
     }
 
     void vollerDatentraeger()
