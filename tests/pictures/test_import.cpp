@@ -257,11 +257,7 @@ private slots:
         QCOMPARE(s->zeilen(u"Stick"_s), QStringList({ "a.jpg", "b.jpg" }));
         QCOMPARE(dateienIn(stick.pfad()), QStringList({ "a.jpg", "b.jpg" }));
         QCOMPARE(s->meldungen.titel(), QStringList({ "Nicht alle Bilder übernommen!" }));
-        const QStringList liste = s->meldungen.meldungen[0].liste;
-        QCOMPARE(liste.size(), 2);
-        for (int i = 0; i < 2; ++i)
-            QVERIFY2(liste[i].startsWith(stick.pfad() + "ab"[i] + ".jpg: ins Album kopiert, aber nicht gelöscht"),
-                qPrintable(liste[i]));
+        QCOMPARE(genannteNamen(stick.pfad()), QStringList({ "a.jpg", "b.jpg" }));
         // Run again once they can be deleted, with a picture taken since: the
         // move is finished into the same album, nothing is copied twice.
         QVERIFY(stick.schreibschuetzen(false));
