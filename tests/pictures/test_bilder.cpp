@@ -324,8 +324,7 @@ private slots:
 
         // The album's folder gone (a stick unplugged): nothing is made again, it is said.
         QVERIFY(QDir(album).removeRecursively());
-        QVERIFY(!Vorschaubilderzeugung(s->z, s->db).AlbumLaden());
-        QVERIFY(!QFileInfo::exists(album));
+        QVERIFY(!Vorschaubilderzeugung(s->z, s->db).AlbumLaden() && !QFileInfo::exists(album));
         QCOMPARE(s->meldungen.titel(), QStringList({ "Keine Vorschaubilder!" }));
     }
 };
