@@ -1,6 +1,5 @@
 #include "Einstellungen.h"
 #include "Laufwerksliste.h"
-#include "Meldungen.h"
 #include "mdlRegistry.h"
 
 #include <QFile>
@@ -81,8 +80,6 @@ private slots:
         // "/media/cdx" must not count as lying on "/media/cd".
         QCOMPARE(LaufwerkDesPfads(liste, u"/media/cdx/a"_s).typ, int(Laufwerk::Festplatte));
     }
-
-    void wagenruecklaufWirdZeilenumbruch() { QCOMPARE(Meldungen::zeilenumbrueche(u"a\r\rb\r\nc"_s), u"a\n\nb\nc"_s); }
 };
 
 QTEST_GUILESS_MAIN(TestKern)
