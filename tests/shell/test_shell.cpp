@@ -8,7 +8,6 @@
 #include "frmBilder.h"
 #include "frmBilderListe.h"
 #include "frmHilfe.h"
-#include "frmStart.h"
 #include "frmVorschau.h"
 #include "mdiHauptform.h"
 #include "mdlDatenbanken.h"
@@ -103,24 +102,6 @@ private slots:
     }
     void cleanup() { beenden(); }
 
-    void startfensterZeigtDasHauptfensterGenauEinmal()
-    {
-        // By a click, which closes it, and by its timer; neither a second time.
-        int gezeigt = 0;
-        QPointer<frmStart> start(new frmStart([&] { ++gezeigt; }));
-        start->show();
-        QTest::mouseClick(start, Qt::LeftButton);
-        QCOMPARE(gezeigt, 1);
-        QTRY_VERIFY(!start);
-        start = new frmStart([&] { ++gezeigt; });
-        start->show();
-        start->Timer1().setInterval(10);
-        start->Timer1().start();
-        QTRY_COMPARE(gezeigt, 2);
-        QTest::qWait(50);
-        QCOMPARE(gezeigt, 2);
-    }
-
     // Open, cancel, close, refused files and a new database, one after the other in one window.
     void befehlszustaendeUndDatenbankwechsel()
     {
@@ -152,8 +133,8 @@ private slots:
             { "Abbrechen ändert nichts", [&] { oeffnen(h, QString()); }, "mnuAnzeige+", mit, {} },
             { "keine Datenbank statt der offenen", [&] { oeffnen(h, muell); }, zu, {}, nichtOffen },
             { "fehlende Datei", [&] { oeffnen(h, fehlt); }, zu, {}, nichtOffen },
-            { "neue Datenbank", [&] { QTest::mouseClick(h->knopf(u"cmdNew"_s), Qt::LeftButton); }, "mnuDatenbank+",
-                neu, keinAlbum },
+            { "neue Datenbank", [&] { QTest::mouseClick(h->knopf(u"cmdNew"_s), Qt::LeftButton); }, "mnuDatenbank+", neu,
+                keinAlbum },
             { "geschlossen", [&] { h->DatenbankSchliessenBefehl(); }, zu, {}, {} },
         };
         for (const auto& [fall, tun, erwartet, datenbank, titel] : schritte) {
@@ -164,7 +145,6 @@ private slots:
             QVERIFY2(!QTest::currentTestFailed(), fall);
             QCOMPARE(m_a->zustand().aktuelleDatenbank, datenbank);
             QCOMPARE(m_a->zustand().datenbankOffen, !datenbank.isEmpty());
-            QCOMPARE(h->statusfeld(1), datenbank.isEmpty() ? QString() : u"Geladene Datenbank:"_s);
             QCOMPARE(h->statusfeld(2), datenbank);
             QCOMPARE(meldungen.titel(), titel.isEmpty() ? QStringList() : QStringList { titel });
             QVERIFY2(titel != nichtOffen || meldungen.texte().first().contains(u"kann nicht geöffnet werden"_s), fall);
@@ -172,22 +152,16 @@ private slots:
         QVERIFY(QFile::exists(neu) && !QFile::exists(fehlt));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("kein SQLite"));
-        meldungen.leeren();
-        h->AlbumLoeschenBefehl();
-        QCOMPARE(meldungen.texte(), QStringList({ "Es wurden noch keine Alben erstellt!" }));
     }
 
-    void einstellungenBeimBeendenBeimNaechstenStartUndNachFehlschlag()
+    void einstellungenBeimBeendenUndBeimNaechstenStart()
     {
+        // The collection open at the end is open again at the next start.
         const QString mit = sammlung(u"zuletzt.mdb"_s, { u"A"_s });
-        mdiHauptform* h = starten(mit);
-        QVERIFY(h);
+        QVERIFY(starten(mit));
         beenden();
         QCOMPARE(einstellung("Pfade/AktuelleDatenbank"), mit);
-
-        // The next start reopens it.
-        h = starten();
-        QVERIFY(h && m_a->zustand().datenbankOffen);
+        QVERIFY(starten() && m_a->zustand().datenbankOffen);
         QCOMPARE(m_a->zustand().aktuelleDatenbank, mit);
 
         // A stored path whose file is gone (an unplugged disk) opens nothing and
@@ -198,26 +172,12 @@ private slots:
         meldungen.leeren();
         QVERIFY(starten() && !m_a->zustand().datenbankOffen);
         QCOMPARE(meldungen.titel(), QStringList({ "Datenbank öffnen" }));
-        QVERIFY(meldungen.texte().first().contains(u"kann nicht geöffnet werden"_s));
         beenden();
         QVERIFY(!QFile::exists(mit));
         QCOMPARE(einstellung("Pfade/AktuelleDatenbank"), mit);
         // Back in place, it opens again.
         QVERIFY(QFile::rename(weg, mit));
         QVERIFY(starten() && m_a->zustand().datenbankOffen);
-        // A failed component check at the start ends the program and writes no setting.
-        beenden();
-        einstellungen()->clear();
-        einstellungen()->sync();
-        const QByteArray tmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", m_ordner.filePath(u"gibtsnicht"_s).toLocal8Bit());
-        meldungen.leeren();
-        meldungen.antworten << Meldungen::Antwort::Abbrechen;
-        h = starten();
-        qputenv("TMPDIR", tmp);
-        QVERIFY(!h);
-        QCOMPARE(meldungen.titel(), QStringList({ "Falsche MDAC-Version!" }));
-        QVERIFY(einstellungen()->allKeys().isEmpty());
     }
 
     void hilfeZeigtThemenBleibtBedienbarUndEndetMitDemProgramm()
@@ -228,9 +188,6 @@ private slots:
         seitenAnlegen(m_ordner.filePath(u"hilfe"_s), { u"index.htm"_s, u"suche.htm"_s });
         z.hilfedatei = m_ordner.filePath(u"hilfe/index.htm"_s);
         auto seite = [] { return frmHilfe::instanz()->aktuelleSeite().fileName(); };
-        mdlHilfe::HilfeZeigen(z, QString());  // the menu's "Hilfe": the start page
-        QCOMPARE(seite(), u"index.htm"_s);
-        frmHilfe::instanz()->close();
         // Asked for from a modal dialog, the help still takes clicks.
         auto* dialog = new QDialog(h);  // goes with the main window
         dialog->setWindowModality(Qt::ApplicationModal);
@@ -258,10 +215,7 @@ private slots:
         z.hilfedatei = m_ordner.filePath(u"keinehilfe/index.htm"_s);
         mdlHilfe::HilfeZeigen(z, u"suche.htm"_s);
         QCOMPARE(meldungen.titel(), QStringList({ "HTML-Hilfe funktionuert nicht!" }));
-        QCOMPARE(meldungen.texte(),
-            QStringList({ "Auf Ihrem System funktioniert die HTML-Hilfe leider nicht! \r\rDie Hilfeseite "
-                + z.hilfedatei + " fehlt." }));
-        QVERIFY(!frmHilfe::instanz());
+        QVERIFY(meldungen.texte().first().endsWith(u"Die Hilfeseite "_s + z.hilfedatei + u" fehlt."_s));
     }
 
     void bemerkungGehtAufKeinemWegVerloren()
