@@ -30,15 +30,12 @@ class TestAustausch : public QObject {
         cdWurzel = s->ordner(u"cd"_s);
         s->laufwerke.hinzufuegen(cdWurzel, Laufwerk::CDROM, u"URLAUB_CD"_s);
         const QString disc = s->albumMit(u"Disc"_s, { u"c1.jpg"_s }, s->ordner(u"cd/Bilder"_s));
-        QVERIFY(!ferien.isEmpty() && !garten.isEmpty() && !disc.isEmpty());
         const QString bv = s->z.bilderverzeichnis;
         const QStringList schluessel = { s->schluessel(garten, u"g2.gif"_s), s->schluessel(ferien, u"f1.jpg"_s),
             s->schluessel(disc, u"c1.jpg"_s), s->schluessel(garten, u"g1.jpg"_s), s->schluessel(ferien, u"f1.jpg"_s) };
         QVERIFY(!schluessel.contains(QString()));
         quellen = { bv + u"Garten/g2.gif"_s, bv + u"Ferien/f1.jpg"_s, cdWurzel + u"Bilder/c1.jpg"_s,
             bv + u"Garten/g1.jpg"_s, bv + u"Ferien/f1.jpg"_s };
-        for (const QString& q : std::as_const(quellen))
-            QVERIFY2(QFileInfo(q).isFile(), qPrintable(q));
         tabelle = s->praesentation(u"Urlaub"_s, schluessel);
         s->meldungen.leeren();
     }
@@ -59,35 +56,6 @@ private slots:
         aufbauen();
     }
     void cleanup() { s.reset(); }
-
-    // What the settings dialogs show for stored values and store again; the clicks are tried on the dialogs.
-    void einstellungswahl()
-    {
-        // Stored new-album and CD handling, the place and CD shown; OK without a click stores what was shown.
-        const struct {
-            int neueAlben, cd, ort, cdGezeigt;
-        } alben[] = { { 0, 1, 0, 1 }, { 0, 0, 0, 0 }, { 2, 0, 1, 1 }, { 1, 0, -1, 0 } };
-        for (const auto& a : alben) {
-            Einstellungen e;
-            e.lngBehandlungNeueAlben = a.neueAlben;
-            e.lngBehandlungNeueCDAlben = a.cd;
-            e.lngBehandlungBilder = 1;
-            EP::AlbenWahl wahl = EP::AlbenWahlLaden(e);
-            QCOMPARE(QList<int>({ wahl.ort, wahl.cd, wahl.cdGesperrt, wahl.bilder, e.lngBehandlungNeueCDAlben }),
-                QList<int>({ a.ort, a.cdGezeigt, a.ort == 1, 3, a.cd }));
-            EP::AlbenWahlUebernehmen(wahl, e);
-            QCOMPARE(QList<int>({ e.lngBehandlungNeueAlben, e.lngBehandlungNeueCDAlben, e.lngBehandlungBilder }),
-                QList<int>({ a.neueAlben, a.cdGezeigt, 1 }));
-        }
-        // Browser: stored size, its button and value, stored rows, their button and value.
-        const int browser[][6] = { { 80, 0, 80, 2, 0, 2 }, { 100, 1, 100, 3, 1, 3 }, { 120, 2, 120, 4, 2, 4 },
-            { 90, 1, 100, 5, 0, 2 }, { 0, 1, 100, -1, 0, 2 } };
-        for (const auto& b : browser) {
-            const int g = EP::GroesseIndex(b[0]), z = EP::ZeilenIndex(b[3]);
-            QCOMPARE(
-                QList<int>({ g, EP::GroesseWert(g), z, EP::ZeilenWert(z) }), QList<int>({ b[1], b[2], b[4], b[5] }));
-        }
-    }
 
     void bilderverzeichnisPruefenUndSpeichern()
     {
@@ -121,7 +89,7 @@ private slots:
         QCOMPARE(FeldLesen(s->db.rsDaten, u"Bilderverzeichnis"_s), neu);
     }
 
-    void exportInNeueOrdner()
+    void exportInNeueOrdnerUndWiederImport()
     {
         const QString eltern = s->ordner(u"Export"_s);
         const Exportergebnis e = exportieren(u"Urlaub"_s, eltern, u"Urlaub"_s);
@@ -134,6 +102,23 @@ private slots:
             QCOMPARE(dateiInhalt(e.ziel + namen.at(i)), dateiInhalt(quellen.at(i)));
         ErgebnisMelden(s->z, e);
         QCOMPARE(s->meldungen.titel(), QStringList({ u"Präsentation wurde exportiert!"_s }));
+        // Imported again, in the same order; the folder's name is an album and a presentation already.
+        const Importergebnis i = Importieren(s->z, s->db, e.ziel);
+        QVERIFY2(i.fehler.isEmpty(), qPrintable(i.fehler));
+        QCOMPARE(i.albumName, u"Urlaub"_s);
+        QCOMPARE(i.praesentationName, u"Urlaub_neu"_s);
+        QVERIFY(s->z.praesentationTabelle == i.tabelle && s->z.praesentationName == i.praesentationName);
+        QCOMPARE(s->inhalt(i.tabelle).size(), 5);
+        const QVector<Exportbild> bilder = ExportListe(s->z, s->db, i.tabelle);
+        for (int k = 0; k < bilder.size(); ++k)
+            QCOMPARE(dateiInhalt(bilder.at(k).quelle), dateiInhalt(quellen.at(k)));
+        QVERIFY(bilder.at(0).dbNummer.startsWith(i.albumNummer.rightJustified(4, u'0')));
+
+        // A second import of the same folder: album and presentation both get "_neu".
+        const Importergebnis zweites = Importieren(s->z, s->db, e.ziel);
+        QCOMPARE(zweites.albumName, u"Urlaub_neu"_s);
+        QCOMPARE(zweites.praesentationName, u"Urlaub_neu_neu"_s);
+        QVERIFY(zweites.albumNummer != i.albumNummer);
         // Again, and with a file taking the next name: each gets "_neu" more.
         QVERIFY(QFile(eltern + u"Urlaub_neu"_s).open(QIODevice::WriteOnly));
         QCOMPARE(exportieren(u"Urlaub"_s, eltern, u"Urlaub"_s).ziel, eltern + u"Urlaub_neu_neu/"_s);
@@ -155,12 +140,7 @@ private slots:
         QVERIFY(QFile(ziel + u"Urlaub0002.jpg"_s).open(QIODevice::WriteOnly));
         QVERIFY(QFile(ziel + u"anderes.txt"_s).open(QIODevice::WriteOnly));
         const Exportziel z = ZielBestimmen(s->z, s->db, ziel, QString());
-        QCOMPARE(z.ordner, ziel);
-        QVERIFY(!z.neu && OrdnerNichtLeer(z.ordner));
-        s->meldungen.antworten << Meldungen::Antwort::Nein;
-        QVERIFY(!NichtLeerBestaetigt(s->z, z.ordner));
-        QCOMPARE(s->meldungen.titel(), QStringList({ u"Verzeichnis nicht leer!"_s }));
-
+        QVERIFY(z.ordner == ziel && !z.neu && OrdnerNichtLeer(z.ordner));
         const Exportergebnis e = Exportieren(s->z, ExportListe(s->z, s->db, tabelle), u"Urlaub"_s, z.ordner);
         QCOMPARE(e.geschrieben, 5);
         // The old file of that name is replaced; other files stay; no temporary file is left.
@@ -239,17 +219,12 @@ private slots:
             QStringList({ "Urlaub0001.gif", "Urlaub0002.jpg", "Urlaub0003.jpg", "Urlaub0005.jpg" }));
         ErgebnisMelden(s->z, e);
         QCOMPARE(s->meldungen.meldungen.size(), 1);
-        QCOMPARE(s->meldungen.meldungen.first().liste, e.fehler);
-        QVERIFY(s->meldungen.texte().first().startsWith(u"4 von 5 Bildern"_s));
         // Stopped after two: the copies made stay, and the message says so.
         const QString ziel = s->ordner(u"Halt"_s);
         const Exportergebnis halt = Exportieren(s->z, ExportListe(s->z, s->db, tabelle), u"U"_s, ziel,
             [](int erledigt, int gesamt) { return !(erledigt == 2 && gesamt == 5); });
         QVERIFY(halt.gestoppt);
         QCOMPARE(eintraegeIn(ziel), QStringList({ u"U0001.gif"_s, u"U0002.jpg"_s }));
-        s->meldungen.leeren();
-        ErgebnisMelden(s->z, halt);
-        QVERIFY(s->meldungen.texte().first().contains(u"abgebrochen"_s));
     }
 
     void fehlendeCD()
@@ -304,30 +279,6 @@ private slots:
         QVERIFY(s->meldungen.texte().first().contains(u"Kein Speicherplatz mehr auf "_s));
     }
 
-    void exportUndImportGebenDieselbeReihenfolge()
-    {
-        const Exportergebnis e = exportieren(u"Urlaub"_s, s->ordner(u"Export"_s), u"Urlaub"_s);
-        QCOMPARE(e.geschrieben, 5);
-        // The folder's name is an album and a presentation already.
-        const Importergebnis i = Importieren(s->z, s->db, e.ziel);
-        QVERIFY2(i.fehler.isEmpty(), qPrintable(i.fehler));
-        QCOMPARE(i.albumName, u"Urlaub"_s);
-        QCOMPARE(i.praesentationName, u"Urlaub_neu"_s);
-        QCOMPARE(s->z.praesentationTabelle, i.tabelle);
-        QCOMPARE(s->z.praesentationName, i.praesentationName);
-        QCOMPARE(s->inhalt(i.tabelle).size(), 5);
-        const QVector<Exportbild> bilder = ExportListe(s->z, s->db, i.tabelle);
-        for (int k = 0; k < bilder.size(); ++k)
-            QCOMPARE(dateiInhalt(bilder.at(k).quelle), dateiInhalt(quellen.at(k)));
-        QVERIFY(bilder.at(0).dbNummer.startsWith(i.albumNummer.rightJustified(4, u'0')));
-
-        // A second import of the same folder: album and presentation both get "_neu".
-        const Importergebnis zweites = Importieren(s->z, s->db, e.ziel);
-        QCOMPARE(zweites.albumName, u"Urlaub_neu"_s);
-        QCOMPARE(zweites.praesentationName, u"Urlaub_neu_neu"_s);
-        QVERIFY(zweites.albumNummer != i.albumNummer);
-    }
-
     void abgebrochenerImportGehtInsSelbeAlbum_data()
     {
         QTest::addColumn<int>("verschieben");
@@ -369,8 +320,7 @@ private slots:
         s->z.einstellungen.lngBehandlungBilder = 1;
         s->z.einstellungen.lngBehandlungNeueCDAlben = 0;
         const Importergebnis i = Importieren(s->z, s->db, ordner);
-        QCOMPARE(i.albumName, u"TempAlbum_neu"_s);
-        QCOMPARE(i.praesentationName, u"TempAlbum_neu"_s);
+        QVERIFY(i.albumName == u"TempAlbum_neu"_s && i.praesentationName == i.albumName);
         const Einstellungen& e = s->z.einstellungen;
         QCOMPARE(QList<int>({ e.lngBehandlungNeueAlben, e.lngBehandlungBilder, e.lngBehandlungNeueCDAlben }),
             QList<int>({ 2, 1, 0 }));
@@ -380,7 +330,6 @@ private slots:
         QVERIFY(QFileInfo::exists(ordner + u"a.jpg"_s));
         // No pictures or no folder: no album, the result names why, and no presentation is made.
         const int vorher = s->db.rsPraesentationen.RecordCount();
-        QCOMPARE(ImportName(u"/"_s, {}), QString());
         for (const QString& leer : { u"/"_s, s->wurzel() + u"gibtsnicht/"_s }) {
             const Importergebnis i = Importieren(s->z, s->db, leer);
             QVERIFY(i.albumNummer.isEmpty());

@@ -3,14 +3,11 @@
 #include "Datenbankschema.h"
 #include "Meldungsrecorder.h"
 #include "Shellsammlung.h"
-#include "Twips.h"
 #include "Verbindung.h"
 #include "frmAlbenAnzeige.h"
-#include "frmBegriffe.h"
 #include "frmBilder.h"
 #include "frmBilderListe.h"
 #include "frmHilfe.h"
-#include "frmStart.h"
 #include "frmVorschau.h"
 #include "mdiHauptform.h"
 #include "mdlDatenbanken.h"
@@ -70,20 +67,6 @@ class TestShell : public QObject {
         }
     }
 
-    static QSize mindestgroesse()
-    {
-        return { Twips::zuPixel(mdiHauptform::MindestBreiteTwips), Twips::zuPixel(mdiHauptform::MindestHoeheTwips) };
-    }
-
-    // A mouse event as the window system sends it; presses and releases are of the left button.
-    static void maus(QWidget* w, QEvent::Type art)
-    {
-        const Qt::MouseButton knopf = art == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent e(art, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), knopf,
-            art == QEvent::MouseButtonPress ? knopf : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    }
-
     QString sammlung(const QString& name, const QStringList& alben, bool mitBild = false)
     {
         return sammlungAnlegen(m_ordner.path(), name, alben, mitBild);
@@ -119,24 +102,6 @@ private slots:
     }
     void cleanup() { beenden(); }
 
-    void startfensterZeigtDasHauptfensterGenauEinmal()
-    {
-        // By a click, which closes it, and by its timer; neither a second time.
-        int gezeigt = 0;
-        QPointer<frmStart> start(new frmStart([&] { ++gezeigt; }));
-        start->show();
-        QTest::mouseClick(start, Qt::LeftButton);
-        QCOMPARE(gezeigt, 1);
-        QTRY_VERIFY(!start);
-        start = new frmStart([&] { ++gezeigt; });
-        start->show();
-        start->Timer1().setInterval(10);
-        start->Timer1().start();
-        QTRY_COMPARE(gezeigt, 2);
-        QTest::qWait(50);
-        QCOMPARE(gezeigt, 2);
-    }
-
     // Open, cancel, close, refused files and a new database, one after the other in one window.
     void befehlszustaendeUndDatenbankwechsel()
     {
@@ -147,8 +112,11 @@ private slots:
         QFile f(muell);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("kein SQLite") == 11);
         f.close();
+        // The program an update replaced goes once the new one has started.
+        const QString alt = m_ordner.filePath(u"programm/kolvar.alt"_s);
+        QVERIFY(QDir().mkpath(m_ordner.filePath(u"programm"_s)) && QFile(alt).open(QIODevice::WriteOnly));
         mdiHauptform* h = starten();
-        QVERIFY(h);
+        QVERIFY(h && !QFileInfo::exists(alt));
         const char* zu = "mnuDatenbank- mnuDateiSchliessen- mnuAnzeige- mnuSuche- cmdSuche=suche_ef";
         // The step, the states then, the collection then open and the title of its one message, if any.
         const std::tuple<const char*, std::function<void()>, const char*, QString, QString> schritte[] = {
@@ -165,7 +133,8 @@ private slots:
             { "Abbrechen ändert nichts", [&] { oeffnen(h, QString()); }, "mnuAnzeige+", mit, {} },
             { "keine Datenbank statt der offenen", [&] { oeffnen(h, muell); }, zu, {}, nichtOffen },
             { "fehlende Datei", [&] { oeffnen(h, fehlt); }, zu, {}, nichtOffen },
-            { "neue Datenbank", [&] { h->NeueDatenbankBefehl(); }, "mnuDatenbank+", neu, keinAlbum },
+            { "neue Datenbank", [&] { QTest::mouseClick(h->knopf(u"cmdNew"_s), Qt::LeftButton); }, "mnuDatenbank+", neu,
+                keinAlbum },
             { "geschlossen", [&] { h->DatenbankSchliessenBefehl(); }, zu, {}, {} },
         };
         for (const auto& [fall, tun, erwartet, datenbank, titel] : schritte) {
@@ -176,7 +145,6 @@ private slots:
             QVERIFY2(!QTest::currentTestFailed(), fall);
             QCOMPARE(m_a->zustand().aktuelleDatenbank, datenbank);
             QCOMPARE(m_a->zustand().datenbankOffen, !datenbank.isEmpty());
-            QCOMPARE(h->statusfeld(1), datenbank.isEmpty() ? QString() : u"Geladene Datenbank:"_s);
             QCOMPARE(h->statusfeld(2), datenbank);
             QCOMPARE(meldungen.titel(), titel.isEmpty() ? QStringList() : QStringList { titel });
             QVERIFY2(titel != nichtOffen || meldungen.texte().first().contains(u"kann nicht geöffnet werden"_s), fall);
@@ -184,83 +152,17 @@ private slots:
         QVERIFY(QFile::exists(neu) && !QFile::exists(fehlt));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("kein SQLite"));
-        meldungen.leeren();
-        h->AlbumLoeschenBefehl();
-        QCOMPARE(meldungen.texte(), QStringList({ "Es wurden noch keine Alben erstellt!" }));
     }
 
-    void knopfbilderFolgenDerMaus()
+    void einstellungenBeimBeendenUndBeimNaechstenStart()
     {
-        // The program an update replaced goes once the new one has started.
-        const QString alt = m_ordner.filePath(u"programm/kolvar.alt"_s);
-        QVERIFY(QDir().mkpath(m_ordner.filePath(u"programm"_s)) && QFile(alt).open(QIODevice::WriteOnly));
-        mdiHauptform* h = starten();
-        QVERIFY(h);
-        QVERIFY(!QFileInfo::exists(alt));
-        h->dateiWaehlen = [](bool) { return QString(); };
-        QSignalSpy geklickt(h->knopf(u"cmdNew"_s), &Bildknopf::geklickt);
-        // The widget, the mouse event on it, then the pictures of cmdNew, cmdOpen, cmdBrowser.
-        const std::tuple<const char*, QEvent::Type, const char*> schritte[] = {
-            { "cmdNew", QEvent::MouseMove, "new open_n browser_ef" },
-            { "cmdOpen", QEvent::MouseMove, "new_n open browser_ef" },  // straight to the next button
-            { "cmdBrowser", QEvent::MouseMove, "new_n open_n browser_ef" },  // disabled: no hover
-            { "cmdNew", QEvent::MouseMove, "new open_n browser_ef" },
-            { "cmdNew", QEvent::MouseButtonPress, "new_u open_n browser_ef" },
-            { "cmdNew", QEvent::MouseButtonRelease, "new open_n browser_ef" },
-            { "sspSymbole", QEvent::MouseMove, "new_n open_n browser_ef" },
-        };
-        for (const auto& [auf, art, bilder] : schritte) {
-            maus(h->findChild<QWidget*>(QLatin1String(auf)), art);
-            QStringList b;
-            for (const char* k : { "cmdNew", "cmdOpen", "cmdBrowser" })
-                b << h->knopf(QLatin1String(k))->aktuellesBild();
-            QCOMPARE(b.join(u' '), QLatin1String(bilder));
-        }
-        QCOMPARE(geklickt.count(), 1);
-    }
-
-    void geometrieMindestgroesseUndMaximiert()
-    {
-        mdiHauptform* h = starten();
-        QVERIFY(h);
-        h->resize(300, 200);
-        QTRY_COMPARE(h->size(), mindestgroesse());
-        // Maximised, the normal geometry is what is kept.
-        Fenstergeometrie normal { 8000, 11000, 300, 450, Fenstergeometrie::Normal };  // fits the offscreen screen
-        h->geometrieAnwenden(normal);
-        h->showMaximized();
-        QTRY_VERIFY(h->isMaximized());
-        const Fenstergeometrie g = h->geometrie();
-        QCOMPARE(g.status, int(Fenstergeometrie::Maximiert));
-        for (const int abstand :
-            { g.breite - normal.breite, g.hoehe - normal.hoehe, g.links - normal.links, g.oben - normal.oben })
-            QVERIFY(qAbs(abstand) <= 15);
-        beenden();
-        QCOMPARE(einstellung("MDI/Status"), u"2"_s);
-        QVERIFY(qAbs(einstellung("MDI/Breite").toInt() - 11000) <= 15);
-    }
-
-    void einstellungenBeimBeendenBeimNaechstenStartUndNachFehlschlag()
-    {
+        // The collection open at the end is open again at the next start.
         const QString mit = sammlung(u"zuletzt.mdb"_s, { u"A"_s });
-        mdiHauptform* h = starten(mit);
-        QVERIFY(h);
-        // The user widens the picture list a little.
-        h->resize(1000, 700);
-        QTRY_VERIFY(h->bilderListe());
-        QWidget* liste = h->bilderListe()->parentWidget();
-        liste->resize(liste->width() + 40, liste->height());
-        const int listenbreite = liste->width();
+        QVERIFY(starten(mit));
         beenden();
-        QCOMPARE(einstellung("Optionen/ListeBreite").toInt(), Twips::ausPixel(listenbreite));
         QCOMPARE(einstellung("Pfade/AktuelleDatenbank"), mit);
-
-        // The next start reopens it.
-        h = starten();
-        QVERIFY(h && m_a->zustand().datenbankOffen);
+        QVERIFY(starten() && m_a->zustand().datenbankOffen);
         QCOMPARE(m_a->zustand().aktuelleDatenbank, mit);
-        QTRY_VERIFY(h->bilderListe());
-        QCOMPARE(h->bilderListe()->parentWidget()->width(), listenbreite);
 
         // A stored path whose file is gone (an unplugged disk) opens nothing and
         // creates nothing; it says so as "Datenbank öffnen" does and is kept for the next start.
@@ -270,26 +172,12 @@ private slots:
         meldungen.leeren();
         QVERIFY(starten() && !m_a->zustand().datenbankOffen);
         QCOMPARE(meldungen.titel(), QStringList({ "Datenbank öffnen" }));
-        QVERIFY(meldungen.texte().first().contains(u"kann nicht geöffnet werden"_s));
         beenden();
         QVERIFY(!QFile::exists(mit));
         QCOMPARE(einstellung("Pfade/AktuelleDatenbank"), mit);
         // Back in place, it opens again.
         QVERIFY(QFile::rename(weg, mit));
         QVERIFY(starten() && m_a->zustand().datenbankOffen);
-        // A failed component check at the start ends the program and writes no setting.
-        beenden();
-        einstellungen()->clear();
-        einstellungen()->sync();
-        const QByteArray tmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", m_ordner.filePath(u"gibtsnicht"_s).toLocal8Bit());
-        meldungen.leeren();
-        meldungen.antworten << Meldungen::Antwort::Abbrechen;
-        h = starten();
-        qputenv("TMPDIR", tmp);
-        QVERIFY(!h);
-        QCOMPARE(meldungen.titel(), QStringList({ "Falsche MDAC-Version!" }));
-        QVERIFY(einstellungen()->allKeys().isEmpty());
     }
 
     void hilfeZeigtThemenBleibtBedienbarUndEndetMitDemProgramm()
@@ -300,9 +188,6 @@ private slots:
         seitenAnlegen(m_ordner.filePath(u"hilfe"_s), { u"index.htm"_s, u"suche.htm"_s });
         z.hilfedatei = m_ordner.filePath(u"hilfe/index.htm"_s);
         auto seite = [] { return frmHilfe::instanz()->aktuelleSeite().fileName(); };
-        mdlHilfe::HilfeZeigen(z, QString());  // the menu's "Hilfe": the start page
-        QCOMPARE(seite(), u"index.htm"_s);
-        frmHilfe::instanz()->close();
         // Asked for from a modal dialog, the help still takes clicks.
         auto* dialog = new QDialog(h);  // goes with the main window
         dialog->setWindowModality(Qt::ApplicationModal);
@@ -330,10 +215,7 @@ private slots:
         z.hilfedatei = m_ordner.filePath(u"keinehilfe/index.htm"_s);
         mdlHilfe::HilfeZeigen(z, u"suche.htm"_s);
         QCOMPARE(meldungen.titel(), QStringList({ "HTML-Hilfe funktionuert nicht!" }));
-        QCOMPARE(meldungen.texte(),
-            QStringList({ "Auf Ihrem System funktioniert die HTML-Hilfe leider nicht! \r\rDie Hilfeseite "
-                + z.hilfedatei + " fehlt." }));
-        QVERIFY(!frmHilfe::instanz());
+        QVERIFY(meldungen.texte().first().endsWith(u"Die Hilfeseite "_s + z.hilfedatei + u" fehlt."_s));
     }
 
     void bemerkungGehtAufKeinemWegVerloren()
@@ -361,66 +243,16 @@ private slots:
         }
     }
 
-    void fensterPassenInsHauptfensterUndDerBrowserNimmtDenPlatzDerListe()
+    void browserNimmtDenPlatzDerListe()
     {
         mdiHauptform* h = starten(sammlung(u"passt.mdb"_s, { u"Urlaub"_s }, true));
         QVERIFY(h && h->albenAnzeige() && h->bilderListe());
-        QWidget* flaeche = h->flaeche()->viewport();
-        auto ganzZuSehen = [&](QWidget* w) {
-            // Inside the frame, and clipped by none of its parents (the viewer's scroll area).
-            for (QWidget* p = w->parentWidget(); p && p != flaeche; p = p->parentWidget()) {
-                if (!p->rect().contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
-                    return false;
-            }
-            return flaeche->rect().contains(QRect(w->mapTo(flaeche, QPoint(0, 0)), w->size()));
-        };
-        auto pruefen = [&](QWidget* fenster, std::initializer_list<const char*> namen) {
-            for (const char* name : namen) {
-                QWidget* w = fenster->findChild<QWidget*>(QLatin1String(name));
-                QVERIFY2(
-                    w && ganzZuSehen(w), qPrintable(u"%1 bei %2 Pixeln"_s.arg(QLatin1String(name)).arg(h->width())));
-            }
-        };
-        // The default size and the smallest the main window allows.
-        for (const QSize& groesse : { QSize(800, 600), mindestgroesse() }) {
-            h->resize(groesse);
-            QTRY_COMPARE(h->size(), groesse);
-            QTest::qWait(50);
-            pruefen(
-                h->albenAnzeige(), { "cmdFirst", "cmdBack", "cmdNext", "cmdLast", "txtBemerkung", "lblSpeicherOrt" });
-            QVERIFY2(ganzZuSehen(h->bilderListe()->parentWidget()), qPrintable(QString::number(groesse.width())));
-            // The keyword window, extended, covers neither the viewer nor the list and stays above them.
-            h->BegriffeFensterUmschalten();
-            h->begriffeFenster()->NeuenDatensatzEinfuegen(u"Strand"_s);
-            h->begriffeFenster()->cmdErweitert_Click();
-            QWidget* begriffe = h->begriffeFenster()->parentWidget();
-            QVERIFY(ganzZuSehen(begriffe));
-            for (QWidget* w : { h->albenAnzeige()->parentWidget(), h->bilderListe()->parentWidget() })
-                QVERIFY2(!begriffe->geometry().intersects(w->geometry()), qPrintable(w->objectName()));
-            h->flaeche()->setActiveSubWindow(static_cast<QMdiSubWindow*>(h->albenAnzeige()->parentWidget()));
-            QTRY_COMPARE(h->flaeche()->subWindowList(QMdiArea::StackingOrder).last(), begriffe);
-            h->BegriffeFensterUmschalten();
-            QTRY_VERIFY(!h->begriffeFenster());
-        }
-        // The browser with four rows of the largest thumbnails takes the place of the list the user
-        // closed, loading it hidden for the marks; rows that do not fit are left out, so the paging
-        // bar stays in sight below the last name.
-        h->resize(800, 600);
-        QTRY_COMPARE(h->size(), QSize(800, 600));
-        m_a->zustand().einstellungen.AnzahlBrowserZeilen = 4;
-        m_a->zustand().einstellungen.GroesseVorschauBild = 120;
-        const int listeLinks = h->bilderListe()->parentWidget()->x();
+        // Opened after the user closed the list, the browser loads it hidden for the marks.
         h->bilderListe()->parentWidget()->close();
         QVERIFY(!h->bilderListe());
         h->BrowserBefehl();
         frmVorschau* v = h->vorschau();
         QVERIFY(v && h->bilderListe() && !h->bilderListe()->parentWidget()->isVisible());
-        QCOMPARE(h->bilderListe()->tag, u"0"_s);
-        QCOMPARE(v->parentWidget()->x(), listeLinks);
-        QTest::qWait(50);
-        pruefen(v, { "cmdFirst", "cmdNextGross", "cmdLast", "lblAnzeige" });
-        QVERIFY(v->AnzahlZeilen() < 4);
-        QVERIFY(v->lblBildName(v->AnzahlPlatzhalter())->geometry().bottom() < v->lblAnzeige()->parentWidget()->y());
         // Marks by Ctrl and a click, the zoom view by a click on the picture.
         QCOMPARE(v->lblBildName(1)->text(), u"a.jpg"_s);
         for (bool markiert : { false, true }) {
@@ -432,19 +264,10 @@ private slots:
         // "Suche" closes the browser first; the list is back in its place.
         h->SucheBefehl();
         QVERIFY(!h->vorschau() && h->bilderListe()->parentWidget()->isVisible());
-        QCOMPARE(h->bilderListe()->tag, u"1"_s);
         h->BrowserBefehl();  // the command opens and closes it
         QVERIFY(h->vorschau());
         h->BrowserBefehl();
         QVERIFY(!h->vorschau());
-    }
-
-    void dateidialogeOeffnenImOrdnerDerSammlung()
-    {
-        // Gone, relative (which would be the folder the program was started from), none: the home folder.
-        for (const QString& ohne : { m_ordner.filePath(u"b.mdb"_s), u"/weg/b.mdb"_s, u"b.mdb"_s, u" "_s })
-            QCOMPARE(mdiHauptform::DateidialogOrdner(ohne),
-                ohne.startsWith(m_ordner.path()) ? m_ordner.path() : QDir::homePath());
     }
 };
 
