@@ -13,12 +13,6 @@
 // straight through SQL (no files needed: keywords and search read rows only).
 class Begriffssammlung : public Sammlungsgeruest {
 public:
-    Begriffssammlung()
-    {
-        if (!db.rsBegriffe.IstOffen())
-            qFatal("rsBegriffe ist nicht offen.");
-    }
-
     // A new album; returns its number (its table's name).
     QString album(const QString& name)
     {
