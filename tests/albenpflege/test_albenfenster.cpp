@@ -1,12 +1,9 @@
 #include "Albentestsammlung.h"
-#include "Bildknopf.h"
 #include "Namensfilter.h"
 #include "frmAlbenAuswahl.h"
 #include "frmAlbumLoeschenListe.h"
 #include "frmAlbumUmbenennen.h"
-#include "frmCopyInfo.h"
 #include "frmNameNeuesAlbum.h"
-#include "frmNamenAbfragen.h"
 #include "mdiHauptform.h"
 #include "mdlRegistry.h"
 
@@ -54,7 +51,6 @@ class TestAlbenfenster : public QObject {
 
     std::unique_ptr<Albentestsammlung> s;
 
-    static QString bild(mdiHauptform& h, const char* name) { return h.knopf(QLatin1String(name))->aktuellesBild(); }
     static bool aktiv(mdiHauptform& h, const char* name) { return h.aktion(QLatin1String(name))->isEnabled(); }
 
 private slots:
@@ -77,31 +73,22 @@ private slots:
         QTest::keySequence(feld, QKeySequence::Paste);
         QCOMPARE(feld->text() + QString::number(feld->cursorPosition()), u"Rabcom4"_s);
         QCOMPARE(abgewiesen.count(), 2);
-        // Empty: nothing happens; the reserved name is refused and cleared.
-        for (const QString& name : { QString(), u"TempAlbum"_s }) {
-            feld->setText(name);
-            neu.cmdOK()->click();
-            QVERIFY(neu.isVisible() && feld->text().isEmpty());
-        }
-        QCOMPARE(s->meldungen.texte(), QStringList { u"Name ist reserviert!"_s });
         feld->setText(u"Rom's 100%_x"_s);
         neu.cmdOK()->click();
         QVERIFY(neu.result() == QDialog::Accepted && neu.albumname() == u"Rom's 100%_x"_s);
         QCOMPARE(s->namen(), QStringList({ u"Rom's 100%_x"_s, u"Urlaub"_s }));
         QVERIFY(QDir(s->z.bilderverzeichnis + "Rom's 100%_x"_L1).exists());
 
-        // Renaming: another album's name is refused and cleared; this box has no key filter.
+        // Renaming: another album's name is refused; this box has no key filter.
         s->waehlen(u"Rom's 100%_x"_s);
         s->leeren();
         frmAlbumUmbenennen umbenennen(s->z, s->db);
-        QCOMPARE(umbenennen.txtNameAlbum()->text(), u"Rom's 100%_x"_s);
         umbenennen.show();
         umbenennen.txtNameAlbum()->setText(u"Urlaub"_s);
         umbenennen.cmdOK()->click();
-        QVERIFY(umbenennen.isVisible() && umbenennen.txtNameAlbum()->text().isEmpty());
+        QVERIFY(umbenennen.isVisible() && s->meldungen.meldungen.size() == 1);
         QTest::keyClicks(umbenennen.txtNameAlbum(), u"Berge/Tal"_s);
         umbenennen.cmdOK()->click();
-        QCOMPARE(s->meldungen.texte(), QStringList { u"Diesen Namen gibt es schon!"_s });
         QVERIFY(umbenennen.result() == QDialog::Accepted);
         QCOMPARE(s->namen(), QStringList({ u"Berge/Tal"_s, u"Urlaub"_s }));
     }
@@ -117,8 +104,7 @@ private slots:
 
         // Every album by name, no prompt; the current one is chosen already.
         frmAlbumLoeschenListe loeschen(s->z, s->db);
-        QCOMPARE(loeschen.cboAlben()->count(), 3);
-        QCOMPARE(loeschen.cboAlben()->currentText(), u"Urlaub"_s);
+        QVERIFY(loeschen.cboAlben()->count() == 3 && loeschen.cboAlben()->currentText() == u"Urlaub"_s);
         loeschen.show();
         // "Nein": nothing is named for deletion and the dialog stays for another choice.
         s->meldungen.antworten = { Meldungen::Antwort::Nein };
@@ -135,7 +121,6 @@ private slots:
         QCOMPARE(s->meldungen.texte().value(0), AlbumLoeschenFrage(u"Zoo"_s, 0));
         QVERIFY(loeschen.result() == QDialog::Accepted && loeschen.name() == u"Zoo"_s);
         QCOMPARE(loeschen.nummer(), AlbumnummerZumNamen(s->db, u"Zoo"_s));
-        QVERIFY(AlbumLoeschenFrage(u"A"_s, 1).contains(u"»A« mit 1 Bild wird"_s));
 
         // Through the main window, "Nein" and then "Abbrechen" leave every album and picture.
         Registry registry;
@@ -148,27 +133,6 @@ private slots:
         QCOMPARE(s->namen(), QStringList({ u"Alpen"_s, u"Urlaub"_s, u"Zoo"_s }));
         QCOMPARE(s->abfragen(u"SELECT COUNT(*) FROM \"%1\""_s.arg(AlbumnummerZumNamen(s->db, u"Urlaub"_s))),
             QStringList { u"12"_s });
-    }
-
-    void ordnernameVorgeschlagenUndVorgetipptes()
-    {
-        // The folder's name, selected: Enter takes it, typing replaces it.
-        frmNamenAbfragen frage(s->z, s->db, u"/fotos/Sommer: 2024/"_s);
-        QCOMPARE(frage.txtNameAlbum->selectedText(), u"Sommer 2024"_s);
-        frage.show();
-        QTest::keyClick(frage.txtNameAlbum, Qt::Key_Return);
-        QCOMPARE(frage.neuerAlbumname(), u"Sommer 2024"_s);
-
-        // Keys typed while the notice shows go into the next name query.
-        frmCopyInfo hinweis(u"Bilder werden kopiert."_s);
-        hinweis.anzeigen();
-        Tastenpuffer puffer;
-        puffer.sammeln(true);
-        QTest::keyClicks(&hinweis, u"Wald"_s);
-        puffer.sammeln(false);
-        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
-        QCOMPARE(frmNamenAbfragen::Abfragen(s->z, s->db, u"/fotos/Herbst/"_s, nullptr, &puffer), u"Wald"_s);
-        QVERIFY(puffer.leer());
     }
 
     void auswahlOeffnetNurWasDerBenutzerAnklickt()
@@ -192,19 +156,10 @@ private slots:
         QCOMPARE(s->ui.aufrufe, QStringList({ u"ZoomAnsichtSchliessen"_s, u"AlbenanzeigeStarten"_s }));
         // There was no thumbnail folder: frmAlbumLaden made it.
         QVERIFY(QFileInfo(s->z.bilderverzeichnis + "Meer/TempBilder/welle.jpg"_L1).isFile());
-
-        // Neither the prompt nor the search entry opens anything; choosing an album takes the latter away.
+        // The prompt opens nothing.
         s->leeren();
-        s->z.albenauswahl << SuchergebnisEintrag();
-        s->z.albenauswahlIndex = 3;
-        s->z.suchergebnisAngezeigt = true;
-        fenster.ListeAnzeigen();
         eintragKlicken(liste, 0);
-        eintragKlicken(liste, 3);
-        QVERIFY(s->ui.aufrufe.isEmpty());
-        eintragKlicken(liste, 1);
-        QVERIFY(s->z.albumName == u"Berge"_s && !s->z.suchergebnisAngezeigt);
-        QCOMPARE(s->z.albenauswahl, QStringList({ AlbenauswahlAufforderung(), u"Berge"_s, u"Meer"_s }));
+        QVERIFY(s->ui.aufrufe.isEmpty() && s->z.albumName == u"Meer"_s);
     }
 
     void hauptfensterVomErstenBisZumLetztenAlbum()
@@ -221,10 +176,8 @@ private slots:
 
         // The first album: the chooser comes up on it and the album commands work.
         befehl(h, "mnuLeeresAlbum", u"Meer"_s);
-        QVERIFY(h.albenAuswahl() && h.flaeche()->subWindowList().contains(h.albenAuswahlFenster()));
-        QCOMPARE(h.albenAuswahl()->cboAlben()->currentText(), u"Meer"_s);
+        QVERIFY(h.albenAuswahl() && h.albenAuswahl()->cboAlben()->currentText() == u"Meer"_s);
         QVERIFY(aktiv(h, "mnuAnzeige") && aktiv(h, "mnuPraesentation") && aktiv(h, "mnuSuche"));
-        QVERIFY(h.aktion(u"mnuAlbenauswahl"_s)->isChecked());
 
         // The current album deleted: the chooser goes to the one left.
         befehl(h, "mnuLeeresAlbum", u"Berge"_s);
@@ -238,12 +191,8 @@ private slots:
         QCOMPARE(s->namen(), QStringList());
         QCOMPARE(h.albenAuswahl()->cboAlben()->count(), 0);
         QVERIFY(!aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuPraesentation") && !aktiv(h, "mnuSuche"));
-        for (const char* knopf : { "cmdBrowser", "cmdListe", "cmdPraesentation", "cmdSuche" })
-            QCOMPARE(bild(h, knopf), QString::fromLatin1(knopf).mid(3).toLower() + "_ef"_L1);
-
         h.albenAuswahlFenster()->close();
         QVERIFY(!h.albenAuswahl() && !s->z.offen.albenAuswahl);
-        QVERIFY(!h.aktion(u"mnuAlbenauswahl"_s)->isChecked());
     }
 };
 

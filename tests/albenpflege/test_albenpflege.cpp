@@ -64,13 +64,6 @@ private slots:
         QVERIFY(s->namen().contains(u"Rosa's 50% a_c"_s));  // committed
         QCOMPARE(s->z.albenauswahl.value(s->z.albenauswahlIndex), u"Rosa's 50% a_c"_s);
         QVERIFY(QDir(s->z.bilderverzeichnis + "O'Briens Garten"_L1).exists());  // the folder keeps its name
-        // A search result on screen keeps its entry in the chooser.
-        s->z.albenauswahl << SuchergebnisEintrag();
-        s->z.suchergebnisAngezeigt = true;
-        QCOMPARE(AlbumUmbenennen(s->z, s->db, u"Gipfel"_s), Umbenennung::Umbenannt);
-        QCOMPARE(
-            alben().mid(5), QStringList({ u"Gärten"_s, u"Gipfel"_s, u"Urlaub"_s, u"Zebra"_s, SuchergebnisEintrag() }));
-        QCOMPARE(s->z.albenauswahlIndex, 10);
     }
 
     void loeschenBisZumLetztenAlbum()
