@@ -98,63 +98,44 @@ private slots:
         QVERIFY(s.namenImKatalog().isEmpty() && !K::Entfernen(s.z, s.db, erste));
     }
 
-    void albumAlsTemporaerePraesentationZweimal()
-    {
-        Praesentationssammlung s;
-        const QStringList ersteSchluessel = s.album(u"Rom"_s, 3);
-        // A row without a key does not go into the presentation.
-        BildEintragen(s.db, u"ohne.jpg"_s, 0, u"01.02.2003"_s);
-        s.db.rsAlbum.Requery();
-        s.db.rsAlbum.Sort(u"Dateiname DESC"_s);  // the album's order, not the table's
-        s.db.rsAlbum.MoveFirst();
-        s.db.rsAlbum.MoveNext();
-        const QString name = u"Temporäre Präsentation"_s;
-
-        const Praesentation erste = K::AlbumAlsPraesentation(s.z, s.db, name);
-        QVERIFY(erste.gueltig());
-        QCOMPARE(s.tabellenfolge(erste.tabelle),
-            (QStringList { ersteSchluessel[2], ersteSchluessel[1], ersteSchluessel[0] }));
-        QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
-
-        const QStringList zweiteSchluessel = s.album(u"Paris"_s, 2);
-        s.ui.aufrufe.clear();
-        s.ui.beimSchliessen = [&] { return s.tabelleDa(erste.tabelle) ? u"Tabelle da"_s : u"Tabelle weg"_s; };
-        const Praesentation zweite = K::AlbumAlsPraesentation(s.z, s.db, name);
-        QVERIFY(zweite.gueltig() && zweite.nummer != erste.nummer && zweite.tabelle != erste.tabelle);
-        QCOMPARE(s.ui.aufrufe, (QStringList { u"Schliessen Tabelle da"_s, u"Befehle an"_s }));
-        QVERIFY(!s.tabelleDa(erste.tabelle) && s.namenImKatalog() == QStringList { name });
-        QCOMPARE(s.tabellenfolge(zweite.tabelle), zweiteSchluessel);
-        QVERIFY(s.z.praesentationTabelle == zweite.tabelle && s.meldungen.meldungen.isEmpty());
-    }
-
-    // "Album als Präsentation anzeigen" replaces only what it made itself:
-    // not its own name written otherwise, not the name from an older file,
-    // and not a temporary one the user renamed.
+    // "Album als Präsentation anzeigen" twice: the album's pictures with a key
+    // in the album's order; the second run closes the first while its table
+    // still exists and replaces only what it made itself: not its own name
+    // written otherwise, not the name from an older file, and not a temporary
+    // one the user renamed.
     void temporaereErsetztNurIhreEigene()
     {
         const QString name = u"Temporäre Präsentation"_s;
         for (const QString& art : { u"neu"_s, u"alt"_s, u"umbenannt"_s }) {
             Praesentationssammlung s;
-            const QStringList schluessel = s.album(u"Rom"_s, 2);
+            const QStringList k = s.album(u"Rom"_s, 3);
             if (art == u"umbenannt"_s) {
                 QVERIFY(K::AlbumAlsPraesentation(s.z, s.db, name).gueltig());
                 QCOMPARE(K::Umbenennen(s.z, s.db, u"Reise"_s), K::Ergebnis::Erledigt);
             } else {
                 QCOMPARE(K::NeuePraesentation(s.z, s.db, art == u"neu"_s ? u"temporäre präsentation"_s : name),
                     K::Ergebnis::Erledigt);
-                s.db.conDaten.Ausfuehren(
-                    u"INSERT INTO \"%1\" VALUES (1, ?)"_s.arg(s.z.praesentationTabelle), { schluessel[1] });
+                s.db.conDaten.Ausfuehren(u"INSERT INTO \"%1\" VALUES (1, ?)"_s.arg(s.z.praesentationTabelle), { k[1] });
             }
             const Praesentation eigene = K::Aktuelle(s.z);
             const QStringList eigeneFolge = s.tabellenfolge(eigene.tabelle);
-            const QString erwartet = art == u"umbenannt"_s ? name : name + u"_neu"_s;
-            for (int mal = 0; mal < 2; ++mal) {
+            BildEintragen(s.db, u"ohne.jpg"_s, 0, u"01.02.2003"_s);
+            s.db.rsAlbum.Requery();
+            s.db.rsAlbum.Sort(u"Dateiname DESC"_s);  // the album's order, not the table's
+            Praesentation vorige;
+            s.ui.beimSchliessen = [&] { return s.tabelleDa(vorige.tabelle) ? u"Tabelle da"_s : u"Tabelle weg"_s; };
+            for (const QStringList& aufrufe :
+                { QStringList { u"Befehle an"_s }, QStringList { u"Schliessen Tabelle da"_s, u"Befehle an"_s } }) {
+                s.ui.aufrufe.clear();
                 const Praesentation temp = K::AlbumAlsPraesentation(s.z, s.db, name);
-                QCOMPARE(temp.name, erwartet);
-                QCOMPARE(s.tabellenfolge(temp.tabelle), schluessel);
+                QCOMPARE(temp.name, art == u"umbenannt"_s ? name : name + u"_neu"_s);
+                QCOMPARE(s.tabellenfolge(temp.tabelle), (QStringList { k[2], k[1], k[0] }));
+                QVERIFY(s.ui.aufrufe == aufrufe && !s.tabelleDa(vorige.tabelle)
+                    && s.z.praesentationTabelle == temp.tabelle);
+                vorige = temp;
             }
-            QCOMPARE(s.namenImKatalog(), (QStringList { eigene.name, erwartet }));
-            QCOMPARE(s.tabellenfolge(eigene.tabelle), eigeneFolge);
+            QCOMPARE(s.namenImKatalog(), (QStringList { eigene.name, vorige.name }));
+            QVERIFY(s.tabellenfolge(eigene.tabelle) == eigeneFolge && s.meldungen.meldungen.isEmpty());
         }
     }
 };
