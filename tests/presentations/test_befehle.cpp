@@ -38,7 +38,7 @@ struct Hauptfenster {
 class TestBefehle : public QObject {
     Q_OBJECT
 private slots:
-    void neuOeffnenLoeschen()
+    void praesentationsbefehle()
     {
         Hauptfenster f;
         mdiHauptform* h = f.h;
@@ -66,16 +66,9 @@ private slots:
         QTRY_VERIFY(!h->storyboard());
         QVERIFY(f.a.zustand().praesentationName.isEmpty());
         QVERIFY(!aktiv("mnuPraeOeffnen") && !aktiv("mnuPraeSchliessen"));
-        h->close();
-    }
 
-    // An album twice as "Temporäre Präsentation", a right-click on each part
-    // of the storyboard, the slide show ending from its help and with its collection.
-    void storyboardUndDiaschau()
-    {
-        Hauptfenster f;
-        mdiHauptform* h = f.h;
-        QVERIFY(h);
+        // An album twice as "Temporäre Präsentation", a right-click on each part
+        // of the storyboard, the slide show ending from its help and with its collection.
         const auto storyboardRahmen = [h] {
             int n = 0;
             for (QMdiSubWindow* f : h->findChild<QMdiArea*>()->subWindowList())
