@@ -83,12 +83,16 @@ private slots:
                 : tabelle + u" Modell "_s + modell;
         };
         // Behind the end, onto itself and onto its right neighbour are refused.
-        const struct { QString start; Art art; int ziel, quelle; QString ergebnis; } faelle[] = {
-            { {}, Ein, 1, 0, u"x"_s }, { u"abc"_s, Ein, 2, 0, u"axbc"_s }, { u"abc"_s, Ein, 1, 0, u"xabc"_s },
-            { u"abc"_s, Ein, 4, 0, u"abcx"_s }, { u"abc"_s, Ein, 5, 0, u"abc-"_s }, { u"abc"_s, Ver, 3, 1, u"bac"_s },
-            { u"abc"_s, Ver, 2, 3, u"acb"_s }, { u"abc"_s, Ver, 4, 1, u"bca"_s }, { u"abc"_s, Ver, 1, 3, u"cab"_s },
-            { u"abc"_s, Ver, 2, 2, u"abc-"_s }, { u"abc"_s, Ver, 3, 2, u"abc-"_s }, { u"abc"_s, Los, 3, 0, u"ab"_s },
-            { u"abc"_s, Los, 1, 0, u"bc"_s }, { u"a"_s, Los, 1, 0, QString() } };
+        const struct {
+            QString start;
+            Art art;
+            int ziel, quelle;
+            QString ergebnis;
+        } faelle[] = { { {}, Ein, 1, 0, u"x"_s }, { u"abc"_s, Ein, 2, 0, u"axbc"_s },
+            { u"abc"_s, Ein, 1, 0, u"xabc"_s }, { u"abc"_s, Ein, 4, 0, u"abcx"_s }, { u"abc"_s, Ein, 5, 0, u"abc-"_s },
+            { u"abc"_s, Ver, 3, 1, u"bac"_s }, { u"abc"_s, Ver, 2, 3, u"acb"_s }, { u"abc"_s, Ver, 4, 1, u"bca"_s },
+            { u"abc"_s, Ver, 1, 3, u"cab"_s }, { u"abc"_s, Ver, 2, 2, u"abc-"_s }, { u"abc"_s, Ver, 3, 2, u"abc-"_s },
+            { u"abc"_s, Los, 3, 0, u"ab"_s }, { u"abc"_s, Los, 1, 0, u"bc"_s }, { u"a"_s, Los, 1, 0, QString() } };
         for (const auto& f : faelle)
             QCOMPARE(bearbeiten(f.start, f.art, f.ziel, f.quelle), f.ergebnis);
     }
@@ -110,8 +114,7 @@ private slots:
         s.db.conDaten.Ausfuehren(
             u"CREATE TRIGGER sperre BEFORE INSERT ON \"%1\" BEGIN SELECT RAISE(ABORT, 'gesperrt'); END"_s.arg(tabelle));
         QSignalSpy umbau(&m, &QAbstractItemModel::rowsMoved);
-        QVERIFY(!m.BildEinfuegen(2, rom[0]));
-        QVERIFY(!m.Bildverschieben(1, 3) && umbau.isEmpty());  // out, then not in again: the picture must stay
+        QVERIFY(!m.BildEinfuegen(2, rom[0]) && !m.Bildverschieben(1, 3) && umbau.isEmpty());  // a move must not lose it
         QCOMPARE(s.tabellenfolge(tabelle) + modellfolge(m), rom + rom);
     }
 
@@ -127,14 +130,15 @@ private slots:
         AlbumAusPraesentationenEntfernen(s.db, s.albumNummer(u"Rom"_s));
         QCOMPARE(s.tabellenfolge(tabelle), (QStringList { paris[0], paris[1], u"Lücke"_s }));
         QVERIFY(m.Laden(tabelle));
-        QCOMPARE(s.tabellenfolge(tabelle) << m.bild(2).dateiname, (QStringList { paris[0], paris[1], u"Paris2.jpg"_s }));
+        QCOMPARE(
+            s.tabellenfolge(tabelle) << m.bild(2).dateiname, (QStringList { paris[0], paris[1], u"Paris2.jpg"_s }));
         // Edits after the reload land where the user sees them.
         QVERIFY(m.Bildverschieben(1, 2));
         QCOMPARE(s.tabellenfolge(tabelle), (QStringList { paris[1], paris[0] }));
     }
 
-    // The slide show's sequence, its pictures and their size, without a window.
-    void schritteUndStart()
+    // The slide show's sequence without a window.
+    void diaschaufolge()
     {
         Diaschaufolge f(12, 12), eins(1, 1);
         QCOMPARE(
@@ -143,10 +147,7 @@ private slots:
         // The start position is held to the pictures there are.
         QCOMPARE(Diaschaufolge(12, 0).position() + Diaschaufolge(12, 40).position(), 1 + 12);
         QVERIFY(Diaschaufolge(0, 1).leer());
-    }
 
-    void fehlendeUeberspringen()
-    {
         // Pictures 3 and 4 are missing ("alle": every one is); gives the one
         // found, then the ones asked for in their order.
         const auto suchen = [](int anzahl, int start, S schritt, bool alle) {
@@ -164,8 +165,7 @@ private slots:
         QCOMPARE(suchen(4, 3, S::Keiner, false), (QList<int> { 1, 3, 4, 1 }));  // over the end
         QCOMPARE(suchen(3, 2, S::Keiner, true), (QList<int> { 0, 2, 3, 1 }));  // none to show: once round
         Diaschaufolge keins(3, 2);
-        QCOMPARE(keins.Suchen([](int) { return Diaschaufolge::Lage::Abbrechen; }), 0);
-        QCOMPARE(keins.position(), 2);
+        QVERIFY(keins.Suchen([](int) { return Diaschaufolge::Lage::Abbrechen; }) == 0 && keins.position() == 2);
     }
 
     // The storyboard window takes drops and the slide-show window steps.
@@ -181,12 +181,10 @@ private slots:
 
         // The empty presentation is one append cell; a drop on it gives position 1.
         const QPoint anhaengen = st.bildRechteck(1).center();
-        QCOMPARE(st.zielBei(anhaengen).art, Z::Bild);
         QVERIFY(fallenLassen(st, anhaengen, DBNummerMimeTyp(), rom[0].toUtf8())
             && fallenLassen(st, st.bildRechteck(2).center(), DBNummerMimeTyp(), rom[1].toUtf8()));
         // Into the gap after picture 1: between the two.
         const QPoint luecke1(st.bildRechteck(1).right() + 4, st.bildRechteck(1).center().y());
-        QCOMPARE(st.zielBei(luecke1).art, Z::Luecke);
         QVERIFY(fallenLassen(st, luecke1, DBNummerMimeTyp(), rom[2].toUtf8()));
         QCOMPARE(s.tabellenfolge(s.z.praesentationTabelle), (QStringList { rom[0], rom[2], rom[1] }));
         QCOMPARE(st.zielBei(QPoint(st.bildRechteck(4).right() + 40, anhaengen.y())).art, Z::Keins);
