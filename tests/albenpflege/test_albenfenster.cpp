@@ -144,15 +144,14 @@ private slots:
         frmAlbenAuswahl fenster(s->z, s->db);
         fenster.show();
         QComboBox* liste = fenster.cboAlben();
-        QCOMPARE(liste->currentText(), AlbenauswahlAufforderung());
         // Filling or setting the list opens nothing.
         liste->setCurrentIndex(2);
         fenster.ListeAnzeigen();
         QVERIFY(s->z.albumName.isEmpty() && s->ui.aufrufe.isEmpty());
 
         eintragKlicken(liste, 2);
-        QCOMPARE(s->z.albumName, u"Meer"_s);
-        QCOMPARE(s->db.rsAlbum.quelle().tabelle + FeldLesen(s->db.rsDaten, u"Album"_s), meer + meer);
+        QCOMPARE(s->z.albumName + s->db.rsAlbum.quelle().tabelle + FeldLesen(s->db.rsDaten, u"Album"_s),
+            u"Meer"_s + meer + meer);
         QCOMPARE(s->ui.aufrufe, QStringList({ u"ZoomAnsichtSchliessen"_s, u"AlbenanzeigeStarten"_s }));
         // There was no thumbnail folder: frmAlbumLaden made it.
         QVERIFY(QFileInfo(s->z.bilderverzeichnis + "Meer/TempBilder/welle.jpg"_L1).isFile());
@@ -167,8 +166,7 @@ private slots:
         Registry registry;
         mdiHauptform h(s->z, s->db, registry);
         DatenbankSchliessen(s->z, s->db);
-        QVERIFY(DatenbankOhneAlbenOeffnen(s->z, s->db, s->datei()));
-        QVERIFY(!h.albenAuswahl());
+        QVERIFY(DatenbankOhneAlbenOeffnen(s->z, s->db, s->datei()) && !h.albenAuswahl());
         s->meldungen.leeren();
         h.aktion(u"mnuLoeschenAlbum"_s)->trigger();
         h.aktion(u"mnuUmbenennenAlbum"_s)->trigger();
@@ -183,13 +181,12 @@ private slots:
         befehl(h, "mnuLeeresAlbum", u"Berge"_s);
         QCOMPARE(s->z.albumName, u"Berge"_s);
         befehl(h, "mnuLoeschenAlbum", u"Berge"_s);
-        QCOMPARE(s->db.rsAlbum.quelle().tabelle, AlbumnummerZumNamen(s->db, u"Meer"_s));
-        QCOMPARE(h.albenAuswahl()->cboAlben()->currentText(), u"Meer"_s);
+        QCOMPARE(s->db.rsAlbum.quelle().tabelle + h.albenAuswahl()->cboAlben()->currentText(),
+            AlbumnummerZumNamen(s->db, u"Meer"_s) + u"Meer"_s);
 
         // The last album deleted: no album, every album command off.
         befehl(h, "mnuLoeschenAlbum", u"Meer"_s);
-        QCOMPARE(s->namen(), QStringList());
-        QCOMPARE(h.albenAuswahl()->cboAlben()->count(), 0);
+        QVERIFY(s->namen().isEmpty() && h.albenAuswahl()->cboAlben()->count() == 0);
         QVERIFY(!aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuPraesentation") && !aktiv(h, "mnuSuche"));
         h.albenAuswahlFenster()->close();
         QVERIFY(!h.albenAuswahl() && !s->z.offen.albenAuswahl);
