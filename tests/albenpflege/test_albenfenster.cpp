@@ -1,5 +1,4 @@
 #include "Albentestsammlung.h"
-#include "Namensfilter.h"
 #include "frmAlbenAuswahl.h"
 #include "frmAlbumLoeschenListe.h"
 #include "frmAlbumUmbenennen.h"
@@ -64,15 +63,13 @@ private slots:
         frmNameNeuesAlbum neu(s->z, s->db);
         neu.show();
         QLineEdit* feld = neu.txtNameAlbum();
-        QSignalSpy abgewiesen(neu.namensfilter(), &Namensfilter::abgewiesen);
-        // A typed "/" beeps and is not inserted; pasted text loses such characters too.
+        // A typed "/" is not inserted; pasted text loses such characters too.
         QTest::keyClicks(feld, u"Rom"_s);
         QTest::keyClick(feld, '/');
         feld->setCursorPosition(1);
         QApplication::clipboard()->setText(u"a/b*c"_s);
         QTest::keySequence(feld, QKeySequence::Paste);
-        QCOMPARE(feld->text() + QString::number(feld->cursorPosition()), u"Rabcom4"_s);
-        QCOMPARE(abgewiesen.count(), 2);
+        QCOMPARE(feld->text(), u"Rabcom"_s);
         feld->setText(u"Rom's 100%_x"_s);
         neu.cmdOK()->click();
         QVERIFY(neu.result() == QDialog::Accepted && neu.albumname() == u"Rom's 100%_x"_s);
