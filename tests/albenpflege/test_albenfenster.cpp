@@ -11,8 +11,7 @@
 
 namespace {
 
-// Answers the next album dialog: the name into its box or list, then OK,
-// and then "Abbrechen" if asked for.
+// Answers the next album dialog: the name into its box or list, OK, then "Abbrechen" if asked for.
 void antworten(const QString& name, bool abbrechen = false)
 {
     QTimer::singleShot(0, [name, abbrechen] {

@@ -4,8 +4,7 @@
 #include <QDir>
 #include <memory>
 
-// Album maintenance without windows: name rules, renaming, deleting, and
-// the clean-up of presentations.
+// Album maintenance without windows: names, renaming, deleting, and cleaning up presentations.
 class TestAlbenpflege : public QObject {
     Q_OBJECT
 
@@ -23,9 +22,8 @@ private slots:
                  u"O'Briens Garten"_s, u"100%"_s, u"a_b"_s })
             QVERIFY(!s->album(name).isEmpty());
         s->leeren();
-        // New names: empty, reserved and existing ones are refused; case is no
-        // difference for any letter, an umlaut is one; ' % _ are ordinary
-        // characters, neither quotes nor wildcards.
+        // New names: empty, reserved and existing ones are refused; case is no difference for any
+        // letter, an umlaut is one; ' % _ are ordinary characters, neither quotes nor wildcards.
         const struct {
             QString name;
             Namenspruefung ergebnis;
@@ -97,8 +95,7 @@ private slots:
 
     void anderesAlbumGeloeschtDasAktuelleBleibt()
     {
-        // The current album first, in the middle and last by name; the chooser's
-        // entries shift, the current album and its views must not.
+        // The current album first, in the middle and last: the chooser's entries shift, it must not.
         for (const auto& [aktuelles, geloescht] :
             { std::pair { u"Zoo"_s, u"Berge"_s }, std::pair { u"Zoo"_s, u"Alpen"_s },
                 std::pair { u"Berge"_s, u"Alpen"_s }, std::pair { u"Alpen"_s, u"Zoo"_s } }) {
@@ -147,8 +144,7 @@ private slots:
         QCOMPARE(alben(), s->namen());
         QCOMPARE(s->reihen(p1).size() + s->reihen(p2).size(), 5);
 
-        // The connection is usable afterwards: the next attempt goes through. The
-        // album's pictures leave every presentation, the others keep their places.
+        // The next attempt goes through: the album's pictures leave every presentation, others stay.
         s->db.conDaten.Ausfuehren(u"DROP TRIGGER gesperrt"_s);
         QVERIFY(AlbumLoeschen(s->z, s->db, u"A"_s, eins).geloescht);
         QCOMPARE(s->namen().size(), 9);

@@ -8,8 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-// The keyword field, the keyword table, and keyword and date changes of one
-// or many pictures, in albums and in the search result.
+// The keyword field and table, and keyword and date changes of pictures, also in a search result.
 class BegriffeTest : public QObject {
     Q_OBJECT
 
@@ -71,10 +70,9 @@ private slots:
         QVERIFY(s.begriff(u"Heckenrose"_s) > tulpe);
     }
 
-    // Two albums with a picture of the same name, and in one of them keys that
-    // do not follow the rows' numbers (as in older collections): an edit in the
-    // search result reaches the row that holds the key and the copy, never the
-    // namesake nor the row whose number the key ends in; with its row gone, nothing.
+    // Two albums with a picture of the same name, one with keys that do not follow the rows' numbers
+    // (as in older collections): an edit in the search result reaches the row that holds the key and
+    // the copy, never the namesake nor the row whose number the key ends in; with its row gone, nothing.
     void suchergebnisSpiegeltInDieQuelle()
     {
         Begriffssammlung s;
@@ -135,9 +133,8 @@ private slots:
         QCOMPARE(Bildbegriffe::MarkiertenEntfernen(s.z, s.db, { 3 }, sieben), 0);
     }
 
-    // A batch over three marked pictures that fails at the third: by a field
-    // that has no room left (named in the message) or by the engine refusing the
-    // write after two went through. Nothing is stored either way.
+    // A batch over three marked pictures fails at the third, by a full field (named in the message)
+    // or by the engine refusing the write after two went through. Nothing is stored either way.
     void stapelScheitertUndLaesstAllesWieEsWar()
     {
         for (const bool vollesFeld : { true, false }) {

@@ -188,8 +188,10 @@ private slots:
         kind<QLineEdit>(*f, u"txtDatumBis"_s)->setText(u"1.1.1990"_s);
         kind<QPushButton>(*f, u"cmdStarten"_s)->click();
         QCOMPARE(s.meldungen.meldungen.size(), 1);
-        QVERIFY(!s.z.suchergebnisAngezeigt && s.liste->modell().markiert(2) && s.ui.aufrufe.isEmpty() && !s.z.offen.suche);
-        QCOMPARE(kind<QLineEdit>(*s.anzeige, u"txtBildname"_s)->text() + s.db.rsAlbum.quelle().tabelle, u"b.jpg"_s + s.a);
+        QVERIFY(!s.z.suchergebnisAngezeigt && s.liste->modell().markiert(2) && s.ui.aufrufe.isEmpty()
+            && !s.z.offen.suche);
+        QCOMPARE(
+            kind<QLineEdit>(*s.anzeige, u"txtBildname"_s)->text() + s.db.rsAlbum.quelle().tabelle, u"b.jpg"_s + s.a);
 
         f = new frmSuche(s.z, s.db);
         f->show();

@@ -47,9 +47,8 @@ struct Suchdaten : Begriffssammlung {
 
 }  // namespace
 
-// The search over all albums: TempAlbum, each criterion and their
-// combination, literal texts, date ranges, and what stays when nothing is
-// found or the database fails.
+// The search over all albums: each criterion and their combination, literal texts,
+// date ranges, and what stays when nothing is found or the database fails.
 class SucheTest : public QObject {
     Q_OBJECT
 

@@ -7,8 +7,7 @@
 
 #include <QtWidgets>
 
-// A collection with the album Rom of three pictures, opened by the main
-// window of a program that has its help pages beside it.
+// The album Rom of three pictures, opened by the main window of a program with its help beside it.
 struct Hauptfenster {
     Praesentationssammlung s;
     Anwendung a;
@@ -80,9 +79,8 @@ private slots:
         QTRY_COMPARE(storyboardRahmen(), 1);
         QCOMPARE(h->storyboard()->modell().anzahl(), 3);
 
-        // One right-click, one menu, as the window system sends it: press, context menu, release.
-        // The picture's menu "B" on picture 2, the presentation's "P" on the gap
-        // after it, none on the append cell, "P" on the title.
+        // One right-click (press, context menu, release), one menu: the picture's "B" on picture 2,
+        // the presentation's "P" on the gap after it, none on the append cell, "P" on the title.
         QString menues;
         connect(h->menue(u"mnuPUPraeBilder"_s), &QMenu::aboutToShow, this, [&] { menues += u'B'; });
         connect(h->menue(u"mnuPUPrae"_s), &QMenu::aboutToShow, this, [&] { menues += u'P'; });

@@ -98,11 +98,9 @@ private slots:
         QVERIFY(s.namenImKatalog().isEmpty() && !K::Entfernen(s.z, s.db, erste));
     }
 
-    // "Album als Präsentation anzeigen" twice: the album's pictures with a key
-    // in the album's order; the second run closes the first while its table
-    // still exists and replaces only what it made itself: not its own name
-    // written otherwise, not the name from an older file, and not a temporary
-    // one the user renamed.
+    // "Album als Präsentation anzeigen" twice: the album's pictures with a key in the album's order;
+    // the second run closes the first while its table still exists and replaces only what it made
+    // itself: not its own name written otherwise, an older file's name, or one the user renamed.
     void temporaereErsetztNurIhreEigene()
     {
         const QString name = u"Temporäre Präsentation"_s;
