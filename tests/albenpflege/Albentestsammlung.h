@@ -38,8 +38,7 @@ public:
         QVERIFY(AlbumWaehlen(z, db, name));
         AlbumOeffnen(z, db, z.albumNummer);
     }
-    // The first column of a query's rows, read through a connection of its
-    // own: it sees only what was committed.
+    // The first column of a query's rows, through a connection of its own: only what was committed.
     QStringList abfragen(const QString& sql)
     {
         Verbindung v;

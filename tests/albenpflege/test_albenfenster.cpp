@@ -1,12 +1,8 @@
 #include "Albentestsammlung.h"
-#include "Bildknopf.h"
-#include "Namensfilter.h"
 #include "frmAlbenAuswahl.h"
 #include "frmAlbumLoeschenListe.h"
 #include "frmAlbumUmbenennen.h"
-#include "frmCopyInfo.h"
 #include "frmNameNeuesAlbum.h"
-#include "frmNamenAbfragen.h"
 #include "mdiHauptform.h"
 #include "mdlRegistry.h"
 
@@ -15,8 +11,7 @@
 
 namespace {
 
-// Answers the next album dialog: the name into its box or list, then OK,
-// and then "Abbrechen" if asked for.
+// Answers the next album dialog: the name into its box or list, OK, then "Abbrechen" if asked for.
 void antworten(const QString& name, bool abbrechen = false)
 {
     QTimer::singleShot(0, [name, abbrechen] {
@@ -54,7 +49,6 @@ class TestAlbenfenster : public QObject {
 
     std::unique_ptr<Albentestsammlung> s;
 
-    static QString bild(mdiHauptform& h, const char* name) { return h.knopf(QLatin1String(name))->aktuellesBild(); }
     static bool aktiv(mdiHauptform& h, const char* name) { return h.aktion(QLatin1String(name))->isEnabled(); }
 
 private slots:
@@ -68,40 +62,29 @@ private slots:
         frmNameNeuesAlbum neu(s->z, s->db);
         neu.show();
         QLineEdit* feld = neu.txtNameAlbum();
-        QSignalSpy abgewiesen(neu.namensfilter(), &Namensfilter::abgewiesen);
-        // A typed "/" beeps and is not inserted; pasted text loses such characters too.
+        // A typed "/" is not inserted; pasted text loses such characters too.
         QTest::keyClicks(feld, u"Rom"_s);
         QTest::keyClick(feld, '/');
         feld->setCursorPosition(1);
         QApplication::clipboard()->setText(u"a/b*c"_s);
         QTest::keySequence(feld, QKeySequence::Paste);
-        QCOMPARE(feld->text() + QString::number(feld->cursorPosition()), u"Rabcom4"_s);
-        QCOMPARE(abgewiesen.count(), 2);
-        // Empty: nothing happens; the reserved name is refused and cleared.
-        for (const QString& name : { QString(), u"TempAlbum"_s }) {
-            feld->setText(name);
-            neu.cmdOK()->click();
-            QVERIFY(neu.isVisible() && feld->text().isEmpty());
-        }
-        QCOMPARE(s->meldungen.texte(), QStringList { u"Name ist reserviert!"_s });
+        QCOMPARE(feld->text(), u"Rabcom"_s);
         feld->setText(u"Rom's 100%_x"_s);
         neu.cmdOK()->click();
         QVERIFY(neu.result() == QDialog::Accepted && neu.albumname() == u"Rom's 100%_x"_s);
         QCOMPARE(s->namen(), QStringList({ u"Rom's 100%_x"_s, u"Urlaub"_s }));
         QVERIFY(QDir(s->z.bilderverzeichnis + "Rom's 100%_x"_L1).exists());
 
-        // Renaming: another album's name is refused and cleared; this box has no key filter.
+        // Renaming: another album's name is refused; this box has no key filter.
         s->waehlen(u"Rom's 100%_x"_s);
         s->leeren();
         frmAlbumUmbenennen umbenennen(s->z, s->db);
-        QCOMPARE(umbenennen.txtNameAlbum()->text(), u"Rom's 100%_x"_s);
         umbenennen.show();
         umbenennen.txtNameAlbum()->setText(u"Urlaub"_s);
         umbenennen.cmdOK()->click();
-        QVERIFY(umbenennen.isVisible() && umbenennen.txtNameAlbum()->text().isEmpty());
+        QVERIFY(umbenennen.isVisible() && s->meldungen.meldungen.size() == 1);
         QTest::keyClicks(umbenennen.txtNameAlbum(), u"Berge/Tal"_s);
         umbenennen.cmdOK()->click();
-        QCOMPARE(s->meldungen.texte(), QStringList { u"Diesen Namen gibt es schon!"_s });
         QVERIFY(umbenennen.result() == QDialog::Accepted);
         QCOMPARE(s->namen(), QStringList({ u"Berge/Tal"_s, u"Urlaub"_s }));
     }
@@ -117,8 +100,7 @@ private slots:
 
         // Every album by name, no prompt; the current one is chosen already.
         frmAlbumLoeschenListe loeschen(s->z, s->db);
-        QCOMPARE(loeschen.cboAlben()->count(), 3);
-        QCOMPARE(loeschen.cboAlben()->currentText(), u"Urlaub"_s);
+        QVERIFY(loeschen.cboAlben()->count() == 3 && loeschen.cboAlben()->currentText() == u"Urlaub"_s);
         loeschen.show();
         // "Nein": nothing is named for deletion and the dialog stays for another choice.
         s->meldungen.antworten = { Meldungen::Antwort::Nein };
@@ -135,7 +117,6 @@ private slots:
         QCOMPARE(s->meldungen.texte().value(0), AlbumLoeschenFrage(u"Zoo"_s, 0));
         QVERIFY(loeschen.result() == QDialog::Accepted && loeschen.name() == u"Zoo"_s);
         QCOMPARE(loeschen.nummer(), AlbumnummerZumNamen(s->db, u"Zoo"_s));
-        QVERIFY(AlbumLoeschenFrage(u"A"_s, 1).contains(u"»A« mit 1 Bild wird"_s));
 
         // Through the main window, "Nein" and then "Abbrechen" leave every album and picture.
         Registry registry;
@@ -150,27 +131,6 @@ private slots:
             QStringList { u"12"_s });
     }
 
-    void ordnernameVorgeschlagenUndVorgetipptes()
-    {
-        // The folder's name, selected: Enter takes it, typing replaces it.
-        frmNamenAbfragen frage(s->z, s->db, u"/fotos/Sommer: 2024/"_s);
-        QCOMPARE(frage.txtNameAlbum->selectedText(), u"Sommer 2024"_s);
-        frage.show();
-        QTest::keyClick(frage.txtNameAlbum, Qt::Key_Return);
-        QCOMPARE(frage.neuerAlbumname(), u"Sommer 2024"_s);
-
-        // Keys typed while the notice shows go into the next name query.
-        frmCopyInfo hinweis(u"Bilder werden kopiert."_s);
-        hinweis.anzeigen();
-        Tastenpuffer puffer;
-        puffer.sammeln(true);
-        QTest::keyClicks(&hinweis, u"Wald"_s);
-        puffer.sammeln(false);
-        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
-        QCOMPARE(frmNamenAbfragen::Abfragen(s->z, s->db, u"/fotos/Herbst/"_s, nullptr, &puffer), u"Wald"_s);
-        QVERIFY(puffer.leer());
-    }
-
     void auswahlOeffnetNurWasDerBenutzerAnklickt()
     {
         s->album(u"Berge"_s);
@@ -180,31 +140,21 @@ private slots:
         frmAlbenAuswahl fenster(s->z, s->db);
         fenster.show();
         QComboBox* liste = fenster.cboAlben();
-        QCOMPARE(liste->currentText(), AlbenauswahlAufforderung());
         // Filling or setting the list opens nothing.
         liste->setCurrentIndex(2);
         fenster.ListeAnzeigen();
         QVERIFY(s->z.albumName.isEmpty() && s->ui.aufrufe.isEmpty());
 
         eintragKlicken(liste, 2);
-        QCOMPARE(s->z.albumName, u"Meer"_s);
-        QCOMPARE(s->db.rsAlbum.quelle().tabelle + FeldLesen(s->db.rsDaten, u"Album"_s), meer + meer);
+        QCOMPARE(s->z.albumName + s->db.rsAlbum.quelle().tabelle + FeldLesen(s->db.rsDaten, u"Album"_s),
+            u"Meer"_s + meer + meer);
         QCOMPARE(s->ui.aufrufe, QStringList({ u"ZoomAnsichtSchliessen"_s, u"AlbenanzeigeStarten"_s }));
         // There was no thumbnail folder: frmAlbumLaden made it.
         QVERIFY(QFileInfo(s->z.bilderverzeichnis + "Meer/TempBilder/welle.jpg"_L1).isFile());
-
-        // Neither the prompt nor the search entry opens anything; choosing an album takes the latter away.
+        // The prompt opens nothing.
         s->leeren();
-        s->z.albenauswahl << SuchergebnisEintrag();
-        s->z.albenauswahlIndex = 3;
-        s->z.suchergebnisAngezeigt = true;
-        fenster.ListeAnzeigen();
         eintragKlicken(liste, 0);
-        eintragKlicken(liste, 3);
-        QVERIFY(s->ui.aufrufe.isEmpty());
-        eintragKlicken(liste, 1);
-        QVERIFY(s->z.albumName == u"Berge"_s && !s->z.suchergebnisAngezeigt);
-        QCOMPARE(s->z.albenauswahl, QStringList({ AlbenauswahlAufforderung(), u"Berge"_s, u"Meer"_s }));
+        QVERIFY(s->ui.aufrufe.isEmpty() && s->z.albumName == u"Meer"_s);
     }
 
     void hauptfensterVomErstenBisZumLetztenAlbum()
@@ -212,8 +162,7 @@ private slots:
         Registry registry;
         mdiHauptform h(s->z, s->db, registry);
         DatenbankSchliessen(s->z, s->db);
-        QVERIFY(DatenbankOhneAlbenOeffnen(s->z, s->db, s->datei()));
-        QVERIFY(!h.albenAuswahl());
+        QVERIFY(DatenbankOhneAlbenOeffnen(s->z, s->db, s->datei()) && !h.albenAuswahl());
         s->meldungen.leeren();
         h.aktion(u"mnuLoeschenAlbum"_s)->trigger();
         h.aktion(u"mnuUmbenennenAlbum"_s)->trigger();
@@ -221,29 +170,22 @@ private slots:
 
         // The first album: the chooser comes up on it and the album commands work.
         befehl(h, "mnuLeeresAlbum", u"Meer"_s);
-        QVERIFY(h.albenAuswahl() && h.flaeche()->subWindowList().contains(h.albenAuswahlFenster()));
-        QCOMPARE(h.albenAuswahl()->cboAlben()->currentText(), u"Meer"_s);
+        QVERIFY(h.albenAuswahl() && h.albenAuswahl()->cboAlben()->currentText() == u"Meer"_s);
         QVERIFY(aktiv(h, "mnuAnzeige") && aktiv(h, "mnuPraesentation") && aktiv(h, "mnuSuche"));
-        QVERIFY(h.aktion(u"mnuAlbenauswahl"_s)->isChecked());
 
         // The current album deleted: the chooser goes to the one left.
         befehl(h, "mnuLeeresAlbum", u"Berge"_s);
         QCOMPARE(s->z.albumName, u"Berge"_s);
         befehl(h, "mnuLoeschenAlbum", u"Berge"_s);
-        QCOMPARE(s->db.rsAlbum.quelle().tabelle, AlbumnummerZumNamen(s->db, u"Meer"_s));
-        QCOMPARE(h.albenAuswahl()->cboAlben()->currentText(), u"Meer"_s);
+        QCOMPARE(s->db.rsAlbum.quelle().tabelle + h.albenAuswahl()->cboAlben()->currentText(),
+            AlbumnummerZumNamen(s->db, u"Meer"_s) + u"Meer"_s);
 
         // The last album deleted: no album, every album command off.
         befehl(h, "mnuLoeschenAlbum", u"Meer"_s);
-        QCOMPARE(s->namen(), QStringList());
-        QCOMPARE(h.albenAuswahl()->cboAlben()->count(), 0);
+        QVERIFY(s->namen().isEmpty() && h.albenAuswahl()->cboAlben()->count() == 0);
         QVERIFY(!aktiv(h, "mnuAnzeige") && !aktiv(h, "mnuPraesentation") && !aktiv(h, "mnuSuche"));
-        for (const char* knopf : { "cmdBrowser", "cmdListe", "cmdPraesentation", "cmdSuche" })
-            QCOMPARE(bild(h, knopf), QString::fromLatin1(knopf).mid(3).toLower() + "_ef"_L1);
-
         h.albenAuswahlFenster()->close();
         QVERIFY(!h.albenAuswahl() && !s->z.offen.albenAuswahl);
-        QVERIFY(!h.aktion(u"mnuAlbenauswahl"_s)->isChecked());
     }
 };
 

@@ -9,16 +9,9 @@
 #include <QSqlQuery>
 #include <QTest>
 
-// A collection in a temporary folder whose albums get their picture rows
-// straight through SQL (no files needed: keywords and search read rows only).
+// Albums whose picture rows come straight through SQL: keywords and search read rows only.
 class Begriffssammlung : public Sammlungsgeruest {
 public:
-    Begriffssammlung()
-    {
-        if (!db.rsBegriffe.IstOffen())
-            qFatal("rsBegriffe ist nicht offen.");
-    }
-
     // A new album; returns its number (its table's name).
     QString album(const QString& name)
     {

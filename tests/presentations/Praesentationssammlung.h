@@ -9,8 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-// Records what the presentations ask of the main window; when the
-// storyboard is closed it notes whether the open table still existed.
+// Records what presentations ask of the main window, at closing whether the open table existed.
 class Praesentationsoberflaeche : public Oberflaeche {
 public:
     std::function<QString()> beimSchliessen;
@@ -20,8 +19,7 @@ public:
     void PraesentationSchliessen() override { aufrufe << u"Schliessen"_s + (beimSchliessen ? u" "_s + beimSchliessen() : u""_s); }
 };
 
-// A collection with albums of pictures (rows only, keys written) and the
-// recorder above as main window.
+// Albums of pictures (rows only, keys written) and the recorder above as main window.
 class Praesentationssammlung : public Sammlungsgeruest {
 public:
     Praesentationssammlung() { z.oberflaeche = &ui; }

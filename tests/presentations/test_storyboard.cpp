@@ -14,7 +14,6 @@ using S = Diaschaufolge::Schritt;
 
 namespace {
 
-// The model's keys in its order.
 QStringList modellfolge(const StoryboardModell& m)
 {
     QStringList folge;
@@ -49,29 +48,15 @@ bool fallenLassen(Storyboardstreifen& streifen, const QPoint& punkt, const QStri
     return ereignis.isAccepted();
 }
 
-// A picture of one colour, and the colour a window shows at a point.
-void einfarbig(const QString& pfad, Qt::GlobalColor farbe)
-{
-    QImage bild(64, 48, QImage::Format_RGB32);
-    bild.fill(farbe);
-    QVERIFY(QDir().mkpath(QFileInfo(pfad).path()) && bild.save(pfad, "JPEG"));
-}
-QColor farbeBei(QWidget& w, const QPoint& punkt)
-{
-    const QImage bild = w.grab().toImage();
-    return bild.pixelColor(punkt * bild.devicePixelRatio());
-}
-
 }  // namespace
 
-// The storyboard's model on the presentation table.
+// The storyboard's model on the presentation table, the slide show's sequence, and their windows.
 class TestStoryboard : public QObject {
     Q_OBJECT
 private slots:
     void bearbeitungen()
     {
-        // Pictures a, b, c are in the presentation (as many as "start" says); x
-        // is the picture dropped in. Gives the table in letters, "_" for a gap
+        // Pictures a, b, c as "start" says, x dropped in. Gives the table in letters, "_" for a gap
         // in its numbers, "-" when the edit was refused, and the model when it differs.
         enum Art { Ein, Ver, Los };
         const auto bearbeiten = [](const QString& start, Art art, int ziel, int quelle = 0) {
@@ -94,73 +79,56 @@ private slots:
                 ? tabelle
                 : tabelle + u" Modell "_s + modell;
         };
-        QCOMPARE(bearbeiten({}, Ein, 1), u"x"_s);
-        QCOMPARE(bearbeiten(u"abc"_s, Ein, 2), u"axbc"_s);
-        QCOMPARE(bearbeiten(u"abc"_s, Ein, 1), u"xabc"_s);
-        QCOMPARE(bearbeiten(u"abc"_s, Ein, 4), u"abcx"_s);
-        QCOMPARE(bearbeiten(u"abc"_s, Ein, 5), u"abc-"_s);  // behind the end
-        QCOMPARE(bearbeiten(u"abc"_s, Ver, 3, 1), u"bac"_s);  // onto picture 3
-        QCOMPARE(bearbeiten(u"abc"_s, Ver, 2, 3), u"acb"_s);  // into gap 1
-        QCOMPARE(bearbeiten(u"abc"_s, Ver, 4, 1), u"bca"_s);
-        QCOMPARE(bearbeiten(u"abc"_s, Ver, 1, 3), u"cab"_s);
-        QCOMPARE(bearbeiten(u"abc"_s, Ver, 2, 2), u"abc-"_s);  // onto itself
-        QCOMPARE(bearbeiten(u"abc"_s, Ver, 3, 2), u"abc-"_s);  // onto its right neighbour
-        QCOMPARE(bearbeiten(u"abc"_s, Los, 3), u"ab"_s);
-        QCOMPARE(bearbeiten(u"abc"_s, Los, 1), u"bc"_s);
-        QCOMPARE(bearbeiten(u"a"_s, Los, 1), QString());
+        // Behind the end, onto itself and onto its right neighbour are refused.
+        const struct {
+            QString start;
+            Art art;
+            int ziel, quelle;
+            QString ergebnis;
+        } faelle[] = { { {}, Ein, 1, 0, u"x"_s }, { u"abc"_s, Ein, 2, 0, u"axbc"_s },
+            { u"abc"_s, Ein, 1, 0, u"xabc"_s }, { u"abc"_s, Ein, 4, 0, u"abcx"_s }, { u"abc"_s, Ein, 5, 0, u"abc-"_s },
+            { u"abc"_s, Ver, 3, 1, u"bac"_s }, { u"abc"_s, Ver, 2, 3, u"acb"_s }, { u"abc"_s, Ver, 4, 1, u"bca"_s },
+            { u"abc"_s, Ver, 1, 3, u"cab"_s }, { u"abc"_s, Ver, 2, 2, u"abc-"_s }, { u"abc"_s, Ver, 3, 2, u"abc-"_s },
+            { u"abc"_s, Los, 3, 0, u"ab"_s }, { u"abc"_s, Los, 1, 0, u"bc"_s }, { u"a"_s, Los, 1, 0, QString() } };
+        for (const auto& f : faelle)
+            QCOMPARE(bearbeiten(f.start, f.art, f.ziel, f.quelle), f.ergebnis);
     }
 
-    void fremdeUndFehlgeschlageneBearbeitungen()
+    void fremdeFehlgeschlageneUndLuecken()
     {
-        Storyboardprobe p(3);
+        Storyboardprobe p(2);
         auto& [s, rom, m] = p;
+        const QStringList paris = s.album(u"Paris"_s, 2), folge { rom[0], paris[0], rom[1], paris[1] };
         const QString tabelle = s.z.praesentationTabelle;
-        for (const QString& k : rom)
+        for (const QString& k : folge)
             QVERIFY(m.BildEinfuegen(m.anzahl() + 1, k));
 
         // Not a picture of this collection: an unknown album, an unknown picture, no key.
         for (const QString& fremd : { u"009900001"_s, u"000100099"_s, QString(), u"keinBild"_s })
             QVERIFY2(!m.BildEinfuegen(1, fremd), qPrintable(fremd));
-        QCOMPARE(s.tabellenfolge(tabelle), rom);
+        QCOMPARE(s.tabellenfolge(tabelle), folge);
 
         // The insert fails after the rows were shifted: all of it is undone.
         s.db.conDaten.Ausfuehren(
             u"CREATE TRIGGER sperre BEFORE INSERT ON \"%1\" BEGIN SELECT RAISE(ABORT, 'gesperrt'); END"_s.arg(tabelle));
         QSignalSpy umbau(&m, &QAbstractItemModel::rowsMoved);
-        QVERIFY(!m.BildEinfuegen(2, rom[0]));
-        QVERIFY(!m.Bildverschieben(1, 3) && umbau.isEmpty());  // out, then not in again: the picture must stay
-        QCOMPARE(s.tabellenfolge(tabelle) + modellfolge(m), rom + rom);
-    }
+        QVERIFY(!m.BildEinfuegen(2, rom[0]) && !m.Bildverschieben(1, 3) && umbau.isEmpty());  // a move must not lose it
+        QCOMPARE(s.tabellenfolge(tabelle) + modellfolge(m), folge + folge);
 
-    void ladenSchliesstLuecken()
-    {
-        Storyboardprobe p(2);
-        auto& [s, rom, m] = p;
-        const QStringList paris = s.album(u"Paris"_s, 2);
-        const QString tabelle = s.z.praesentationTabelle;
-        for (const QString& k : { rom[0], paris[0], rom[1], paris[1] })
-            QVERIFY(m.BildEinfuegen(m.anzahl() + 1, k));
-
+        // An album leaves the presentations: loading closes the gaps, and edits land where the user sees them.
+        s.db.conDaten.Ausfuehren(u"DROP TRIGGER sperre"_s);
         AlbumAusPraesentationenEntfernen(s.db, s.albumNummer(u"Rom"_s));
         QCOMPARE(s.tabellenfolge(tabelle), (QStringList { paris[0], paris[1], u"Lücke"_s }));
         QVERIFY(m.Laden(tabelle));
-        QCOMPARE(s.tabellenfolge(tabelle) << m.bild(2).dateiname, (QStringList { paris[0], paris[1], u"Paris2.jpg"_s }));
-        // Edits after the reload land where the user sees them.
+        QCOMPARE(
+            s.tabellenfolge(tabelle) << m.bild(2).dateiname, (QStringList { paris[0], paris[1], u"Paris2.jpg"_s }));
         QVERIFY(m.Bildverschieben(1, 2));
         QCOMPARE(s.tabellenfolge(tabelle), (QStringList { paris[1], paris[0] }));
     }
-};
 
-// The slide show's sequence, its pictures and their size, without a window.
-class TestDiaschau : public QObject {
-    Q_OBJECT
-private slots:
-    void schritteUndStart()
+    // The slide show's sequence without a window.
+    void diaschaufolge()
     {
-        QCOMPARE((QList<S> { Diaschaufolge::Taste(Qt::Key_Left), Diaschaufolge::Taste(Qt::Key_Down),
-                     Diaschaufolge::Taste(Qt::Key_A), Diaschaufolge::Maus(Diaschaufolge::Knopf::Links, false),
-                     Diaschaufolge::Maus(Diaschaufolge::Knopf::Rechts, false) }),
-            (QList<S> { S::Zurueck, S::Keiner, S::Vor, S::Vor, S::Zurueck }));
         Diaschaufolge f(12, 12), eins(1, 1);
         QCOMPARE(
             (QList<int> { f.Gehen(S::Keiner), f.Gehen(S::Schliessen), eins.Gehen(S::Vor), eins.Gehen(S::Zurueck) }),
@@ -168,10 +136,7 @@ private slots:
         // The start position is held to the pictures there are.
         QCOMPARE(Diaschaufolge(12, 0).position() + Diaschaufolge(12, 40).position(), 1 + 12);
         QVERIFY(Diaschaufolge(0, 1).leer());
-    }
 
-    void fehlendeUeberspringen()
-    {
         // Pictures 3 and 4 are missing ("alle": every one is); gives the one
         // found, then the ones asked for in their order.
         const auto suchen = [](int anzahl, int start, S schritt, bool alle) {
@@ -189,72 +154,26 @@ private slots:
         QCOMPARE(suchen(4, 3, S::Keiner, false), (QList<int> { 1, 3, 4, 1 }));  // over the end
         QCOMPARE(suchen(3, 2, S::Keiner, true), (QList<int> { 0, 2, 3, 1 }));  // none to show: once round
         Diaschaufolge keins(3, 2);
-        QCOMPARE(keins.Suchen([](int) { return Diaschaufolge::Lage::Abbrechen; }), 0);
-        QCOMPARE(keins.position(), 2);
+        QVERIFY(keins.Suchen([](int) { return Diaschaufolge::Lage::Abbrechen; }) == 0 && keins.position() == 2);
     }
 
-    void cdFrage()
-    {
-        Storyboardprobe p(2);
-        auto& [s, keys, m] = p;
-        s.db.conDaten.Ausfuehren(u"UPDATE Alben SET Pfad = 'fotos/', \"CD-Name\" = 'URLAUB'"_s);
-        QVERIFY(m.BildEinfuegen(1, keys[0]));
-
-        QVector<Diaschaubild> bilder = DiaschaubilderLaden(s.z, s.db.conDaten, s.z.praesentationTabelle);
-        QVERIFY(bilder.size() == 1 && bilder[0].pfad.isEmpty());
-        s.meldungen.antworten = { Meldungen::Antwort::Abbrechen };
-        QCOMPARE(DiaschaubildPruefen(s.z, bilder[0]), Diaschaufolge::Lage::Abbrechen);
-        QCOMPARE(s.meldungen.titel() + s.meldungen.texte(),
-            (QStringList { u"Keine oder falsche CD!"_s, u"Bitte CD 'URLAUB' einlegen!"_s }));
-        s.meldungen.antworten = { Meldungen::Antwort::OK };
-        QCOMPARE(DiaschaubildPruefen(s.z, bilder[0]), Diaschaufolge::Lage::Ueberspringen);
-
-        // The disc is in: the picture is shown without a question.
-        const QString cd = s.ordner(u"cd"_s);
-        s.laufwerke.hinzufuegen(cd, Laufwerk::CDROM, u"URLAUB"_s);
-        s.meldungen.leeren();
-        QCOMPARE(DiaschaubildPruefen(s.z, bilder[0]), Diaschaufolge::Lage::Anzeigen);
-        QVERIFY(bilder[0].pfad == cd + u"fotos/Rom1.jpg"_s && s.meldungen.meldungen.isEmpty());
-    }
-
-    void anzeigegroesse()
-    {
-        const QSize voll(1920, 1080);
-        QCOMPARE(Anzeigegroesse(QSize(640, 480), voll, true), QSize(1440, 1080));
-        QCOMPARE(Anzeigegroesse(QSize(640, 480), voll, false), QSize(640, 480));
-        QCOMPARE(Anzeigegroesse(QSize(6000, 4000), voll, false), QSize(1620, 1080));
-        QCOMPARE(Anzeigegroesse(QSize(4000, 1000), voll, false), QSize(1920, 480));
-        QCOMPARE(Anzeigegroesse(QSize(300, 600), voll, true), QSize(540, 1080));
-    }
-};
-
-// The storyboard window and the slide-show window.
-class TestFenster : public QObject {
-    Q_OBJECT
-private slots:
+    // The storyboard window takes drops and the slide-show window steps.
     void storyboardNimmtBilderAuf()
     {
         Storyboardprobe p(3);
         auto& [s, rom, m] = p;
-        // Installed, the append cell's picture lies in share/kolvar/, not beside the program.
-        s.z.datenordner = s.ordner(u"share/kolvar"_s);
-        einfarbig(s.z.datenordner + u"neuesbild.jpg"_s, Qt::green);
         frmPraesentationStoryboard sb(s.z, s.db);
         sb.show();
         sb.SBNeuAnzeigen();
-        QVERIFY(!sb.laufleiste().isEnabled());  // all fits
         Storyboardstreifen& st = sb.streifen();
         using Z = Storyboardstreifen::Ziel;
 
         // The empty presentation is one append cell; a drop on it gives position 1.
         const QPoint anhaengen = st.bildRechteck(1).center();
-        const QColor zelle = farbeBei(st, anhaengen);
-        QVERIFY2(zelle.green() > 200 && zelle.red() < 60 && st.zielBei(anhaengen).art == Z::Bild, qPrintable(zelle.name()));
         QVERIFY(fallenLassen(st, anhaengen, DBNummerMimeTyp(), rom[0].toUtf8())
             && fallenLassen(st, st.bildRechteck(2).center(), DBNummerMimeTyp(), rom[1].toUtf8()));
         // Into the gap after picture 1: between the two.
         const QPoint luecke1(st.bildRechteck(1).right() + 4, st.bildRechteck(1).center().y());
-        QCOMPARE(st.zielBei(luecke1).art, Z::Luecke);
         QVERIFY(fallenLassen(st, luecke1, DBNummerMimeTyp(), rom[2].toUtf8()));
         QCOMPARE(s.tabellenfolge(s.z.praesentationTabelle), (QStringList { rom[0], rom[2], rom[1] }));
         QCOMPARE(st.zielBei(QPoint(st.bildRechteck(4).right() + 40, anhaengen.y())).art, Z::Keins);
@@ -267,24 +186,6 @@ private slots:
         const QPoint letzteLuecke(st.bildRechteck(4).right() + 4, anhaengen.y());
         QVERIFY(st.Ablegen(st.zielBei(letzteLuecke), 1, QString()));
         QCOMPARE(s.tabellenfolge(s.z.praesentationTabelle), (QStringList { rom[2], rom[1], rom[0] }));
-
-        // A picture without a thumbnail folder is drawn from the picture itself.
-        einfarbig(sb.modell().bildPfad(1), Qt::red);
-        QVERIFY(!QFileInfo::exists(sb.modell().vorschau(1)));
-        sb.SBNeuAnzeigen();
-        const QColor mitte = farbeBei(st, st.bildRechteck(1).center());
-        QVERIFY2(mitte.red() > 200 && mitte.green() < 60, qPrintable(mitte.name()));
-
-        // More pictures than fit: the bar scrolls the frame to its right edge and back.
-        sb.resize(600, sb.height());
-        for (int i = 0; i < 30; ++i)
-            QVERIFY(sb.modell().BildEinfuegen(1, rom[i % 3]));
-        sb.hscListeEinrichten();
-        QVERIFY(sb.laufleiste().isEnabled());
-        sb.laufleiste().setValue(1000);
-        QCOMPARE(st.links() + st.rahmenbreite(), 4 + sb.laufleiste().width());
-        sb.laufleiste().setValue(0);
-        QCOMPARE(st.links(), 4);
     }
     void diaschau()
     {
@@ -306,7 +207,6 @@ private slots:
         QSignalSpy gemalt(schau.data(), &frmPraesentationAnzeige::bildGemalt);
         schau->show();
         QVERIFY(gemalt.wait(5000));
-        QCOMPARE(gemalt.takeFirst().at(0).toInt(), 2);
         QString texte = schau->anzeigetext() + u' ';
         for (const Qt::Key taste : { Qt::Key_Right, Qt::Key_Space, Qt::Key_Up }) {
             QTest::keyClick(schau, taste);
@@ -327,18 +227,6 @@ private slots:
 int testeStoryboard(int argc, char** argv)
 {
     TestStoryboard t;
-    return QTest::qExec(&t, argc, argv);
-}
-
-int testeDiaschau(int argc, char** argv)
-{
-    TestDiaschau t;
-    return QTest::qExec(&t, argc, argv);
-}
-
-int testeFenster(int argc, char** argv)
-{
-    TestFenster t;
     return QTest::qExec(&t, argc, argv);
 }
 
