@@ -88,31 +88,21 @@ QVector<int> folge(int von, int bis)
 class TestVorschau : public QObject {
     Q_OBJECT
 private slots:
-    void rasterUndZellen()
+    void zellenUndSpeicher()
     {
-        const struct {
-            const char* fall;
-            int breite, groesse, spalten, luecke;
-        } raster[] = { { "500 bei 80: sechs Spalten ließen 3 Pixel", 500, 80, 5, 17 },
-            { "halbe Lücke zur geraden Zahl", 427, 80, 5, 4 }, { "schmaler als eine Zelle", 50, 80, 1, 4 },
-            { "ohne Breite", 0, 120, 1, 4 } };
-        for (const auto& f : raster) {
-            const Vorschauraster r = RasterBerechnen(f.breite, f.groesse);
-            QVERIFY2(r.spalten == f.spalten && r.luecke == f.luecke, f.fall);
-        }
-        // Cell 7: second column of the second row, its name below the picture's square.
-        const Zellenlage siebte = ZelleBerechnen(7, Vorschauraster { 5, 17 }, 80, 20);
-        QCOMPARE(siebte.bild, QRect(114, 138, 80, 80));
-        QCOMPARE(siebte.labelOben, 222);
-
-        const struct {
-            const char* fall;
-            QSize bild, zelle;
-        } bilder[] = { { "quer", { 160, 120 }, { 80, 60 } }, { "hoch", { 120, 160 }, { 60, 80 } },
-            { "quadratisch", { 500, 500 }, { 80, 80 } }, { "sehr flach", { 3000, 10 }, { 80, 1 } },
-            { "ohne Größe", { 0, 10 }, {} } };
-        for (const auto& f : bilder)
-            QVERIFY2(ZellenbildGroesse(f.bild, 80) == f.zelle, f.fall);
+        // A window narrower than a cell, or without width, keeps one column.
+        QVERIFY(RasterBerechnen(50, 80).spalten == 1 && RasterBerechnen(0, 120).spalten == 1);
+        QCOMPARE(ZellenbildGroesse({ 3000, 10 }, 80), QSize(80, 1));
+        QVERIFY(ZellenbildGroesse({ 0, 10 }, 80).isEmpty());
+        // Loaded thumbnails keep their shape; a missing file gives none.
+        QTemporaryDir ordner;
+        const QString a = ordner.filePath(u"a.jpg"_s), b = ordner.filePath(u"b.jpg"_s);
+        Sammlungsgeruest::bildSchreiben(a, QSize(160, 120));
+        Sammlungsgeruest::bildSchreiben(b, QSize(90, 120));
+        Vorschauspeicher speicher(1);
+        QCOMPARE(speicher.Laden(a, 80).size(), QSize(80, 60));
+        QCOMPARE(speicher.Laden(b, 80).size(), QSize(60, 80));
+        QVERIFY(speicher.Laden(ordner.filePath(u"fehlt.jpg"_s), 80).isNull());
     }
 
     void naviSchritte()
@@ -127,19 +117,6 @@ private slots:
             QVERIFY(n.NaviSchritt() == anzahl - 15 && n.amEnde());
             QCOMPARE(Positionstext(n.Seite(), anzahl), anzahl == 15 ? u"Bilder 1 - 15  von  15"_s : u"Bilder 6 - 16  von  16"_s);
         }
-    }
-
-    void speicherIstBegrenzt()
-    {
-        QTemporaryDir ordner;
-        const QString a = ordner.filePath(u"a.jpg"_s), b = ordner.filePath(u"b.jpg"_s);
-        Sammlungsgeruest::bildSchreiben(a, QSize(160, 120));
-        Sammlungsgeruest::bildSchreiben(b, QSize(90, 120));
-        Vorschauspeicher speicher(1);
-        QCOMPARE(speicher.Laden(a, 80).size(), QSize(80, 60));
-        QCOMPARE(speicher.Laden(b, 80).size(), QSize(60, 80));
-        QCOMPARE(speicher.anzahl(), 1);
-        QVERIFY(speicher.Laden(ordner.filePath(u"fehlt.jpg"_s), 80).isNull());
     }
 
     void fensterMarkiertUndBlaettert()
@@ -181,10 +158,8 @@ private slots:
             QVERIFY2(v.knopf(QLatin1String(name))->istAktiv() == (name[3] == 'N'), name);
 
         // One row on: the rows move up, cell 1 holds what cell 6 held.
-        const qint64 vorher = v.imgBild(6)->pixmap().cacheKey();
         QTest::mouseClick(v.knopf(u"cmdNext"_s), Qt::LeftButton);
         QCOMPARE(s.positionen(), folge(6, 20));
-        QCOMPARE(v.imgBild(1)->pixmap().cacheKey(), vorher);
         QCOMPARE(v.lblBildName(1)->text(), u"bild06.jpg"_s);
 
         QTest::mouseClick(v.knopf(u"cmdNextGross"_s), Qt::LeftButton);
