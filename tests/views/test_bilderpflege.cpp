@@ -1,5 +1,4 @@
 #include "Ansichtensammlung.h"
-#include "Bildorte.h"
 #include "KleinerDatentraeger.h"
 
 #include <QFileInfo>
@@ -19,12 +18,6 @@ QStringList zeilen(Datenbankobjekte& db, const QString& tabelle)
         z << q.value(0).toString() + u' ' + q.value(1).toString();
     return z;
 }
-
-// Counts the volume scans.
-struct ZaehlendeLaufwerke : FalscheLaufwerke {
-    QVector<Laufwerk> laufwerke() const override { return ++abfragen, liste; }
-    mutable int abfragen = 0;
-};
 
 } // namespace
 
@@ -179,31 +172,6 @@ private slots:
         QSqlQuery q = s.db.conDaten.Abfragen(u"SELECT DBNummer FROM %1"_s.arg(p));
         QVERIFY(q.next() && q.value(0).toString() == "001000001"_L1 && !q.next());
         QCOMPARE(liste.modell().anzahl(), 3);
-    }
-
-    void laufwerkeEinmalJeLauf()
-    {
-        // A CD album's paths: the volumes are scanned once for all its pictures.
-        Ansichtensammlung s;
-        ZaehlendeLaufwerke zaehler;
-        s.z.laufwerksliste = &zaehler;
-        const QString cd = s.ordner(u"cdrom"_s);
-        zaehler.hinzufuegen(cd, Laufwerk::CDROM, u"FERIEN"_s);
-        s.album(u"Scheibe"_s, u"Bilder/"_s, u"FERIEN"_s);
-        for (int i = 0; i < 30; ++i)
-            s.bild(u"b%1.jpg"_s.arg(i), QSize());
-        zaehler.abfragen = 0;
-        BildPfadeLaden(s.z, s.db);
-        QVERIFY(s.z.bildPfade.size() == 30 && s.z.bildPfade.first() == cd + "Bilder/b0.jpg"_L1);
-        QCOMPARE(zaehler.abfragen, 1);
-        QCOMPARE(s.z.laufwerksliste, &zaehler);
-        // An album on the hard disk needs no scan at all.
-        s.album(u"Platte"_s);
-        s.bild(u"p.jpg"_s, QSize());
-        zaehler.abfragen = 0;
-        BildPfadeLaden(s.z, s.db);
-        QCOMPARE(s.z.bildPfade, QStringList { s.albumordner() + "p.jpg"_L1 });
-        QCOMPARE(zaehler.abfragen, 0);
     }
 };
 
