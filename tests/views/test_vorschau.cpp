@@ -12,52 +12,27 @@
 
 namespace {
 
-// Passes the browser's calls to the picture list, as the main window does.
-class Vorschauvermittlung : public Ansichtenvermittlung {
-public:
-    frmVorschau* vorschau = nullptr;
-    QStringList namen;  // when set, the names instead of the list's
-    int zoomAufrufe = 0;
-
-    bool BildMarkiert(int p) override { return liste->modell().markiert(p); }
-    void BildMarkierungSetzen(int p, bool m) override { liste->modell().markieren(p, m); }
-    void NormaleTextfelder(int p) override { liste->NormaleTextfelder(p); }
-    QString ListenBildname(int p) override
-    {
-        if (!namen.isEmpty())
-            return namen.value(p - 1);
-        return liste->modell().gueltig(p) ? liste->modell().eintrag(p).dateiname : QString();
-    }
-    int KlickAnker() override { return liste->modell().anker(); }
-    void KlickAnkerSetzen(int p) override { liste->modell().ankerSetzen(p); }
-    void VorschauMarkierungAnzeigen() override { if (vorschau) vorschau->MarkierungAnzeigen(); }
-    void VorschauNeuesAlbumAnzeigen() override { if (vorschau) vorschau->NeuesAlbumAnzeigen(); }
-    void ZoomAnsichtZeigen() override { ++zoomAufrufe; }
-};
-
 // An album of n pictures (64 x 48, "bild01.jpg" ...) with the picture list and
 // a browser five columns wide and three rows high.
 class Vorschausammlung : public Ansichtensammlung {
 public:
     explicit Vorschausammlung(int n)
     {
-        z.oberflaeche = &vm;
         album(QStringLiteral("Album"));
         nummerierteBilder(n, {64, 48});
-        vm.liste = &liste();
         liste().ListeAuffuellen();
         BildPfadeLaden(z, db);
         z.einstellungen.GroesseVorschauBild = 80;
         z.einstellungen.AnzahlBrowserZeilen = 3;
         browser = std::make_unique<frmVorschau>(z, db, bilder);
-        vm.vorschau = browser.get();
+        ui.vorschau = browser.get();
         // Events after every picture, so that clicks can overtake a draw.
         browser->ereignisAbstandMs = 0;
         browser->resize(500, browser->benoetigteHoehe());
         browser->show();
         browser->Aktivieren();
     }
-    ~Vorschausammlung() override { vm.vorschau = nullptr; }
+    ~Vorschausammlung() override { ui.vorschau = nullptr; }
 
     void nameKlicken(int zelle, Qt::KeyboardModifiers tasten = Qt::NoModifier, Qt::MouseButton k = Qt::LeftButton)
     {
@@ -71,7 +46,6 @@ public:
         return p;
     }
 
-    Vorschauvermittlung vm;
     std::unique_ptr<frmVorschau> browser;
 };
 
@@ -163,17 +137,17 @@ private slots:
         QVERIFY(!v.zeigtBild(2));
         s.db.rsAlbum.AbsolutePositionSetzen(1);
         QTest::mouseClick(v.imgBild(2), Qt::LeftButton);
-        QVERIFY(s.db.rsAlbum.AbsolutePosition() == 1 && s.vm.zoomAufrufe == 0);
+        QVERIFY(s.db.rsAlbum.AbsolutePosition() == 1 && !s.ui.aufrufe.contains(u"ZoomAnsichtZeigen"_s));
         QTest::mouseClick(v.imgBild(3), Qt::LeftButton);
-        QVERIFY(s.db.rsAlbum.AbsolutePosition() == 3 && s.vm.zoomAufrufe == 1);
+        QVERIFY(s.db.rsAlbum.AbsolutePosition() == 3 && s.ui.aufrufe.count(u"ZoomAnsichtZeigen"_s) == 1);
 
         // The file went after its cell was drawn: the viewer asks, the user
         // deletes the entry, and the click ends there, on no other picture.
-        s.vm.anzeige = &s.anzeige();
+        s.anzeige();
         QVERIFY(QFile::remove(s.z.bildPfade.at(2)));
         s.meldungen.antworten = { Meldungen::Antwort::Nein, Meldungen::Antwort::Ja };
         QTest::mouseClick(v.imgBild(3), Qt::LeftButton);
-        QVERIFY(s.db.rsAlbum.RecordCount() == 2 && s.vm.zoomAufrufe == 1);
+        QVERIFY(s.db.rsAlbum.RecordCount() == 2 && s.ui.aufrufe.count(u"ZoomAnsichtZeigen"_s) == 1);
 
         // Another album without pictures: no count of the one before, no cell, no step.
         QVERIFY(!v.lblAnzeige()->text().isEmpty());
@@ -193,11 +167,11 @@ private slots:
         QCOMPARE(v.navigation().AnzahlNaviSchritte(), 0);
         const QStringList pfade = s.z.bildPfade;
         auto album = [&](const QString& buchstabe, int n) {
-            s.vm.namen.clear();
+            s.ui.namen.clear();
             for (int i = 1; i <= n; ++i)
-                s.vm.namen << buchstabe + QString::number(i);
+                s.ui.namen << buchstabe + QString::number(i);
             s.z.bildPfade = pfade.mid(0, n);
-            s.z.bildDBNummern = s.vm.namen;
+            s.z.bildDBNummern = s.ui.namen;
         };
         album(u"A"_s, 15);
         // While A's first picture is drawn, B, with fewer pictures, becomes
@@ -217,7 +191,7 @@ private slots:
         QVERIFY(v.seiteFertig());
 
         // A page click while a page fills does nothing.
-        s.vm.namen.clear();
+        s.ui.namen.clear();
         BildPfadeLaden(s.z, s.db);
         s.browser->resize(200, s.browser->height());
         QCOMPARE(v.AnzahlSpalten(), 2);
