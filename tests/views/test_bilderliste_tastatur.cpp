@@ -19,7 +19,7 @@ private slots:
             { "Bild ab vor dem Ende", 8, Qt::Key_PageDown, 4, 10, 10 },
             { "Bild auf vor dem Anfang", 2, Qt::Key_PageUp, 4, 10, 1 },
             { "kleines Fenster: Bild ab um eins", 3, Qt::Key_PageDown, 0, 10, 4 },
-            { "ein Bild", 1, Qt::Key_End, 4, 1, 1 }, { "leere Liste", 1, Qt::Key_Down, 4, 0, 0 },
+            { "leere Liste", 1, Qt::Key_Down, 4, 0, 0 },
             { "andere Taste", 3, Qt::Key_Left, 4, 10, 0 } };
         for (const auto& f : faelle)
             QVERIFY2(BilderListeModell::Tastenziel(f.aktuell, f.taste, f.seite, f.anzahl) == f.ziel, f.fall);
