@@ -1,6 +1,7 @@
 #include "Bildangaben.h"
 
 #include "Aufnahmedatum.h"
+#include "Bildleser.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -110,14 +111,10 @@ Exiv2::Image::AutoPtr oeffnen(const QByteArray& daten)
     return bild;
 }
 
-Bildangaben lesen(const Exiv2::Image::AutoPtr& bild)
+Bildangaben lesen(const Exiv2::ExifData& exif, const Exiv2::XmpData& xmp, const Exiv2::IptcData& iptc)
 {
     Bildangaben angaben;
-    if (!bild.get())
-        return angaben;
-    const Exiv2::IptcData& iptc = bild->iptcData();
-    const Exiv2::XmpData& xmp = bild->xmpData();
-    angaben.aufgenommen = aufnahmetag(bild->exifData(), xmp, iptc);
+    angaben.aufgenommen = aufnahmetag(exif, xmp, iptc);
 
     const auto zeichensatz = iptc.findKey(Exiv2::IptcKey(IptcZeichensatz));
     const bool utf8 = zeichensatz != iptc.end() && zeichensatz->toString() == Utf8Kennung;
@@ -135,6 +132,49 @@ Bildangaben lesen(const Exiv2::Image::AutoPtr& bild)
             angaben.beschreibung = xmpSprachtext(eintrag.value()).trimmed();
     }
     return angaben;
+}
+
+Bildangaben lesen(const Exiv2::Image::AutoPtr& bild)
+{
+    return bild.get() ? lesen(bild->exifData(), bild->xmpData(), bild->iptcData()) : Bildangaben();
+}
+
+// Exiv2 finds neither Exif nor XMP in many HEIC files that carry both
+// (libheif's own among them), so the blocks come from libheif. A broken
+// Exif block still leaves the XMP packet to be read, and the other way round.
+Bildangaben heifLesen(const QString& pfad)
+{
+    const Bildleser::Metadaten bloecke = Bildleser::HeifMetadaten(pfad);
+    Exiv2::ExifData exif;
+    Exiv2::XmpData xmp;
+    try {
+        if (!bloecke.exif.isEmpty())
+            Exiv2::ExifParser::decode(
+                exif, reinterpret_cast<const Exiv2::byte*>(bloecke.exif.constData()), uint32_t(bloecke.exif.size()));
+    } catch (...) {
+        exif.clear();
+    }
+    try {
+        if (!bloecke.xmp.isEmpty() && Exiv2::XmpParser::decode(xmp, bloecke.xmp.toStdString()) != 0)
+            xmp.clear();
+    } catch (...) {
+        xmp.clear();
+    }
+    return lesen(exif, xmp, Exiv2::IptcData());
+}
+
+// Whether Exiv2 read the file as the HEIF/AVIF container without finding its
+// metadata there, or could not read it at all (which is then left to libheif
+// to decide).
+bool heifNachlesen(const Exiv2::Image::AutoPtr& bild)
+{
+    if (!bild.get())
+        return true;
+#ifdef EXV_ENABLE_BMFF
+    return bild->imageType() == Exiv2::ImageType::bmff && bild->exifData().empty() && bild->xmpData().empty();
+#else
+    return false;
+#endif
 }
 
 template<typename Daten, typename Schluessel>
@@ -194,9 +234,15 @@ Bildangaben BildangabenLesen(const QString& pfad)
 {
     Einrichten();
     try {
-        return lesen(oeffnen(pfad));
+        const auto bild = oeffnen(pfad);
+        if (!heifNachlesen(bild))
+            return lesen(bild);
     } catch (...) {
         // Exiv2 throws on anything it cannot parse; the pixels may still be fine.
+    }
+    try {
+        return heifLesen(pfad);
+    } catch (...) {
         return Bildangaben();
     }
 }

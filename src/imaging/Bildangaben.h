@@ -6,7 +6,8 @@
 
 // What a picture file says of itself beyond its pixels, read and written with
 // Exiv2 for every type it knows (JPEG, PNG, TIFF, WebP, and HEIC/HEIF for
-// reading). Never throws; safe to call from several threads at once.
+// reading; there the Exif and XMP blocks come from libheif when Exiv2 finds
+// none). Never throws; safe to call from several threads at once.
 struct Bildangaben {
     // The day it was taken, the first of: EXIF DateTimeOriginal,
     // DateTimeDigitized, the image's own DateTime, XMP exif:DateTimeOriginal,

@@ -287,6 +287,48 @@ bool Bildleser::Pruefen(const QString& pfad, QString* grund)
     return ok;
 }
 
+Bildleser::Metadaten Bildleser::HeifMetadaten(const QString& pfad)
+{
+    Metadaten metadaten;
+    QFile datei(pfad);
+    if (!QFileInfo(pfad).isFile() || !datei.open(QIODevice::ReadOnly))
+        return metadaten;
+    const QByteArray kopf = datei.read(64);
+    datei.close();
+    if (kopf.size() < 12
+        || heif_check_filetype(reinterpret_cast<const uint8_t*>(kopf.constData()), int(kopf.size()))
+            != heif_filetype_yes_supported)
+        return metadaten;
+    HeifEinrichten();
+    Heifbild heif;
+    if (heif_context_read_from_file(heif.kontext, QFile::encodeName(pfad).constData(), nullptr).code != heif_error_Ok
+        || heif_context_get_primary_image_handle(heif.kontext, &heif.bild).code != heif_error_Ok)
+        return metadaten;
+    const int anzahl = heif_image_handle_get_number_of_metadata_blocks(heif.bild, nullptr);
+    std::vector<heif_item_id> nummern(size_t(qMax(0, anzahl)));
+    heif_image_handle_get_list_of_metadata_block_IDs(heif.bild, nullptr, nummern.data(), anzahl);
+    for (const heif_item_id nummer : nummern) {
+        const QByteArray art = heif_image_handle_get_metadata_type(heif.bild, nummer);
+        const bool exif = art == "Exif" && metadaten.exif.isEmpty();
+        const bool xmp = art == "mime" && metadaten.xmp.isEmpty()
+            && QByteArray(heif_image_handle_get_metadata_content_type(heif.bild, nummer)) == "application/rdf+xml";
+        if (!exif && !xmp)
+            continue;
+        QByteArray block(qsizetype(heif_image_handle_get_metadata_size(heif.bild, nummer)), Qt::Uninitialized);
+        if (heif_image_handle_get_metadata(heif.bild, nummer, block.data()).code != heif_error_Ok)
+            continue;
+        if (xmp)
+            metadaten.xmp = block;
+        else if (block.size() >= 4) {
+            // The block begins with the distance from its fifth byte to the TIFF header.
+            const qint64 abstand = qFromBigEndian<quint32>(block.constData());
+            if (abstand < block.size() - 4)
+                metadaten.exif = block.mid(4 + abstand);
+        }
+    }
+    return metadaten;
+}
+
 // Whether the file holds all the picture data its header promises. The GIF
 // and BMP readers of Qt, too, hand back a picture from a cut-off file.
 bool Bildleser::Vollstaendig() const

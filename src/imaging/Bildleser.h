@@ -59,6 +59,15 @@ public:
     // reason in grund.
     static bool Pruefen(const QString& pfad, QString* grund = nullptr);
 
+    // The metadata blocks of a HEIF file's primary image as libheif finds
+    // them: the first Exif block from its TIFF header on, and the first XMP
+    // packet. Both empty for any other file, or one libheif cannot open.
+    struct Metadaten {
+        QByteArray exif;
+        QByteArray xmp;
+    };
+    static Metadaten HeifMetadaten(const QString& pfad);
+
 private:
     bool Fehler(const QString& text);
     bool Vollstaendig() const;
