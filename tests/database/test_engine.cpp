@@ -94,10 +94,11 @@ private slots:
         rs.MovePrevious();
         rs.MovePrevious();
         QVERIFY(rs.Bof());
-        rs.AbsolutePositionSetzen(3);
-        QCOMPARE(name(rs), u"c.jpg"_s);
-        rs.AbsolutePositionSetzen(2);
-        QCOMPARE(name(rs) + QString::number(rs.AbsolutePosition()), u"b.jpg2"_s);
+        for (const auto& [position, datei] : { std::pair { 3, "c.jpg" }, { 1, "A.jpg" }, { 2, "b.jpg" } }) {
+            rs.AbsolutePositionSetzen(position);
+            QCOMPARE(name(rs), QLatin1String(datei));
+        }
+        QCOMPARE(rs.AbsolutePosition(), 2);
         QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.AbsolutePositionSetzen(4));
         QVERIFY_THROWS_EXCEPTION(DatenbankFehler, rs.AbsolutePositionSetzen(0));
         rs.Sort(u"Nummer DESC"_s);
