@@ -157,6 +157,34 @@ private slots:
         QVERIFY(keins.Suchen([](int) { return Diaschaufolge::Lage::Abbrechen; }) == 0 && keins.position() == 2);
     }
 
+    // A picture on a CD that is not in: asked for by the disc's name, skipped or shown once it is in.
+    // The display size fills the screen only when enlarging is asked for, and keeps the shape.
+    void cdFrageUndAnzeigegroesse()
+    {
+        Storyboardprobe p(2);
+        auto& [s, keys, m] = p;
+        s.db.conDaten.Ausfuehren(u"UPDATE Alben SET Pfad = 'fotos/', \"CD-Name\" = 'URLAUB'"_s);
+        QVERIFY(m.BildEinfuegen(1, keys[0]));
+        QVector<Diaschaubild> bilder = DiaschaubilderLaden(s.z, s.db.conDaten, s.z.praesentationTabelle);
+        QVERIFY(bilder.size() == 1 && bilder[0].pfad.isEmpty());
+        s.meldungen.antworten = { Meldungen::Antwort::Abbrechen, Meldungen::Antwort::OK };
+        QCOMPARE(DiaschaubildPruefen(s.z, bilder[0]), Diaschaufolge::Lage::Abbrechen);
+        QCOMPARE(DiaschaubildPruefen(s.z, bilder[0]), Diaschaufolge::Lage::Ueberspringen);
+        QCOMPARE(s.meldungen.titel().first() + s.meldungen.texte().first(),
+            u"Keine oder falsche CD!Bitte CD 'URLAUB' einlegen!"_s);
+        const QString cd = s.ordner(u"cd"_s);
+        s.laufwerke.hinzufuegen(cd, Laufwerk::CDROM, u"URLAUB"_s);
+        s.meldungen.leeren();
+        QCOMPARE(DiaschaubildPruefen(s.z, bilder[0]), Diaschaufolge::Lage::Anzeigen);
+        QVERIFY(bilder[0].pfad == cd + u"fotos/Rom1.jpg"_s && s.meldungen.meldungen.isEmpty());
+
+        const QSize voll(1920, 1080);
+        QCOMPARE((QList<QSize> { Anzeigegroesse({ 640, 480 }, voll, true), Anzeigegroesse({ 640, 480 }, voll, false),
+                     Anzeigegroesse({ 6000, 4000 }, voll, false), Anzeigegroesse({ 4000, 1000 }, voll, false),
+                     Anzeigegroesse({ 300, 600 }, voll, true) }),
+            (QList<QSize> { { 1440, 1080 }, { 640, 480 }, { 1620, 1080 }, { 1920, 480 }, { 540, 1080 } }));
+    }
+
     // The storyboard window takes drops and the slide-show window steps.
     void storyboardNimmtBilderAuf()
     {
