@@ -85,7 +85,7 @@ Abfrage SuchAbfrage(const Suchkriterien& k)
     return a;
 }
 
-void TempAlbumErstellen(Datenbankobjekte& db)
+void TempAlbumErstellen(Datenbankobjekte& db, const Abfrage& auswahl)
 {
     Recordset& rsAlben = db.rsAlben;
     QStringList nummern;
@@ -98,6 +98,9 @@ void TempAlbumErstellen(Datenbankobjekte& db)
     }
     const QSet<QString> tabellen = vorhandeneTabellen(db.conDaten);
     const QString spalten = QLatin1String(Kopierspalten);
+    // The condition runs on each album table, so only rows that can match are
+    // copied: at a million pictures the copy, not the statement, is the cost.
+    const QString bedingung = auswahl.bedingung.isEmpty() ? QString() : QStringLiteral(" WHERE ") + auswahl.bedingung;
     Transaktion transaktion(db.conDaten);
     db.conDaten.Ausfuehren(QStringLiteral("DELETE FROM TempAlbum"));
     for (const QString& nummer : std::as_const(nummern)) {
@@ -106,8 +109,9 @@ void TempAlbumErstellen(Datenbankobjekte& db)
         // Without `Nummer`: the copies are numbered by TempAlbum itself, since
         // every album numbers its pictures from 1.
         db.conDaten.Ausfuehren(QStringLiteral("INSERT INTO TempAlbum (%1) SELECT NULLIF(DBNummer, ''), Dateiname, ID, "
-                                              "Datum, Schluesselbegriffe, Bemerkung FROM %2")
-                                   .arg(spalten, Bezeichner(nummer)));
+                                              "Datum, Schluesselbegriffe, Bemerkung FROM %2%3")
+                                   .arg(spalten, Bezeichner(nummer), bedingung),
+            auswahl.werte);
     }
     transaktion.bestaetigen();
 }
@@ -135,9 +139,10 @@ Suchergebnis versuchen(Programmzustand& z, Datenbankobjekte& db, const Suchkrite
     std::optional<Transaktion> transaktion;
     try {
         transaktion.emplace(db.conDaten);
-        TempAlbumErstellen(db);
+        const Abfrage abfrage = SuchAbfrage(k);
+        TempAlbumErstellen(db, abfrage);
         rs.Schliessen();
-        rs.Oeffnen(SuchAbfrage(k));
+        rs.Oeffnen(abfrage);
         ergebnis.anzahl = rs.RecordCount();
         if (ergebnis.anzahl > 0) {
             transaktion->bestaetigen();

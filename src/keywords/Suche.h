@@ -8,8 +8,8 @@
 struct Programmzustand;
 struct Datenbankobjekte;
 
-// The search over all albums: every picture row is copied into TempAlbum,
-// and the rows that match become rsAlbum, the pseudo-album "Suchergebnis:".
+// The search over all albums: the picture rows that match are copied into
+// TempAlbum and become rsAlbum, the pseudo-album "Suchergebnis:".
 // Texts are bound values searched literally (' % _ are plain characters)
 // and without regard to case for every letter ("ÄPFEL" finds "äpfel");
 // dates compare as the file keeps them (ISO text), both ends inclusive.
@@ -31,11 +31,12 @@ void DatumsbereichErgaenzen(QDate& von, QDate& bis);
 // first), ordered by file name.
 Abfrage SuchAbfrage(const Suchkriterien& kriterien);
 
-// Empties TempAlbum and copies every album's pictures into it, in one
-// transaction. The copies get numbers of their own; each keeps its
-// `DBNummer`, which names its album (an empty one becomes Null). Throws
-// DatenbankFehler; then TempAlbum is as it was.
-void TempAlbumErstellen(Datenbankobjekte& db);
+// Empties TempAlbum and copies into it, in one transaction, the pictures of
+// every album that meet the condition of auswahl (with its bound values;
+// all of them without one), album by album. The copies get
+// numbers of their own; each keeps its `DBNummer`, which names its album (an
+// empty one becomes Null). Throws DatenbankFehler; then TempAlbum is as it was.
+void TempAlbumErstellen(Datenbankobjekte& db, const Abfrage& auswahl);
 
 enum class Suchausgang {
     KeinKriterium,  // nothing to search for; nothing happened
