@@ -284,12 +284,9 @@ int ExifAusrichtung(const QString& pfad)
 {
     Einrichten();
     try {
-        if (!QFileInfo(pfad).isFile())
-            return 1;
-        auto bild = Exiv2::ImageFactory::open(QFile::encodeName(pfad).toStdString());
+        const auto bild = oeffnen(pfad);
         if (!bild.get())
             return 1;
-        bild->readMetadata();
         const Exiv2::ExifData& exif = bild->exifData();
         const auto eintrag = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
         const long wert = eintrag == exif.end() ? 1 : eintrag->toLong();

@@ -47,6 +47,13 @@ QImage aufrichten(QImage bild, int n)
     return bild;
 }
 
+// What libheif makes of a file's first bytes.
+heif_filetype_result heifDateityp(const QByteArray& kopf)
+{
+    return kopf.size() < 12 ? heif_filetype_no
+                            : heif_check_filetype(reinterpret_cast<const uint8_t*>(kopf.constData()), int(kopf.size()));
+}
+
 } // namespace
 
 // A HEIF file opened by libheif and its primary image.
@@ -58,6 +65,14 @@ struct Heifbild {
         if (bild)
             heif_image_handle_release(bild);
         heif_context_free(kontext);
+    }
+    // libheif checks that every part of the file it points to is there, so
+    // a cut-off file fails here.
+    heif_error oeffnen(const QString& pfad)
+    {
+        HeifEinrichten();
+        const heif_error fehler = heif_context_read_from_file(kontext, QFile::encodeName(pfad).constData(), nullptr);
+        return fehler.code != heif_error_Ok ? fehler : heif_context_get_primary_image_handle(kontext, &bild);
     }
 };
 
@@ -141,14 +156,11 @@ bool Bildleser::Oeffnen(const QString& pfad)
         return Fehler(QStringLiteral("Die Datei kann nicht geöffnet werden: %1").arg(m_datei->errorString()));
 
     // The format is taken from the content, so a JPEG named ".bmp" is still read.
-    const QByteArray kopf = m_datei->read(64);
-    if (kopf.size() >= 12) {
-        const auto art = heif_check_filetype(reinterpret_cast<const uint8_t*>(kopf.constData()), int(kopf.size()));
-        if (art == heif_filetype_yes_unsupported)
-            return Fehler(QStringLiteral("Dateityp wird nicht unterstützt."));
-        if (art == heif_filetype_yes_supported)
-            return HeifOeffnen(pfad);
-    }
+    const heif_filetype_result heif = heifDateityp(m_datei->read(64));
+    if (heif == heif_filetype_yes_unsupported)
+        return Fehler(QStringLiteral("Dateityp wird nicht unterstützt."));
+    if (heif == heif_filetype_yes_supported)
+        return HeifOeffnen(pfad);
     if (!m_datei->seek(0))
         return Fehler(QStringLiteral("Die Datei kann nicht gelesen werden: %1").arg(m_datei->errorString()));
     m_datei->ueberDasEnde = false;
@@ -177,15 +189,10 @@ bool Bildleser::Oeffnen(const QString& pfad)
 
 bool Bildleser::HeifOeffnen(const QString& pfad)
 {
-    HeifEinrichten();
     m_datei.reset();
     m_format = "heif";
     m_heif = std::make_unique<Heifbild>();
-    // libheif checks that every part of the file it points to is there, so
-    // a cut-off file fails here.
-    heif_error fehler = heif_context_read_from_file(m_heif->kontext, QFile::encodeName(pfad).constData(), nullptr);
-    if (fehler.code == heif_error_Ok)
-        fehler = heif_context_get_primary_image_handle(m_heif->kontext, &m_heif->bild);
+    const heif_error fehler = m_heif->oeffnen(pfad);
     if (fehler.code != heif_error_Ok)
         return Fehler(QStringLiteral("Die Datei enthält kein lesbares Bild (%1).").arg(QString::fromUtf8(fehler.message)));
     // The size as shown: libheif has turned it by the container's rotation.
@@ -295,14 +302,8 @@ Bildleser::Metadaten Bildleser::HeifMetadaten(const QString& pfad)
         return metadaten;
     const QByteArray kopf = datei.read(64);
     datei.close();
-    if (kopf.size() < 12
-        || heif_check_filetype(reinterpret_cast<const uint8_t*>(kopf.constData()), int(kopf.size()))
-            != heif_filetype_yes_supported)
-        return metadaten;
-    HeifEinrichten();
     Heifbild heif;
-    if (heif_context_read_from_file(heif.kontext, QFile::encodeName(pfad).constData(), nullptr).code != heif_error_Ok
-        || heif_context_get_primary_image_handle(heif.kontext, &heif.bild).code != heif_error_Ok)
+    if (heifDateityp(kopf) != heif_filetype_yes_supported || heif.oeffnen(pfad).code != heif_error_Ok)
         return metadaten;
     const int anzahl = heif_image_handle_get_number_of_metadata_blocks(heif.bild, nullptr);
     std::vector<heif_item_id> nummern(size_t(qMax(0, anzahl)));

@@ -641,9 +641,10 @@ int AlbenAusOrdnernAnlegen(Programmzustand& z, Datenbankobjekte& db, const QStri
                 continue;
             }
             // A folder without a single picture becomes no album; its files are named.
-            if (Bilddateien(quelle).isEmpty()) {
-                Bilddateien(quelle, &bericht.uebersprungen);
-                bericht.uebersprungen << quelle + QStringLiteral(": der Ordner enthält kein Bild; kein Album angelegt");
+            QStringList nichtGenommen;
+            if (Bilddateien(quelle, &nichtGenommen).isEmpty()) {
+                bericht.uebersprungen << nichtGenommen
+                                      << quelle + QStringLiteral(": der Ordner enthält kein Bild; kein Album angelegt");
                 continue;
             }
             if (behandlung == Bildbehandlung::Verschieben) {
