@@ -142,6 +142,13 @@ private slots:
             QCOMPARE(zeilen(s->albumNummer(u"Ferien"_s)).value(u"d.jpg"_s).first,
                 uebernehmen ? QStringList({ u"Gärten"_s }) : QStringList());
             QCOMPARE(Begriffstabelle::Alphabetisch(s->db.rsBegriffe).size(), uebernehmen ? 3 : 1);
+            // A failed "Hinzufügen" takes the keywords it made back with its rows.
+            QVERIFY(bild(s->ordner(u"Neu"_s) + u"e.jpg"_s, { { xmp, u"Neuland"_s } }));
+            s->db.conDaten.Ausfuehren(u"CREATE TRIGGER bremse BEFORE UPDATE ON \"%1\" BEGIN SELECT RAISE(ABORT, 'voll'); END"_s
+                                          .arg(s->albumNummer(u"Ferien"_s)));
+            QCOMPARE(NeueBilderEintragen(s->z, s->db, { s->ordner(u"Neu"_s) + u"e.jpg"_s }), 0);
+            QVERIFY(Begriffstabelle::NummerVon(s->db.rsBegriffe, u"Neuland"_s) <= 0);
+            QCOMPARE(Begriffstabelle::Alphabetisch(s->db.rsBegriffe).size(), uebernehmen ? 3 : 1);
         }
     }
 
